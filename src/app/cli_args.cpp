@@ -1,0 +1,53 @@
+#include "app/cli_args.h"
+
+#include <charconv>
+
+namespace rv::cli {
+
+std::optional<std::string> Args::get(const std::string& name) const {
+  auto it = options.find(name);
+  if (it == options.end()) return std::nullopt;
+  return it->second;
+}
+
+bool is_flag(const std::string& name) { return name == "help" || name == "quiet"; }
+
+std::optional<Args> parse_args(int argc, char** argv, std::string& error) {
+  Args args;
+  for (int i = 1; i < argc; ++i) {
+    std::string a = argv[i];
+    if (a.rfind("--", 0) == 0 && a.size() > 2) {
+      std::string name = a.substr(2);
+      std::string value;
+      if (auto eq = name.find('='); eq != std::string::npos) {
+        value = name.substr(eq + 1);
+        name = name.substr(0, eq);
+      } else if (!is_flag(name)) {
+        if (i + 1 >= argc) {
+          error = "The option --" + name + " needs a value.";
+          return std::nullopt;
+        }
+        value = argv[++i];
+      }
+      args.options[name] = value;
+    } else if (args.command.empty()) {
+      args.command = a;
+    } else {
+      args.positional.push_back(a);
+    }
+  }
+  return args;
+}
+
+std::optional<long long> number_option(const Args& args, const std::string& name, long long fallback) {
+  auto v = args.get(name);
+  if (!v) return fallback;
+  long long out = 0;
+  const char* begin = v->data();
+  const char* end = begin + v->size();
+  auto [p, ec] = std::from_chars(begin, end, out);
+  if (ec != std::errc() || p != end) return std::nullopt;
+  return out;
+}
+
+}  // namespace rv::cli

@@ -1,0 +1,52 @@
+// ringvale-cli: the game without a window, for scripted play and checks.
+#include <iostream>
+#include <string_view>
+
+#include "app/cli_commands.h"
+
+namespace {
+
+struct Command {
+  std::string_view name;
+  int (*run)(const rv::cli::Args&, std::ostream&, std::ostream&);
+  std::string_view usage;
+};
+
+constexpr Command commands[] = {
+    {"resave", rv::cli::cmd_resave, "resave --home DIR --save NAME      load a save and write it back"},
+    {"check-save", rv::cli::cmd_check_save, "check-save --home DIR --save NAME  check a save's tables"},
+};
+
+void usage(std::ostream& out) {
+  out << "Usage: ringvale-cli COMMAND [options]\nCommands:\n";
+  for (const auto& c : commands) out << "  " << c.usage << "\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string error;
+  auto args = rv::cli::parse_args(argc, argv, error);
+  if (!args) {
+    std::cerr << error << "\n";
+    usage(std::cerr);
+    return rv::cli::exit_usage;
+  }
+  if (args->command.empty() || args->command == "help" || args->has("help")) {
+    usage(std::cout);
+    return args->command.empty() && !args->has("help") ? rv::cli::exit_usage : rv::cli::exit_ok;
+  }
+  for (const auto& c : commands) {
+    if (c.name == args->command) {
+      try {
+        return c.run(*args, std::cout, std::cerr);
+      } catch (const std::exception& e) {
+        std::cerr << "ringvale-cli: " << e.what() << "\n";
+        return rv::cli::exit_failure;
+      }
+    }
+  }
+  std::cerr << "Unknown command: " << args->command << "\n";
+  usage(std::cerr);
+  return rv::cli::exit_usage;
+}

@@ -1,0 +1,61 @@
+// ringvale-cli resave / check-save: load a save, write it back or check its invariants.
+#include "app/cli_commands.h"
+#include "state/invariants.h"
+#include "state/saves.h"
+
+namespace rv::cli {
+
+namespace {
+
+struct SaveTarget {
+  Home home;
+  std::string name;
+};
+
+std::optional<SaveTarget> save_target(const Args& args, std::ostream& err) {
+  auto home = args.get("home");
+  auto name = args.get("save");
+  if (!home || home->empty() || !name || name->empty()) {
+    err << "Usage: ringvale-cli " << args.command << " --home DIR --save NAME\n";
+    return std::nullopt;
+  }
+  return SaveTarget{Home(*home), *name};
+}
+
+}  // namespace
+
+int cmd_resave(const Args& args, std::ostream& out, std::ostream& err) {
+  auto target = save_target(args, err);
+  if (!target) return exit_usage;
+  auto store = load_game(target->home, target->name + ".sav");
+  if (!store) {
+    err << store.error() << "\n";
+    return exit_failure;
+  }
+  const auto info = read_save_info(target->home, target->name + ".sav");
+  const std::string folder = info ? info->folder : target->name;
+  const Status saved = save_game(*store, target->home, folder, SystemClock().now());
+  if (!saved) {
+    err << saved.error() << "\n";
+    return exit_failure;
+  }
+  out << save_successful_message << "\n";
+  return exit_ok;
+}
+
+int cmd_check_save(const Args& args, std::ostream& out, std::ostream& err) {
+  auto target = save_target(args, err);
+  if (!target) return exit_usage;
+  auto store = load_game(target->home, target->name + ".sav");
+  if (!store) {
+    err << store.error() << "\n";
+    return exit_failure;
+  }
+  const auto problems = check_store(*store);
+  for (const auto& p : problems) out << p << "\n";
+  if (!problems.empty()) return exit_failure;
+  out << "The saved game " << target->name << " is consistent.\n";
+  return exit_ok;
+}
+
+}  // namespace rv::cli

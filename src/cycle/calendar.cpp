@@ -1,0 +1,164 @@
+#include "cycle/calendar.h"
+
+#include "cycle/dates.h"
+#include "state/date.h"
+
+namespace rv {
+
+std::string regular_show_on(const Store& store, std::string_view weekday) {
+  const auto player = store.player_index();
+  if (!player) return {};
+  const auto p = store.promotion(*player);
+  std::string name;
+  for (std::size_t k = 0; k < prom::regular_show_count; ++k) {
+    const std::string& show = p.show(k, prom::show::name);
+    if (!show.empty() && p.show(k, prom::show::weekday) == weekday) name = show;
+  }
+  return name;
+}
+
+void extend_calendar(Store& store) {
+  Date next = current_date(store);
+  const std::size_t days = record_count(store.calendar, rec::calendar_day);
+  if (days > 0) {
+    const std::string& last = store.calendar[(days - 1) * rec::calendar_day + cal::date];
+    if (auto d = parse_full_date(last)) next = *d;
+  }
+  datechange(next);
+  store.calendar.resize(days * rec::calendar_day);  // never leave a partial day at the end
+  store.calendar.push_back(full_date(next));
+  store.calendar.push_back(regular_show_on(store, next.weekday_name()));
+  store.calendar.push_back(std::string());
+}
+
+void create_calendar(Store& store) {
+  store.calendar.clear();
+  const Date start = current_date(store);
+  Date d = start;
+  int weeks = 0;
+  while (weeks < 6) {
+    datechange(d);
+    store.calendar.push_back(full_date(d));
+    store.calendar.push_back(regular_show_on(store, d.weekday_name()));
+    store.calendar.push_back(std::string());
+    if (d.weekday == start.weekday) ++weeks;
+  }
+  const auto player = store.player_index();
+  if (!player) return;
+  const auto p = store.promotion(*player);
+  if (p.at(prom::next_big_show_name) == "None") return;
+  if (auto day = find_calendar_day(store, p.at(prom::next_big_show_date))) {
+    store.calendar[*day * rec::calendar_day + cal::big] = p.at(prom::next_big_show_name);
+  }
+}
+
+void set_todays_shows(Store& store) {
+  const Date today = current_date(store);
+  const std::string regular = regular_show_on(store, today.weekday_name());
+  std::string big;
+  if (store.md(md::next_big_show_name) != "None" && store.md(md::next_big_show_date) == full_date(today)) {
+    big = store.md(md::next_big_show_name);
+  }
+  if (regular.empty() && big.empty()) {
+    store.set_md(md::day_heading, "No Shows Today");
+    store.set_md(md::main_caption, "Next Day");
+    store.set_md(md::day_event1, "");
+    store.set_md(md::day_event2, "");
+  } else if (regular.empty() || big.empty()) {
+    store.set_md(md::day_heading, "Today's Show");
+    store.set_md(md::main_caption, "Go To Show");
+    store.set_md(md::day_event1, regular.empty() ? big : regular);
+    store.set_md(md::day_event2, "");
+  } else {
+    store.set_md(md::day_heading, "Today's Shows");
+    store.set_md(md::main_caption, "Go To Shows");
+    store.set_md(md::day_event1, regular);
+    store.set_md(md::day_event2, big);
+  }
+  store.set_md(md::today_slot1, regular);
+  store.set_md(md::today_slot2, big);
+}
+
+std::vector<CalendarRow> calendar_rows(const Store& store) {
+  std::vector<CalendarRow> rows;
+  const std::size_t days = record_count(store.calendar, rec::calendar_day);
+  rows.reserve(days + 4);
+  for (std::size_t i = 0; i < days; ++i) {
+    const std::size_t base = i * rec::calendar_day;
+    rows.push_back({store.calendar[base + cal::date], store.calendar[base + cal::regular]});
+    if (!store.calendar[base + cal::big].empty()) {
+      rows.push_back({store.calendar[base + cal::date], store.calendar[base + cal::big]});
+    }
+  }
+  return rows;
+}
+
+std::optional<std::size_t> find_calendar_day(const Store& store, std::string_view date) {
+  const std::size_t days = record_count(store.calendar, rec::calendar_day);
+  for (std::size_t i = 0; i < days; ++i) {
+    if (store.calendar[i * rec::calendar_day + cal::date] == date) return i;
+  }
+  return std::nullopt;
+}
+
+std::string house_show_question(std::string_view date) {
+  return "Book a house show for " + std::string(date) + "?";
+}
+
+bool book_house_show(Store& store, std::string_view date) {
+  const auto day = find_calendar_day(store, date);
+  if (!day) return false;
+  std::string& slot = store.calendar[*day * rec::calendar_day + cal::regular];
+  if (!slot.empty()) return false;
+  slot = "House Show";
+  return true;
+}
+
+namespace {
+
+std::string describe_regular_or_house(const Store& store, const std::string& event) {
+  if (const auto player = store.player_index()) {
+    const auto p = store.promotion(*player);
+    for (std::size_t k = 0; k < prom::regular_show_count; ++k) {
+      const std::string& show = p.show(k, prom::show::name);
+      if (!contains(event, show)) continue;
+      const std::string& kind = p.show(k, prom::show::kind);
+      std::string text = event + "\n\n";
+      text += kind == "PPV" ? std::string("Shown on Pay-Per-View") : kind + " Show";
+      const std::string& brand = p.show(k, prom::show::brand);
+      if (brand == "Brand 1" || brand == "Brand 2") {
+        const std::string& brand_name = p.at(brand == "Brand 1" ? prom::brand1_name : prom::brand2_name);
+        text += "\nFeaturing superstars from the " + (brand_name.empty() ? brand : brand_name) + " Brand";
+      } else if (brand == "All") {
+        text += "\nFeaturing superstars from both Brands";
+      }
+      return text;
+    }
+  }
+  return event + "\n\nHouse Show\nUntelevised Show";
+}
+
+std::string describe_big_show(const Store& store, const std::string& event) {
+  bool televised = false;
+  if (const auto player = store.player_index()) televised = store.promotion(*player).has_ppv_deal();
+  return event + "\n\n" + (televised ? "Pay-Per-View" : "Untelelvised Big Show");
+}
+
+}  // namespace
+
+std::string describe_day(const Store& store, std::string_view date) {
+  const auto day = find_calendar_day(store, date);
+  if (!day) return {};
+  const std::size_t base = *day * rec::calendar_day;
+  const std::string& regular = store.calendar[base + cal::regular];
+  const std::string& big = store.calendar[base + cal::big];
+  std::string text;
+  if (!regular.empty()) text = describe_regular_or_house(store, regular);
+  if (!big.empty()) {
+    if (!text.empty()) text += "\n\n-- Plus --\n\n";
+    text += describe_big_show(store, big);
+  }
+  return text;
+}
+
+}  // namespace rv

@@ -1,0 +1,112 @@
+#include "cycle/inbox.h"
+
+#include <utility>
+
+#include "state/date.h"
+
+namespace rv {
+
+void post_message(Store& store, const std::string& date, const NewMessage& m) {
+  append_record(store.newslist, {m.sender, date, m.subject, m.body, m.body2, m.body3, m.kind,
+                                 to_text(m.days_left), "Unread", m.ref1, m.ref2, m.ref3});
+}
+
+void post_info(Store& store, std::string sender, std::string subject, std::string body) {
+  NewMessage m;
+  m.sender = std::move(sender);
+  m.subject = std::move(subject);
+  m.body = std::move(body);
+  post_message(store, current_full_date(store), m);
+}
+
+std::vector<InboxRow> inbox_rows(const Store& store) {
+  std::vector<InboxRow> rows;
+  const std::size_t n = store.message_count();
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto m = store.message(i);
+    if (m.at(msg::sender).empty()) continue;
+    rows.push_back({m.base(), m.at(msg::sender), m.at(msg::subject), m.at(msg::date), m.at(msg::status),
+                    m.at(msg::status) == "Unread"});
+  }
+  return rows;
+}
+
+namespace {
+
+bool valid_message(const Store& store, std::size_t first_line) {
+  return first_line % rec::message == 0 && first_line + rec::message <= store.newslist.size() &&
+         !store.newslist[first_line + msg::sender].empty();
+}
+
+}  // namespace
+
+Answers answers_for(const Store& store, std::size_t first_line) {
+  const RecordView m(store.newslist, first_line);
+  if (m.num(msg::days_left) <= 0) return Answers::delete_only;
+  if (m.at(msg::kind) == "RELEASE") return Answers::yes_no;
+  if (m.at(msg::kind) == "OFFER") return Answers::accept_decline;
+  return Answers::delete_only;
+}
+
+std::optional<OpenedMessage> open_message(Store& store, std::size_t first_line) {
+  if (!valid_message(store, first_line)) return std::nullopt;
+  const Record m(store.newslist, first_line);
+  m.set(msg::status, "Read");
+  std::string text = m.at(msg::body);
+  if (!m.at(msg::body2).empty()) text += "\n\n" + m.at(msg::body2);
+  if (!m.at(msg::body3).empty()) text += "\n\n" + m.at(msg::body3);
+  return OpenedMessage{first_line, m.at(msg::sender), m.at(msg::date), m.at(msg::subject), std::move(text),
+                       answers_for(store, first_line)};
+}
+
+bool delete_message(Store& store, std::size_t first_line) {
+  if (first_line % rec::message != 0 || first_line >= store.newslist.size()) return false;
+  remove_record(store.newslist, first_line, rec::message);
+  return true;
+}
+
+bool inbox_empty(const Store& store) { return inbox_rows(store).empty(); }
+
+std::size_t delete_all_messages(Store& store) {
+  Lines kept;
+  std::size_t removed = 0;
+  const std::size_t n = store.message_count();
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto m = std::as_const(store).message(i);
+    if (m.at(msg::status) == "Unread" || m.num(msg::days_left) > 0) {
+      kept.insert(kept.end(), store.newslist.begin() + static_cast<std::ptrdiff_t>(m.base()),
+                  store.newslist.begin() + static_cast<std::ptrdiff_t>(m.base() + rec::message));
+    } else {
+      ++removed;
+    }
+  }
+  // A partial record at the end (never written by the game) is kept as it was.
+  kept.insert(kept.end(), store.newslist.begin() + static_cast<std::ptrdiff_t>(n * rec::message), store.newslist.end());
+  store.newslist = std::move(kept);
+  return removed;
+}
+
+void count_down_messages(Store& store) {
+  const std::size_t n = store.message_count();
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto m = store.message(i);
+    if (m.at(msg::sender).empty()) continue;
+    const Num days = m.num(msg::days_left);
+    if (days > 0) m.set_num(msg::days_left, days - 1);
+    if (m.at(msg::kind) == "OFFER" && m.num(msg::days_left) <= 0) m.set(msg::body2, std::string(offer_withdrawn_text));
+  }
+}
+
+std::size_t unread_count(const Store& store) {
+  std::size_t count = 0;
+  const std::size_t n = store.message_count();
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto m = store.message(i);
+    if (!m.at(msg::sender).empty() && m.at(msg::status) == "Unread") ++count;
+  }
+  return count;
+}
+
+std::string inbox_caption(const Store& store) { return "Inbox (" + std::to_string(unread_count(store)) + ")"; }
+
+}  // namespace rv

@@ -1,0 +1,63 @@
+#pragma once
+// The inbox: messages of twelve lines, posted by every part of the game and answered here.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "state/store.h"
+
+namespace rv {
+
+struct NewMessage {
+  std::string sender;
+  std::string subject;
+  std::string body;
+  std::string body2;  // a second paragraph or the question to answer
+  std::string body3;
+  std::string kind = "INFO";  // "INFO", "OFFER" or "RELEASE"
+  int days_left = 0;
+  std::string ref1, ref2, ref3;
+};
+
+// Appends a message dated `date`.
+void post_message(Store& store, const std::string& date, const NewMessage& message);
+// Appends an INFO message dated today.
+void post_info(Store& store, std::string sender, std::string subject, std::string body);
+
+struct InboxRow {
+  std::size_t first_line;
+  std::string sender, subject, received, status;
+  bool unread;
+};
+std::vector<InboxRow> inbox_rows(const Store& store);
+
+enum class Answers { delete_only, yes_no, accept_decline };
+
+struct OpenedMessage {
+  std::size_t first_line;
+  std::string sender, date, subject, text;
+  Answers answers;
+};
+// Opens the message starting at `first_line`: marks it "Read" and builds the text shown.
+std::optional<OpenedMessage> open_message(Store& store, std::size_t first_line);
+// The answers a message offers as it stands.
+Answers answers_for(const Store& store, std::size_t first_line);
+
+// Removes the message starting at `first_line`.
+bool delete_message(Store& store, std::size_t first_line);
+
+inline constexpr std::string_view inbox_empty_message = "There are no emails in your Inbox.";
+inline constexpr std::string_view delete_all_question =
+    "Are you sure you want to permanently delete all emails except for ones waiting for replies?";
+inline constexpr std::string_view offer_withdrawn_text = "(Offer has since been withdrawn due to lack of response.)";
+bool inbox_empty(const Store& store);
+// Keeps only unread messages and those still waiting for an answer; returns how many went.
+std::size_t delete_all_messages(Store& store);
+
+// The daily countdown: days left fall by one, lapsed offers are marked withdrawn.
+void count_down_messages(Store& store);
+
+std::size_t unread_count(const Store& store);
+std::string inbox_caption(const Store& store);
+
+}  // namespace rv

@@ -1,0 +1,54 @@
+#pragma once
+// The in-game date and its text forms. The full date text ("Tuesday 2nd March 2004") is the
+// key every table uses for a day and is compared by plain equality.
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace rv {
+
+struct Store;
+
+inline constexpr std::array<std::string_view, 7> weekday_names = {
+    "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
+inline constexpr std::array<std::string_view, 12> month_names = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+struct Date {
+  int weekday = 0;  // 0 Monday .. 6 Sunday
+  int day = 1;      // 1 .. 31
+  int month = 0;    // 0 January .. 11 December
+  int year = 2000;
+
+  std::string_view weekday_name() const { return weekday_names[static_cast<std::size_t>(weekday)]; }
+  std::string_view month_name() const { return month_names[static_cast<std::size_t>(month)]; }
+  friend bool operator==(const Date&, const Date&) = default;
+};
+
+std::optional<int> weekday_index(std::string_view name);
+std::optional<int> month_index(std::string_view name);
+
+// "st" for 1, 21 and 31; "nd" for 2 and 22; "rd" for 3 and 23; "th" otherwise.
+std::string_view ordinal_suffix(int day);
+
+// "Tuesday 2nd March 2004".
+std::string full_date(const Date& date);
+// Appends the full date to `out` (no allocation when `out` has room).
+void append_full_date(std::string& out, const Date& date);
+// Reads a full date text back; nothing when it is not one.
+std::optional<Date> parse_full_date(std::string_view text);
+
+// "March 2004": the form contract expiry months are written in.
+std::string month_year(const Date& date, int years_later = 0);
+
+// The four date values as maindata holds them (weekday, day number, month, year).
+std::optional<Date> date_from_texts(std::string_view weekday, std::string_view number,
+                                    std::string_view month, std::string_view year);
+// The current date of a game; unreadable lines fall back to Monday, January.
+Date current_date(const Store& store);
+void set_current_date(Store& store, const Date& date);
+std::string current_full_date(const Store& store);
+
+}  // namespace rv

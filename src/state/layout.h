@@ -1,0 +1,223 @@
+#pragma once
+// Where every value lives: the record sizes of the tables, the fields of a promotion record,
+// the lines of maindata and the columns of the wrestler table. Line numbers and record offsets
+// are written here once; everything else uses these names.
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace rv {
+
+// Lines per record of the record tables.
+namespace rec {
+inline constexpr std::size_t promotion = 238;
+inline constexpr std::size_t stipulation = 19;
+inline constexpr std::size_t calendar_day = 3;
+inline constexpr std::size_t turn = 6;
+inline constexpr std::size_t indy_booking = 3;
+inline constexpr std::size_t top10_entry = 3;
+inline constexpr std::size_t negotiation = 10;
+inline constexpr std::size_t title_history = 3;
+inline constexpr std::size_t message = 12;
+inline constexpr std::size_t match = 20;
+inline constexpr std::size_t venue = 6;
+inline constexpr std::size_t match_slots = 10;
+}  // namespace rec
+
+// Columns of the wrestler table, in file order. Numeric columns are read with the number parser.
+#define RV_WORKER_TEXT_COLUMNS(X) \
+  X(names) X(shortname) X(promotion) X(brand) X(gender) X(desc) X(expires) X(indybookings) \
+  X(multiproms) X(roles) X(faceheel) X(finisher) X(finishertype) X(tagteam) X(stable) X(injury) \
+  X(status) X(manager) X(ringstyle) X(retire) X(weight) X(basecountry)
+#define RV_WORKER_NUMBER_COLUMNS(X) \
+  X(pop) X(ent) X(wages) X(bookingfee) X(cond) X(morale) X(micskills) X(hardcore) X(charisma)
+
+enum class Col : int {
+  names, shortname, promotion, brand, gender, pop, ent, desc, expires, wages, indybookings,
+  bookingfee, multiproms, roles, faceheel, finisher, finishertype, tagteam, stable, injury, status,
+  cond, manager, ringstyle, morale, retire, micskills, hardcore, weight, charisma, basecountry
+};
+inline constexpr std::size_t column_count = 31;
+
+inline constexpr std::array<std::string_view, column_count> column_names = {
+    "names",   "shortname", "promotion", "brand",     "gender",       "pop",          "ent",
+    "desc",    "expires",   "wages",     "indybookings", "bookingfee", "multiproms",  "roles",
+    "faceheel", "finisher", "finishertype", "tagteam", "stable",      "injury",       "status",
+    "cond",    "manager",   "ringstyle", "morale",    "retire",       "micskills",    "hardcore",
+    "weight",  "charisma",  "basecountry"};
+
+// Offsets inside a promotion record.
+namespace prom {
+inline constexpr std::size_t initials = 0;
+inline constexpr std::size_t full_name = 1;
+inline constexpr std::size_t logo = 2;
+inline constexpr std::size_t size_level = 3;
+inline constexpr std::size_t balance = 4;
+inline constexpr std::size_t website = 5;
+inline constexpr std::size_t slogan = 6;
+inline constexpr std::size_t extra_value = 7;
+inline constexpr std::size_t roster_split = 8;
+inline constexpr std::size_t brand1_name = 9;
+inline constexpr std::size_t brand2_name = 10;
+inline constexpr std::size_t tv_status = 11;
+// Four regular shows of seven lines each.
+inline constexpr std::size_t regular_shows = 12;
+inline constexpr std::size_t regular_show_size = 7;
+inline constexpr std::size_t regular_show_count = 4;
+namespace show {
+inline constexpr std::size_t name = 0;
+inline constexpr std::size_t weekday = 1;
+inline constexpr std::size_t extra = 2;
+inline constexpr std::size_t brand = 3;
+inline constexpr std::size_t kind = 4;
+inline constexpr std::size_t rating = 5;
+inline constexpr std::size_t audience = 6;
+}  // namespace show
+inline constexpr std::size_t house_attendance = 40;
+inline constexpr std::size_t tv_attendance = 41;
+inline constexpr std::size_t production_levels = 42;  // 42, 43, 44
+inline constexpr std::size_t popularity = 45;
+inline constexpr std::size_t ppv_deal = 46;
+inline constexpr std::size_t ppv_rating = 47;
+inline constexpr std::size_t big_show_attendance = 48;
+// Twelve monthly big shows, three lines each (name, brand, logo), January first.
+inline constexpr std::size_t monthly_big_shows = 49;
+inline constexpr std::size_t monthly_big_show_size = 3;
+// Titles: slots 1 to 4 are 15-line blocks from 85, slots 5 to 8 are 18-line blocks from 145.
+inline constexpr std::size_t short_titles = 85;
+inline constexpr std::size_t short_title_size = 15;
+inline constexpr std::size_t long_titles = 145;
+inline constexpr std::size_t long_title_size = 18;
+inline constexpr std::size_t title_slots = 8;
+inline constexpr std::size_t reference_level = 91;  // title 1's level
+inline constexpr std::size_t info_pairs = 217;       // 217 to 224
+inline constexpr std::size_t interviewer1 = 225;
+inline constexpr std::size_t interviewer2 = 226;
+inline constexpr std::size_t talk_show_fields = 227;  // 227 to 232
+inline constexpr std::size_t country = 233;
+inline constexpr std::size_t next_big_show_name = 234;
+inline constexpr std::size_t next_big_show_level = 235;
+inline constexpr std::size_t next_big_show_date = 236;
+inline constexpr std::size_t next_big_show_value = 237;
+}  // namespace prom
+
+// Fields of a title block; not every field exists in the short (15-line) block.
+enum class TitleField : int {
+  name, called, kind, value, gender_limit, weight_limit, flag, level, brand, holder, coholder1,
+  coholder2, reigns, record_holder, record_length, record_data, history1, history2
+};
+inline constexpr int no_offset = -1;
+inline constexpr std::array<int, 18> short_title_offsets = {
+    0, 1, no_offset, 2, 3, 4, 5, 6, 7, 8, no_offset, no_offset, 9, 10, 11, 12, 13, 14};
+inline constexpr std::array<int, 18> long_title_offsets = {
+    0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17};
+
+// Lines of maindata.
+namespace md {
+inline constexpr std::size_t player_initials = 0;
+inline constexpr std::size_t player_name = 1;
+inline constexpr std::size_t weekday = 2;
+inline constexpr std::size_t day_number = 3;
+inline constexpr std::size_t month = 4;
+inline constexpr std::size_t year = 5;
+inline constexpr std::size_t board_rating = 6;
+inline constexpr std::size_t board_state = 7;
+inline constexpr std::size_t review_weeks = 8;
+inline constexpr std::size_t turn_freshness = 9;
+inline constexpr std::size_t days_since_growth = 10;
+inline constexpr std::size_t prospect_first = 11;  // 11 to 19
+inline constexpr std::size_t prospect_gender = 13;
+inline constexpr std::size_t prospect_style = 14;
+inline constexpr std::size_t prospect_weight = 15;
+inline constexpr std::size_t records_first = 20;  // value/holder pairs 20 to 33
+inline constexpr std::size_t record_longest_feud = 32;
+inline constexpr std::size_t last_show_first = 34;  // name/date pairs 34 to 41
+inline constexpr std::size_t last_big_show_name = 42;
+inline constexpr std::size_t last_show_figures = 43;  // 43 to 46
+inline constexpr std::size_t last_big_show_date = 47;
+inline constexpr std::size_t last_buy_rate = 48;
+inline constexpr std::size_t last_big_show_gross = 49;
+inline constexpr std::size_t top_tv_ratings = 51;      // 51 to 70
+inline constexpr std::size_t top_indy_attendance = 71;  // 71 to 90
+inline constexpr std::size_t feuds_first = 91;          // ten feuds of twelve lines
+inline constexpr std::size_t feud_size = 12;
+inline constexpr std::size_t feud_slots = 10;
+inline constexpr std::size_t next_big_show_name = 211;
+inline constexpr std::size_t next_big_show_brand = 212;
+inline constexpr std::size_t next_big_show_level = 213;
+inline constexpr std::size_t next_big_show_counter = 214;
+inline constexpr std::size_t next_big_show_date = 215;
+inline constexpr std::size_t next_big_show_logo = 216;
+inline constexpr std::size_t venue_file = 218;
+inline constexpr std::size_t top10_started = 219;
+inline constexpr std::size_t cancelled_shows = 220;
+inline constexpr std::size_t growth_counters_first = 221;  // 221 to 237
+inline constexpr std::size_t money_baseline = 237;         // + size level (1 to 6)
+inline constexpr std::size_t growth_counter_last = 244;
+inline constexpr std::size_t main_caption = 245;
+inline constexpr std::size_t day_heading = 246;
+inline constexpr std::size_t day_event1 = 247;
+inline constexpr std::size_t day_event2 = 248;
+inline constexpr std::size_t today_slot1 = 249;
+inline constexpr std::size_t today_slot2 = 250;
+inline constexpr std::size_t spare_251 = 251;
+inline constexpr std::size_t line_count = 252;
+inline constexpr std::size_t old_line_count = 249;
+}  // namespace md
+
+// Lines of a calendar day.
+namespace cal {
+inline constexpr std::size_t date = 0;
+inline constexpr std::size_t regular = 1;
+inline constexpr std::size_t big = 2;
+}  // namespace cal
+
+// Lines of an inbox message.
+namespace msg {
+inline constexpr std::size_t sender = 0;
+inline constexpr std::size_t date = 1;
+inline constexpr std::size_t subject = 2;
+inline constexpr std::size_t body = 3;
+inline constexpr std::size_t body2 = 4;
+inline constexpr std::size_t body3 = 5;
+inline constexpr std::size_t kind = 6;
+inline constexpr std::size_t days_left = 7;
+inline constexpr std::size_t status = 8;
+inline constexpr std::size_t ref1 = 9;
+inline constexpr std::size_t ref2 = 10;
+inline constexpr std::size_t ref3 = 11;
+}  // namespace msg
+
+// Lines of a pending contract offer.
+namespace neg {
+inline constexpr std::size_t name = 0;
+inline constexpr std::size_t from_promotion = 1;
+inline constexpr std::size_t wages = 2;
+inline constexpr std::size_t role = 3;
+inline constexpr std::size_t expiry = 4;
+inline constexpr std::size_t indy = 5;
+inline constexpr std::size_t outcome = 6;
+inline constexpr std::size_t days = 7;
+inline constexpr std::size_t morale_change = 8;
+inline constexpr std::size_t reply = 9;
+}  // namespace neg
+
+// Lines of a stipulation.
+namespace stip {
+inline constexpr std::size_t match_type = 0;
+inline constexpr std::size_t name = 1;
+}  // namespace stip
+
+// Lines of a title history entry.
+namespace hist {
+inline constexpr std::size_t title = 0;
+inline constexpr std::size_t date = 1;
+inline constexpr std::size_t event = 2;
+}  // namespace hist
+
+// Lines of an indy booking and of a weekly top ten entry.
+namespace indy {
+inline constexpr std::size_t date = 1;
+}  // namespace indy
+
+}  // namespace rv

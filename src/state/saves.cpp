@@ -1,0 +1,253 @@
+#include "state/saves.h"
+
+#include <cctype>
+#include <system_error>
+
+#include "state/date.h"
+#include "state/fileio.h"
+
+namespace rv {
+
+namespace {
+
+bool same_name_ignoring_case(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+fs::path staging_folder(const Home& home, std::string_view name) {
+  return home.root() / ("." + std::string(name) + ".saving");
+}
+fs::path previous_folder(const Home& home, std::string_view name) {
+  return home.root() / ("." + std::string(name) + ".previous");
+}
+
+// A save interrupted between moving the old folder aside and moving the new one in leaves only
+// the previous folder: put it back.
+void recover_interrupted_save(const Home& home, std::string_view name) {
+  std::error_code ec;
+  const fs::path folder = home.save_folder(name);
+  const fs::path previous = previous_folder(home, name);
+  if (!fs::exists(folder, ec) && fs::is_directory(previous, ec)) fs::rename(previous, folder, ec);
+}
+
+}  // namespace
+
+std::vector<std::string> list_saves(const Home& home) { return list_files(home.root(), "*.sav"); }
+
+Result<SaveInfo> read_save_info(const Home& home, std::string_view sav_file) {
+  auto lines = read_lines(home.root() / std::string(sav_file));
+  if (!lines) return Failure{lines.error()};
+  if (lines->empty() || lines->front().empty()) {
+    return Failure{"The save description " + std::string(sav_file) + " is empty."};
+  }
+  SaveInfo info;
+  info.folder = (*lines)[0];
+  info.game_info = line_at(*lines, 1);
+  info.saved_on = line_at(*lines, 2);
+  info.saved_at = line_at(*lines, 3);
+  return info;
+}
+
+std::string load_screen_info(const SaveInfo& info) {
+  return "Game Info:\n" + info.game_info + "\nSaved on: " + info.saved_on + " at " + info.saved_at + ".";
+}
+
+std::string save_screen_info(const SaveInfo& info) {
+  return info.game_info + "\nSaved on " + info.saved_on + " at " + info.saved_at + ".";
+}
+
+std::string game_info_line(const Store& store) {
+  return store.md(md::player_name) + " (" + store.md(md::player_initials) + ") " + current_full_date(store);
+}
+
+std::vector<std::string> save_name_problems(std::string_view name) {
+  std::vector<std::string> problems;
+  for (char c : name) {
+    const bool ok = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    if (!ok) problems.emplace_back(bad_save_name_message);
+  }
+  if (problems.empty()) {
+    for (std::string_view reserved : {"Data", "Images", "Scenarios"}) {
+      if (same_name_ignoring_case(name, reserved)) {
+        problems.push_back("The name " + std::string(name) +
+                           " belongs to one of the game's own folders. Please choose another name.");
+      }
+    }
+  }
+  return problems;
+}
+
+void merge_stipulations(Lines& saved, const Lines& data_set) {
+  const std::size_t saved_records = record_count(saved, rec::stipulation);
+  for (std::size_t d = 0; d + rec::stipulation <= data_set.size(); d += rec::stipulation) {
+    bool found = false;
+    for (std::size_t s = 0; s < saved_records && !found; ++s) {
+      const std::size_t base = s * rec::stipulation;
+      found = saved[base + stip::match_type] == data_set[d + stip::match_type] &&
+              saved[base + stip::name] == data_set[d + stip::name];
+    }
+    if (!found) {
+      saved.insert(saved.end(), data_set.begin() + static_cast<std::ptrdiff_t>(d),
+                   data_set.begin() + static_cast<std::ptrdiff_t>(d + rec::stipulation));
+    }
+  }
+}
+
+void upgrade_maindata(Store& store) {
+  if (store.maindata.size() != md::old_line_count) return;
+  store.maindata.push_back("");
+  store.maindata.push_back("");
+  store.maindata.push_back("0");
+  const std::string& big_show = store.md(md::next_big_show_name);
+  if (!big_show.empty() && big_show != "None" && store.md(md::next_big_show_date) == current_full_date(store)) {
+    store.set_md(md::today_slot2, big_show);
+  }
+}
+
+Result<Store> load_game_folder(const Home& home, std::string_view folder_name) {
+  recover_interrupted_save(home, folder_name);
+  const fs::path folder = home.save_folder(folder_name);
+  std::error_code ec;
+  if (folder_name.empty() || !fs::is_directory(folder, ec)) {
+    return Failure{"The saved game folder '" + std::string(folder_name) + "' does not exist."};
+  }
+  Store store;
+  struct Entry {
+    std::string_view file;
+    Lines* table;
+  };
+  // The order the tables are read in.
+  const Entry entries[] = {
+      {"turns.rv1", &store.turns},           {"weeklytop10.rv1", &store.weeklytop10},
+      {"neglist.rv1", &store.negotiations},  {"indydates2.rv1", &store.indydates2},
+      {"indydates.rv1", &store.indydates},   {"stipulations.rv1", &store.stipulations},
+      {"maindata.rv1", &store.maindata},     {"calendar.rv1", &store.calendar},
+      {"promotions.rv1", &store.promotions}, {"wrestlers.rv1", nullptr},
+      {"titlehistory.rv1", &store.titlehistory}, {"inbox.rv1", &store.newslist}};
+  for (const auto& e : entries) {
+    auto lines = read_lines(folder / std::string(e.file));
+    if (!lines) {
+      return Failure{"The saved game '" + std::string(folder_name) + "' could not be loaded: the file " +
+                     std::string(e.file) + " is missing or unreadable."};
+    }
+    if (e.table) {
+      *e.table = std::move(*lines);
+      continue;
+    }
+    if (lines->size() % column_count != 0) {
+      return Failure{"The saved game '" + std::string(folder_name) + "' could not be loaded: wrestlers.rv1 has " +
+                     std::to_string(lines->size()) + " lines, which is not a whole number of workers (" +
+                     std::to_string(column_count) + " lines each)."};
+    }
+    store.wrestlers.from_lines(*lines);
+  }
+  if (auto data_stips = read_lines(home.data() / "stipulations.rv1")) {
+    merge_stipulations(store.stipulations, *data_stips);
+  }
+  upgrade_maindata(store);
+  store.reset_matches();
+  return store;
+}
+
+Result<Store> load_game(const Home& home, std::string_view sav_file) {
+  auto info = read_save_info(home, sav_file);
+  if (!info) return Failure{info.error()};
+  return load_game_folder(home, info->folder);
+}
+
+Status save_game(const Store& store, const Home& home, std::string_view name, const WallTime& now) {
+  if (!save_name_problems(name).empty() || name.empty()) {
+    return Failure{"'" + std::string(name) + "' cannot be used as the name of a saved game."};
+  }
+  std::error_code ec;
+  const fs::path staging = staging_folder(home, name);
+  const fs::path folder = home.save_folder(name);
+  const fs::path previous = previous_folder(home, name);
+  const fs::path sav = home.sav_file(name);
+  fs::remove_all(staging, ec);
+  fs::create_directories(staging, ec);
+  if (ec) return Failure{"The save could not be written: the folder could not be created (" + ec.message() + ")."};
+
+  auto fail = [&](const std::string& why) -> Status {
+    std::error_code ignored;
+    fs::remove_all(staging, ignored);
+    fs::remove(sav.string() + ".tmp", ignored);
+    return Failure{"The save could not be written: " + why + " Your previous save is unchanged."};
+  };
+
+  // The order the tables are written in.
+  const std::pair<std::string_view, const Lines*> tables[] = {
+      {"turns.rv1", &store.turns},           {"weeklytop10.rv1", &store.weeklytop10},
+      {"neglist.rv1", &store.negotiations},  {"indydates.rv1", &store.indydates},
+      {"indydates2.rv1", &store.indydates2}, {"stipulations.rv1", &store.stipulations},
+      {"maindata.rv1", &store.maindata},     {"calendar.rv1", &store.calendar},
+      {"promotions.rv1", &store.promotions}, {"wrestlers.rv1", nullptr},
+      {"titlehistory.rv1", &store.titlehistory}, {"inbox.rv1", &store.newslist}};
+  for (const auto& [file, table] : tables) {
+    const Status s = table ? write_lines(staging / std::string(file), *table)
+                           : write_lines(staging / std::string(file), store.wrestlers.to_lines());
+    if (!s) return fail(s.error());
+  }
+  const Lines description = {std::string(name), game_info_line(store), wall_date_text(now), wall_time_text(now)};
+  const fs::path sav_temp = sav.string() + ".tmp";
+  {
+    const Status s = write_lines(sav_temp, description);
+    if (!s) return fail(s.error());
+  }
+
+  // Swap the new folder in.
+  fs::remove_all(previous, ec);
+  const bool had_folder = fs::exists(folder, ec);
+  if (had_folder) {
+    fs::rename(folder, previous, ec);
+    if (ec) return fail("the old save folder could not be moved aside (" + ec.message() + ").");
+  }
+  fs::rename(staging, folder, ec);
+  if (ec) {
+    std::error_code ignored;
+    if (had_folder) fs::rename(previous, folder, ignored);
+    return fail("the new save folder could not be moved into place (" + ec.message() + ").");
+  }
+  fs::rename(sav_temp, sav, ec);
+  if (ec) {
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+    if (had_folder) fs::rename(previous, folder, ignored);
+    return fail("the save description could not be written (" + ec.message() + ").");
+  }
+  if (had_folder) {
+    // Keep anything else the player left in the folder.
+    for (fs::directory_iterator it(previous, ec), end; !ec && it != end; it.increment(ec)) {
+      const fs::path target = folder / it->path().filename();
+      std::error_code ignored;
+      if (!fs::exists(target, ignored)) fs::rename(it->path(), target, ignored);
+    }
+    std::error_code ignored;
+    fs::remove_all(previous, ignored);
+  }
+  return success();
+}
+
+Status delete_save(const Home& home, std::string_view sav_file) {
+  auto info = read_save_info(home, sav_file);
+  if (!info) return Failure{info.error()};
+  std::error_code ec;
+  const fs::path folder = home.save_folder(info->folder);
+  if (!save_name_problems(info->folder).empty()) {
+    return Failure{"The save description " + std::string(sav_file) + " names the folder '" + info->folder +
+                   "', which is not a saved game. Nothing was deleted."};
+  }
+  fs::remove(home.root() / std::string(sav_file), ec);
+  if (ec) return Failure{"The saved game could not be deleted: " + ec.message() + "."};
+  for (auto file : save_files) fs::remove(folder / std::string(file), ec);
+  fs::remove(folder, ec);  // only removed when nothing else is left in it
+  return success();
+}
+
+}  // namespace rv

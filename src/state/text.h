@@ -1,0 +1,42 @@
+#pragma once
+// Text helpers shared by every subsystem: the one number parser, number formatting,
+// money text and the wildcard matcher used for name patterns.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rv {
+
+using Lines = std::vector<std::string>;
+
+// Reads the number a text starts with ("12abc" -> 12, "-3.5" -> -3.5, " 7" -> 7).
+// A text that does not start with a number reads as 0.
+double leading_number(std::string_view text);
+
+// The leading number cut to a whole number (truncation toward zero).
+std::int64_t leading_int(std::string_view text);
+
+// Plain decimal text of a whole number.
+std::string to_text(std::int64_t value);
+
+// Plain decimal text of a decimal number: no exponent, no trailing zeros ("0.4", "12").
+std::string decimal_text(double value);
+
+// "$" followed by the amount grouped in thousands: 1234567 -> "$1,234,567", -500 -> "-$500".
+std::string money_text(std::int64_t amount);
+
+// The amount grouped in thousands without the "$": 600000 -> "600,000".
+std::string grouped(std::int64_t amount);
+
+// Wildcard match: '*' any run, '?' any one character, '#' one digit, [abc] / [!abc] a set.
+// Case-sensitive. Used wherever names are tested with patterns such as "*" + initials + "*".
+bool like(std::string_view text, std::string_view pattern);
+
+// True when `text` contains `part` (an empty part never counts as contained).
+bool contains(std::string_view text, std::string_view part);
+
+// A whole number clamped to [lo, hi].
+std::int64_t clamp_int(std::int64_t value, std::int64_t lo, std::int64_t hi);
+
+}  // namespace rv

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include "state/invariants.h"
+#include "state/store.h"
+#include "support/world.h"
+
+namespace {
+
+TEST(Store, AddingAWorkerFillsEveryColumn) {
+  rv::Store s = rvtest::small_store();
+  const std::size_t before = s.worker_count();
+  const std::size_t row = s.wrestlers.add(rvtest::worker_row("New Face", "RVA", "Female", 33));
+  EXPECT_EQ(row, before);
+  EXPECT_TRUE(s.wrestlers.columns_even());
+  EXPECT_EQ(s.worker(row).name(), "New Face");
+  EXPECT_EQ(s.worker(row).pop(), 33);
+  EXPECT_TRUE(s.worker(row).is_female());
+  EXPECT_EQ(s.find_worker("New Face"), row);
+  EXPECT_FALSE(s.find_worker("Nobody"));
+}
+
+TEST(Store, PlayerPromotionNeedNotBeTheFirst) {
+  rv::Store s = rvtest::small_store();
+  s.set_md(rv::md::player_initials, "RVB");
+  ASSERT_EQ(s.player_index(), 1u);
+  auto p = s.promotion(*s.player_index());
+  EXPECT_EQ(p.full_name(), "Ringvale Beta");
+  p.set_popularity(77);
+  EXPECT_EQ(s.promotions[rv::rec::promotion + rv::prom::popularity], "77");
+  EXPECT_EQ(s.promotions.size(), 2 * rv::rec::promotion);
+}
+
+TEST(Store, TitleBlocksMapTheirFieldsByBlockLength) {
+  rv::Store s = rvtest::small_store();
+  auto p = s.promotion(0);
+  auto first = p.title(0);
+  EXPECT_EQ(first.name(), "Ringvale Alpha Title");
+  EXPECT_EQ(first.holder(), "Vacant");
+  EXPECT_EQ(first.level(), 50);
+  EXPECT_EQ(first.base() + 6, static_cast<std::size_t>(rv::prom::reference_level));
+  first.set_holder("Alpha Worker 1");
+  EXPECT_EQ(s.promotions[rv::prom::short_titles + 8], "Alpha Worker 1");
+
+  auto tag = p.title(4);
+  EXPECT_EQ(tag.base(), rv::prom::long_titles);
+  tag.put(rv::TitleField::kind, "Tag Team");
+  tag.put(rv::TitleField::coholder2, "Alpha Worker 2");
+  EXPECT_TRUE(tag.is_tag());
+  EXPECT_EQ(s.promotions[rv::prom::long_titles + 11], "Alpha Worker 2");
+  EXPECT_EQ(p.title(7).base(), rv::prom::long_titles + 3 * rv::prom::long_title_size);
+  // A short block has no co-holders: writing one changes nothing.
+  const auto before = s.promotions;
+  first.put(rv::TitleField::coholder1, "Someone");
+  EXPECT_EQ(s.promotions, before);
+}
+
+TEST(Store, ReadsPastTheEndAreEmptyAndWritesGrow) {
+  rv::Store s;
+  EXPECT_EQ(s.md(300), "");
+  EXPECT_EQ(s.md_num(300), 0);
+  s.set_md_num(5, 2007);
+  EXPECT_EQ(s.maindata.size(), 6u);
+  EXPECT_EQ(s.md(5), "2007");
+  EXPECT_EQ(s.worker(3).name(), "");
+}
+
+TEST(Store, WholeRecordsAreAddedAndRemoved) {
+  rv::Lines table;
+  rv::append_record(table, {"a", "b", "c"});
+  rv::append_record(table, {"d", "e", "f"});
+  rv::remove_record(table, 0, 3);
+  EXPECT_EQ(table, (rv::Lines{"d", "e", "f"}));
+  rv::remove_record(table, 99, 3);  // nothing there
+  EXPECT_EQ(table.size(), 3u);
+}
+
+TEST(Invariants, ACleanStoreHasNoViolations) {
+  EXPECT_TRUE(rv::check_store(rvtest::small_store()).empty());
+}
+
+TEST(Invariants, EveryViolationIsReported) {
+  rv::Store s = rvtest::small_store();
+  s.wrestlers.column(rv::Col::morale).pop_back();
+  s.newslist.push_back("half a message");
+  s.calendar.push_back("stray");
+  for (const auto& line : rvtest::promotion_record("RVA", "Ringvale Alpha", 2)) s.promotions.push_back(line);
+  s.wrestlers.column(rv::Col::names)[3] = s.wrestlers.column(rv::Col::names)[4];
+  s.set_md(rv::md::month, "Smarch");
+  const auto problems = rv::check_store(s);
+  auto mentions = [&](const std::string& part) {
+    for (const auto& p : problems) {
+      if (p.find(part) != std::string::npos) return true;
+    }
+    return false;
+  };
+  EXPECT_TRUE(mentions("column morale"));
+  EXPECT_TRUE(mentions("newslist"));
+  EXPECT_TRUE(mentions("calendar"));
+  EXPECT_TRUE(mentions("initials RVA"));
+  EXPECT_TRUE(mentions("name Ringvale Alpha"));
+  EXPECT_TRUE(mentions("ring name Alpha Worker 4"));
+  EXPECT_TRUE(mentions("lines 2 to 5"));
+  EXPECT_EQ(problems.size(), 7u);
+}
+
+}  // namespace

@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include "state/text.h"
+
+namespace {
+
+TEST(NumberText, LeadingNumberReadsWhatATextStartsWith) {
+  EXPECT_EQ(rv::leading_int("42"), 42);
+  EXPECT_EQ(rv::leading_int("42 days"), 42);
+  EXPECT_EQ(rv::leading_int("  -7"), -7);
+  EXPECT_EQ(rv::leading_int("3.9"), 3);   // cut, not rounded
+  EXPECT_EQ(rv::leading_int("-3.9"), -3);
+  EXPECT_DOUBLE_EQ(rv::leading_number("0.4"), 0.4);
+  EXPECT_DOUBLE_EQ(rv::leading_number(".5"), 0.5);
+  // Texts that are not numbers read as 0.
+  EXPECT_EQ(rv::leading_int(""), 0);
+  EXPECT_EQ(rv::leading_int("Vacant"), 0);
+  EXPECT_EQ(rv::leading_int("-"), 0);
+  EXPECT_EQ(rv::leading_int("$500"), 0);
+  EXPECT_EQ(rv::leading_int("99999999999999999999999"), INT64_MAX);
+}
+
+TEST(NumberText, WrittenBackAsPlainDecimal) {
+  EXPECT_EQ(rv::to_text(-12), "-12");
+  EXPECT_EQ(rv::decimal_text(0.4), "0.4");
+  EXPECT_EQ(rv::decimal_text(12.0), "12");
+  EXPECT_EQ(rv::decimal_text(1.25), "1.25");
+  EXPECT_EQ(rv::decimal_text(-0.0), "0");
+}
+
+TEST(NumberText, MoneyIsGroupedInThousands) {
+  EXPECT_EQ(rv::money_text(0), "$0");
+  EXPECT_EQ(rv::money_text(999), "$999");
+  EXPECT_EQ(rv::money_text(1000), "$1,000");
+  EXPECT_EQ(rv::money_text(600000), "$600,000");
+  EXPECT_EQ(rv::money_text(1234567), "$1,234,567");
+  EXPECT_EQ(rv::money_text(-25000), "-$25,000");
+}
+
+TEST(Wildcards, PatternsMatchLikeNamePatterns) {
+  EXPECT_TRUE(rv::like("RVA, RVB", "*RVB*"));
+  EXPECT_FALSE(rv::like("None", "*RVB*"));
+  EXPECT_TRUE(rv::like("3456", "*4*"));
+  EXPECT_FALSE(rv::like("123", "*4*"));
+  EXPECT_TRUE(rv::like("logo.jpg", "*.jpg"));
+  EXPECT_FALSE(rv::like("logo.jpeg", "*.jpg"));
+  EXPECT_TRUE(rv::like("a1", "?#"));
+  EXPECT_FALSE(rv::like("ab", "?#"));
+  EXPECT_TRUE(rv::like("b", "[abc]"));
+  EXPECT_FALSE(rv::like("b", "[!abc]"));
+  EXPECT_TRUE(rv::like("m", "[a-z]"));
+  EXPECT_TRUE(rv::like("", "*"));
+  EXPECT_FALSE(rv::like("", "?"));
+}
+
+}  // namespace

@@ -1,0 +1,43 @@
+#pragma once
+// A small hand-made world for tests: a few promotions and workers, a full maindata.
+#include <array>
+#include <filesystem>
+#include <string>
+
+#include "state/home.h"
+#include "state/store.h"
+
+namespace rvtest {
+
+namespace fs = std::filesystem;
+
+// A fresh folder under the system temp folder, removed with the object.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+std::array<std::string, rv::column_count> worker_row(const std::string& name, const std::string& promotion,
+                                                     const std::string& gender = "Male", int pop = 50);
+rv::Lines promotion_record(const std::string& initials, const std::string& name, int size_level);
+rv::Lines small_maindata();
+
+// Two promotions ("RVA" size 4, player; "RVB" size 1), ten workers each, four free agents,
+// the date Monday 1st January 2007 and a 42-day calendar.
+rv::Store small_store();
+
+// Writes the small world as a data set into home/Data (maindata, stipulations, *.fed, wrestlers).
+void write_small_world(const rv::Home& home);
+
+// Reads a whole file as bytes.
+std::string file_bytes(const fs::path& path);
+void write_bytes(const fs::path& path, const std::string& bytes);
+
+}  // namespace rvtest
