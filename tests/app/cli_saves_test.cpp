@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/cli_run.h"
+#include "state/fileio.h"
+#include "state/saves.h"
+#include "support/world.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliSaves : ::testing::Test {
+  rvtest::TempDir dir;
+  rv::Home home{dir.path()};
+  std::string home_arg = "--home " + rvtest::quoted(dir.path().string());
+  void SetUp() override {
+    rvtest::write_small_world(home);
+    ASSERT_TRUE(rv::save_game(rvtest::small_store(), home, "Career", {2026, 1, 2, 3, 4, 5, 0}).ok());
+  }
+};
+
+TEST_F(CliSaves, ResaveRewritesTheSameTables) {
+  const std::string before = rvtest::file_bytes(home.save_folder("Career") / "wrestlers.rv1");
+  const auto run = rvtest::run_cli("resave " + home_arg + " --save Career");
+  EXPECT_EQ(run.exit_code, 0) << run.output;
+  EXPECT_EQ(rvtest::file_bytes(home.save_folder("Career") / "wrestlers.rv1"), before);
+}
+
+TEST_F(CliSaves, ResaveOfABrokenSaveFailsAndTouchesNothing) {
+  const fs::path cal = home.save_folder("Career") / "calendar.rv1";
+  fs::remove(cal);
+  const std::string sav = rvtest::file_bytes(home.sav_file("Career"));
+  const auto run = rvtest::run_cli("resave " + home_arg + " --save Career");
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_NE(run.output.find("calendar.rv1"), std::string::npos);
+  EXPECT_FALSE(fs::exists(cal));
+  EXPECT_EQ(rvtest::file_bytes(home.sav_file("Career")), sav);
+
+  EXPECT_EQ(rvtest::run_cli("resave " + home_arg + " --save Nobody").exit_code, 1);
+  EXPECT_EQ(rvtest::run_cli("resave --save Career").exit_code, 2);
+  EXPECT_EQ(rvtest::run_cli("resave " + home_arg + " --save").exit_code, 2);
+  EXPECT_EQ(rvtest::run_cli("fly " + home_arg).exit_code, 2);
+}
+
+TEST_F(CliSaves, CheckSaveListsEveryViolation) {
+  auto clean = rvtest::run_cli("check-save " + home_arg + " --save Career");
+  EXPECT_EQ(clean.exit_code, 0) << clean.output;
+
+  const fs::path inbox = home.save_folder("Career") / "inbox.rv1";
+  rvtest::write_bytes(inbox, "Front Office\r\nonly two lines\r\n");
+  const fs::path promotions = home.save_folder("Career") / "promotions.rv1";
+  auto lines = *rv::read_lines(promotions);
+  lines[rv::rec::promotion + rv::prom::initials] = "RVA";
+  rv::write_lines(promotions, lines);
+  const auto broken = rvtest::run_cli("check-save " + home_arg + " --save Career");
+  EXPECT_EQ(broken.exit_code, 1);
+  EXPECT_NE(broken.output.find("newslist"), std::string::npos);
+  EXPECT_NE(broken.output.find("initials RVA"), std::string::npos);
+  EXPECT_EQ(std::count(broken.output.begin(), broken.output.end(), '\n'), 2);
+}
+
+}  // namespace
