@@ -8,5 +8,6 @@ namespace rv::cli {
 
 int cmd_resave(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_check_save(const Args& args, std::ostream& out, std::ostream& err);
+int cmd_check_data(const Args& args, std::ostream& out, std::ostream& err);
 
 }  // namespace rv::cli

@@ -15,6 +15,7 @@ struct Command {
 constexpr Command commands[] = {
     {"resave", rv::cli::cmd_resave, "resave --home DIR --save NAME      load a save and write it back"},
     {"check-save", rv::cli::cmd_check_save, "check-save --home DIR --save NAME  check a save's tables"},
+    {"check-data", rv::cli::cmd_check_data, "check-data DIR                     check a data set or scenario folder"},
 };
 
 void usage(std::ostream& out) {

@@ -90,10 +90,19 @@ inline constexpr std::size_t long_titles = 145;
 inline constexpr std::size_t long_title_size = 18;
 inline constexpr std::size_t title_slots = 8;
 inline constexpr std::size_t reference_level = 91;  // title 1's level
-inline constexpr std::size_t info_pairs = 217;       // 217 to 224
+inline constexpr std::size_t power_figures = 217;    // four (name, job title) pairs, 217 to 224
+inline constexpr std::size_t power_figure_size = 2;
+inline constexpr std::size_t power_figure_count = 4;
 inline constexpr std::size_t interviewer1 = 225;
 inline constexpr std::size_t interviewer2 = 226;
-inline constexpr std::size_t talk_show_fields = 227;  // 227 to 232
+inline constexpr std::size_t talk_shows = 227;  // two segments (name, host, show), 227 to 232
+inline constexpr std::size_t talk_show_size = 3;
+inline constexpr std::size_t talk_show_count = 2;
+namespace talk {
+inline constexpr std::size_t name = 0;
+inline constexpr std::size_t host = 1;
+inline constexpr std::size_t show = 2;
+}  // namespace talk
 inline constexpr std::size_t country = 233;
 inline constexpr std::size_t next_big_show_name = 234;
 inline constexpr std::size_t next_big_show_level = 235;
@@ -206,7 +215,23 @@ inline constexpr std::size_t reply = 9;
 namespace stip {
 inline constexpr std::size_t match_type = 0;
 inline constexpr std::size_t name = 1;
+inline constexpr std::size_t danger = 7;
+inline constexpr std::size_t crowd_value = 8;
+inline constexpr std::size_t rating_bonus = 9;
 }  // namespace stip
+
+// Lines of a venue.
+namespace venue {
+inline constexpr std::size_t name = 0;
+inline constexpr std::size_t place = 1;
+inline constexpr std::size_t town = 2;
+inline constexpr std::size_t capacity = 3;
+inline constexpr std::size_t country = 4;
+inline constexpr std::size_t size_levels = 5;
+}  // namespace venue
+
+// Lines of an alter ego record.
+inline constexpr std::size_t alter_ego_record = 4;
 
 // Lines of a title history entry.
 namespace hist {

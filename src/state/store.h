@@ -101,6 +101,8 @@ class BasicTitle {
   bool long_block() const { return long_; }
   std::size_t base() const { return rec_.base(); }
   bool has(TitleField f) const { return offset(f) != no_offset; }
+  // The table line of a field (only for fields the block has).
+  std::size_t line_of(TitleField f) const { return base() + static_cast<std::size_t>(offset(f)); }
   const std::string& get(TitleField f) const {
     static const std::string none;
     return has(f) ? rec_.at(static_cast<std::size_t>(offset(f))) : none;

@@ -48,6 +48,10 @@ rv::Lines promotion_record(const std::string& initials, const std::string& name,
   r[regular_shows + show::brand] = "All";
   r[regular_shows + show::kind] = "TV";
   r[regular_shows + show::rating] = "50";
+  r[regular_shows + show::audience] = "300";
+  r[house_attendance] = "400";
+  r[tv_attendance] = "300";
+  r[big_show_attendance] = "900";
   r[popularity] = "40";
   r[ppv_deal] = "No";
   for (std::size_t m = 0; m < 12; ++m) {
@@ -85,6 +89,8 @@ rv::Lines small_maindata() {
   md[rv::md::main_caption] = "Next Day";
   md[rv::md::day_heading] = "No Shows Today";
   md[rv::md::spare_251] = "0";
+  md[rv::md::review_weeks] = "0";
+  for (std::size_t level = 1; level <= 6; ++level) md[rv::md::money_baseline + level] = std::to_string(level * 250000);
   return md;
 }
 

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "state/datacheck.h"
+#include "state/fileio.h"
+#include "support/world.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Completes the small world into a whole data set: venues, alter egos and the text libraries.
+void complete_data_set(const rv::Home& home) {
+  rvtest::write_small_world(home);
+  rv::write_lines(home.data() / "venues.txt", {"Harbour Hall", "Harbour Hall, Dockside", "Portsmouth", "400", "UK", "123",
+                                              "Old Mill Arena", "Old Mill, Riverside", "Leeds", "5000", "UK", "3456"});
+  rv::write_lines(home.data() / "alteregos.rv1", {"Alpha Worker 1", "The Masked One", "2003", "2005"});
+  auto library = [&](const char* file, std::size_t size, const std::string& text) {
+    rv::Lines record(size, "Any");
+    record[size - 2] = text;
+    record[size - 1] = "-BLANK-";
+    rv::write_lines(home.data() / file, record);
+  };
+  library("normreports.rv1", 26, "<att1fullname> pins <recfullname> after the <attfinisher>.");
+  library("feudreports.rv1", 34, "<feudname1> and <feudname2> brawl.");
+  library("turnreports.rv1", 23, "<att1shortname> turns on <atttagpartner>!");
+  library("interviews.rv1", 9, "<interviewer> talks to <wrestler1longname> in <town>.");
+  library("talkshow.rv1", 9, "<hostname> welcomes <guest1longname> to <talkshowname>.");
+}
+
+struct DataCheck : ::testing::Test {
+  rvtest::TempDir dir;
+  rv::Home home{dir.path()};
+  void SetUp() override { complete_data_set(home); }
+
+  std::vector<std::string> problems() { return rv::check_data_set(home.data()).problems; }
+  bool reports(const std::string& text) {
+    for (const auto& p : problems()) {
+      if (p.find(text) != std::string::npos) return true;
+    }
+    return false;
+  }
+  void edit(const char* file, const std::function<void(rv::Lines&)>& change) {
+    auto lines = *rv::read_lines(home.data() / file);
+    change(lines);
+    rv::write_lines(home.data() / file, lines);
+  }
+};
+
+TEST_F(DataCheck, ACompleteDataSetIsClean) {
+  const auto check = rv::check_data_set(home.data());
+  EXPECT_TRUE(check.problems.empty()) << check.problems.front();
+  EXPECT_EQ(check.summary.promotions, 2u);
+  EXPECT_EQ(check.summary.workers, 24u);
+  EXPECT_EQ(check.summary.free_agents, 4u);
+  EXPECT_EQ(check.summary.venues, 2u);
+  EXPECT_EQ(check.summary.library_records, 5u);
+  EXPECT_EQ(rv::summary_line(check.summary),
+            "2 promotions, 24 workers (4 free agents), 1 stipulations, 2 venues, 5 library records");
+}
+
+TEST_F(DataCheck, AWorkerCutShortIsReportedWhereItStarts) {
+  edit("wrestlers.rv1", [](rv::Lines& l) { l.pop_back(); });
+  EXPECT_TRUE(reports("wrestlers.rv1:714: the last worker has 30 lines instead of 31"));
+}
+
+TEST_F(DataCheck, TitleHoldersMustExistAndWorkForThePromotion) {
+  edit("RVA.fed", [](rv::Lines& l) { l[rv::prom::short_titles + 8] = "Nobody Atall"; });
+  EXPECT_TRUE(reports("RVA.fed:94: title holder Nobody Atall does not exist"));
+  edit("RVA.fed", [](rv::Lines& l) { l[rv::prom::short_titles + 8] = "Beta Worker 2"; });
+  EXPECT_TRUE(reports("RVA.fed:94: title holder Beta Worker 2 does not work for RVA"));
+}
+
+TEST_F(DataCheck, VenuesNeedACapacity) {
+  edit("venues.txt", [](rv::Lines& l) { l[9] = ""; });
+  EXPECT_TRUE(reports("venues.txt:10: Old Mill Arena: the capacity must be a whole number above 0"));
+  edit("venues.txt", [](rv::Lines& l) { l.pop_back(); });
+  EXPECT_TRUE(reports("venues.txt:7: the last venue has 5 lines instead of 6"));
+}
+
+TEST_F(DataCheck, LibrariesCarryOnlyKnownPlaceholdersAndMarkers) {
+  edit("normreports.rv1", [](rv::Lines& l) { l[24] = "<att1fullname> beats <loser>."; });
+  EXPECT_TRUE(reports("normreports.rv1:25: unknown placeholder <loser>"));
+  edit("talkshow.rv1", [](rv::Lines& l) { l[8] = "-SEGMENT-"; });
+  EXPECT_FALSE(reports("talkshow.rv1"));
+  edit("normreports.rv1", [](rv::Lines& l) { l[25] = "-SEGMENT-"; });
+  EXPECT_TRUE(reports("normreports.rv1:26: unknown marker -SEGMENT-"));
+}
+
+TEST_F(DataCheck, ReferencesAndValuesOfWorkers) {
+  edit("wrestlers.rv1", [](rv::Lines& l) {
+    l[2] = "XYZ";                               // a promotion that does not exist
+    l[31 + 5] = "very popular";                 // pop
+    l[62 + 12] = "Somebody";                    // multiproms naming nobody
+    l[93 + 17] = "Twin Terror";                 // tag team across promotions
+    l[10 * 31 + 17] = "Twin Terror";
+  });
+  EXPECT_TRUE(reports("wrestlers.rv1:3: Alpha Worker 0: works for XYZ, which is not a promotion of this data set"));
+  EXPECT_TRUE(reports("wrestlers.rv1:37: Alpha Worker 1: pop should be a whole number"));
+  EXPECT_TRUE(reports("wrestlers.rv1:75: Alpha Worker 2: multiproms names no promotion"));
+  EXPECT_TRUE(reports("wrestlers.rv1:328: Beta Worker 0: Twin Terror has members in RVA and RVB"));
+}
+
+TEST_F(DataCheck, MissingFilesAndGarbageGiveMessagesNotCrashes) {
+  fs::remove(home.data() / "venues.txt");
+  EXPECT_TRUE(reports("venues.txt:0: missing"));
+  rvtest::write_bytes(home.data() / "maindata.rv1", std::string("\x00\x01\x02\xff\r\n\x7f", 7));
+  EXPECT_TRUE(reports("maindata.rv1:1: holds binary data"));
+  EXPECT_TRUE(reports("maindata.rv1:2: 2 lines instead of 252"));
+  rvtest::write_bytes(home.data() / "RVB.fed", "");
+  EXPECT_TRUE(reports("RVB.fed:0: 0 lines instead of 238"));
+  EXPECT_TRUE(reports("wrestlers.rv1:"));  // its RVB workers now work for nobody
+  EXPECT_FALSE(rv::check_data_set(home.root() / "nowhere").problems.empty());
+}
+
+TEST(ShippedWorld, TheDefaultWorldAndItsScenariosPassTheChecker) {
+  const fs::path data = fs::path(RINGVALE_SOURCE_DIR) / "data";
+  if (!fs::exists(data / "Data" / "maindata.rv1")) GTEST_SKIP() << "the default world is not in this tree";
+  const auto world = rv::check_data_set(data / "Data");
+  EXPECT_TRUE(world.problems.empty()) << world.problems.size() << " problems, first: " << world.problems.front();
+  EXPECT_EQ(world.summary.promotions, 10u);
+  EXPECT_GE(world.summary.workers, 450u);
+  EXPECT_GE(world.summary.free_agents, 60u);
+  EXPECT_GE(world.summary.stipulations, 30u);
+  EXPECT_GE(world.summary.venues, 60u);
+  for (const auto& scenario : rv::list_folders(data / "Scenarios")) {
+    const auto check = rv::check_data_set(data / "Scenarios" / scenario);
+    EXPECT_TRUE(check.problems.empty()) << scenario << ": " << check.problems.front();
+  }
+}
+
+}  // namespace
