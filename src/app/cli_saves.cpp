@@ -22,16 +22,23 @@ std::optional<SaveTarget> save_target(const Args& args, std::ostream& err) {
   return SaveTarget{Home(*home), *name};
 }
 
+// Loads the target's save, or prints why it cannot be loaded.
+std::optional<Store> load_target(const SaveTarget& target, std::ostream& err) {
+  auto store = load_game(target.home, target.name + ".sav");
+  if (!store) {
+    err << store.error() << "\n";
+    return std::nullopt;
+  }
+  return std::move(*store);
+}
+
 }  // namespace
 
 int cmd_resave(const Args& args, std::ostream& out, std::ostream& err) {
   auto target = save_target(args, err);
   if (!target) return exit_usage;
-  auto store = load_game(target->home, target->name + ".sav");
-  if (!store) {
-    err << store.error() << "\n";
-    return exit_failure;
-  }
+  auto store = load_target(*target, err);
+  if (!store) return exit_failure;
   const auto info = read_save_info(target->home, target->name + ".sav");
   const std::string folder = info ? info->folder : target->name;
   const Status saved = save_game(*store, target->home, folder, SystemClock().now());
@@ -46,11 +53,8 @@ int cmd_resave(const Args& args, std::ostream& out, std::ostream& err) {
 int cmd_check_save(const Args& args, std::ostream& out, std::ostream& err) {
   auto target = save_target(args, err);
   if (!target) return exit_usage;
-  auto store = load_game(target->home, target->name + ".sav");
-  if (!store) {
-    err << store.error() << "\n";
-    return exit_failure;
-  }
+  auto store = load_target(*target, err);
+  if (!store) return exit_failure;
   const auto problems = check_store(*store);
   for (const auto& p : problems) out << p << "\n";
   if (!problems.empty()) return exit_failure;

@@ -52,31 +52,34 @@ void create_calendar(Store& store) {
   }
 }
 
+void set_day_panel(Store& store, const std::string& first, const std::string& second) {
+  if (first.empty() && second.empty()) {
+    store.set_md(md::main_caption, "Next Day");
+    store.set_md(md::day_heading, "No Shows Today");
+    store.set_md(md::day_event1, "");
+    store.set_md(md::day_event2, "");
+  } else if (first.empty() || second.empty()) {
+    store.set_md(md::main_caption, "Go To Show");
+    store.set_md(md::day_heading, "Today's Show");
+    store.set_md(md::day_event1, first.empty() ? second : first);
+    store.set_md(md::day_event2, "");
+  } else {
+    store.set_md(md::main_caption, "Go To Shows");
+    store.set_md(md::day_heading, "Today's Shows");
+    store.set_md(md::day_event1, first);
+    store.set_md(md::day_event2, second);
+  }
+  store.set_md(md::today_slot1, first);
+  store.set_md(md::today_slot2, second);
+}
+
 void set_todays_shows(Store& store) {
   const Date today = current_date(store);
-  const std::string regular = regular_show_on(store, today.weekday_name());
   std::string big;
   if (store.md(md::next_big_show_name) != "None" && store.md(md::next_big_show_date) == full_date(today)) {
     big = store.md(md::next_big_show_name);
   }
-  if (regular.empty() && big.empty()) {
-    store.set_md(md::day_heading, "No Shows Today");
-    store.set_md(md::main_caption, "Next Day");
-    store.set_md(md::day_event1, "");
-    store.set_md(md::day_event2, "");
-  } else if (regular.empty() || big.empty()) {
-    store.set_md(md::day_heading, "Today's Show");
-    store.set_md(md::main_caption, "Go To Show");
-    store.set_md(md::day_event1, regular.empty() ? big : regular);
-    store.set_md(md::day_event2, "");
-  } else {
-    store.set_md(md::day_heading, "Today's Shows");
-    store.set_md(md::main_caption, "Go To Shows");
-    store.set_md(md::day_event1, regular);
-    store.set_md(md::day_event2, big);
-  }
-  store.set_md(md::today_slot1, regular);
-  store.set_md(md::today_slot2, big);
+  set_day_panel(store, regular_show_on(store, today.weekday_name()), big);
 }
 
 std::vector<CalendarRow> calendar_rows(const Store& store) {

@@ -19,6 +19,10 @@ void extend_calendar(Store& store);
 // The first calendar of a game: the 42 days after today, and the planned big show on its date.
 void create_calendar(Store& store);
 
+// Sets the day panel lines of the main screen (caption, heading, the two events and today's two
+// slots) for a day holding these events; either may be empty.
+void set_day_panel(Store& store, const std::string& first, const std::string& second);
+
 // Sets today's shows on the main screen lines (caption, heading, the two event names) from
 // today's regular show and the planned big show.
 void set_todays_shows(Store& store);
