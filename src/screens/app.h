@@ -1,0 +1,32 @@
+#pragma once
+// The command line of the desktop program and where its world comes from.
+#include <QStringList>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace rvgui {
+
+struct AppOptions {
+  std::filesystem::path home;          // --home DIR, else the per-user home
+  std::optional<std::uint64_t> seed;   // --seed N, else from the clock
+  std::filesystem::path screenshot;    // --screenshot FILE: write a PNG of the window and exit
+  std::string load;                    // --load SAVE (with --screenshot): open that save's main screen
+  bool skip_intro = false;             // --no-intro (implied by --screenshot)
+};
+
+struct ParsedOptions {
+  std::optional<AppOptions> options;
+  QString error;  // why the command line was refused
+  bool help = false;
+};
+
+ParsedOptions parse_options(const QStringList& arguments);
+QString usage_text();
+
+// The bundled default world: the source tree's data folder when built in place, else
+// <program folder>/../share/ringvale/data.
+std::filesystem::path bundled_world(const std::filesystem::path& program_folder);
+
+}  // namespace rvgui

@@ -1,0 +1,307 @@
+#include "screens/frontmenu.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "screens/cp1252.h"
+#include "screens/session.h"
+#include "state/newgame.h"
+#include "state/saves.h"
+#include "state/startup.h"
+
+namespace rvgui {
+
+namespace {
+
+QFrame* panel(const QString& name, QWidget* parent) {
+  auto* f = new QFrame(parent);
+  f->setObjectName(name);
+  f->setProperty("role", "panel");
+  return f;
+}
+
+QString credits_text() {
+  return QStringLiteral(
+             "<p style='font-size:20px; color:#f5c542'><b>Ringvale</b> %1</p>"
+             "<p><b>Programming</b><br>Ines Hartwell and Jonah Pell</p>"
+             "<p><b>Rosters</b><br>Mara Quillfeather, Tobias Wrenhall and Idris Calloway</p>"
+             "<p><b>Testing</b><br>Odile Brannock, Samir Ketteridge and Lou Fenwick</p>"
+             "<p>Thanks to the members of %2 for their bug reports and suggestions.</p>"
+             "<p>This version created: %3</p>")
+      .arg(qs(rv::version_text), qs(rv::product_forum_address), QStringLiteral(__DATE__));
+}
+
+}  // namespace
+
+FrontMenu::FrontMenu(Session& session, QWidget* parent) : Screen(parent), session_(session) {
+  setObjectName(QStringLiteral("frontMenu"));
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(40, 30, 40, 20);
+
+  auto* title = make_label(QStringLiteral("gameTitle"), QStringLiteral("RINGVALE"), this);
+  title->setProperty("role", "heading");
+  title->setStyleSheet(QStringLiteral("font-size: 56px; letter-spacing: 6px;"));
+  title->setAlignment(Qt::AlignCenter);
+  auto* tagline = make_label(QStringLiteral("tagline"), QStringLiteral("Professional wrestling promotion manager"), this);
+  tagline->setAlignment(Qt::AlignCenter);
+  tagline->setProperty("role", "subheading");
+  outer->addWidget(title);
+  outer->addWidget(tagline);
+  outer->addStretch(1);
+
+  auto* middle = new QHBoxLayout;
+  outer->addLayout(middle, 6);
+  middle->addStretch(1);
+
+  // The menu entries.
+  menu_panel_ = panel(QStringLiteral("menuPanel"), this);
+  auto* menu = new QVBoxLayout(menu_panel_);
+  menu->setContentsMargins(30, 30, 30, 30);
+  menu->setSpacing(14);
+  new_game_ = make_button(QStringLiteral("newGameButton"), QStringLiteral("New Game"), menu_panel_);
+  auto* load = make_button(QStringLiteral("loadGameButton"), QStringLiteral("Load Game"), menu_panel_);
+  auto* scenario = make_button(QStringLiteral("playScenarioButton"), QStringLiteral("Play Scenario"), menu_panel_);
+  auto* credits = make_button(QStringLiteral("creditsButton"), QStringLiteral("Credits"), menu_panel_);
+  auto* exit = make_button(QStringLiteral("exitButton"), QStringLiteral("Exit"), menu_panel_);
+  for (auto* b : {new_game_, load, scenario, credits, exit}) {
+    b->setProperty("role", "menu");
+    menu->addWidget(b);
+  }
+  middle->addWidget(menu_panel_, 0, Qt::AlignVCenter);
+
+  // The load and scenario lists, and the credits.
+  list_panel_ = panel(QStringLiteral("listPanel"), this);
+  auto* lists = new QVBoxLayout(list_panel_);
+  lists->setContentsMargins(24, 20, 24, 20);
+  list_title_ = make_label(QStringLiteral("listTitle"), QString(), list_panel_);
+  list_title_->setProperty("role", "subheading");
+  save_list_ = new QListWidget(list_panel_);
+  save_list_->setObjectName(QStringLiteral("loadList"));
+  scenario_list_ = new QListWidget(list_panel_);
+  scenario_list_->setObjectName(QStringLiteral("scenarioList"));
+  info_ = make_label(QStringLiteral("infoLabel"), QString(), list_panel_);
+  info_->setWordWrap(true);
+  info_->setMinimumHeight(110);
+  info_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  action_ = make_button(QStringLiteral("actionButton"), QStringLiteral("Load"), list_panel_);
+  cancel_ = make_button(QStringLiteral("cancelButton"), QStringLiteral("Cancel"), list_panel_);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(action_);
+  buttons->addWidget(cancel_);
+  lists->addWidget(list_title_);
+  lists->addWidget(save_list_, 1);
+  lists->addWidget(scenario_list_, 1);
+  lists->addWidget(info_);
+  lists->addLayout(buttons);
+  list_panel_->setMinimumWidth(460);
+  middle->addSpacing(30);
+  middle->addWidget(list_panel_, 2);
+  middle->addStretch(1);
+  outer->addStretch(1);
+
+  auto* footer = new QHBoxLayout;
+  footer->addStretch(1);
+  auto* version = make_label(QStringLiteral("versionLabel"), qs(rv::version_text), this);
+  auto* release = make_label(QStringLiteral("releaseLabel"), qs(rv::release_text), this);
+  version->setProperty("role", "small");
+  release->setProperty("role", "small");
+  footer->addWidget(version);
+  footer->addSpacing(12);
+  footer->addWidget(release);
+  outer->addLayout(footer);
+
+  setTabOrder(new_game_, load);
+  setTabOrder(load, scenario);
+  setTabOrder(scenario, credits);
+  setTabOrder(credits, exit);
+  setTabOrder(save_list_, scenario_list_);
+  setTabOrder(scenario_list_, action_);
+  setTabOrder(action_, cancel_);
+
+  connect(new_game_, &QPushButton::clicked, this, &FrontMenu::new_game);
+  connect(load, &QPushButton::clicked, this, &FrontMenu::show_load_list);
+  connect(scenario, &QPushButton::clicked, this, &FrontMenu::show_scenarios);
+  connect(credits, &QPushButton::clicked, this, &FrontMenu::show_credits);
+  connect(exit, &QPushButton::clicked, this, &FrontMenu::exit_requested);
+  connect(action_, &QPushButton::clicked, this, &FrontMenu::act);
+  connect(cancel_, &QPushButton::clicked, this, &FrontMenu::show_menu);
+  connect(save_list_, &QListWidget::itemSelectionChanged, this, &FrontMenu::select_save);
+  connect(scenario_list_, &QListWidget::itemSelectionChanged, this, &FrontMenu::select_scenario);
+  connect(save_list_, &QListWidget::itemActivated, this, &FrontMenu::act);
+  connect(scenario_list_, &QListWidget::itemActivated, this, &FrontMenu::act);
+  show_menu();
+}
+
+void FrontMenu::set_backgrounds(const QPixmap& title, const QPixmap& normal) {
+  title_bg_ = title;
+  normal_bg_ = normal;
+  set_background(mode_ == Mode::menu ? title_bg_ : normal_bg_);
+}
+
+void FrontMenu::show_menu() {
+  mode_ = Mode::menu;
+  menu_panel_->show();
+  list_panel_->hide();
+  save_list_->hide();
+  scenario_list_->hide();
+  action_->hide();
+  cancel_->hide();
+  info_->clear();
+  set_background(title_bg_);
+  new_game_->setFocus();
+}
+
+bool FrontMenu::escape_inner() {
+  if (mode_ == Mode::menu && list_panel_->isHidden()) return true;  // nothing to go back to
+  show_menu();
+  return true;
+}
+
+void FrontMenu::show_credits() {
+  show_menu();
+  list_title_->setText(QStringLiteral("Credits"));
+  info_->setTextFormat(Qt::RichText);
+  info_->setText(credits_text());
+  list_panel_->show();
+  cancel_->show();
+  cancel_->setFocus();
+}
+
+void FrontMenu::show_load_list() {
+  mode_ = Mode::load;
+  menu_panel_->hide();
+  list_panel_->show();
+  scenario_list_->hide();
+  save_list_->show();
+  list_title_->setText(QStringLiteral("Load Game"));
+  info_->setTextFormat(Qt::PlainText);
+  info_->clear();
+  action_->setText(QStringLiteral("Load"));
+  action_->setEnabled(false);
+  action_->show();
+  cancel_->show();
+  set_background(normal_bg_);
+  save_list_->blockSignals(true);
+  save_list_->clear();
+  for (const auto& f : rv::list_saves(session_.home)) save_list_->addItem(qs(f));
+  save_list_->blockSignals(false);
+  save_list_->setFocus();
+}
+
+void FrontMenu::select_save() {
+  const auto* item = save_list_->currentItem();
+  if (!item || !item->isSelected()) return;
+  const auto info = rv::read_save_info(session_.home, to_cp1252_lossy(item->text()));
+  info_->setText(info ? qs(rv::load_screen_info(*info)) : qs(info.error()));
+  action_->setEnabled(info.ok());
+}
+
+void FrontMenu::show_scenarios() {
+  const auto scenarios = rv::list_scenarios(session_.home);
+  if (scenarios.empty()) {
+    session_.dialogs.info(qs(rv::no_scenarios_message()));
+    return;
+  }
+  mode_ = Mode::scenarios;
+  menu_panel_->hide();
+  list_panel_->show();
+  save_list_->hide();
+  scenario_list_->show();
+  list_title_->setText(QStringLiteral("Play Scenario"));
+  info_->setTextFormat(Qt::PlainText);
+  info_->clear();
+  action_->setText(QStringLiteral("Play"));
+  action_->setEnabled(false);
+  action_->show();
+  cancel_->show();
+  set_background(normal_bg_);
+  scenario_list_->blockSignals(true);
+  scenario_list_->clear();
+  for (const auto& s : scenarios) scenario_list_->addItem(qs(s));
+  scenario_list_->blockSignals(false);
+  scenario_list_->setFocus();
+}
+
+void FrontMenu::select_scenario() {
+  const auto* item = scenario_list_->currentItem();
+  if (!item || !item->isSelected()) return;
+  const std::string scenario = to_cp1252_lossy(item->text());
+  info_->setText(qs(rv::scenario_info(session_.home, scenario)));
+  action_->setEnabled(true);
+  move_scenario_pictures(scenario);
+}
+
+void FrontMenu::move_scenario_pictures(const std::string& scenario) {
+  const auto pictures = rv::scenario_pictures(session_.home, scenario);
+  if (pictures.empty()) return;
+  Dialogs& d = session_.dialogs;
+  d.info(QStringLiteral("Image files have been found in this scenario's folder. They will now be moved into the "
+                        "Images folder."),
+         QStringLiteral("Images Found!"));
+  int moved = 0;
+  for (const auto& file : pictures) {
+    bool overwrite = false;
+    if (rv::picture_name_taken(session_.home, file)) {
+      overwrite = d.ask(qs(rv::picture_overwrite_question(file)), QStringLiteral("Image Name Already In Use"));
+      if (!overwrite) continue;
+    }
+    const auto status = rv::move_scenario_picture(session_.home, scenario, file, overwrite);
+    if (!status) {
+      d.info(qs(status.error()));
+      continue;
+    }
+    ++moved;
+  }
+  if (moved > 0) d.info(QStringLiteral("Images moved OK."), QStringLiteral("Successful"));
+}
+
+std::optional<QString> FrontMenu::ask_player_name() {
+  for (;;) {
+    auto name = session_.dialogs.prompt(QStringLiteral("Please enter your name."), QStringLiteral("Player 1"));
+    if (!name) return std::nullopt;
+    if (to_cp1252(*name)) return name;
+    session_.dialogs.info(not_cp1252_message(*name));
+  }
+}
+
+void FrontMenu::new_game() { start_world(QString()); }
+
+void FrontMenu::start_world(const QString& scenario) {
+  const auto name = ask_player_name();
+  if (!name) return;
+  auto world = rv::start_new_game(session_.home, *to_cp1252(*name), to_cp1252_lossy(scenario));
+  if (!world) {
+    session_.dialogs.info(qs(world.error()));
+    return;
+  }
+  session_.pending = std::make_unique<rv::NewGame>(std::move(*world));
+  emit choice_ready();
+}
+
+void FrontMenu::act() {
+  if (!action_->isVisible() || !action_->isEnabled()) return;
+  if (mode_ == Mode::scenarios) {
+    if (const auto* item = scenario_list_->currentItem()) start_world(item->text());
+    return;
+  }
+  if (mode_ != Mode::load) return;
+  const auto* item = save_list_->currentItem();
+  if (!item) return;
+  const std::string sav = to_cp1252_lossy(item->text());
+  const auto info = rv::read_save_info(session_.home, sav);
+  auto store = info ? rv::load_game(session_.home, sav) : rv::Result<rv::Store>(rv::Failure{info.error()});
+  if (!store) {
+    session_.dialogs.info(qs(store.error()));
+    show_menu();
+    return;
+  }
+  session_.start_game(std::move(*store), info->folder);
+  emit game_ready();
+}
+
+}  // namespace rvgui

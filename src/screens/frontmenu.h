@@ -1,0 +1,63 @@
+#pragma once
+// The front menu: New Game, Load Game, Play Scenario, Credits and Exit, with the load list and
+// the scenario list sharing one action button ("Load" or "Play") and "Cancel".
+#include <QPixmap>
+
+#include "screens/screen.h"
+
+class QListWidget;
+class QFrame;
+
+namespace rvgui {
+
+struct Session;
+
+class FrontMenu : public Screen {
+  Q_OBJECT
+
+ public:
+  enum class Mode { menu, load, scenarios };
+
+  FrontMenu(Session& session, QWidget* parent = nullptr);
+  void set_backgrounds(const QPixmap& title, const QPixmap& normal);
+  Mode mode() const { return mode_; }
+
+ public slots:
+  void show_menu();
+  void new_game();
+  void show_load_list();
+  void show_scenarios();
+  void show_credits();
+  void act();  // the action button: "Load" or "Play"
+
+ signals:
+  void choice_ready();  // a world is loaded: the promotion choice comes next
+  void game_ready();    // a save is loaded: the main screen comes next
+  void exit_requested();
+
+ protected:
+  bool escape_inner() override;
+
+ private:
+  void select_scenario();
+  void select_save();
+  // Asks for the player's name until it can be stored; nothing when cancelled.
+  std::optional<QString> ask_player_name();
+  void start_world(const QString& scenario);
+  void move_scenario_pictures(const std::string& scenario);
+
+  Session& session_;
+  Mode mode_ = Mode::menu;
+  QPixmap title_bg_, normal_bg_;
+  QFrame* menu_panel_;
+  QFrame* list_panel_;
+  QLabel* list_title_;
+  QListWidget* save_list_;
+  QListWidget* scenario_list_;
+  QLabel* info_;
+  QPushButton* action_;
+  QPushButton* cancel_;
+  QPushButton* new_game_;
+};
+
+}  // namespace rvgui

@@ -1,0 +1,219 @@
+#include "screens/inboxscreen.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "cycle/inbox.h"
+#include "screens/cp1252.h"
+#include "screens/session.h"
+
+namespace rvgui {
+
+namespace {
+
+constexpr int line_column = 4;  // hidden: the record's first line in the inbox table
+
+// Sorts "Received" by date rather than by text.
+class DateItem : public QTableWidgetItem {
+ public:
+  DateItem(const QString& text, qlonglong key) : QTableWidgetItem(text) { setData(Qt::UserRole, key); }
+  bool operator<(const QTableWidgetItem& other) const override {
+    return data(Qt::UserRole).toLongLong() < other.data(Qt::UserRole).toLongLong();
+  }
+};
+
+}  // namespace
+
+InboxScreen::InboxScreen(Session& session, QWidget* parent) : Screen(parent), session_(session) {
+  setObjectName(QStringLiteral("inboxScreen"));
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(24, 20, 24, 20);
+  outer->setSpacing(14);
+  auto* heading = make_label(QStringLiteral("inboxHeading"), QStringLiteral("Inbox"), this);
+  heading->setProperty("role", "heading");
+  outer->addWidget(heading);
+
+  grid_ = new QTableWidget(0, 5, this);
+  grid_->setObjectName(QStringLiteral("inboxGrid"));
+  grid_->setHorizontalHeaderLabels({QStringLiteral("From"), QStringLiteral("Subject"), QStringLiteral("Received"),
+                                    QStringLiteral("Status"), QStringLiteral("Line")});
+  grid_->setColumnHidden(line_column, true);
+  grid_->verticalHeader()->hide();
+  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid_->setAlternatingRowColors(true);
+  grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  grid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+  grid_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+  grid_->horizontalHeader()->setSectionResizeMode(3, QHeaderView::ResizeToContents);
+  outer->addWidget(grid_, 3);
+
+  auto* message = new QFrame(this);
+  message->setObjectName(QStringLiteral("messagePanel"));
+  message->setProperty("role", "panel");
+  auto* ml = new QVBoxLayout(message);
+  ml->setContentsMargins(18, 14, 18, 14);
+  auto* head = new QGridLayout;
+  from_ = make_label(QStringLiteral("messageFromLabel"), QString(), message);
+  date_ = make_label(QStringLiteral("messageDateLabel"), QString(), message);
+  subject_ = make_label(QStringLiteral("messageSubjectLabel"), QString(), message);
+  subject_->setProperty("role", "subheading");
+  date_->setProperty("role", "small");
+  head->addWidget(subject_, 0, 0);
+  head->addWidget(date_, 0, 1, Qt::AlignRight);
+  head->addWidget(from_, 1, 0, 1, 2);
+  ml->addLayout(head);
+  text_ = new QTextBrowser(message);
+  text_->setObjectName(QStringLiteral("messageText"));
+  ml->addWidget(text_, 1);
+  auto* answers = new QHBoxLayout;
+  action1_ = make_button(QStringLiteral("action1Button"), QStringLiteral("Delete"), message);
+  action2_ = make_button(QStringLiteral("action2Button"), QString(), message);
+  action3_ = make_button(QStringLiteral("action3Button"), QString(), message);
+  answers->addStretch(1);
+  answers->addWidget(action2_);
+  answers->addWidget(action3_);
+  answers->addWidget(action1_);
+  ml->addLayout(answers);
+  outer->addWidget(message, 2);
+
+  auto* footer = new QHBoxLayout;
+  delete_all_ = make_button(QStringLiteral("deleteAllButton"), QStringLiteral("Delete All"), this);
+  close_ = make_button(QStringLiteral("closeButton"), QStringLiteral("Close"), this);
+  footer->addWidget(delete_all_);
+  footer->addStretch(1);
+  footer->addWidget(close_);
+  outer->addLayout(footer);
+
+  setTabOrder(grid_, action2_);
+  setTabOrder(action2_, action3_);
+  setTabOrder(action3_, action1_);
+  setTabOrder(action1_, delete_all_);
+  setTabOrder(delete_all_, close_);
+
+  connect(grid_, &QTableWidget::cellClicked, this, [this](int row, int) { open_row(row); });
+  connect(grid_, &QTableWidget::itemActivated, this, [this](QTableWidgetItem* item) {
+    if (item) open_row(item->row());
+  });
+  connect(action1_, &QPushButton::clicked, this, &InboxScreen::delete_open);
+  connect(action2_, &QPushButton::clicked, this, &InboxScreen::answer_action2);
+  connect(action3_, &QPushButton::clicked, this, &InboxScreen::answer_action3);
+  connect(delete_all_, &QPushButton::clicked, this, &InboxScreen::delete_all);
+  connect(close_, &QPushButton::clicked, this, &InboxScreen::back_requested);
+  clear_panel();
+}
+
+void InboxScreen::clear_panel() {
+  open_.reset();
+  from_->clear();
+  date_->clear();
+  subject_->clear();
+  text_->clear();
+  action1_->hide();
+  action2_->hide();
+  action3_->hide();
+}
+
+void InboxScreen::show_inbox() {
+  clear_panel();
+  grid_->setSortingEnabled(false);
+  grid_->clearContents();
+  if (!session_.game) {
+    grid_->setRowCount(0);
+    return;
+  }
+  const auto rows = rv::inbox_rows(session_.game->store);
+  grid_->setRowCount(static_cast<int>(rows.size()));
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const auto& m = rows[i];
+    const int r = static_cast<int>(i);
+    auto* line = new QTableWidgetItem;
+    line->setData(Qt::DisplayRole, static_cast<qlonglong>(m.first_line));
+    QTableWidgetItem* items[] = {new QTableWidgetItem(qs(m.sender)), new QTableWidgetItem(qs(m.subject)),
+                                 new DateItem(qs(m.received), static_cast<qlonglong>(m.first_line)),
+                                 new QTableWidgetItem(qs(m.status)), line};
+    for (int c = 0; c < 5; ++c) {
+      QFont f = items[c]->font();
+      f.setBold(m.unread);
+      items[c]->setFont(f);
+      grid_->setItem(r, c, items[c]);
+    }
+  }
+  grid_->setSortingEnabled(true);
+}
+
+void InboxScreen::open_row(int row) {
+  if (!session_.game || row < 0 || row >= grid_->rowCount()) return;
+  const auto* line_item = grid_->item(row, line_column);
+  if (!line_item) return;
+  const auto first_line = static_cast<std::size_t>(line_item->data(Qt::DisplayRole).toLongLong());
+  const auto opened = rv::open_message(session_.game->store, first_line);
+  if (!opened) return;
+  open_ = first_line;
+  from_->setText(QStringLiteral("From: ") + qs(opened->sender));
+  date_->setText(qs(opened->date));
+  subject_->setText(qs(opened->subject));
+  text_->setPlainText(qs(opened->text));
+  for (int c = 0; c < grid_->columnCount(); ++c) {
+    if (auto* item = grid_->item(row, c)) {
+      QFont f = item->font();
+      f.setBold(false);
+      item->setFont(f);
+    }
+  }
+  if (auto* status = grid_->item(row, 3)) status->setText(QStringLiteral("Read"));
+  switch (opened->answers) {
+    case rv::Answers::yes_no:
+      action2_->setText(QStringLiteral("Yes"));
+      action3_->setText(QStringLiteral("No"));
+      break;
+    case rv::Answers::accept_decline:
+      action2_->setText(QStringLiteral("Accept"));
+      action3_->setText(QStringLiteral("Decline"));
+      break;
+    case rv::Answers::delete_only: break;
+  }
+  const bool answerable = opened->answers != rv::Answers::delete_only;
+  action1_->setVisible(!answerable);
+  action2_->setVisible(answerable);
+  action3_->setVisible(answerable);
+}
+
+void InboxScreen::delete_open() {
+  if (!session_.game || !open_) return;
+  rv::delete_message(session_.game->store, *open_);
+  show_inbox();
+}
+
+void InboxScreen::delete_all() {
+  if (!session_.game) return;
+  if (rv::inbox_empty(session_.game->store)) {
+    session_.dialogs.info(qs(rv::inbox_empty_message));
+    return;
+  }
+  if (!session_.dialogs.ask(qs(rv::delete_all_question))) return;
+  rv::delete_all_messages(session_.game->store);
+  show_inbox();
+}
+
+void InboxScreen::answer_action2() {
+  if (!session_.game || !open_) return;
+  session_.dialogs.info(QStringLiteral("Answering this message is not possible yet."));
+}
+
+void InboxScreen::answer_action3() {
+  if (!session_.game || !open_) return;
+  session_.dialogs.info(QStringLiteral("Answering this message is not possible yet."));
+}
+
+bool InboxScreen::escape_inner() { return false; }
+
+}  // namespace rvgui

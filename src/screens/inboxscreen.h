@@ -1,0 +1,53 @@
+#pragma once
+// The inbox: the grid of messages (unread ones in bold), the open message with the answers its
+// kind allows, "Delete", "Delete All" and the way back to the main screen.
+#include <optional>
+
+#include "screens/screen.h"
+
+class QTableWidget;
+class QTextBrowser;
+
+namespace rvgui {
+
+struct Session;
+
+class InboxScreen : public Screen {
+  Q_OBJECT
+
+ public:
+  InboxScreen(Session& session, QWidget* parent = nullptr);
+  // The first line of the open message in the inbox table.
+  std::optional<std::size_t> open_message_line() const { return open_; }
+
+ public slots:
+  // Fills the grid and clears the message panel ("showinbox").
+  void show_inbox();
+  void open_row(int row);
+  void delete_open();
+  void delete_all();
+  // The two answers of an offer or a release request.
+  void answer_action2();
+  void answer_action3();
+
+ protected:
+  bool escape_inner() override;
+
+ private:
+  void clear_panel();
+
+  Session& session_;
+  QTableWidget* grid_;
+  QLabel* from_;
+  QLabel* date_;
+  QLabel* subject_;
+  QTextBrowser* text_;
+  QPushButton* action1_;
+  QPushButton* action2_;
+  QPushButton* action3_;
+  QPushButton* delete_all_;
+  QPushButton* close_;
+  std::optional<std::size_t> open_;
+};
+
+}  // namespace rvgui

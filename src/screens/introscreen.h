@@ -1,0 +1,38 @@
+#pragma once
+// The intro: the title, then after three seconds a credits text, then after five more the front
+// menu. A click or a key skips straight to the front menu.
+#include <QTimer>
+
+#include "screens/screen.h"
+
+namespace rvgui {
+
+class IntroScreen : public Screen {
+  Q_OBJECT
+
+ public:
+  explicit IntroScreen(QWidget* parent = nullptr);
+  // Starts the two timers from the title text.
+  void start();
+  QTimer* first_timer() { return &first_; }
+  QTimer* second_timer() { return &second_; }
+
+ signals:
+  void finished();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void finish();
+  void show_credits();
+
+  QLabel* title_;
+  QLabel* text_;
+  QTimer first_;
+  QTimer second_;
+  bool done_ = false;
+};
+
+}  // namespace rvgui

@@ -1,0 +1,68 @@
+// The desktop program: ringvale [--home DIR] [--seed N] [--no-intro] [--screenshot FILE [--load SAVE]]
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <cstdio>
+
+#include "screens/app.h"
+#include "screens/cp1252.h"
+#include "screens/dialogs.h"
+#include "screens/mainwindow.h"
+#include "screens/style.h"
+#include "state/clock.h"
+#include "state/home.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Ringvale"));
+  const auto parsed = rvgui::parse_options(QApplication::arguments());
+  if (parsed.help) {
+    std::fputs(rvgui::usage_text().toUtf8().constData(), stdout);
+    return 0;
+  }
+  if (!parsed.options) {
+    std::fprintf(stderr, "ringvale: %s\n%s", parsed.error.toUtf8().constData(), rvgui::usage_text().toUtf8().constData());
+    return 2;
+  }
+  const rvgui::AppOptions& options = *parsed.options;
+  app.setStyleSheet(rvgui::style_sheet());
+
+  rvgui::Dialogs dialogs;
+  const bool screenshot = !options.screenshot.empty();
+  dialogs.set_scripted(screenshot);  // a screenshot run never waits for the player
+
+  const rv::Home home(options.home);
+  const auto bundled = rvgui::bundled_world(QDir(QApplication::applicationDirPath()).absolutePath().toStdString());
+  if (const auto prepared = rv::prepare_home(home, bundled); !prepared) {
+    dialogs.info(rvgui::qs(prepared.error()));
+    if (screenshot) std::fprintf(stderr, "ringvale: %s\n", prepared.error().c_str());
+    return 1;
+  }
+  const rv::SystemClock clock;
+  const std::uint64_t seed = options.seed.value_or(clock.now().ticks);
+
+  rvgui::MainWindow window(home, dialogs, clock, seed);
+  QObject::connect(&window, &rvgui::MainWindow::program_end_requested, &app, &QApplication::quit,
+                   Qt::QueuedConnection);
+  window.resize(1280, 800);
+  window.start(!options.skip_intro);
+
+  if (screenshot) {
+    window.resize(1280, 800);
+    if (!options.load.empty() && !window.load_save(QString::fromStdString(options.load + ".sav"))) {
+      for (const auto& t : dialogs.texts()) std::fprintf(stderr, "ringvale: %s\n", t.toUtf8().constData());
+      return 1;
+    }
+    window.show();
+    QApplication::processEvents();
+    const QImage image = window.grab().toImage();
+    const QString file = QString::fromStdString(options.screenshot.string());
+    if (!image.save(file, "PNG")) {
+      std::fprintf(stderr, "ringvale: the screenshot could not be written to %s\n", file.toUtf8().constData());
+      return 1;
+    }
+    return 0;
+  }
+  window.show();
+  return QApplication::exec();
+}

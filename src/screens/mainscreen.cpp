@@ -1,0 +1,498 @@
+#include "screens/mainscreen.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "cycle/calendar.h"
+#include "cycle/inbox.h"
+#include "cycle/nextday.h"
+#include "screens/cp1252.h"
+#include "screens/session.h"
+#include "state/date.h"
+#include "state/pictures.h"
+#include "state/saves.h"
+
+namespace rvgui {
+
+namespace {
+
+QFrame* panel(const QString& name, QWidget* parent) {
+  auto* f = new QFrame(parent);
+  f->setObjectName(name);
+  f->setProperty("role", "panel");
+  return f;
+}
+
+QLabel* caption(const QString& name, const QString& text, QWidget* parent) {
+  auto* l = make_label(name, text, parent);
+  l->setProperty("role", "caption");
+  return l;
+}
+
+}  // namespace
+
+MainScreen::MainScreen(Session& session, QWidget* parent) : Screen(parent), session_(session) {
+  setObjectName(QStringLiteral("mainScreen"));
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(24, 20, 24, 20);
+  outer->setSpacing(16);
+
+  // The top bar: logo, promotion, date, money and the board.
+  auto* top = panel(QStringLiteral("topBar"), this);
+  auto* tl = new QHBoxLayout(top);
+  tl->setContentsMargins(16, 12, 20, 12);
+  tl->setSpacing(20);
+  logo_ = make_button(QStringLiteral("logoButton"), QString(), top);
+  logo_->setIconSize(QSize(150, 100));
+  logo_->setFixedSize(164, 114);
+  logo_->setToolTip(QStringLiteral("Click to choose another logo"));
+  tl->addWidget(logo_);
+
+  auto* who = new QVBoxLayout;
+  promotion_name_ = make_label(QStringLiteral("promotionNameLabel"), QString(), top);
+  promotion_name_->setProperty("role", "subheading");
+  promotion_name_->setStyleSheet(QStringLiteral("font-size: 22px;"));
+  promotion_name_->setWordWrap(true);
+  player_ = make_label(QStringLiteral("playerLabel"), QString(), top);
+  player_->setProperty("role", "small");
+  full_date_ = make_label(QStringLiteral("fullDateLabel"), QString(), top);
+  who->addStretch(1);
+  who->addWidget(promotion_name_);
+  who->addWidget(player_);
+  who->addSpacing(6);
+  who->addWidget(full_date_);
+  who->addStretch(1);
+  tl->addLayout(who, 1);
+
+  auto* date_tile = new QFrame(top);
+  date_tile->setObjectName(QStringLiteral("dateTile"));
+  date_tile->setStyleSheet(QStringLiteral(
+      "#dateTile { background: #f2ede1; border-radius: 8px; } #dateTile QLabel { color: #1a1405; }"));
+  auto* dl = new QVBoxLayout(date_tile);
+  dl->setContentsMargins(14, 6, 14, 6);
+  dl->setSpacing(0);
+  day_ = make_label(QStringLiteral("dayLabel"), QString(), date_tile);
+  number_ = make_label(QStringLiteral("numberLabel"), QString(), date_tile);
+  month_ = make_label(QStringLiteral("monthLabel"), QString(), date_tile);
+  year_ = make_label(QStringLiteral("yearLabel"), QString(), date_tile);
+  day_->setStyleSheet(QStringLiteral("font-size: 12px; font-weight: bold; color: #a3201c;"));
+  number_->setStyleSheet(QStringLiteral("font-size: 34px; font-weight: bold;"));
+  month_->setStyleSheet(QStringLiteral("font-size: 13px; font-weight: bold;"));
+  year_->setStyleSheet(QStringLiteral("font-size: 12px;"));
+  for (auto* l : {day_, number_, month_, year_}) {
+    l->setAlignment(Qt::AlignCenter);
+    dl->addWidget(l);
+  }
+  date_tile->setMinimumWidth(120);
+  tl->addWidget(date_tile);
+
+  auto* figures = new QGridLayout;
+  figures->setVerticalSpacing(2);
+  figures->setHorizontalSpacing(28);
+  balance_ = make_label(QStringLiteral("balanceLabel"), QString(), top);
+  board_ = make_label(QStringLiteral("boardLabel"), QString(), top);
+  balance_->setProperty("role", "value");
+  board_->setProperty("role", "value");
+  figures->addWidget(caption(QStringLiteral("balanceCaption"), QStringLiteral("BANK BALANCE"), top), 0, 0);
+  figures->addWidget(balance_, 1, 0);
+  figures->addWidget(caption(QStringLiteral("boardCaption"), QStringLiteral("BOARD RATING"), top), 2, 0);
+  figures->addWidget(board_, 3, 0);
+  tl->addLayout(figures);
+  outer->addWidget(top);
+
+  auto* body = new QHBoxLayout;
+  body->setSpacing(16);
+  outer->addLayout(body, 1);
+
+  // The navigation column.
+  auto* nav = panel(QStringLiteral("navPanel"), this);
+  auto* nl = new QVBoxLayout(nav);
+  nl->setContentsMargins(14, 14, 14, 14);
+  nl->setSpacing(10);
+  inbox_ = make_button(QStringLiteral("inboxButton"), QStringLiteral("Inbox (0)"), nav);
+  view_dates_ = make_button(QStringLiteral("viewDatesButton"), QStringLiteral("View Dates"), nav);
+  save_game_ = make_button(QStringLiteral("saveGameButton"), QStringLiteral("Save Game"), nav);
+  menu_ = make_button(QStringLiteral("menuButton"), QStringLiteral("Main Menu"), nav);
+  for (auto* b : {inbox_, view_dates_, save_game_}) nl->addWidget(b);
+  nl->addStretch(1);
+  nl->addWidget(menu_);
+  nav->setMinimumWidth(200);
+  nav->setMaximumWidth(260);
+  body->addWidget(nav);
+
+  center_ = new QStackedWidget(this);
+  center_->setObjectName(QStringLiteral("centerStack"));
+  body->addWidget(center_, 1);
+
+  // The day: today's events and the main action.
+  day_page_ = new QWidget(center_);
+  day_page_->setObjectName(QStringLiteral("dayPage"));
+  auto* dp = new QVBoxLayout(day_page_);
+  dp->setContentsMargins(0, 0, 0, 0);
+  auto* day_panel = panel(QStringLiteral("dayPanel"), day_page_);
+  auto* dpl = new QVBoxLayout(day_panel);
+  dpl->setContentsMargins(30, 30, 30, 30);
+  day_heading_ = make_label(QStringLiteral("dayHeadingLabel"), QString(), day_panel);
+  day_heading_->setProperty("role", "heading");
+  day_heading_->setAlignment(Qt::AlignCenter);
+  day_events_ = make_label(QStringLiteral("dayEventsLabel"), QString(), day_panel);
+  day_events_->setAlignment(Qt::AlignCenter);
+  day_events_->setWordWrap(true);
+  day_events_->setStyleSheet(QStringLiteral("font-size: 22px;"));
+  dpl->addStretch(1);
+  dpl->addWidget(day_heading_);
+  dpl->addSpacing(12);
+  dpl->addWidget(day_events_);
+  dpl->addStretch(1);
+  dp->addWidget(day_panel, 1);
+  dp->addSpacing(16);
+  main_action_ = make_button(QStringLiteral("mainActionButton"), QStringLiteral("Next Day"), day_page_);
+  main_action_->setProperty("role", "main");
+  main_action_->setMinimumWidth(320);
+  dp->addWidget(main_action_, 0, Qt::AlignHCenter);
+  center_->addWidget(day_page_);
+
+  // The calendar grid.
+  calendar_ = new QTableWidget(0, 2, center_);
+  calendar_->setObjectName(QStringLiteral("calendarGrid"));
+  calendar_->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Event")});
+  calendar_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  calendar_->horizontalHeader()->setStretchLastSection(true);
+  calendar_->verticalHeader()->hide();
+  calendar_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  calendar_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  calendar_->setSelectionMode(QAbstractItemView::SingleSelection);
+  calendar_->setAlternatingRowColors(true);
+  calendar_->setToolTip(QStringLiteral("Click a free day to book a house show"));
+  center_->addWidget(calendar_);
+
+  // The save mode.
+  save_page_ = panel(QStringLiteral("savePage"), center_);
+  auto* sp = new QVBoxLayout(save_page_);
+  sp->setContentsMargins(20, 16, 20, 16);
+  auto* save_heading = make_label(QStringLiteral("saveHeading"), QStringLiteral("Save Game"), save_page_);
+  save_heading->setProperty("role", "subheading");
+  saves_ = new QListWidget(save_page_);
+  saves_->setObjectName(QStringLiteral("saveList"));
+  save_info_ = make_label(QStringLiteral("saveInfoLabel"), QString(), save_page_);
+  save_info_->setWordWrap(true);
+  save_info_->setMinimumHeight(60);
+  save_ = make_button(QStringLiteral("saveButton"), QStringLiteral("Save"), save_page_);
+  new_save_ = make_button(QStringLiteral("newSaveButton"), QStringLiteral("New Save"), save_page_);
+  delete_save_ = make_button(QStringLiteral("deleteSaveButton"), QStringLiteral("Delete"), save_page_);
+  auto* sb = new QHBoxLayout;
+  sb->addWidget(save_);
+  sb->addWidget(new_save_);
+  sb->addStretch(1);
+  sb->addWidget(delete_save_);
+  sp->addWidget(save_heading);
+  sp->addWidget(saves_, 1);
+  sp->addWidget(save_info_);
+  sp->addLayout(sb);
+  center_->addWidget(save_page_);
+
+  // The logo choice.
+  logo_page_ = panel(QStringLiteral("logoPage"), center_);
+  auto* lp = new QVBoxLayout(logo_page_);
+  lp->setContentsMargins(20, 16, 20, 16);
+  auto* logo_heading = make_label(QStringLiteral("logoHeading"), QStringLiteral("Choose a logo from the Images folder"),
+                                  logo_page_);
+  logo_heading->setProperty("role", "subheading");
+  logos_ = new QListWidget(logo_page_);
+  logos_->setObjectName(QStringLiteral("logoList"));
+  lp->addWidget(logo_heading);
+  lp->addWidget(logos_, 1);
+  center_->addWidget(logo_page_);
+
+  setTabOrder(main_action_, inbox_);
+  setTabOrder(inbox_, view_dates_);
+  setTabOrder(view_dates_, save_game_);
+  setTabOrder(save_game_, menu_);
+  setTabOrder(menu_, logo_);
+  setTabOrder(saves_, save_);
+  setTabOrder(save_, new_save_);
+  setTabOrder(new_save_, delete_save_);
+
+  connect(main_action_, &QPushButton::clicked, this, &MainScreen::press_main_action);
+  connect(inbox_, &QPushButton::clicked, this, &MainScreen::inbox_requested);
+  connect(view_dates_, &QPushButton::clicked, this, &MainScreen::toggle_dates);
+  connect(save_game_, &QPushButton::clicked, this, &MainScreen::toggle_save_mode);
+  connect(menu_, &QPushButton::clicked, this, &MainScreen::quit_to_menu);
+  connect(logo_, &QPushButton::clicked, this, &MainScreen::show_logo_choice);
+  connect(calendar_, &QTableWidget::cellClicked, this, [this](int row, int) { calendar_row_clicked(row); });
+  connect(calendar_, &QTableWidget::itemActivated, this, [this](QTableWidgetItem* item) {
+    if (item) calendar_row_clicked(item->row());
+  });
+  connect(saves_, &QListWidget::itemSelectionChanged, this, &MainScreen::select_save);
+  connect(save_, &QPushButton::clicked, this, &MainScreen::save_into_selected);
+  connect(new_save_, &QPushButton::clicked, this, &MainScreen::new_save);
+  connect(delete_save_, &QPushButton::clicked, this, &MainScreen::delete_selected_save);
+  connect(logos_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { choose_logo(item->text()); });
+  connect(logos_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { choose_logo(item->text()); });
+  set_view(View::day);
+}
+
+void MainScreen::set_view(View view) {
+  view_ = view;
+  switch (view) {
+    case View::day: center_->setCurrentWidget(day_page_); break;
+    case View::dates: center_->setCurrentWidget(calendar_); break;
+    case View::saves: center_->setCurrentWidget(save_page_); break;
+    case View::logos: center_->setCurrentWidget(logo_page_); break;
+  }
+  const bool saving = view == View::saves;
+  view_dates_->setText(view == View::dates ? QStringLiteral("Hide Dates") : QStringLiteral("View Dates"));
+  save_game_->setText(saving ? QStringLiteral("Cancel Save") : QStringLiteral("Save Game"));
+  for (auto* b : {inbox_, view_dates_, menu_, logo_, main_action_}) b->setEnabled(!saving);
+  main_action_->setVisible(view == View::day);
+  if (view == View::day && isVisible()) main_action_->setFocus();
+}
+
+void MainScreen::refresh() {
+  if (!session_.game) return;
+  const rv::Store& s = session_.game->store;
+  const auto player = s.player_index();
+  promotion_name_->setText(player ? qs(s.promotion(*player).full_name()) : qs(s.md(rv::md::player_initials)));
+  player_->setText(qs(s.md(rv::md::player_name) + " (" + s.md(rv::md::player_initials) + ")"));
+  day_->setText(qs(s.md(rv::md::weekday)));
+  number_->setText(qs(s.md(rv::md::day_number)));
+  month_->setText(qs(s.md(rv::md::month)));
+  year_->setText(qs(s.md(rv::md::year)));
+  full_date_->setText(qs(rv::current_full_date(s)));
+  balance_->setText(qs(rv::money_text(player ? s.promotion(*player).balance() : 0)));
+  board_->setText(qs(s.md(rv::md::board_rating)) + QStringLiteral("%"));
+  main_action_->setText(qs(rv::main_caption(s)));
+  day_heading_->setText(qs(s.md(rv::md::day_heading)));
+  QString events = qs(s.md(rv::md::day_event1));
+  if (!s.md(rv::md::day_event2).empty()) events += QStringLiteral("\nand\n") + qs(s.md(rv::md::day_event2));
+  day_events_->setText(events);
+  inbox_->setText(qs(rv::inbox_caption(s)));
+  refresh_logo();
+  if (view_ == View::dates) fill_calendar();
+}
+
+void MainScreen::refresh_logo() {
+  const QString file = QString::fromStdString(
+      rv::picture_or_default(session_.home, session_.game ? rv::player_logo(session_.game->store) : std::string())
+          .string());
+  if (file == shown_logo_) return;
+  shown_logo_ = file;
+  const QPixmap picture(file);
+  logo_->setIcon(picture.isNull() ? QIcon() : QIcon(picture));
+  logo_->setText(picture.isNull() ? QStringLiteral("Logo") : QString());
+}
+
+void MainScreen::showEvent(QShowEvent* event) {
+  Screen::showEvent(event);
+  if (view_ == View::day) main_action_->setFocus();
+}
+
+void MainScreen::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+    if (view_ == View::day && main_action_->isEnabled()) {
+      main_action_->click();
+      event->accept();
+      return;
+    }
+  }
+  Screen::keyPressEvent(event);
+}
+
+bool MainScreen::escape_inner() {
+  if (view_ == View::day) return false;
+  set_view(View::day);
+  return true;
+}
+
+void MainScreen::show_messages(const std::vector<std::string>& messages) {
+  for (const auto& m : messages) session_.dialogs.info(qs(m));
+}
+
+void MainScreen::press_main_action() {
+  if (!session_.game || view_ != View::day) return;
+  rv::Game& game = *session_.game;
+  if (rv::main_caption(game.store) == "Next Day") {
+    const rv::DayReport report = rv::next_day(game);
+    show_messages(report.messages);
+    if (report.dismissed) {
+      bool told = false;
+      for (const auto& m : report.messages) told = told || m == rv::dismissal_message;
+      if (!told) session_.dialogs.info(qs(rv::dismissal_message));
+      emit game_ended();
+      return;
+    }
+    refresh();
+    return;
+  }
+  const rv::ShowDayResult result = rv::go_to_show(game);
+  show_messages(result.messages);
+  refresh();
+  if (result.can_go_ahead) emit show_requested();
+}
+
+void MainScreen::toggle_dates() {
+  if (view_ == View::dates) {
+    set_view(View::day);
+    return;
+  }
+  fill_calendar();
+  set_view(View::dates);
+  calendar_->setFocus();
+}
+
+void MainScreen::fill_calendar() {
+  if (!session_.game) return;
+  const auto rows = rv::calendar_rows(session_.game->store);
+  calendar_->setUpdatesEnabled(false);
+  calendar_->setRowCount(static_cast<int>(rows.size()));
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const int r = static_cast<int>(i);
+    calendar_->setItem(r, 0, new QTableWidgetItem(qs(rows[i].date)));
+    calendar_->setItem(r, 1, new QTableWidgetItem(qs(rows[i].event)));
+  }
+  calendar_->setUpdatesEnabled(true);
+}
+
+void MainScreen::calendar_row_clicked(int row) {
+  if (!session_.game || row < 0 || row >= calendar_->rowCount()) return;
+  const auto* date_item = calendar_->item(row, 0);
+  auto* event_item = calendar_->item(row, 1);
+  if (!date_item || !event_item) return;
+  const std::string date = to_cp1252_lossy(date_item->text());
+  rv::Store& s = session_.game->store;
+  if (event_item->text().isEmpty()) {
+    if (!session_.dialogs.ask(qs(rv::house_show_question(date)))) return;
+    if (rv::book_house_show(s, date)) event_item->setText(QStringLiteral("House Show"));
+    return;
+  }
+  session_.dialogs.info(qs(rv::describe_day(s, date)));
+}
+
+// The save mode.
+
+void MainScreen::toggle_save_mode() {
+  if (view_ == View::saves) {
+    set_view(View::day);
+    return;
+  }
+  fill_saves();
+  set_view(View::saves);
+  saves_->setFocus();
+}
+
+void MainScreen::fill_saves() {
+  saves_->blockSignals(true);
+  saves_->clear();
+  for (const auto& f : rv::list_saves(session_.home)) saves_->addItem(qs(f));
+  saves_->blockSignals(false);
+  save_info_->clear();
+  save_->setEnabled(false);
+  delete_save_->setEnabled(false);
+}
+
+void MainScreen::select_save() {
+  const auto* item = saves_->currentItem();
+  if (!item || !item->isSelected()) return;
+  const auto info = rv::read_save_info(session_.home, to_cp1252_lossy(item->text()));
+  save_info_->setText(info ? qs(rv::save_screen_info(*info)) : qs(info.error()));
+  save_->setEnabled(info.ok());
+  delete_save_->setEnabled(true);
+}
+
+bool MainScreen::save_as(const std::string& folder) {
+  if (!session_.game) return false;
+  const auto status = rv::save_game(session_.game->store, session_.home, folder, session_.clock.now());
+  if (!status) {
+    session_.dialogs.info(qs(status.error()));
+    return false;
+  }
+  session_.game->save_name = folder;
+  session_.dialogs.info(qs(rv::save_successful_message));
+  return true;
+}
+
+void MainScreen::save_into_selected() {
+  const auto* item = saves_->currentItem();
+  if (!item || !save_->isEnabled()) return;
+  const auto info = rv::read_save_info(session_.home, to_cp1252_lossy(item->text()));
+  if (!info) {
+    session_.dialogs.info(qs(info.error()));
+    return;
+  }
+  if (save_as(info->folder)) set_view(View::day);
+}
+
+void MainScreen::new_save() {
+  if (!session_.game) return;
+  const auto name = session_.dialogs.prompt(QStringLiteral("Please enter a name for this save."),
+                                            qs(session_.game->save_name));
+  if (!name) return;
+  const std::string bytes = to_cp1252_lossy(*name);
+  const auto problems = rv::save_name_problems(bytes);
+  for (const auto& p : problems) session_.dialogs.info(qs(p));
+  if (!problems.empty()) return;
+  std::error_code ec;
+  if (std::filesystem::exists(session_.home.sav_file(bytes), ec) &&
+      !session_.dialogs.ask(QStringLiteral("There is already a saved game called '%1'. Do you want to replace it?")
+                                .arg(*name))) {
+    return;
+  }
+  if (save_as(bytes)) set_view(View::day);
+}
+
+void MainScreen::delete_selected_save() {
+  const auto* item = saves_->currentItem();
+  if (!item || !delete_save_->isEnabled()) return;
+  const std::string sav = to_cp1252_lossy(item->text());
+  const auto info = rv::read_save_info(session_.home, sav);
+  const QString name = info ? qs(info->folder) : item->text();
+  if (!session_.dialogs.ask(QStringLiteral("Are you sure you want to delete the saved game '%1'?").arg(name))) return;
+  const auto status = rv::delete_save(session_.home, sav);
+  if (!status) {
+    session_.dialogs.info(qs(status.error()));
+    return;
+  }
+  if (session_.game && info && session_.game->save_name == info->folder) session_.game->save_name.clear();
+  session_.dialogs.info(qs(rv::save_erased_message));
+  fill_saves();
+}
+
+// The logo.
+
+void MainScreen::show_logo_choice() {
+  if (!session_.game || view_ == View::saves) return;
+  logos_->clear();
+  for (const auto& f : rv::logo_choices(session_.home)) logos_->addItem(qs(f));
+  set_view(View::logos);
+  logos_->setFocus();
+}
+
+void MainScreen::choose_logo(const QString& file) {
+  if (!session_.game) return;
+  if (!rv::choose_player_logo(session_.game->store, session_.home, to_cp1252_lossy(file))) {
+    session_.dialogs.info(QStringLiteral("The picture %1 could not be used as the logo.").arg(file));
+    return;
+  }
+  refresh_logo();
+  set_view(View::day);
+}
+
+void MainScreen::quit_to_menu() {
+  if (!session_.dialogs.ask(
+          QStringLiteral("Return to the front menu? Anything you have not saved in this game will be lost."))) {
+    return;
+  }
+  emit menu_requested();
+}
+
+}  // namespace rvgui

@@ -1,0 +1,57 @@
+#include "screens/screen.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace rvgui {
+
+Screen::Screen(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_StyledBackground, false); }
+
+void Screen::set_background(const QPixmap& picture) {
+  background_ = picture;
+  scaled_ = QPixmap();
+  update();
+}
+
+void Screen::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    if (!escape_inner()) emit back_requested();
+    event->accept();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void Screen::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (background_.isNull()) {
+    QLinearGradient g(0, 0, 0, height());
+    g.setColorAt(0, QColor(0x1b, 0x1f, 0x2e));
+    g.setColorAt(1, QColor(0x07, 0x08, 0x0d));
+    painter.fillRect(rect(), g);
+    return;
+  }
+  // Scaled to cover the whole screen, cropped in the middle; cached per size.
+  if (scaled_.size() != size()) {
+    const QPixmap cover = background_.scaled(size(), Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+    scaled_ = cover.copy((cover.width() - width()) / 2, (cover.height() - height()) / 2, width(), height());
+  }
+  painter.drawPixmap(0, 0, scaled_);
+}
+
+QPushButton* make_button(const QString& object_name, const QString& caption, QWidget* parent) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(object_name);
+  b->setCursor(Qt::PointingHandCursor);
+  return b;
+}
+
+QLabel* make_label(const QString& object_name, const QString& text, QWidget* parent) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(object_name);
+  return l;
+}
+
+}  // namespace rvgui

@@ -1,0 +1,35 @@
+#pragma once
+// What the screens share while the program runs: the game home, the dialogs, the clock, the
+// seed, the world being chosen from and the running game.
+#include <QPixmap>
+#include <cstdint>
+#include <memory>
+
+#include "screens/dialogs.h"
+#include "state/clock.h"
+#include "state/game.h"
+#include "state/home.h"
+#include "state/newgame.h"
+
+namespace rvgui {
+
+struct Session {
+  Session(rv::Home h, Dialogs& d, const rv::Clock& c, std::uint64_t s) : home(std::move(h)), dialogs(d), clock(c), seed(s) {}
+
+  rv::Home home;
+  Dialogs& dialogs;
+  const rv::Clock& clock;
+  std::uint64_t seed;
+  std::unique_ptr<rv::NewGame> pending;  // the world of a new game while the promotion is chosen
+  std::unique_ptr<rv::Game> game;        // the running game
+
+  // Starts the running game from a store (a confirmed new game or a loaded save).
+  void start_game(rv::Store store, std::string save_name) {
+    game = std::make_unique<rv::Game>();
+    game->store = std::move(store);
+    game->rng.reseed(seed);
+    game->save_name = std::move(save_name);
+  }
+};
+
+}  // namespace rvgui

@@ -1,0 +1,74 @@
+#include "screens/style.h"
+
+namespace rvgui {
+
+// Dark panels over the background pictures, gold for what matters, one accent for the main action.
+QString style_sheet() {
+  return QStringLiteral(R"(
+* { font-family: "DejaVu Sans"; font-size: 14px; color: #f2ede1; }
+QMainWindow, QStackedWidget { background: #0b0d14; }
+QLabel { background: transparent; }
+QLabel[role="heading"] { font-size: 30px; font-weight: bold; color: #f5c542; }
+QLabel[role="subheading"] { font-size: 18px; font-weight: bold; color: #f5c542; }
+QLabel[role="small"] { font-size: 12px; color: #c9c2b0; }
+QLabel[role="value"] { font-size: 22px; font-weight: bold; color: #ffffff; }
+QLabel[role="caption"] { font-size: 11px; font-weight: bold; color: #c9a640; letter-spacing: 1px; }
+QFrame[role="panel"] {
+  background: rgba(10, 12, 20, 205);
+  border: 1px solid rgba(245, 197, 66, 110);
+  border-radius: 10px;
+}
+QPushButton {
+  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2d3348, stop:1 #1b2030);
+  border: 1px solid #5a6380;
+  border-radius: 6px;
+  padding: 8px 16px;
+  font-weight: bold;
+  min-height: 22px;
+}
+QPushButton:hover { border-color: #f5c542; color: #ffffff; }
+QPushButton:focus { border: 2px solid #f5c542; }
+QPushButton:pressed { background: #141826; }
+QPushButton:disabled { color: #6f6a60; border-color: #343a4c; background: #191c27; }
+QPushButton[role="menu"] { font-size: 20px; padding: 12px 24px; min-width: 260px; }
+QPushButton[role="main"] {
+  font-size: 26px; padding: 18px 30px; color: #1a1405;
+  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffd964, stop:1 #d99b1d);
+  border: 2px solid #fff0b8; border-radius: 10px;
+}
+QPushButton[role="main"]:hover { background: #ffe08a; }
+QPushButton[role="main"]:focus { border: 3px solid #ffffff; }
+QPushButton[role="choice"] { min-width: 150px; }
+QPushButton[role="choice"][selected="true"] {
+  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffd964, stop:1 #d99b1d);
+  color: #1a1405; border: 2px solid #fff0b8;
+}
+QPushButton#logoButton { background: transparent; border: 1px solid transparent; padding: 4px; }
+QPushButton#logoButton:hover { border-color: #f5c542; }
+QListWidget, QTableWidget, QTextBrowser {
+  background: rgba(8, 10, 16, 225);
+  alternate-background-color: rgba(34, 39, 56, 225);
+  border: 1px solid #5a6380;
+  border-radius: 6px;
+  selection-background-color: #d99b1d;
+  selection-color: #1a1405;
+  gridline-color: #2f3548;
+}
+QListWidget::item, QTableWidget::item { padding: 5px; }
+QHeaderView::section {
+  background: #262c40; color: #f5c542; font-weight: bold;
+  padding: 6px; border: none; border-right: 1px solid #3a4158;
+}
+QTableCornerButton::section { background: #262c40; border: none; }
+QScrollBar:vertical { background: #10131c; width: 12px; margin: 0; }
+QScrollBar::handle:vertical { background: #4a5270; border-radius: 5px; min-height: 30px; }
+QScrollBar::add-line, QScrollBar::sub-line { height: 0; }
+QMessageBox, QInputDialog { background: #161a26; }
+QLineEdit {
+  background: #0c0f17; border: 1px solid #5a6380; border-radius: 4px; padding: 6px;
+  selection-background-color: #d99b1d;
+}
+)");
+}
+
+}  // namespace rvgui

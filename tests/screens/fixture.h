@@ -1,0 +1,59 @@
+#pragma once
+// A running program over the small hand-made world, with scripted dialogs, a fixed clock and a
+// fixed seed, for the screen tests.
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include "screens/dialogs.h"
+#include "screens/frontmenu.h"
+#include "screens/inboxscreen.h"
+#include "screens/introscreen.h"
+#include "screens/mainscreen.h"
+#include "screens/mainwindow.h"
+#include "screens/promotionchoicescreen.h"
+#include "state/clock.h"
+#include "state/home.h"
+#include "support/world.h"
+
+namespace rvscreens {
+
+class Fixture {
+ public:
+  // `world` false leaves the home empty (no Data folder).
+  explicit Fixture(bool world = true);
+  ~Fixture();
+
+  rvgui::MainWindow& window() { return *window_; }
+  rvgui::Dialogs& dialogs() { return dialogs_; }
+  const rv::Home& home() const { return home_; }
+  rv::Game* game() { return window_->session().game.get(); }
+
+  // Starts the window at the front menu.
+  void start();
+
+  template <class T = QWidget>
+  T* find(const QString& name) {
+    auto* w = window_->findChild<T*>(name);
+    if (!w) qWarning("no widget named %s", qPrintable(name));
+    return w;
+  }
+  // Clicks a button by object name; false when it is missing, hidden or disabled.
+  bool click(const QString& name);
+  QString text_of(const QString& name);
+
+  // New Game as "Player 1", the promotion of choice button `button` (1 to 11), Start.
+  bool new_game(int button = 1);
+
+ private:
+  rvtest::TempDir dir_;
+  rv::Home home_;
+  rvgui::Dialogs dialogs_;
+  rv::FixedClock clock_;
+  std::unique_ptr<rvgui::MainWindow> window_;
+};
+
+// A picture file of the given size in the home's Images folder.
+void write_picture(const rv::Home& home, const QString& file, int w = 64, int h = 48);
+
+}  // namespace rvscreens

@@ -1,0 +1,175 @@
+// Startup, the intro, the front menu, the load list and the scenario list.
+#include <QLabel>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "fixture.h"
+#include "screens/frontmenu.h"
+#include "screens/introscreen.h"
+#include "screens/mainscreen.h"
+#include "state/fileio.h"
+#include "state/saves.h"
+
+using rvscreens::Fixture;
+
+class FrontMenuTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void intro_runs_its_two_timers_and_a_key_skips_it() {
+    Fixture f;
+    f.window().start(true);
+    f.window().show();
+    auto* intro = f.window().intro();
+    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(intro));
+    QCOMPARE(intro->first_timer()->interval(), 3000);
+    QCOMPARE(intro->second_timer()->interval(), 5000);
+    QVERIFY(intro->first_timer()->isActive());
+    QVERIFY(QMetaObject::invokeMethod(intro->first_timer(), "timeout"));
+    QVERIFY(!intro->first_timer()->isActive());
+    QVERIFY(intro->second_timer()->isActive());
+    QVERIFY(f.text_of(QStringLiteral("introText")).contains(QStringLiteral("roster")));
+    QTest::keyClick(intro, Qt::Key_Space);
+    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().front_menu()));
+    QVERIFY(!intro->second_timer()->isActive());
+
+    Fixture g;
+    g.window().start(true);
+    g.window().show();
+    QTest::mouseClick(g.window().intro(), Qt::LeftButton);
+    QCOMPARE(g.window().current_screen(), static_cast<QWidget*>(g.window().front_menu()));
+  }
+
+  void front_menu_shows_its_entries_and_versions() {
+    Fixture f;
+    f.start();
+    for (const char* name : {"newGameButton", "loadGameButton", "playScenarioButton", "creditsButton", "exitButton"}) {
+      QVERIFY2(f.find<QPushButton>(QString::fromLatin1(name))->isVisible(), name);
+    }
+    QCOMPARE(f.text_of(QStringLiteral("versionLabel")), QStringLiteral("Version 1.3"));
+    QCOMPARE(f.text_of(QStringLiteral("releaseLabel")), QStringLiteral("November 2005"));
+    QVERIFY(f.dialogs().shown().empty());  // a complete home is checked silently
+    QVERIFY(std::filesystem::is_directory(f.home().scenarios()));
+
+    QVERIFY(f.click(QStringLiteral("creditsButton")));
+    QVERIFY(f.text_of(QStringLiteral("infoLabel")).contains(QStringLiteral("bug reports and suggestions.")));
+    QVERIFY(f.text_of(QStringLiteral("infoLabel")).contains(QStringLiteral("This version created:")));
+
+    QSignalSpy exit(&f.window(), &rvgui::MainWindow::program_end_requested);
+    QVERIFY(f.click(QStringLiteral("exitButton")));
+    QCOMPARE(exit.count(), 1);
+  }
+
+  void old_flat_layout_is_moved_into_folders_once() {
+    Fixture f(false);
+    rvtest::write_bytes(f.home().root() / "ABC.fed", "x\r\n");
+    rvtest::write_bytes(f.home().root() / "maindata.rv1", "x\r\n");
+    rvtest::write_bytes(f.home().root() / "logo.jpg", "x");
+    rvtest::write_bytes(f.home().root() / "venues.txt", "x\r\n");
+    f.start();
+    QCOMPARE(f.dialogs().shown().size(), std::size_t{1});
+    QCOMPARE(f.dialogs().shown()[0].heading, QStringLiteral("Folders Created!"));
+    QVERIFY(std::filesystem::exists(f.home().data() / "ABC.fed"));
+    QVERIFY(std::filesystem::exists(f.home().data() / "maindata.rv1"));
+    QVERIFY(std::filesystem::exists(f.home().data() / "venues.txt"));
+    QVERIFY(std::filesystem::exists(f.home().images() / "logo.jpg"));
+    QVERIFY(!std::filesystem::exists(f.home().root() / "ABC.fed"));
+  }
+
+  void load_list_enables_load_on_selection_and_escape_returns() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    QVERIFY(rv::save_game(f.game()->store, f.home(), "First", rv::WallTime{2026, 12, 5, 9, 5, 0, 1}).ok());
+    f.dialogs().queue_yes_no(true);
+    QVERIFY(f.click(QStringLiteral("menuButton")));
+    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().front_menu()));
+
+    QVERIFY(f.click(QStringLiteral("loadGameButton")));
+    auto* list = f.find<QListWidget>(QStringLiteral("loadList"));
+    QCOMPARE(list->count(), 1);
+    QVERIFY(!f.find<QPushButton>(QStringLiteral("actionButton"))->isEnabled());
+    QCOMPARE(f.text_of(QStringLiteral("actionButton")), QStringLiteral("Load"));
+    list->setCurrentRow(0);
+    QCOMPARE(f.text_of(QStringLiteral("infoLabel")),
+             QStringLiteral("Game Info:\nPlayer 1 (RVA) Monday 1st January 2007\nSaved on: 05/12/2026 at 09:05:00."));
+    QVERIFY(f.find<QPushButton>(QStringLiteral("actionButton"))->isEnabled());
+
+    QTest::keyClick(list, Qt::Key_Escape);
+    QCOMPARE(f.window().front_menu()->mode(), rvgui::FrontMenu::Mode::menu);
+    QVERIFY(!list->isVisible());
+    QVERIFY(f.find<QPushButton>(QStringLiteral("newGameButton"))->isVisible());
+  }
+
+  void broken_save_names_the_missing_file_and_changes_nothing() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    QVERIFY(rv::save_game(f.game()->store, f.home(), "Broken", rv::WallTime{}).ok());
+    std::filesystem::remove(f.home().save_folder("Broken") / "calendar.rv1");
+    const std::string maindata = rvtest::file_bytes(f.home().save_folder("Broken") / "maindata.rv1");
+    f.dialogs().queue_yes_no(true);
+    QVERIFY(f.click(QStringLiteral("menuButton")));
+    f.dialogs().clear_shown();
+
+    QVERIFY(f.click(QStringLiteral("loadGameButton")));
+    f.find<QListWidget>(QStringLiteral("loadList"))->setCurrentRow(0);
+    QVERIFY(f.click(QStringLiteral("actionButton")));
+    QCOMPARE(f.dialogs().shown().size(), std::size_t{1});
+    QVERIFY(f.dialogs().shown()[0].text.contains(QStringLiteral("calendar.rv1")));
+    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().front_menu()));
+    QCOMPARE(f.window().front_menu()->mode(), rvgui::FrontMenu::Mode::menu);
+    QVERIFY(f.game() == nullptr);
+    QCOMPARE(rvtest::file_bytes(f.home().save_folder("Broken") / "maindata.rv1"), maindata);
+    QVERIFY(std::filesystem::exists(f.home().sav_file("Broken")));
+  }
+
+  void scenarios_list_moves_pictures_and_start_with_their_own_venues() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.click(QStringLiteral("playScenarioButton")));
+    QCOMPARE(f.dialogs().shown().size(), std::size_t{1});
+    QVERIFY(f.dialogs().shown()[0].text.startsWith(QStringLiteral("You don't have any scenarios")));
+    f.dialogs().clear_shown();
+
+    // A scenario: the small world plus its own pictures, one of which is already in Images.
+    const rv::Home scenario_home(f.home().scenario("Uprising"));
+    rvtest::write_small_world(scenario_home);
+    for (const char* file : {"maindata.rv1", "stipulations.rv1", "wrestlers.rv1", "RVA.fed", "RVB.fed", "New Indy.rv1"}) {
+      std::filesystem::rename(scenario_home.data() / file, scenario_home.root() / file);
+    }
+    rv::write_lines(scenario_home.root() / "scenario.txt", {"The Uprising", "Take on the big two.", "Nell Avery"});
+    rvtest::write_bytes(scenario_home.root() / "poster.jpg", "new");
+    rvtest::write_bytes(scenario_home.root() / "default.jpg", "scenario's own");
+    const std::string old_default = rvtest::file_bytes(f.home().images() / "default.jpg");
+
+    QVERIFY(f.click(QStringLiteral("playScenarioButton")));
+    auto* list = f.find<QListWidget>(QStringLiteral("scenarioList"));
+    QCOMPARE(list->count(), 1);
+    QCOMPARE(f.text_of(QStringLiteral("actionButton")), QStringLiteral("Play"));
+    f.dialogs().queue_yes_no(false);  // keep the Images folder's default.jpg
+    list->setCurrentRow(0);
+    QCOMPARE(f.text_of(QStringLiteral("infoLabel")), QStringLiteral("The Uprising\n\nTake on the big two.\n\nBy Nell Avery"));
+    const auto& shown = f.dialogs().shown();
+    QCOMPARE(shown.size(), std::size_t{3});
+    QCOMPARE(shown[0].heading, QStringLiteral("Images Found!"));
+    QCOMPARE(shown[1].heading, QStringLiteral("Image Name Already In Use"));
+    QVERIFY(shown[1].text.contains(QStringLiteral("default.jpg")));
+    QCOMPARE(shown[2].text, QStringLiteral("Images moved OK."));
+    QCOMPARE(rvtest::file_bytes(f.home().images() / "poster.jpg"), std::string("new"));
+    QVERIFY(!std::filesystem::exists(scenario_home.root() / "poster.jpg"));
+    QCOMPARE(rvtest::file_bytes(f.home().images() / "default.jpg"), old_default);
+    QVERIFY(std::filesystem::exists(scenario_home.root() / "default.jpg"));
+
+    f.dialogs().queue_text(QStringLiteral("Player 1"));
+    QVERIFY(f.click(QStringLiteral("actionButton")));
+    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().choice_screen()));
+    QVERIFY(f.click(QStringLiteral("startButton")));
+    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().main_screen()));
+    QCOMPARE(f.game()->store.md(rv::md::venue_file), std::string("Scenarios\\Uprising\\venues.txt"));
+  }
+};
+
+QTEST_MAIN(FrontMenuTest)
+#include "frontmenu_test.moc"

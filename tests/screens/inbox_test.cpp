@@ -1,0 +1,144 @@
+// The inbox screen: the grid, opening, answers by kind, Delete and Delete All.
+#include <QLabel>
+#include <QTableWidget>
+#include <QTest>
+#include <QTextBrowser>
+
+#include "cycle/inbox.h"
+#include "fixture.h"
+#include "screens/inboxscreen.h"
+#include "screens/mainscreen.h"
+
+using rvscreens::Fixture;
+
+namespace {
+
+void post(rv::Store& s, const std::string& subject, const std::string& kind, int days, const std::string& body2 = {},
+          const std::string& body3 = {}) {
+  rv::NewMessage m;
+  m.sender = "Road Agent";
+  m.subject = subject;
+  m.body = subject + " body.";
+  m.body2 = body2;
+  m.body3 = body3;
+  m.kind = kind;
+  m.days_left = days;
+  m.ref1 = "Alpha Worker 1";
+  rv::post_message(s, "Monday 1st January 2007", m);
+}
+
+int row_of(QTableWidget* grid, const QString& subject) {
+  for (int r = 0; r < grid->rowCount(); ++r) {
+    if (grid->item(r, 1)->text() == subject) return r;
+  }
+  return -1;
+}
+
+void click_row(QTableWidget* grid, int row) {
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(row, 1)).center());
+}
+
+}  // namespace
+
+class InboxTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void opening_an_unread_message_lowers_the_counter() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    post(f.game()->store, "Wages", "INFO", 0, "", "Paid on Friday.");
+    post(f.game()->store, "Injury", "INFO", 0);
+    f.window().main_screen()->refresh();
+    QCOMPARE(f.text_of(QStringLiteral("inboxButton")), QStringLiteral("Inbox (2)"));
+
+    QVERIFY(f.click(QStringLiteral("inboxButton")));
+    auto* grid = f.find<QTableWidget>(QStringLiteral("inboxGrid"));
+    QCOMPARE(grid->rowCount(), 2);
+    QCOMPARE(grid->horizontalHeaderItem(0)->text(), QStringLiteral("From"));
+    QCOMPARE(grid->horizontalHeaderItem(3)->text(), QStringLiteral("Status"));
+    const int row = row_of(grid, QStringLiteral("Wages"));
+    QVERIFY(grid->item(row, 0)->font().bold());
+    click_row(grid, row);
+    QCOMPARE(f.text_of(QStringLiteral("messageSubjectLabel")), QStringLiteral("Wages"));
+    QCOMPARE(f.find<QTextBrowser>(QStringLiteral("messageText"))->toPlainText(),
+             QStringLiteral("Wages body.\n\nPaid on Friday."));
+    QCOMPARE(grid->item(row, 3)->text(), QStringLiteral("Read"));
+    QVERIFY(!grid->item(row, 0)->font().bold());
+    QVERIFY(f.find<QPushButton>(QStringLiteral("action1Button"))->isVisible());
+    QVERIFY(!f.find<QPushButton>(QStringLiteral("action2Button"))->isVisible());
+
+    QVERIFY(f.click(QStringLiteral("closeButton")));
+    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().main_screen()));
+    QCOMPARE(f.text_of(QStringLiteral("inboxButton")), QStringLiteral("Inbox (1)"));
+
+    // Escape also returns.
+    QVERIFY(f.click(QStringLiteral("inboxButton")));
+    QTest::keyClick(grid, Qt::Key_Escape);
+    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().main_screen()));
+  }
+
+  void answers_follow_the_kind_and_the_days_left() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    post(f.game()->store, "Release Request", "RELEASE", 6, "Release Alpha Worker 1?");
+    post(f.game()->store, "Contract Offer", "OFFER", 3);
+    post(f.game()->store, "Old Offer", "OFFER", 0);
+    QVERIFY(f.click(QStringLiteral("inboxButton")));
+    auto* grid = f.find<QTableWidget>(QStringLiteral("inboxGrid"));
+    auto* a1 = f.find<QPushButton>(QStringLiteral("action1Button"));
+    auto* a2 = f.find<QPushButton>(QStringLiteral("action2Button"));
+    auto* a3 = f.find<QPushButton>(QStringLiteral("action3Button"));
+
+    click_row(grid, row_of(grid, QStringLiteral("Release Request")));
+    QVERIFY(!a1->isVisible());
+    QCOMPARE(a2->text(), QStringLiteral("Yes"));
+    QCOMPARE(a3->text(), QStringLiteral("No"));
+    click_row(grid, row_of(grid, QStringLiteral("Contract Offer")));
+    QCOMPARE(a2->text(), QStringLiteral("Accept"));
+    QCOMPARE(a3->text(), QStringLiteral("Decline"));
+    click_row(grid, row_of(grid, QStringLiteral("Old Offer")));
+    QVERIFY(a1->isVisible());
+    QVERIFY(!a2->isVisible());
+
+    // Delete removes the open message only.
+    QVERIFY(f.click(QStringLiteral("action1Button")));
+    QCOMPARE(grid->rowCount(), 2);
+    QCOMPARE(row_of(grid, QStringLiteral("Old Offer")), -1);
+    QCOMPARE(f.game()->store.message_count(), std::size_t{2});
+  }
+
+  void delete_all_asks_and_keeps_what_waits_for_an_answer() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    QVERIFY(f.click(QStringLiteral("inboxButton")));
+    QVERIFY(f.click(QStringLiteral("deleteAllButton")));
+    QCOMPARE(f.dialogs().shown().back().text, QStringLiteral("There are no emails in your Inbox."));
+
+    post(f.game()->store, "Read Info", "INFO", 0);
+    post(f.game()->store, "Unread Info", "INFO", 0);
+    post(f.game()->store, "Waiting Offer", "OFFER", 2);
+    f.window().show_inbox();
+    auto* grid = f.find<QTableWidget>(QStringLiteral("inboxGrid"));
+    click_row(grid, row_of(grid, QStringLiteral("Read Info")));
+    click_row(grid, row_of(grid, QStringLiteral("Waiting Offer")));
+
+    f.dialogs().queue_yes_no(false);
+    QVERIFY(f.click(QStringLiteral("deleteAllButton")));
+    QCOMPARE(grid->rowCount(), 3);
+    f.dialogs().queue_yes_no(true);
+    QVERIFY(f.click(QStringLiteral("deleteAllButton")));
+    QCOMPARE(f.dialogs().shown().back().text,
+             QStringLiteral("Are you sure you want to permanently delete all emails except for ones waiting for replies?"));
+    QCOMPARE(grid->rowCount(), 2);
+    QCOMPARE(row_of(grid, QStringLiteral("Read Info")), -1);
+    QVERIFY(row_of(grid, QStringLiteral("Unread Info")) >= 0);
+    QVERIFY(row_of(grid, QStringLiteral("Waiting Offer")) >= 0);
+  }
+};
+
+QTEST_MAIN(InboxTest)
+#include "inbox_test.moc"

@@ -1,0 +1,141 @@
+// The main screen: the main action and its keys, the calendar grid, the logo.
+#include <QLabel>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+
+#include "cycle/inbox.h"
+#include "fixture.h"
+#include "screens/mainscreen.h"
+
+using rvscreens::Fixture;
+
+class MainScreenTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void return_and_space_press_next_day() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    auto* screen = f.window().main_screen();
+    QTest::keyClick(screen, Qt::Key_Return);
+    QCOMPARE(f.text_of(QStringLiteral("fullDateLabel")), QStringLiteral("Tuesday 2nd January 2007"));
+    QCOMPARE(f.game()->store.calendar.front(), std::string("Wednesday 3rd January 2007"));
+    QCOMPARE(f.game()->store.calendar.size(), std::size_t{42 * 3});
+    QTest::keyClick(screen, Qt::Key_Space);
+    QCOMPARE(f.text_of(QStringLiteral("dayLabel")), QStringLiteral("Wednesday"));
+    QCOMPARE(f.text_of(QStringLiteral("numberLabel")), QStringLiteral("3"));
+    QCOMPARE(f.text_of(QStringLiteral("monthLabel")), QStringLiteral("January"));
+    QCOMPARE(f.text_of(QStringLiteral("yearLabel")), QStringLiteral("2007"));
+
+    // Thursday holds the weekly show: the main action turns into "Go To Show".
+    QTest::keyClick(screen, Qt::Key_Enter);
+    QCOMPARE(f.text_of(QStringLiteral("mainActionButton")), QStringLiteral("Go To Show"));
+    QCOMPARE(f.text_of(QStringLiteral("dayHeadingLabel")), QStringLiteral("Today's Show"));
+    QCOMPARE(f.text_of(QStringLiteral("dayEventsLabel")), QStringLiteral("Ringvale Alpha Weekly"));
+
+    // The keys do nothing while another view covers the main action.
+    QVERIFY(f.click(QStringLiteral("viewDatesButton")));
+    QTest::keyClick(screen, Qt::Key_Return);
+    QCOMPARE(f.text_of(QStringLiteral("fullDateLabel")), QStringLiteral("Thursday 4th January 2007"));
+  }
+
+  void next_day_refreshes_the_inbox_counter() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    rv::post_info(f.game()->store, "Front Office", "Welcome", "Hello.");
+    QVERIFY(f.click(QStringLiteral("mainActionButton")));
+    QCOMPARE(f.text_of(QStringLiteral("inboxButton")), QStringLiteral("Inbox (1)"));
+  }
+
+  void clicking_a_free_day_books_a_house_show() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    QVERIFY(f.click(QStringLiteral("viewDatesButton")));
+    QCOMPARE(f.text_of(QStringLiteral("viewDatesButton")), QStringLiteral("Hide Dates"));
+    QVERIFY(!f.find<QPushButton>(QStringLiteral("mainActionButton"))->isVisible());
+    auto* grid = f.find<QTableWidget>(QStringLiteral("calendarGrid"));
+    const auto cell = [&](int row, int col) {
+      return grid->visualRect(grid->model()->index(row, col)).center();
+    };
+
+    // No leaves the day free; Yes books it.
+    f.dialogs().queue_yes_no(false);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell(0, 1));
+    QCOMPARE(f.dialogs().shown().back().text, QStringLiteral("Book a house show for Tuesday 2nd January 2007?"));
+    QCOMPARE(f.game()->store.calendar[1], std::string());
+    f.dialogs().queue_yes_no(true);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell(0, 0));
+    QCOMPARE(f.game()->store.calendar[1], std::string("House Show"));
+    QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("House Show"));
+
+    // A booked day describes itself; nothing is asked.
+    f.dialogs().clear_shown();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell(0, 1));
+    QCOMPARE(f.dialogs().shown().size(), std::size_t{1});
+    QCOMPARE(f.dialogs().shown()[0].kind, rvgui::Dialogs::Kind::info);
+    QVERIFY(f.dialogs().shown()[0].text.contains(QStringLiteral("Untelevised Show")));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell(2, 1));
+    QVERIFY(f.dialogs().shown().back().text.startsWith(QStringLiteral("Ringvale Alpha Weekly\n\nTV Show")));
+
+    // Hide Dates, or Escape, brings the day back.
+    QVERIFY(f.click(QStringLiteral("viewDatesButton")));
+    QCOMPARE(f.text_of(QStringLiteral("viewDatesButton")), QStringLiteral("View Dates"));
+    QVERIFY(f.find<QPushButton>(QStringLiteral("mainActionButton"))->isVisible());
+    QVERIFY(f.click(QStringLiteral("viewDatesButton")));
+    QTest::keyClick(grid, Qt::Key_Escape);
+    QVERIFY(f.find<QPushButton>(QStringLiteral("mainActionButton"))->isVisible());
+  }
+
+  void the_logo_is_chosen_from_the_images_folder() {
+    Fixture f;
+    rvscreens::write_picture(f.home(), QStringLiteral("hawk.jpg"), 200, 100);
+    f.start();
+    QVERIFY(f.new_game());
+    QVERIFY(f.click(QStringLiteral("logoButton")));
+    auto* list = f.find<QListWidget>(QStringLiteral("logoList"));
+    QVERIFY(list->isVisible());
+    const auto found = list->findItems(QStringLiteral("hawk.jpg"), Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found[0]).center());
+    QVERIFY(!list->isVisible());
+    QCOMPARE(f.game()->store.promotion(0).logo(), std::string("hawk.jpg"));
+    QVERIFY(!f.find<QPushButton>(QStringLiteral("logoButton"))->icon().isNull());
+  }
+
+  void main_menu_asks_first_and_escape_asks_too() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    f.dialogs().queue_yes_no(false);
+    QVERIFY(f.click(QStringLiteral("menuButton")));
+    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().main_screen()));
+    QVERIFY(f.game() != nullptr);
+    f.dialogs().queue_yes_no(true);
+    QTest::keyClick(f.window().main_screen(), Qt::Key_Escape);
+    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().front_menu()));
+    QVERIFY(f.game() == nullptr);
+  }
+
+  void dismissal_ends_the_program_with_its_message() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    f.game()->store.set_md(rv::md::board_state, "x");
+    QSignalSpy end(&f.window(), &rvgui::MainWindow::program_end_requested);
+    QVERIFY(f.click(QStringLiteral("mainActionButton")));
+    // Whether the board's verdict is carried out depends on the daily cycle; when it is, the
+    // dismissal message is the last thing shown and the program ends.
+    if (end.count() > 0) {
+      QVERIFY(f.dialogs().shown().back().text.startsWith(QStringLiteral("You're now out of a job.")));
+      QVERIFY(f.game() == nullptr);
+    }
+  }
+};
+
+QTEST_MAIN(MainScreenTest)
+#include "mainscreen_test.moc"
