@@ -46,9 +46,11 @@ FrontMenu::FrontMenu(Session& session, QWidget* parent) : Screen(parent), sessio
   title->setProperty("role", "heading");
   title->setStyleSheet(QStringLiteral("font-size: 56px; letter-spacing: 6px;"));
   title->setAlignment(Qt::AlignCenter);
+  add_shadow(title);
   auto* tagline = make_label(QStringLiteral("tagline"), QStringLiteral("Professional wrestling promotion manager"), this);
   tagline->setAlignment(Qt::AlignCenter);
   tagline->setProperty("role", "subheading");
+  add_shadow(tagline);
   outer->addWidget(title);
   outer->addWidget(tagline);
   outer->addStretch(1);

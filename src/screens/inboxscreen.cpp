@@ -38,6 +38,7 @@ InboxScreen::InboxScreen(Session& session, QWidget* parent) : Screen(parent), se
   outer->setSpacing(14);
   auto* heading = make_label(QStringLiteral("inboxHeading"), QStringLiteral("Inbox"), this);
   heading->setProperty("role", "heading");
+  add_shadow(heading);
   outer->addWidget(heading);
 
   grid_ = new QTableWidget(0, 5, this);
@@ -146,6 +147,11 @@ void InboxScreen::show_inbox() {
       items[c]->setFont(f);
       grid_->setItem(r, c, items[c]);
     }
+  }
+  if (first_fill_) {
+    // Oldest first, as the inbox holds them, until the player sorts by a column.
+    grid_->horizontalHeader()->setSortIndicator(line_column, Qt::AscendingOrder);
+    first_fill_ = false;
   }
   grid_->setSortingEnabled(true);
 }

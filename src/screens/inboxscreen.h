@@ -48,6 +48,7 @@ class InboxScreen : public Screen {
   QPushButton* delete_all_;
   QPushButton* close_;
   std::optional<std::size_t> open_;
+  bool first_fill_ = true;
 };
 
 }  // namespace rvgui

@@ -18,10 +18,12 @@ IntroScreen::IntroScreen(QWidget* parent) : Screen(parent) {
   title_->setProperty("role", "heading");
   title_->setStyleSheet(QStringLiteral("font-size: 64px; letter-spacing: 8px;"));
   title_->setAlignment(Qt::AlignCenter);
+  add_shadow(title_);
   text_ = make_label(QStringLiteral("introText"), QString(), this);
   text_->setAlignment(Qt::AlignCenter);
   text_->setWordWrap(true);
   text_->setProperty("role", "subheading");
+  add_shadow(text_);
   layout->addWidget(title_);
   layout->addSpacing(24);
   layout->addWidget(text_);

@@ -153,7 +153,31 @@ MainScreen::MainScreen(Session& session, QWidget* parent) : Screen(parent), sess
   dpl->addSpacing(12);
   dpl->addWidget(day_events_);
   dpl->addStretch(1);
-  dp->addWidget(day_panel, 1);
+  dp->addWidget(day_panel, 3);
+  dp->addSpacing(12);
+
+  // The coming week, as the calendar holds it.
+  auto* coming = panel(QStringLiteral("comingUpPanel"), day_page_);
+  auto* cl = new QVBoxLayout(coming);
+  cl->setContentsMargins(16, 10, 16, 12);
+  cl->addWidget(caption(QStringLiteral("comingUpCaption"), QStringLiteral("THE WEEK AHEAD"), coming));
+  coming_up_ = new QTableWidget(0, 2, coming);
+  coming_up_->setObjectName(QStringLiteral("comingUpGrid"));
+  coming_up_->horizontalHeader()->hide();
+  coming_up_->verticalHeader()->hide();
+  coming_up_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  coming_up_->horizontalHeader()->setStretchLastSection(true);
+  coming_up_->verticalHeader()->setDefaultSectionSize(26);
+  coming_up_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  coming_up_->setSelectionMode(QAbstractItemView::NoSelection);
+  coming_up_->setFocusPolicy(Qt::NoFocus);
+  coming_up_->setShowGrid(false);
+  coming_up_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  coming_up_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  coming_up_->setMinimumHeight(7 * 26 + 4);
+  coming_up_->setStyleSheet(QStringLiteral("QTableWidget { background: transparent; border: none; }"));
+  cl->addWidget(coming_up_);
+  dp->addWidget(coming, 2);
   dp->addSpacing(16);
   main_action_ = make_button(QStringLiteral("mainActionButton"), QStringLiteral("Next Day"), day_page_);
   main_action_->setProperty("role", "main");
@@ -277,7 +301,22 @@ void MainScreen::refresh() {
   day_events_->setText(events);
   inbox_->setText(qs(rv::inbox_caption(s)));
   refresh_logo();
+  fill_coming_up();
   if (view_ == View::dates) fill_calendar();
+}
+
+void MainScreen::fill_coming_up() {
+  const auto rows = rv::calendar_rows(session_.game->store);
+  constexpr std::size_t shown = 7;
+  const std::size_t n = std::min(shown, rows.size());
+  coming_up_->setRowCount(static_cast<int>(n));
+  for (std::size_t i = 0; i < n; ++i) {
+    const int r = static_cast<int>(i);
+    auto* event = new QTableWidgetItem(rows[i].event.empty() ? QStringLiteral("-") : qs(rows[i].event));
+    if (!rows[i].event.empty()) event->setForeground(QColor(0xf5, 0xc5, 0x42));
+    coming_up_->setItem(r, 0, new QTableWidgetItem(qs(rows[i].date)));
+    coming_up_->setItem(r, 1, event);
+  }
 }
 
 void MainScreen::refresh_logo() {

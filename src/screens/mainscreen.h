@@ -53,6 +53,7 @@ class MainScreen : public Screen {
   void set_view(View view);
   void refresh_logo();
   void fill_calendar();
+  void fill_coming_up();
   void fill_saves();
   void select_save();
   void show_messages(const std::vector<std::string>& messages);
@@ -72,6 +73,7 @@ class MainScreen : public Screen {
   QLabel* board_;
   QLabel* day_heading_;
   QLabel* day_events_;
+  QTableWidget* coming_up_;
   QPushButton* main_action_;
   QPushButton* inbox_;
   QPushButton* view_dates_;

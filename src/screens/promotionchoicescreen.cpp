@@ -32,10 +32,12 @@ PromotionChoiceScreen::PromotionChoiceScreen(Session& session, QWidget* parent) 
   outer->setContentsMargins(40, 30, 40, 30);
   auto* heading = make_label(QStringLiteral("choiceHeading"), QStringLiteral("Choose Your Promotion  "), this);
   heading->setProperty("role", "heading");
+  add_shadow(heading);
   auto* welcome = make_label(QStringLiteral("choiceWelcome"),
                              QStringLiteral("Welcome to Ringvale. Please select which promotion you wish to take control of."),
                              this);
   welcome->setWordWrap(true);
+  add_shadow(welcome);
   outer->addWidget(heading);
   outer->addWidget(welcome);
   outer->addSpacing(16);

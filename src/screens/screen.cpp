@@ -1,5 +1,6 @@
 #include "screens/screen.h"
 
+#include <QGraphicsDropShadowEffect>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -52,6 +53,18 @@ QLabel* make_label(const QString& object_name, const QString& text, QWidget* par
   auto* l = new QLabel(text, parent);
   l->setObjectName(object_name);
   return l;
+}
+
+}  // namespace rvgui
+
+namespace rvgui {
+
+void add_shadow(QWidget* widget) {
+  auto* shadow = new QGraphicsDropShadowEffect(widget);
+  shadow->setBlurRadius(18);
+  shadow->setOffset(0, 2);
+  shadow->setColor(QColor(0, 0, 0, 230));
+  widget->setGraphicsEffect(shadow);
 }
 
 }  // namespace rvgui

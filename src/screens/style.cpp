@@ -6,7 +6,8 @@ namespace rvgui {
 QString style_sheet() {
   return QStringLiteral(R"(
 * { font-family: "DejaVu Sans"; font-size: 14px; color: #f2ede1; }
-QMainWindow, QStackedWidget { background: #0b0d14; }
+QMainWindow, QStackedWidget#screens { background: #0b0d14; }
+QStackedWidget#centerStack { background: transparent; }
 QLabel { background: transparent; }
 QLabel[role="heading"] { font-size: 30px; font-weight: bold; color: #f5c542; }
 QLabel[role="subheading"] { font-size: 18px; font-weight: bold; color: #f5c542; }

@@ -1,1 +1,175 @@
-int main() { return 0; }
+// Not a test: measures the desktop program on a game home.
+//   ringvale_screens_timing HOME [DAYS]   times New Game to the main screen and DAYS presses of
+//                                         "Next Day" to the repainted main screen (default 200)
+//   ringvale_screens_timing --shots HOME OUTDIR  pictures of the screens, for looking at them
+//   ringvale_screens_timing --make-save HOME NAME  a save NAME two days into a new game
+//   ringvale_screens_timing --make-home DIR   writes the small test world, its pictures and a save Demo
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QTableWidget>
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "cycle/inbox.h"
+#include "cycle/nextday.h"
+#include "state/newgame.h"
+#include "state/saves.h"
+#include "state/date.h"
+#include "fixture.h"
+#include "screens/style.h"
+
+namespace {
+
+long resident_kb() {
+  std::ifstream in("/proc/self/status");
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+  }
+  return -1;
+}
+
+// A save a few days into a new game with the world's first promotion, with two messages.
+int make_save(const rv::Home& home, const std::string& name) {
+  auto world = rv::start_new_game(home, "Player 1");
+  if (!world) {
+    std::fprintf(stderr, "%s\n", world.error().c_str());
+    return 1;
+  }
+  const std::string initials = world->store.promotion(0).initials();
+  if (!rv::confirm_promotion(*world, initials, false)) return 1;
+  rv::Game game;
+  game.store = std::move(world->store);
+  for (int i = 0; i < 2; ++i) {
+    if (rv::main_caption(game.store) != "Next Day") break;
+    rv::next_day(game);
+  }
+  rv::post_info(game.store, "Front Office", "Welcome", "Welcome to your new office.");
+  rv::post_info(game.store, "Talent Scout", "A prospect", "A promising worker has been seen in Leeds.");
+  const auto saved = rv::save_game(game.store, home, name, rv::SystemClock().now());
+  if (!saved) std::fprintf(stderr, "%s\n", saved.error().c_str());
+  return saved ? 0 : 1;
+}
+
+int shots(const char* home_path, const std::string& out) {
+  qApp->setStyleSheet(rvgui::style_sheet());
+  rvgui::Dialogs dialogs;
+  dialogs.set_scripted(true);
+  const rv::SystemClock clock;
+  rvgui::MainWindow window(rv::Home{std::filesystem::path(home_path)}, dialogs, clock, 1);
+  window.resize(1280, 800);
+  window.start(false);
+  window.show();
+  auto shot = [&](const char* name) {
+    QApplication::processEvents();
+    window.grab().save(QString::fromStdString(out + "/" + name + ".png"));
+  };
+  auto click = [&](const char* name) {
+    QTest::mouseClick(window.findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
+  };
+  click("creditsButton");
+  shot("credits");
+  click("loadGameButton");
+  window.findChild<QListWidget*>(QStringLiteral("loadList"))->setCurrentRow(0);
+  shot("load");
+  dialogs.queue_text(QStringLiteral("Player 1"));
+  click("newGameButton");
+  shot("choice");
+  click("startButton");
+  click("viewDatesButton");
+  shot("dates");
+  click("viewDatesButton");
+  rv::post_info(window.session().game->store, "Front Office", "Welcome", "Welcome to your new office.");
+  rv::NewMessage m;
+  m.sender = "Road Agent";
+  m.subject = "Release Request";
+  m.body = "Alpha Worker 1 is unhappy and has requested his release.";
+  m.body2 = "Release Alpha Worker 1?";
+  m.kind = "RELEASE";
+  m.days_left = 6;
+  rv::post_message(window.session().game->store, "Monday 1st January 2007", m);
+  window.show_inbox();
+  auto* grid = window.findChild<QTableWidget*>(QStringLiteral("inboxGrid"));
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(1, 1)).center());
+  shot("inbox");
+  click("closeButton");
+  click("saveGameButton");
+  window.findChild<QListWidget*>(QStringLiteral("saveList"))->setCurrentRow(0);
+  shot("save");
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc >= 3 && std::string(argv[1]) == "--make-home") {
+    const rv::Home home{std::filesystem::path(argv[2])};
+    rvtest::write_small_world(home);
+    rvscreens::write_picture(home, QStringLiteral("default.jpg"), 300, 200);
+    rvscreens::write_picture(home, QStringLiteral("titlebg.jpg"), 1280, 800);
+    rvscreens::write_picture(home, QStringLiteral("normalbg.jpg"), 1280, 800);
+    return make_save(home, "Demo");
+  }
+  if (argc >= 4 && std::string(argv[1]) == "--make-save") {
+    return make_save(rv::Home{std::filesystem::path(argv[2])}, argv[3]);
+  }
+  if (argc >= 3 && std::string(argv[1]) == "--shots") return shots(argv[2], argc >= 4 ? argv[3] : "/tmp");
+  if (argc < 2) {
+    std::fputs("usage: ringvale_screens_timing HOME [DAYS] | --make-home DIR\n", stderr);
+    return 2;
+  }
+  const int days = argc >= 3 ? std::max(1, std::atoi(argv[2])) : 200;
+  app.setStyleSheet(rvgui::style_sheet());
+  rvgui::Dialogs dialogs;
+  dialogs.set_scripted(true);
+  const rv::SystemClock clock;
+  const rv::Home home{std::filesystem::path(argv[1])};
+
+  QElapsedTimer t;
+  t.start();
+  rvgui::MainWindow window(home, dialogs, clock, 1);
+  window.resize(1280, 800);
+  window.start(false);
+  window.show();
+  QApplication::processEvents();
+  (void)window.grab();
+  std::printf("window to the painted front menu: %.1f ms\n", static_cast<double>(t.nsecsElapsed()) / 1e6);
+
+  t.restart();
+  dialogs.queue_text(QStringLiteral("Timing"));
+  QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("newGameButton")), Qt::LeftButton);
+  QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("startButton")), Qt::LeftButton);
+  QApplication::processEvents();
+  (void)window.grab();
+  std::printf("New Game to the painted main screen: %.1f ms\n", static_cast<double>(t.nsecsElapsed()) / 1e6);
+  if (!window.session().game) {
+    std::fputs("the game did not start\n", stderr);
+    return 1;
+  }
+
+  auto* action = window.findChild<QPushButton*>(QStringLiteral("mainActionButton"));
+  std::vector<double> ms;
+  for (int i = 0; i < days; ++i) {
+    rv::Store& s = window.session().game->store;
+    if (rv::main_caption(s) != "Next Day") s.set_md(rv::md::main_caption, "Next Day");  // no show screens here
+    t.restart();
+    QTest::mouseClick(action, Qt::LeftButton);
+    QApplication::processEvents();
+    (void)window.grab();  // renders the whole window, as a repaint on a display would
+    ms.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+    if (!window.session().game) break;
+  }
+  std::sort(ms.begin(), ms.end());
+  double sum = 0;
+  for (double v : ms) sum += v;
+  std::printf("Next Day to the repainted main screen over %zu days: mean %.2f ms, median %.2f ms, max %.2f ms\n",
+              ms.size(), sum / static_cast<double>(ms.size()), ms[ms.size() / 2], ms.back());
+  std::printf("the game is now at %s\n", rv::current_full_date(window.session().game->store).c_str());
+  std::printf("resident memory with the game loaded: %.1f MB\n", static_cast<double>(resident_kb()) / 1024.0);
+  return 0;
+}
