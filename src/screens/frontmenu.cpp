@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "screens/cp1252.h"
 #include "screens/session.h"
@@ -276,6 +277,7 @@ void FrontMenu::new_game() { start_world(QString()); }
 void FrontMenu::start_world(const QString& scenario) {
   const auto name = ask_player_name();
   if (!name) return;
+  const BusyCursor busy;
   auto world = rv::start_new_game(session_.home, *to_cp1252(*name), to_cp1252_lossy(scenario));
   if (!world) {
     session_.dialogs.info(qs(world.error()));
@@ -295,8 +297,10 @@ void FrontMenu::act() {
   const auto* item = save_list_->currentItem();
   if (!item) return;
   const std::string sav = to_cp1252_lossy(item->text());
+  std::optional<BusyCursor> busy(std::in_place);
   const auto info = rv::read_save_info(session_.home, sav);
   auto store = info ? rv::load_game(session_.home, sav) : rv::Result<rv::Store>(rv::Failure{info.error()});
+  busy.reset();
   if (!store) {
     session_.dialogs.info(qs(store.error()));
     show_menu();

@@ -11,6 +11,7 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "cycle/calendar.h"
 #include "cycle/inbox.h"
@@ -361,7 +362,9 @@ void MainScreen::press_main_action() {
   if (!session_.game || view_ != View::day) return;
   rv::Game& game = *session_.game;
   if (rv::main_caption(game.store) == "Next Day") {
+    std::optional<BusyCursor> busy(std::in_place);
     const rv::DayReport report = rv::next_day(game);
+    busy.reset();
     show_messages(report.messages);
     if (report.dismissed) {
       bool told = false;
@@ -450,7 +453,9 @@ void MainScreen::select_save() {
 
 bool MainScreen::save_as(const std::string& folder) {
   if (!session_.game) return false;
+  std::optional<BusyCursor> busy(std::in_place);
   const auto status = rv::save_game(session_.game->store, session_.home, folder, session_.clock.now());
+  busy.reset();
   if (!status) {
     session_.dialogs.info(qs(status.error()));
     return false;

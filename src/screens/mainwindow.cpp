@@ -132,6 +132,11 @@ void MainWindow::end_game() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (session_.game && !session_.dialogs.ask(QStringLiteral("Quit Ringvale? Anything you have not saved in this "
+                                                             "game will be lost."))) {
+    event->ignore();
+    return;
+  }
   emit program_end_requested();
   event->accept();
 }

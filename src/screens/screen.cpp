@@ -1,5 +1,6 @@
 #include "screens/screen.h"
 
+#include <QApplication>
 #include <QGraphicsDropShadowEffect>
 #include <QKeyEvent>
 #include <QLabel>
@@ -66,5 +67,12 @@ void add_shadow(QWidget* widget) {
   shadow->setColor(QColor(0, 0, 0, 230));
   widget->setGraphicsEffect(shadow);
 }
+
+}  // namespace rvgui
+
+namespace rvgui {
+
+BusyCursor::BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+BusyCursor::~BusyCursor() { QApplication::restoreOverrideCursor(); }
 
 }  // namespace rvgui

@@ -32,6 +32,15 @@ class Screen : public QWidget {
   QPixmap scaled_;
 };
 
+// Shows the busy cursor while something that may take a moment runs (loading, saving, a day).
+class BusyCursor {
+ public:
+  BusyCursor();
+  ~BusyCursor();
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
 // Widget helpers: every control gets an object name.
 QPushButton* make_button(const QString& object_name, const QString& caption, QWidget* parent);
 QLabel* make_label(const QString& object_name, const QString& text, QWidget* parent);

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "fixture.h"
+#include "screens/cp1252.h"
 #include "screens/mainscreen.h"
 #include "screens/promotionchoicescreen.h"
 #include "state/fileio.h"
@@ -128,6 +129,25 @@ class NewGameTest : public QObject {
     QVERIFY(f.click(QStringLiteral("startButton")));
     QCOMPARE(f.game()->store.md(rv::md::player_name), std::string("Zo\xeb"));
     QCOMPARE(f.text_of(QStringLiteral("playerLabel")), QStringLiteral("Zo\u00eb (RVA)"));
+  }
+
+  void windows_1252_texts_are_converted_both_ways() {
+    using rvgui::from_cp1252;
+    using rvgui::to_cp1252;
+    QCOMPARE(from_cp1252("Caf\xe9 \x80\x96 \x9f"), QStringLiteral("Caf\u00e9 \u20ac\u2013 \u0178"));
+    QCOMPARE(from_cp1252("\x81"), QStringLiteral("\ufffd"));  // a byte with no character
+    QCOMPARE(*to_cp1252(QStringLiteral("Caf\u00e9 \u20ac\u2013 \u0178")), std::string("Caf\xe9 \x80\x96 \x9f"));
+    QVERIFY(!to_cp1252(QStringLiteral("\u0142")).has_value());     // a Polish l with stroke
+    QVERIFY(!to_cp1252(QStringLiteral("\U0001F600")).has_value()); // outside the basic plane
+    QCOMPARE(rvgui::to_cp1252_lossy(QStringLiteral("a\u0142b")), std::string("a?b"));
+
+    // A promotion named in Windows-1252 shows its accents on the choice screen.
+    Fixture f;
+    auto record = rvtest::promotion_record("RVA", "Caf\xe9 Lucha \x80", 4);
+    rv::write_lines(f.home().data() / "RVA.fed", record);
+    f.start();
+    QVERIFY(f.new_game());
+    QCOMPARE(f.text_of(QStringLiteral("promotionNameLabel")), QStringLiteral("Caf\u00e9 Lucha \u20ac"));
   }
 
   void cancelling_the_name_or_going_back_stays_on_the_menu() {
