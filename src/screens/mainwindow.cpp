@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QStackedWidget>
 
+#include "cycle/showday.h"
 #include "screens/cp1252.h"
 #include "screens/frontmenu.h"
 #include "screens/inboxscreen.h"
@@ -121,9 +122,13 @@ bool MainWindow::load_save(const QString& sav_file) {
 }
 
 void MainWindow::today_show() {
-  // The venue and show booking screens are not part of the program yet.
-  session_.dialogs.info(QStringLiteral("Today's show is ready to go ahead, but the venue and booking screens are not "
-                                       "part of this version of Ringvale yet."));
+  // Until the venue and show booking screens exist, the day ends without the show so that the
+  // game can go on.
+  if (!session_.game) return;
+  session_.dialogs.info(QStringLiteral("Today's show could go ahead, but the venue and booking screens are not part "
+                                       "of this version of Ringvale yet, so the day ends without it."));
+  rv::end_show_day(session_.game->store);
+  main_->refresh();
 }
 
 void MainWindow::end_game() {

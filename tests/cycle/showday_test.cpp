@@ -1,0 +1,24 @@
+#include "cycle/showday.h"
+
+#include <gtest/gtest.h>
+
+#include "cycle/calendar.h"
+#include "cycle/nextday.h"
+#include "support/world.h"
+
+namespace {
+
+TEST(ShowDay, EndingAShowDayTurnsTheMainActionBackToNextDay) {
+  rv::Store s = rvtest::small_store();
+  rv::set_day_panel(s, "Ringvale Alpha Weekly", "Winter Clash");
+  ASSERT_EQ(rv::main_caption(s), "Go To Shows");
+  rv::end_show_day(s);
+  EXPECT_EQ(rv::main_caption(s), "Next Day");
+  EXPECT_EQ(s.md(rv::md::day_heading), "End Of Day");
+  EXPECT_EQ(s.md(rv::md::day_event1), "");
+  EXPECT_EQ(s.md(rv::md::day_event2), "");
+  EXPECT_EQ(s.md(rv::md::today_slot1), "Ringvale Alpha Weekly");
+  EXPECT_EQ(s.md(rv::md::today_slot2), "Winter Clash");
+}
+
+}  // namespace
