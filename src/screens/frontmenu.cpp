@@ -82,6 +82,7 @@ FrontMenu::FrontMenu(Session& session, QWidget* parent) : Screen(parent), sessio
   lists->setContentsMargins(24, 20, 24, 20);
   list_title_ = make_label(QStringLiteral("listTitle"), QString(), list_panel_);
   list_title_->setProperty("role", "subheading");
+  list_title_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   save_list_ = new QListWidget(list_panel_);
   save_list_->setObjectName(QStringLiteral("loadList"));
   scenario_list_ = new QListWidget(list_panel_);

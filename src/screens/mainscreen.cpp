@@ -400,7 +400,9 @@ void MainScreen::fill_calendar() {
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const int r = static_cast<int>(i);
     calendar_->setItem(r, 0, new QTableWidgetItem(qs(rows[i].date)));
-    calendar_->setItem(r, 1, new QTableWidgetItem(qs(rows[i].event)));
+    auto* event = new QTableWidgetItem(qs(rows[i].event));
+    event->setForeground(QColor(0xf5, 0xc5, 0x42));
+    calendar_->setItem(r, 1, event);
   }
   calendar_->setUpdatesEnabled(true);
 }

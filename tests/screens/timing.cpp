@@ -100,6 +100,11 @@ int shots(const char* home_path, const std::string& out) {
   click("saveGameButton");
   window.findChild<QListWidget*>(QStringLiteral("saveList"))->setCurrentRow(0);
   shot("save");
+  click("saveGameButton");
+  window.resize(1024, 768);
+  shot("main_small");
+  window.show_inbox();
+  shot("inbox_small");
   return 0;
 }
 
