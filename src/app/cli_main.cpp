@@ -16,6 +16,8 @@ constexpr Command commands[] = {
     {"resave", rv::cli::cmd_resave, "resave --home DIR --save NAME      load a save and write it back"},
     {"check-save", rv::cli::cmd_check_save, "check-save --home DIR --save NAME  check a save's tables"},
     {"check-data", rv::cli::cmd_check_data, "check-data DIR                     check a data set or scenario folder"},
+    {"new-game", rv::cli::cmd_new_game, "new-game --home DIR --promotion INITIALS [--player NAME] [--scenario FOLDER] [--seed N] --save NAME"},
+    {"next-day", rv::cli::cmd_next_day, "next-day --home DIR --save NAME [--days N] [--seed N]  play days and save"},
 };
 
 void usage(std::ostream& out) {

@@ -28,6 +28,9 @@ struct ShowDayResult {
 };
 inline constexpr int workers_needed_for_a_show = 10;
 
+// Workers available for today's show: the player's fit, active roster plus today's indy bookings.
+int available_workers(const Store& store);
+
 // "Go To Show": counts today's available workers and cancels the show when too few are left.
 ShowDayResult go_to_show(Game& game);
 

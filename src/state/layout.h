@@ -120,6 +120,10 @@ inline constexpr std::array<int, 18> short_title_offsets = {
     0, 1, no_offset, 2, 3, 4, 5, 6, 7, 8, no_offset, no_offset, 9, 10, 11, 12, 13, 14};
 inline constexpr std::array<int, 18> long_title_offsets = {
     0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17};
+// The days of the current reign and the count of defences in it, by their use.
+inline constexpr TitleField current_reign = TitleField::reigns;
+inline constexpr TitleField defences = TitleField::record_data;
+inline constexpr TitleField hardcore_flag = TitleField::flag;
 
 // Lines of maindata.
 namespace md {
@@ -138,8 +142,16 @@ inline constexpr std::size_t prospect_first = 11;  // 11 to 19
 inline constexpr std::size_t prospect_gender = 13;
 inline constexpr std::size_t prospect_style = 14;
 inline constexpr std::size_t prospect_weight = 15;
+inline constexpr std::size_t prospect_name = 11;
+inline constexpr std::size_t prospect_pop = 12;
+inline constexpr std::size_t prospect_hardcore = 16;
+inline constexpr std::size_t prospect_ent = 17;
+inline constexpr std::size_t prospect_mic = 18;
+inline constexpr std::size_t prospect_charisma = 19;
+inline constexpr std::size_t prospect_last = 19;
 inline constexpr std::size_t records_first = 20;  // value/holder pairs 20 to 33
 inline constexpr std::size_t record_longest_feud = 32;
+inline constexpr std::size_t record_longest_feud_days = 33;
 inline constexpr std::size_t last_show_first = 34;  // name/date pairs 34 to 41
 inline constexpr std::size_t last_big_show_name = 42;
 inline constexpr std::size_t last_show_figures = 43;  // 43 to 46
@@ -161,8 +173,14 @@ inline constexpr std::size_t venue_file = 218;
 inline constexpr std::size_t top10_started = 219;
 inline constexpr std::size_t cancelled_shows = 220;
 inline constexpr std::size_t growth_counters_first = 221;  // 221 to 237
+inline constexpr std::size_t popularity_streak = 221;       // days in a row at popularity 80 or more
+inline constexpr std::size_t audience_streak1 = 222;        // days in a row show 1's audience reached line 236
+inline constexpr std::size_t audience_streak2 = 223;        // ... reached line 237
+inline constexpr std::size_t audience_mark1 = 236;
+inline constexpr std::size_t audience_mark2 = 237;
 inline constexpr std::size_t money_baseline = 237;         // + size level (1 to 6)
 inline constexpr std::size_t growth_counter_last = 244;
+inline constexpr std::size_t rival_growth_day = 244;  // runs 0 to 135; rivals grow above 120
 inline constexpr std::size_t main_caption = 245;
 inline constexpr std::size_t day_heading = 246;
 inline constexpr std::size_t day_event1 = 247;
@@ -244,5 +262,27 @@ inline constexpr std::size_t event = 2;
 namespace indy {
 inline constexpr std::size_t date = 1;
 }  // namespace indy
+namespace top10 {
+inline constexpr std::size_t kind = 0;  // "TV Rating" or "Attendence"
+inline constexpr std::size_t name = 1;
+inline constexpr std::size_t value = 2;
+inline constexpr std::size_t entries_shown = 10;
+}  // namespace top10
+
+// Lines of a feud (ten feuds in maindata from md::feuds_first).
+namespace feud {
+inline constexpr std::size_t type = 0;
+inline constexpr std::size_t duration = 1;
+inline constexpr std::size_t start_date = 2;
+inline constexpr std::size_t cooling = 3;
+inline constexpr std::size_t heat = 4;
+inline constexpr std::size_t state = 5;
+inline constexpr std::size_t worker1 = 6;
+inline constexpr std::size_t worker2 = 7;
+inline constexpr std::size_t worker3 = 8;
+inline constexpr std::size_t worker4 = 9;
+inline constexpr std::size_t pair1 = 10;
+inline constexpr std::size_t pair2 = 11;
+}  // namespace feud
 
 }  // namespace rv

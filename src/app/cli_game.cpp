@@ -1,0 +1,173 @@
+// ringvale-cli new-game / next-day: start a game from a data set, and play days without a window.
+#include <chrono>
+#include <cstdlib>
+#include <optional>
+
+#include "app/cli_commands.h"
+#include "cycle/nextday.h"
+#include "state/date.h"
+#include "state/game.h"
+#include "state/invariants.h"
+#include "state/newgame.h"
+#include "state/saves.h"
+
+namespace rv::cli {
+
+namespace {
+
+WallTime save_time() {
+  // SOURCE_DATE_EPOCH (seconds since 1970, UTC) fixes the time a save records, so that a seeded
+  // run writes the same bytes every time; without it the real time is recorded.
+  if (const char* env = std::getenv("SOURCE_DATE_EPOCH")) {
+    char* end = nullptr;
+    const long long seconds = std::strtoll(env, &end, 10);
+    if (end && *end == '\0' && end != env && seconds >= 0) {
+      using namespace std::chrono;
+      const sys_seconds t{std::chrono::seconds(seconds)};
+      const sys_days day = floor<days>(t);
+      const year_month_day ymd{day};
+      const hh_mm_ss hms{t - day};
+      WallTime w;
+      w.year = static_cast<int>(ymd.year());
+      w.month = static_cast<int>(static_cast<unsigned>(ymd.month()));
+      w.day = static_cast<int>(static_cast<unsigned>(ymd.day()));
+      w.hour = static_cast<int>(hms.hours().count());
+      w.minute = static_cast<int>(hms.minutes().count());
+      w.second = static_cast<int>(hms.seconds().count());
+      w.ticks = static_cast<std::uint64_t>(seconds);
+      return w;
+    }
+  }
+  return SystemClock().now();
+}
+
+// The seed of --seed, or one from the clock. Nothing when --seed is not a whole number.
+std::optional<std::uint64_t> seed_option(const Args& args, std::ostream& err) {
+  if (!args.has("seed")) return SystemClock().now().ticks;
+  const auto seed = number_option(args, "seed", 0);
+  if (!seed || *seed < 0) {
+    err << "The seed must be a whole number of 0 or more (--seed " << args.get("seed").value_or("") << ").\n";
+    return std::nullopt;
+  }
+  return static_cast<std::uint64_t>(*seed);
+}
+
+std::optional<std::string> required(const Args& args, const std::string& name, std::ostream& err) {
+  auto v = args.get(name);
+  if (!v || v->empty()) {
+    err << "The option --" << name << " is needed.\n";
+    return std::nullopt;
+  }
+  return v;
+}
+
+}  // namespace
+
+int cmd_new_game(const Args& args, std::ostream& out, std::ostream& err) {
+  const auto home_dir = required(args, "home", err);
+  const auto initials = required(args, "promotion", err);
+  const auto save = required(args, "save", err);
+  if (!home_dir || !initials || !save) {
+    err << "Usage: ringvale-cli new-game --home DIR --promotion INITIALS [--player NAME] [--scenario FOLDER] [--seed N] --save NAME\n";
+    return exit_failure;
+  }
+  if (const auto problems = save_name_problems(*save); !problems.empty()) {
+    err << problems.front() << "\n";
+    return exit_failure;
+  }
+  const auto seed = seed_option(args, err);
+  if (!seed) return exit_failure;
+  const Home home(*home_dir);
+  const std::string player = args.get("player").value_or("Player 1");
+  if (player.empty()) {
+    err << "The player's name cannot be empty.\n";
+    return exit_failure;
+  }
+  auto started = start_new_game(home, player, args.get("scenario").value_or(""));
+  if (!started) {
+    err << started.error() << "\n";
+    return exit_failure;
+  }
+  if (const Status confirmed = confirm_promotion(*started, *initials, false); !confirmed) {
+    err << confirmed.error() << "\n";
+    return exit_failure;
+  }
+  Game game{std::move(started->store), Rng(*seed), *save};
+  if (const Status saved = save_game(game.store, home, *save, save_time()); !saved) {
+    err << saved.error() << "\n";
+    return exit_failure;
+  }
+  out << "New game for " << player << " in charge of " << *initials << ", starting " << current_full_date(game.store)
+      << ", saved as " << *save << ".\n";
+  return exit_ok;
+}
+
+namespace {
+
+// A show day as the player's "Go To Show" would have it: cancelled when too few workers are
+// available, otherwise passed over until the show screens can run it.
+void handle_show_day(Game& game, std::ostream& out) {
+  Store& s = game.store;
+  const std::string shows = s.md(md::day_event2).empty() ? s.md(md::day_event1)
+                                                          : s.md(md::day_event1) + " and " + s.md(md::day_event2);
+  const ShowDayResult result = go_to_show(game);
+  for (const auto& m : result.messages) out << "  " << m << "\n";
+  if (result.can_go_ahead) {
+    out << "  " << shows << " passed over: running shows is not possible from the command line yet.\n";
+    s.set_md(md::main_caption, "Next Day");
+  }
+}
+
+}  // namespace
+
+int cmd_next_day(const Args& args, std::ostream& out, std::ostream& err) {
+  const auto home_dir = required(args, "home", err);
+  const auto save = required(args, "save", err);
+  if (!home_dir || !save) {
+    err << "Usage: ringvale-cli next-day --home DIR --save NAME [--days N] [--seed N]\n";
+    return exit_failure;
+  }
+  const auto days = number_option(args, "days", 1);
+  if (!days || *days < 1 || *days > 1000000) {
+    err << "The number of days must be a whole number from 1 to 1000000 (--days " << args.get("days").value_or("") << ").\n";
+    return exit_failure;
+  }
+  const auto seed = seed_option(args, err);
+  if (!seed) return exit_failure;
+  const Home home(*home_dir);
+  const std::string sav = *save + ".sav";
+  auto store = load_game(home, sav);
+  if (!store) {
+    err << store.error() << "\n";
+    return exit_failure;
+  }
+  if (const auto problems = check_store(*store); !problems.empty()) {
+    err << "The saved game " << *save << " is broken and was left as it was:\n";
+    for (const auto& p : problems) err << "  " << p << "\n";
+    return exit_failure;
+  }
+  const auto info = read_save_info(home, sav);
+  const std::string folder = info ? info->folder : *save;
+  Game game{std::move(*store), Rng(*seed), folder};
+
+  int code = exit_ok;
+  if (main_caption(game.store) != "Next Day") handle_show_day(game, out);
+  for (long long d = 0; d < *days; ++d) {
+    const DayReport report = next_day(game);
+    out << current_full_date(game.store) << "\n";
+    for (const auto& subject : report.posted) out << "  " << subject << "\n";
+    if (report.dismissed) {
+      out << dismissal_message << "\n";
+      code = exit_dismissed;
+      break;
+    }
+    if (main_caption(game.store) != "Next Day") handle_show_day(game, out);
+  }
+  if (const Status saved = save_game(game.store, home, folder, save_time()); !saved) {
+    err << saved.error() << "\n";
+    return exit_failure;
+  }
+  return code;
+}
+
+}  // namespace rv::cli

@@ -1,0 +1,179 @@
+#include "cycle/contracts.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "cycle/inbox.h"
+#include "state/date.h"
+#include "talent/release.h"
+
+namespace rv {
+
+std::string ending_this_month(const Store& store) {
+  Date d = current_date(store);
+  if (++d.month == 12) {
+    d.month = 0;
+    ++d.year;
+  }
+  return month_year(d);
+}
+
+int renewal_chance_in_20(Num pop, Num size_level) {
+  int chance = 9;
+  if (pop >= 90) chance = 17;
+  else if (pop >= 80) chance = 15;
+  else if (pop >= 70) chance = 13;
+  else if (pop >= 60) chance = 11;
+  return chance + static_cast<int>(clamp_int(size_level, 1, 6)) / 2;
+}
+
+int max_renewal_years(Num size_level) {
+  if (size_level >= 5) return 4;
+  if (size_level == 4) return 3;
+  return 2;
+}
+
+namespace {
+
+std::string join_names(const std::vector<std::string>& names) {
+  std::string out;
+  for (std::size_t i = 0; i < names.size(); ++i) out += (i ? ", " : "") + names[i];
+  return out + ".";
+}
+
+}  // namespace
+
+void contractwarning(Game& game) {
+  Store& s = game.store;
+  const std::string ending = ending_this_month(s);
+  const std::string player = s.md(md::player_initials);
+  std::vector<std::string> warned;
+  const std::size_t n = s.worker_count();
+  for (std::size_t r = 0; r < n; ++r) {
+    const auto w = std::as_const(s).worker(r);
+    if (w.promotion() == player && !player.empty() && w.expires() == ending) warned.push_back(w.name());
+  }
+  if (warned.size() == 1) {
+    post_info(s, "Front Office", "Contract Warnings", warned[0] + "'s contract expires at the end of this month.");
+  } else if (warned.size() > 1) {
+    NewMessage m;
+    m.sender = "Front Office";
+    m.subject = "Contract Warnings";
+    m.body = "The following contracts expire at the end of this month:";
+    m.body2 = join_names(warned);
+    post_message(s, current_full_date(s), m);
+  }
+  // The other promotions renew or let go.
+  const Date today = current_date(s);
+  for (std::size_t r = 0; r < n; ++r) {
+    const auto w = s.worker(r);
+    if (w.expires() != ending || w.promotion() == player || w.promotion() == "Free Agent") continue;
+    const auto employer = s.find_promotion(w.promotion());
+    if (!employer) continue;
+    const auto p = s.promotion(*employer);
+    if (game.rng.draw(20) <= renewal_chance_in_20(w.pop(), p.size_level())) {
+      const Num v = p.reference_level();
+      w.set_roles(w.pop() >= v ? "3" : w.pop() >= v - 10 ? "2" : "1");
+      Date end = today;
+      if (++end.month == 12) {
+        end.month = 0;
+        ++end.year;
+      }
+      w.set_expires(month_year(end, game.rng.draw(max_renewal_years(p.size_level()))));
+    } else if (game.rng.one_in(5)) {
+      const std::string name = w.name();
+      post_info(s, "Talent Scout", name + " Talent To Become Free Agent?",
+                "Rumours are circulating in the industry that " + name + " have been unable to agree a new contract with " +
+                    p.initials() +
+                    (w.is_female() ? ". We feel she would make a good addition to our roster when her contract expires at the end of the month."
+                                   : ". We feel he would make a good addition to our roster when his contract expires at the end of the month."));
+    }
+  }
+}
+
+void contractexpire(Store& store) {
+  const std::string today = month_year(current_date(store));
+  const auto player = store.player_index();
+  const std::size_t n = store.worker_count();
+  for (std::size_t r = 0; r < n; ++r) {
+    if (store.worker(r).expires() != today) continue;
+    const auto w = store.worker(r);
+    const std::string name = w.name();
+    const auto employer = store.find_promotion(w.promotion());
+    Num level = 0;
+    if (employer) {
+      const auto p = store.promotion(*employer);
+      level = p.reference_level();
+      p.set_popularity(std::max<Num>(p.popularity() - standing_popularity_change(w.pop(), level), 0));
+      leave_promotion(store, r, *employer);
+    } else {
+      close_offers_for(store, name);
+    }
+    const bool players = employer && employer == player;
+    w.set_promotion("Free Agent");
+    w.set_expires("Free Agent");
+    w.set_tagteam("no");
+    w.set_stable("no");
+    w.set_manager("no");
+    if (players) {
+      std::string body = name + (w.is_male() ? "'s contract has expired. He is now a free agent. "
+                                             : "'s contract has expired. She is now a free agent.");
+      if (w.pop() >= level) body += "We are very disappointed that such a good draw for our company has been lost.";
+      post_info(store, "Front Office", "Expired Contract", body);
+    } else {
+      post_info(store, "Talent Scout", "New Free Agent",
+                name + " is no longer under contract to a promotion, and is a free agent available for bookings.");
+    }
+  }
+}
+
+int reply_odds(Num day) {
+  if (day <= 1) return 5;
+  if (day == 2) return 3;
+  if (day == 3) return 2;
+  return 1;
+}
+
+void deliver_offer_replies(Game& game) {
+  Store& s = game.store;
+  const auto player = s.player_index();
+  for (std::size_t i = 0; i + rec::negotiation <= s.negotiations.size();) {
+    const Record r(s.negotiations, i);
+    if (r.at(neg::name).empty()) {
+      i += rec::negotiation;
+      continue;
+    }
+    const Num day = r.num(neg::days) + 1;
+    r.set_num(neg::days, day);
+    if (!game.rng.one_in(reply_odds(day))) {
+      i += rec::negotiation;
+      continue;
+    }
+    // Take the record out first: the move below may clear the worker's other negotiations.
+    const Lines offer(s.negotiations.begin() + static_cast<std::ptrdiff_t>(i),
+                      s.negotiations.begin() + static_cast<std::ptrdiff_t>(i + rec::negotiation));
+    remove_record(s.negotiations, i, rec::negotiation);
+    const std::string& name = offer[neg::name];
+    const bool own = player && offer[neg::from_promotion] == s.promotion(*player).initials();
+    post_info(s, "Front Office", (own ? "Your Contract Offer For " : "Your Offer For ") + name, offer[neg::reply]);
+    const auto row = s.find_worker(name);
+    if (offer[neg::outcome] != "4" || !row || !player) continue;
+    const auto w = s.worker(*row);
+    const auto p = s.promotion(*player);
+    if (!own) {
+      if (const auto old = s.find_promotion(w.promotion()); old && old != player) leave_promotion(s, *row, *old);
+      w.set_promotion(p.initials());
+      w.set_brand("All");
+      const int gain = standing_popularity_change(w.pop(), p.reference_level());
+      p.set_popularity(std::min<Num>(p.popularity() + gain, 100));
+    }
+    w.set_wages(leading_int(offer[neg::wages]));
+    w.set_roles(offer[neg::role]);
+    w.set_expires(offer[neg::expiry]);
+    w.set_indybookings(offer[neg::indy]);
+    if (own) w.set_morale(std::min<Num>(w.morale() + leading_int(offer[neg::morale_change]), 100));
+  }
+}
+
+}  // namespace rv

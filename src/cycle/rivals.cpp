@@ -1,0 +1,575 @@
+#include "cycle/rivals.h"
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_map>
+#include <utility>
+
+#include "cycle/calendar.h"
+#include "cycle/contracts.h"
+#include "cycle/inbox.h"
+#include "state/date.h"
+
+namespace rv {
+
+// ---------------------------------------------------------------- rival shows
+
+int rival_show_score(const RosterFigures& r) {
+  int q = 0;
+  const int n = r.size;
+  q += n > 30 ? 10 : n > 25 ? 8 : n > 20 ? 6 : n > 15 ? 4 : n > 10 ? 2 : n > 5 ? 1 : 0;
+  const int t = r.top;
+  q += t >= 8 ? 25 : t >= 6 ? 23 : t == 5 ? 20 : t == 4 ? 15 : t == 3 ? 12 : t == 2 ? 8 : t == 1 ? 4 : 0;
+  const int m = r.next;
+  q += m > 15 ? 20 : m > 12 ? 18 : m > 9 ? 16 : m > 7 ? 14 : m > 5 ? 12 : m > 3 ? 10 : m > 1 ? 8 : 0;
+  auto quality = [](int a) {
+    return a >= 90 ? 20 : a >= 80 ? 18 : a >= 75 ? 16 : a >= 70 ? 14 : a >= 60 ? 12 : a >= 50 ? 10 : a >= 40 ? 8 : 0;
+  };
+  return q + quality(r.ability) + quality(r.morale);
+}
+
+int rival_show_popularity(int q, std::size_t show) {
+  const bool main_show = show < 2;
+  if (q >= 90) return main_show ? 5 : 3;
+  if (q >= 80) return main_show ? 4 : 2;
+  if (q >= 75) return main_show ? 2 : 1;
+  if (q >= 70) return 0;
+  if (q >= 60) return main_show ? -2 : -1;
+  if (q >= 50) return main_show ? -4 : -2;
+  return main_show ? -5 : -3;
+}
+
+int rival_show_morale_change(Rng& rng, int morale) {
+  // A draw from -3 to +3, nudged one point toward a settled morale of 75.
+  int change = rng.draw(7) - 4;
+  if (morale < 75) change += 1;
+  else if (morale > 75) change -= 1;
+  return std::clamp(change, -3, 3);
+}
+
+namespace {
+
+bool appears_on_shows(const WorkerView& w) {
+  return w.injury() == "0" && w.retire() != "R" && w.ringstyle() != "Non-Worker";
+}
+
+void add_top10(Store& s, std::string kind, std::string name, std::string value) {
+  append_record(s.weeklytop10, {std::move(kind), std::move(name), std::move(value)});
+}
+
+}  // namespace
+
+void otherfedsshows(Game& game) {
+  Store& s = game.store;
+  const std::string weekday(current_date(s).weekday_name());
+  const std::string& player = s.md(md::player_initials);
+  // The promotions with a show today and their shows.
+  struct Today {
+    std::size_t index;
+    std::vector<std::size_t> shows;
+    std::vector<std::size_t> roster;
+  };
+  std::vector<Today> today;
+  std::unordered_map<std::string, std::size_t> by_initials;
+  const std::size_t pc = s.promotion_count();
+  for (std::size_t i = 0; i < pc; ++i) {
+    const auto p = std::as_const(s).promotion(i);
+    if (p.initials().empty() || p.initials() == player) continue;
+    Today t{i, {}, {}};
+    for (std::size_t k = 0; k < prom::regular_show_count; ++k) {
+      if (!p.show(k, prom::show::name).empty() && p.show(k, prom::show::weekday) == weekday) t.shows.push_back(k);
+    }
+    if (t.shows.empty()) continue;
+    by_initials.emplace(p.initials(), today.size());
+    today.push_back(std::move(t));
+  }
+  if (today.empty()) return;
+  const std::size_t wc = s.worker_count();
+  for (std::size_t r = 0; r < wc; ++r) {
+    const auto w = std::as_const(s).worker(r);
+    const auto found = by_initials.find(w.promotion());
+    if (found != by_initials.end()) {
+      today[found->second].roster.push_back(r);
+      continue;
+    }
+    const std::string& multi = w.multiproms();
+    if (multi.empty() || multi == "None") continue;
+    for (auto& t : today) {
+      if (contains(multi, s.promotion(t.index).initials())) t.roster.push_back(r);
+    }
+  }
+  for (auto& t : today) {
+    const auto p = s.promotion(t.index);
+    const Num v = p.reference_level();
+    for (std::size_t k : t.shows) {
+      for (std::size_t r : t.roster) {
+        const auto w = s.worker(r);
+        if (!appears_on_shows(std::as_const(s).worker(r))) continue;
+        const Num morale = w.morale();
+        w.set_morale(clamp_int(morale + rival_show_morale_change(game.rng, static_cast<int>(morale)), 1, 100));
+      }
+      RosterFigures f;
+      double ent = 0, morale = 0;
+      for (std::size_t r : t.roster) {
+        const auto w = std::as_const(s).worker(r);
+        ++f.size;
+        if (w.pop() >= v) ++f.top;
+        else if (w.pop() >= v - 15) ++f.next;
+        ent += static_cast<double>(w.ent());
+        morale += static_cast<double>(w.morale());
+      }
+      if (f.size > 0) {
+        f.ability = static_cast<int>(std::lround(ent / f.size));
+        f.morale = static_cast<int>(std::lround(morale / f.size));
+      }
+      const int q = rival_show_score(f);
+      p.set_show(k, prom::show::rating, to_text(q));
+      const std::string name = p.show(k, prom::show::name) + " (" + p.initials() + ", " + weekday + ")";
+      const std::string& kind = p.show(k, prom::show::kind);
+      const Num crowd = kind == "House" ? p.num(prom::house_attendance) : p.num(prom::tv_attendance);
+      add_top10(s, "Attendence", name, to_text(q * crowd / 100));
+      if (kind == "TV" && p.at(prom::tv_status) == "National") {
+        const Num points = q * leading_int(p.show(k, prom::show::audience)) / 100;
+        add_top10(s, "TV Rating", name, decimal_text(static_cast<double>(points) / 100.0));
+      }
+      p.set_popularity(clamp_int(p.popularity() + rival_show_popularity(q, k), 1, 100));
+    }
+  }
+}
+
+void weekly_top10(Store& s) {
+  if (s.md(md::top10_started) != "yes") {
+    s.set_md(md::top10_started, "yes");
+    s.weeklytop10.clear();
+  } else {
+    filltop10(s);
+  }
+}
+
+void filltop10(Store& s) {
+  struct Entry {
+    std::string name;
+    double value;
+  };
+  std::vector<Entry> ratings, crowds;
+  for (std::size_t i = 0; i + rec::top10_entry <= s.weeklytop10.size(); i += rec::top10_entry) {
+    const RecordView e(s.weeklytop10, i);
+    Entry entry{e.at(top10::name), leading_number(e.at(top10::value))};
+    if (e.at(top10::kind) == "TV Rating") ratings.push_back(std::move(entry));
+    else if (e.at(top10::kind) == "Attendence") crowds.push_back(std::move(entry));
+  }
+  auto fill = [&s](std::vector<Entry>& list, std::size_t first) {
+    std::stable_sort(list.begin(), list.end(), [](const Entry& a, const Entry& b) { return a.value > b.value; });
+    for (std::size_t k = 0; k < top10::entries_shown; ++k) {
+      const bool has = k < list.size();
+      s.set_md(first + 2 * k, has ? list[k].name : "");
+      s.set_md(first + 2 * k + 1, has ? decimal_text(list[k].value) : "");
+    }
+  };
+  fill(ratings, md::top_tv_ratings);
+  fill(crowds, md::top_indy_attendance);
+  s.weeklytop10.clear();
+}
+
+void rank_rival_rosters(Store& s) {
+  std::unordered_map<std::string, Num> levels;
+  const std::string& player = s.md(md::player_initials);
+  for (std::size_t i = 0; i < s.promotion_count(); ++i) {
+    const auto p = std::as_const(s).promotion(i);
+    if (!p.initials().empty() && p.initials() != player) levels.emplace(p.initials(), p.reference_level());
+  }
+  const std::size_t n = s.worker_count();
+  for (std::size_t r = 0; r < n; ++r) {
+    const auto w = s.worker(r);
+    const auto found = levels.find(w.promotion());
+    if (found == levels.end() || w.ringstyle() == "Non-Worker" || w.retire() == "R") continue;
+    const Num v = found->second;
+    w.set_roles(w.pop() >= v ? "3" : w.pop() >= v - 12 ? "2" : "1");
+  }
+}
+
+// ---------------------------------------------------------------- signings and bids
+
+Band band_of(Num pop, Num level) {
+  if (pop >= level) return Band::upper;
+  if (pop >= level - 10) return Band::mid;
+  return Band::lower;
+}
+
+std::optional<Band> needed_band(int upper, int mid, int lower, Num size_level) {
+  const int full_roster = 10 + 6 * static_cast<int>(clamp_int(size_level, 1, 6));
+  if (upper + mid + lower >= full_roster) return std::nullopt;
+  if (upper < 3) return Band::upper;
+  if (mid < 5) return Band::mid;
+  if (lower < 5) return Band::lower;
+  return mid <= lower ? Band::mid : Band::lower;
+}
+
+Num bid_amount(Band band, Num rival_size) {
+  switch (band) {
+    case Band::upper: return rival_size >= 5 ? 700000 : 500000;
+    case Band::mid: return 300000;
+    case Band::lower: return 200000;
+  }
+  return 200000;
+}
+
+namespace {
+
+bool signable(const WorkerView& w) {
+  return w.ringstyle() != "Non-Worker" && w.retire() != "R" && w.retire() != "D";
+}
+
+bool has_open_offer(const Store& s, const std::string& worker) {
+  const std::size_t n = s.message_count();
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto m = s.message(i);
+    if (m.at(msg::kind) == "OFFER" && m.at(msg::ref2) == worker && m.num(msg::days_left) > 0) return true;
+  }
+  return false;
+}
+
+int popularity_for_band(Band b) { return b == Band::upper ? 15 : b == Band::mid ? 8 : 2; }
+const char* role_for_band(Band b) { return b == Band::upper ? "3" : b == Band::mid ? "2" : "1"; }
+
+}  // namespace
+
+void otherfedssign(Game& game) {
+  Store& s = game.store;
+  const std::string player = s.md(md::player_initials);
+  std::vector<std::size_t> rivals;
+  for (std::size_t i = 0; i < s.promotion_count(); ++i) {
+    const auto p = std::as_const(s).promotion(i);
+    if (!p.initials().empty() && p.initials() != player) rivals.push_back(i);
+  }
+  if (rivals.empty()) return;
+  const std::size_t ri = rivals[static_cast<std::size_t>(game.rng.draw(static_cast<int>(rivals.size())) - 1)];
+  const auto rival = s.promotion(ri);
+  const Num v = rival.reference_level();
+  int counts[3] = {0, 0, 0};
+  std::vector<std::size_t> free_agents[3], targets[3];
+  const std::size_t n = s.worker_count();
+  for (std::size_t r = 0; r < n; ++r) {
+    const auto w = std::as_const(s).worker(r);
+    if (!signable(w)) continue;
+    const auto b = static_cast<std::size_t>(band_of(w.pop(), v));
+    if (w.promotion() == rival.initials()) ++counts[b];
+    else if (w.promotion() == "Free Agent") free_agents[b].push_back(r);
+    else if (w.promotion() == player && !player.empty()) targets[b].push_back(r);
+  }
+  const auto need = needed_band(counts[0], counts[1], counts[2], rival.size_level());
+  if (!need) return;
+  const auto b = static_cast<std::size_t>(*need);
+  if (!free_agents[b].empty()) {
+    const auto w = s.worker(free_agents[b][static_cast<std::size_t>(game.rng.draw(static_cast<int>(free_agents[b].size())) - 1)]);
+    w.set_promotion(rival.initials());
+    w.set_expires(month_year(current_date(s), game.rng.draw(max_renewal_years(rival.size_level()))));
+    w.set_roles(role_for_band(*need));
+    w.set_tagteam("no");
+    w.set_manager("no");
+    w.set_stable("no");
+    w.set_morale(75);
+    w.set_brand("All");
+    w.set_multiproms("None");
+    rival.set_popularity(std::min<Num>(rival.popularity() + popularity_for_band(*need), 100));
+    return;
+  }
+  if (targets[b].empty() || !game.rng.one_in(bid_odds)) return;
+  const auto w = s.worker(targets[b][static_cast<std::size_t>(game.rng.draw(static_cast<int>(targets[b].size())) - 1)]);
+  const std::string name = w.name();
+  if (has_open_offer(s, name)) return;
+  const Num amount = bid_amount(*need, rival.size_level());
+  const bool male = w.is_male();
+  NewMessage m;
+  m.sender = rival.full_name();
+  m.subject = "Offer For " + name;
+  m.body = "We would like to make you an offer to buy out " + name + "'s contract, and bring " + (male ? "him" : "her") +
+           " to " + rival.full_name() + ". We are willing to pay $" + grouped(amount) + " to buy out the remainder of " +
+           (male ? "his" : "her") + " contract.";
+  m.kind = "OFFER";
+  m.days_left = 2;
+  m.ref1 = rival.initials();
+  m.ref2 = name;
+  m.ref3 = to_text(amount);
+  post_message(s, current_full_date(s), m);
+}
+
+// ---------------------------------------------------------------- growth
+
+namespace {
+
+enum class Step { none, local_tv, house_show, regional_tv, national_tv, primary_to_tv, ppv_deal, new_national_show };
+
+struct GrowthView {
+  Num days;      // days since the last step
+  Num streak;    // days in a row at growth popularity
+  bool gate1;    // show 1's audience has held maindata's first mark long enough
+  bool gate2;    // ... the second mark
+};
+
+template <class P>
+bool is_national(const P& p) { return p.size_level() >= 4 && p.at(prom::tv_status) == "National"; }
+
+template <class P>
+std::optional<std::size_t> free_show_slot(const P& p) {
+  for (std::size_t k = 1; k < prom::regular_show_count; ++k) {
+    if (p.show(k, prom::show::name).empty()) return k;
+  }
+  return std::nullopt;
+}
+
+template <class P>
+bool weekday_used(const P& p, std::string_view day) {
+  for (std::size_t k = 0; k < prom::regular_show_count; ++k) {
+    if (!p.show(k, prom::show::name).empty() && p.show(k, prom::show::weekday) == day) return true;
+  }
+  return false;
+}
+
+template <class P>
+std::string free_tv_weekday(const P& p) {
+  for (std::string_view day : {"Saturday", "Friday", "Tuesday", "Wednesday"}) {
+    if (!weekday_used(p, day)) return std::string(day);
+  }
+  return {};
+}
+
+Step next_step(const PromotionView& p, const GrowthView& g) {
+  const Num size = p.size_level();
+  const bool streak = g.streak >= growth_streak_days;
+  if (!streak) return Step::none;
+  if (size == 1 && g.days > 180) return Step::local_tv;
+  if (size >= 2 && size <= 4 && g.days > 90 && p.show(2, prom::show::name).empty()) return Step::house_show;
+  if (size == 2 && g.days > 200) return Step::regional_tv;
+  if (size == 3 && g.days > 600) return Step::national_tv;
+  if (!is_national(p)) return Step::none;
+  if (p.show(0, prom::show::kind) == "PPV" && g.days > 360 && g.gate2) return Step::primary_to_tv;
+  if (!p.has_ppv_deal() && g.days > 120) return Step::ppv_deal;
+  if (const auto slot = free_show_slot(p); slot && g.gate1 && !free_tv_weekday(p).empty()) {
+    if (g.days > (*slot == 1 ? 120 : 180)) return Step::new_national_show;
+  }
+  return Step::none;
+}
+
+void raise_title_levels(const Promotion& p) {
+  for (std::size_t k = 0; k < prom::title_slots; ++k) {
+    const auto t = p.title(k);
+    if (t.exists()) t.put(TitleField::level, to_text(std::min<Num>(t.level() + 5, 100)));
+  }
+}
+
+void growth_bonus(const Promotion& p, Num a, Num b) {
+  raise_title_levels(p);
+  p.set_num(prom::house_attendance, p.num(prom::house_attendance) + a);
+  p.set_num(prom::tv_attendance, p.num(prom::tv_attendance) + a);
+  p.set_num(prom::big_show_attendance, p.num(prom::big_show_attendance) + b);
+  p.set_popularity(std::min<Num>(p.popularity() + 7, 100));
+}
+
+void clear_show(const Promotion& p, std::size_t k) {
+  for (std::size_t f = 0; f < prom::regular_show_size; ++f) p.set(p.show_offset(k, f), "");
+}
+
+void add_house_show(const Promotion& p) {
+  std::string day = "Thursday";
+  for (std::string_view d : {"Saturday", "Friday", "Thursday"}) {
+    bool taken = false;
+    for (std::size_t k = 0; k < 2; ++k) taken = taken || p.show(k, prom::show::weekday) == d;
+    if (!taken) {
+      day = std::string(d);
+      break;
+    }
+  }
+  p.set_show(2, prom::show::name, "House Show");
+  p.set_show(2, prom::show::weekday, day);
+  p.set_show(2, prom::show::brand, "All");
+  p.set_show(2, prom::show::kind, "House");
+  p.set_show(2, prom::show::rating, "70");
+  p.set_show(2, prom::show::audience, "100");
+}
+
+// Show 1 as a TV show: named after the promotion when it had no name, on a Monday when it had no day.
+void make_primary_tv(const Promotion& p) {
+  if (p.show(0, prom::show::name).empty()) {
+    p.set_show(0, prom::show::name, p.full_name() + " TV");
+    p.set_show(0, prom::show::brand, "All");
+    p.set_show(0, prom::show::rating, "70");
+  }
+  if (p.show(0, prom::show::weekday).empty()) p.set_show(0, prom::show::weekday, "Monday");
+  if (p.show(0, prom::show::audience).empty()) p.set_show(0, prom::show::audience, "100");
+  p.set_show(0, prom::show::kind, "TV");
+}
+
+// The audience a new national show starts with: the mean of the promotion's national TV
+// audiences, or 100 (a show starting at nothing would be axed at once).
+template <class P>
+Num new_national_show_audience(const P& p) {
+  Num sum = 0, count = 0;
+  for (std::size_t k = 0; k < prom::regular_show_count; ++k) {
+    if (p.show(k, prom::show::name).empty() || p.show(k, prom::show::kind) != "TV") continue;
+    sum += leading_int(p.show(k, prom::show::audience));
+    ++count;
+  }
+  return count && sum / count > axe_audience ? sum / count : 100;
+}
+
+// Takes the step; returns the message (subject, body) the player would get.
+std::pair<std::string, std::string> take_step(Store& s, const Promotion& p, Step step) {
+  const std::string name = p.full_name();
+  switch (step) {
+    case Step::none: return {};
+    case Step::local_tv:
+      p.set(prom::tv_status, "Local");
+      if (p.show(0, prom::show::name).empty() || p.show(0, prom::show::kind) != "TV") {
+        p.set_show(0, prom::show::name, name + " TV");
+      }
+      make_primary_tv(p);
+      growth_bonus(p, 150, 200);
+      p.set(prom::size_level, "2");
+      return {name + " To Air On Local TV",
+              "A local TV station has been monitoring our product for the past few months, and they have been impressed by "
+              "what they've seen lately. They have agreed to provide us with some funding to produce a weekly TV show which "
+              "will air locally. This is a great move for " + name + "."};
+    case Step::house_show:
+      add_house_show(p);
+      return {"New Weekly House Show",
+              "Due to our current popularity, it has been decided to add a house show to our schedule each week. As well as "
+              "providing extra ring time for our wrestlers, it will also bring some more money in."};
+    case Step::regional_tv:
+      p.set(prom::tv_status, "Regional");
+      growth_bonus(p, 200, 250);
+      p.set(prom::size_level, "3");
+      return {name + " Goes Regional", "We have just agreed a deal which will see our weekly Local TV Show, " +
+                                           p.show(0, prom::show::name) +
+                                           ", aired Regionally. This is great news for the company, and will mean a further "
+                                           "increase in our funding through TV money."};
+    case Step::national_tv:
+      p.set(prom::tv_status, "National");
+      make_primary_tv(p);
+      for (std::size_t k = 1; k < prom::regular_show_count; ++k) clear_show(p, k);
+      add_house_show(p);
+      growth_bonus(p, 300, 350);
+      p.set(prom::size_level, "4");
+      return {name + " Gains National TV Deal",
+              "After the success of our Regional TV show, we have agreed a deal with a National TV station to broadcast one TV "
+              "show a week on National TV. In addition to this TV show, we will also run one house show a week. " + name +
+                  " is now a national promotion."};
+    case Step::primary_to_tv:
+      p.set_show(0, prom::show::kind, "TV");
+      growth_bonus(p, 200, 250);
+      return {"Primary Show Gains National TV Deal",
+              "Thanks to the continued quality of our shows, we have agreed a deal with a National TV station to broadcast our "
+              "primary show on National TV instead of Pay-Per-View."};
+    case Step::ppv_deal: {
+      p.set(prom::ppv_deal, "Yes");
+      raise_title_levels(p);
+      std::string body =
+          "We have reached an agreement with a Pay Per View company to air any big shows we promote in the future. This is a "
+          "great deal for us, which we could potentially make a lot of money from.";
+      if (s.player_index() == p.base() / rec::promotion && s.md(md::next_big_show_name) != "None" &&
+          !s.md(md::next_big_show_name).empty()) {
+        body += " Our first event on Pay Per View will be " + s.md(md::next_big_show_name) + ".";
+      }
+      return {"Pay Per View Deal Agreed", body};
+    }
+    case Step::new_national_show: {
+      const std::size_t k = *free_show_slot(p);
+      const std::string day = free_tv_weekday(p);
+      std::string show = name + " TV";
+      for (std::size_t j = 0; j < prom::regular_show_count; ++j) {
+        if (p.show(j, prom::show::name) == show) show = name + " " + day;
+      }
+      const Num audience = new_national_show_audience(p);
+      p.set_show(k, prom::show::name, show);
+      p.set_show(k, prom::show::weekday, day);
+      p.set_show(k, prom::show::brand, "All");
+      p.set_show(k, prom::show::kind, "TV");
+      p.set_show(k, prom::show::rating, "70");
+      p.set_show(k, prom::show::audience, to_text(audience));
+      return {"New National Show",
+              k == 1 ? "Due to our current popularity, the National TV station which airs our programming is willing to give us "
+                       "another weekly show. This should boost our income and widen our popularity."
+                     : "The National TV station which airs our programming is willing to give us another weekly show. This "
+                       "should boost our income and widen our popularity."};
+    }
+  }
+  return {};
+}
+
+// Calendar days not booked with a house show get the player's regular show of their weekday.
+void refresh_calendar_shows(Store& s) {
+  for (std::size_t i = 0; i + rec::calendar_day <= s.calendar.size(); i += rec::calendar_day) {
+    std::string& slot = s.calendar[i + cal::regular];
+    if (slot == "House Show") continue;
+    const std::string& date = s.calendar[i + cal::date];
+    slot = regular_show_on(s, std::string_view(date).substr(0, date.find(' ')));
+  }
+}
+
+void axe_shows(Store& s, const Promotion& p) {
+  if (p.size_level() != 5 && p.size_level() != 6) return;
+  bool changed = false;
+  for (std::size_t k = 0; k < prom::regular_show_count; ++k) {
+    if (p.show(k, prom::show::name).empty() || p.show(k, prom::show::kind) != "TV") continue;
+    if (leading_int(p.show(k, prom::show::audience)) > axe_audience) continue;
+    const std::string show = p.show(k, prom::show::name);
+    const std::string day = p.show(k, prom::show::weekday);
+    clear_show(p, k);
+    changed = true;
+    post_info(s, "Front Office", show + " Axed",
+              "Our " + day + " show, " + show + " has been axed due to low ratings." +
+                  (k < 2 ? " This is a major setback for the company." : " This is not good for the company."));
+    if (k < 2) {
+      post_info(s, "Board Of Directors", "Contract Terminated",
+                "The loss of our primary television show from National TV has had a devastating effect on our company, and as "
+                "a result we have no option but to terminate your contract.");
+      s.set_md(md::board_state, "x");
+    }
+  }
+  if (changed) refresh_calendar_shows(s);
+}
+
+Num streak_after(bool held, Num streak) { return held ? streak + 1 : 0; }
+
+bool gate_open(Num streak, const std::string& mark) { return leading_int(mark) <= 0 || streak >= audience_gate_days; }
+
+}  // namespace
+
+void growandend(Game& game) {
+  Store& s = game.store;
+  const auto player = s.player_index();
+  Num rival_day = s.md_num(md::rival_growth_day) + 1;
+  if (rival_day > rival_growth_cycle) rival_day = 0;
+  s.set_md_num(md::rival_growth_day, rival_day);
+  if (player) {
+    const auto p = s.promotion(*player);
+    const Num audience = leading_int(p.show(0, prom::show::audience));
+    s.set_md_num(md::popularity_streak, streak_after(p.popularity() >= growth_popularity, s.md_num(md::popularity_streak)));
+    s.set_md_num(md::audience_streak1, streak_after(audience >= s.md_num(md::audience_mark1), s.md_num(md::audience_streak1)));
+    s.set_md_num(md::audience_streak2, streak_after(audience >= s.md_num(md::audience_mark2), s.md_num(md::audience_streak2)));
+    const GrowthView g{s.md_num(md::days_since_growth), s.md_num(md::popularity_streak),
+                       gate_open(s.md_num(md::audience_streak1), s.md(md::audience_mark1)),
+                       gate_open(s.md_num(md::audience_streak2), s.md(md::audience_mark2))};
+    const Step step = next_step(std::as_const(s).promotion(*player), g);
+    if (step != Step::none) {
+      auto [subject, body] = take_step(s, p, step);
+      post_info(s, "Front Office", subject, body);
+      s.set_md(md::days_since_growth, "0");
+      refresh_calendar_shows(s);
+    }
+    axe_shows(s, p);
+  }
+  if (rival_day > rival_growth_from) {
+    std::vector<std::size_t> rivals;
+    for (std::size_t i = 0; i < s.promotion_count(); ++i) {
+      if (i != player && !s.promotion(i).initials().empty()) rivals.push_back(i);
+    }
+    if (rivals.empty()) return;
+    const auto p = s.promotion(rivals[static_cast<std::size_t>(game.rng.draw(static_cast<int>(rivals.size())) - 1)]);
+    if (p.popularity() <= growth_popularity) return;
+    const GrowthView always{1000000, 1000000, true, true};
+    take_step(s, p, next_step(std::as_const(s).promotion(p.base() / rec::promotion), always));
+  }
+}
+
+}  // namespace rv

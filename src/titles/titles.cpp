@@ -1,0 +1,184 @@
+#include "titles/titles.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "cycle/inbox.h"
+#include "state/date.h"
+
+namespace rv {
+
+bool holds_title(const Store& store, std::size_t promotion, std::size_t slot, const std::string& worker) {
+  const auto t = store.promotion(promotion).title(slot);
+  if (!t.exists() || worker.empty()) return false;
+  if (t.holder() == worker) return true;
+  return t.long_block() && (t.get(TitleField::coholder1) == worker || t.get(TitleField::coholder2) == worker);
+}
+
+bool vacate_title(Store& store, std::size_t promotion, std::size_t slot) {
+  const auto t = store.promotion(promotion).title(slot);
+  if (!t.exists() || t.holder() == "Vacant") return false;
+  const bool players = store.player_index() == promotion;
+  const std::string holder = t.holder();
+  const std::string title = t.name();
+  const Num reign = leading_int(t.get(current_reign));
+  if (reign > leading_int(t.get(TitleField::record_length))) {
+    t.put(TitleField::record_holder, holder);
+    t.put(TitleField::record_length, to_text(reign));
+    if (players) post_info(store, "Front Office", "New Record", holder + "'s title reign has set a new record.");
+  }
+  t.set_holder("Vacant");
+  if (t.long_block()) {
+    t.put(TitleField::coholder1, "");
+    t.put(TitleField::coholder2, "");
+  }
+  t.put(current_reign, "0");
+  t.put(defences, "0");
+  if (players) {
+    const std::string today = current_full_date(store);
+    append_record(store.titlehistory, {title, today, "Title Vacated"});
+    post_info(store, "Front Office", "Title Vacated",
+              "The " + title + " has been vacated. " + holder + " no longer holds it, and it awaits a new champion.");
+  }
+  return true;
+}
+
+int vacate_titles_of(Store& store, std::size_t promotion, const std::string& worker) {
+  int count = 0;
+  for (std::size_t k = 0; k < prom::title_slots; ++k) {
+    if (holds_title(store, promotion, k, worker) && vacate_title(store, promotion, k)) ++count;
+  }
+  return count;
+}
+
+void recordreignupdate(Store& store) {
+  const auto player = store.player_index();
+  if (!player) return;
+  const auto p = store.promotion(*player);
+  std::string noted;
+  for (std::size_t k = 0; k < prom::title_slots; ++k) {
+    const auto t = p.title(k);
+    if (!t.exists() || t.holder() == "Vacant") continue;
+    const Num days = leading_int(t.get(current_reign)) + 1;
+    t.put(current_reign, to_text(days));
+    if (days > leading_int(t.get(TitleField::record_length)) || t.get(TitleField::record_holder) == "No Record Yet") {
+      t.put(TitleField::record_length, to_text(days));
+      t.put(TitleField::record_holder, t.holder());
+      if (!noted.empty()) noted += "\n";
+      noted += t.holder() +
+               (t.is_tag() ? " have broken the previous record for the longest reign as "
+                           : " has broken the previous record for the longest reign as ") +
+               t.get(TitleField::called) + ".";
+    }
+  }
+  if (!noted.empty()) post_info(store, "Front Office", "New Record", noted);
+}
+
+int title_level_step(int gap) {
+  const int d = std::abs(gap);
+  int step = 0;
+  if (d >= 30) step = 10;
+  else if (d >= 20) step = 6;
+  else if (d >= 10) step = 3;
+  else if (d >= 5) step = 2;
+  else if (d > 0) step = 1;
+  return gap < 0 ? -step : step;
+}
+
+namespace {
+
+struct HolderFigures {
+  bool found = false;
+  double pop = 0, charisma = 0, hardcore = 0;
+  std::string weight;
+};
+
+// The holder's figures; for a tag title the mean of the two co-holders.
+HolderFigures holder_figures(const Store& store, const TitleView& t) {
+  HolderFigures h;
+  std::vector<std::string> names;
+  if (t.is_tag()) {
+    names = {t.get(TitleField::coholder1), t.get(TitleField::coholder2)};
+  } else {
+    names = {t.holder()};
+  }
+  int n = 0;
+  for (const auto& name : names) {
+    const auto row = store.find_worker(name);
+    if (!row) continue;
+    const auto w = store.worker(*row);
+    h.pop += static_cast<double>(w.pop());
+    h.charisma += static_cast<double>(w.charisma());
+    h.hardcore += static_cast<double>(w.hardcore());
+    if (h.weight.empty()) h.weight = w.weight();
+    ++n;
+  }
+  if (n == 0) return h;
+  h.found = true;
+  h.pop /= n;
+  h.charisma /= n;
+  h.hardcore /= n;
+  return h;
+}
+
+}  // namespace
+
+int title_level_change(const Store& store, std::size_t promotion, std::size_t slot) {
+  const auto t = store.promotion(promotion).title(slot);
+  if (!t.exists() || t.holder() == "Vacant") return 0;
+  const HolderFigures h = holder_figures(store, t);
+  if (!h.found) return 0;
+  int change = title_level_step(static_cast<int>(h.pop) - static_cast<int>(t.level()));
+  if (h.charisma >= 80) change += 1;
+  else if (h.charisma < 40) change -= 1;
+  const std::string& weight = t.get(TitleField::weight_limit);
+  if (!weight.empty() && weight != "All" && weight == h.weight) change += 1;
+  if (t.get(hardcore_flag) == "Yes") {
+    if (h.hardcore >= 80) change += 1;
+    else if (h.hardcore < 50) change -= 1;
+  }
+  return change;
+}
+
+DefencePace defence_pace(const Store& store, std::size_t promotion, std::size_t slot) {
+  const auto t = store.promotion(promotion).title(slot);
+  if (!t.exists() || t.holder() == "Vacant") return DefencePace::fine;
+  const Num reign = leading_int(t.get(current_reign));
+  if (reign < defence_check_min_reign) return DefencePace::fine;
+  const double per_month = static_cast<double>(leading_int(t.get(defences))) * 30.0 / static_cast<double>(reign);
+  if (per_month > defences_per_month_too_many) return DefencePace::too_often;
+  if (per_month < defences_per_month_too_few) return DefencePace::too_rarely;
+  return DefencePace::fine;
+}
+
+void beltvalues(Store& store) {
+  const auto player = store.player_index();
+  const bool first_friday = current_date(store).day <= 7;
+  const std::size_t n = store.promotion_count();
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto p = store.promotion(i);
+    if (p.initials().empty()) continue;
+    for (std::size_t k = 0; k < prom::title_slots; ++k) {
+      const auto t = p.title(k);
+      if (!t.exists() || t.holder() == "Vacant") continue;
+      int change = title_level_change(store, i, k);
+      if (player == i && first_friday) {
+        const DefencePace pace = defence_pace(store, i, k);
+        if (pace == DefencePace::too_often) {
+          post_info(store, "Front Office", "Title Defences",
+                    "We think the " + t.name() + " is being defended too frequently, and it could be damaging the value of the title.");
+          change -= defence_warning_level_loss;
+        } else if (pace == DefencePace::too_rarely) {
+          post_info(store, "Front Office", "Title Defences",
+                    "We don't think the " + t.name() +
+                        " is being defended enough, and it's having a negative effect on the value of the title.");
+          change -= defence_warning_level_loss;
+        }
+      }
+      t.put(TitleField::level, to_text(clamp_int(t.level() + change, 1, 100)));
+    }
+  }
+}
+
+}  // namespace rv

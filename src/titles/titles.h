@@ -1,0 +1,44 @@
+#pragma once
+// Championships as the daily cycle and the talent moves see them: vacating a title without the
+// question, counting reigns, and the weekly drift of title levels.
+#include <cstddef>
+#include <string>
+
+#include "state/game.h"
+
+namespace rv {
+
+// True when the worker holds the title in slot `slot` of the promotion (as holder or, for a tag
+// title, as one of the co-holders).
+bool holds_title(const Store& store, std::size_t promotion, std::size_t slot, const std::string& worker);
+
+// Vacates a title (no question asked). A reign longer than the record becomes the record (with a
+// "New Record" message for the player's titles); the holder becomes "Vacant", the reign and the
+// defences "0". For the player's promotion a "Title Vacated" history entry and an INFO message
+// are added. Returns false when the title was already vacant or the slot is empty.
+bool vacate_title(Store& store, std::size_t promotion, std::size_t slot);
+// Vacates every title of the promotion the worker holds; returns how many.
+int vacate_titles_of(Store& store, std::size_t promotion, const std::string& worker);
+
+// Daily: every held title of the player's promotion counts one more day of its reign; a reign
+// past the record becomes the record and is reported in a "New Record" message.
+void recordreignupdate(Store& store);
+
+// How far a title level moves toward its holder's popularity in one week.
+int title_level_step(int gap);
+// The weekly level change of one title (including the holder's corrections), before clamping.
+int title_level_change(const Store& store, std::size_t promotion, std::size_t slot);
+
+// Defences per thirty days outside this range draw a warning, once the reign is long enough.
+inline constexpr int defence_check_min_reign = 28;
+inline constexpr double defences_per_month_too_many = 6.0;
+inline constexpr double defences_per_month_too_few = 0.5;
+inline constexpr int defence_warning_level_loss = 2;
+enum class DefencePace { fine, too_often, too_rarely };
+DefencePace defence_pace(const Store& store, std::size_t promotion, std::size_t slot);
+
+// Fridays: every held title of every promotion moves its level toward the holder; the player is
+// warned (on the first Friday of a month) about titles defended too often or too rarely.
+void beltvalues(Store& store);
+
+}  // namespace rv
