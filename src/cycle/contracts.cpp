@@ -72,7 +72,8 @@ void contractwarning(Game& game) {
     const auto employer = s.find_promotion(w.promotion());
     if (!employer) continue;
     const auto p = s.promotion(*employer);
-    if (game.rng.draw(20) <= renewal_chance_in_20(w.pop(), p.size_level())) {
+    // A retired worker is left to go; anyone else may be renewed.
+    if (w.retire() != "R" && game.rng.draw(20) <= renewal_chance_in_20(w.pop(), p.size_level())) {
       const Num v = p.reference_level();
       w.set_roles(w.pop() >= v ? "3" : w.pop() >= v - 10 ? "2" : "1");
       Date end = today;

@@ -197,7 +197,7 @@ Band band_of(Num pop, Num level) {
 }
 
 std::optional<Band> needed_band(int upper, int mid, int lower, Num size_level) {
-  const int full_roster = 10 + 6 * static_cast<int>(clamp_int(size_level, 1, 6));
+  const int full_roster = 8 + 4 * static_cast<int>(clamp_int(size_level, 1, 6));
   if (upper + mid + lower >= full_roster) return std::nullopt;
   if (upper < 3) return Band::upper;
   if (mid < 5) return Band::mid;

@@ -35,7 +35,8 @@ void rank_rival_rosters(Store& store);
 // ---- signings and bids ----
 enum class Band { upper, mid, lower };
 Band band_of(Num pop, Num level);
-// The band a rival needs most, from its roster's counts; nothing when it needs no one.
+// The band a rival needs most, from its roster's counts; nothing when its roster is full
+// (8 + 4 x its size level workers).
 std::optional<Band> needed_band(int upper, int mid, int lower, Num size_level);
 Num bid_amount(Band band, Num rival_size);
 inline constexpr int bid_odds = 4;  // a rival that finds no free agent bids one time in four
