@@ -9,8 +9,10 @@
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "cycle/inbox.h"
+#include "state/game.h"
 #include "screens/cp1252.h"
 #include "screens/session.h"
 
@@ -210,14 +212,33 @@ void InboxScreen::delete_all() {
   show_inbox();
 }
 
-void InboxScreen::answer_action2() {
-  if (!session_.game || !open_) return;
-  session_.dialogs.info(QStringLiteral("Answering this message is not possible yet."));
-}
+void InboxScreen::answer_action2() { answer(true); }
 
-void InboxScreen::answer_action3() {
+void InboxScreen::answer_action3() { answer(false); }
+
+void InboxScreen::answer(bool second) {
   if (!session_.game || !open_) return;
-  session_.dialogs.info(QStringLiteral("Answering this message is not possible yet."));
+  rv::Store& s = session_.game->store;
+  const std::size_t line = *open_;
+  const rv::Lines before(s.newslist.begin() + static_cast<std::ptrdiff_t>(line),
+                         s.newslist.begin() + static_cast<std::ptrdiff_t>(std::min(s.newslist.size(), line + rv::rec::message)));
+  const rv::AnswerResult result = second ? rv::answer_action2(*session_.game, line) : rv::answer_action3(*session_.game, line);
+  for (const auto& m : result.messages) session_.dialogs.info(qs(m));
+  if (!result.answered) session_.dialogs.info(QStringLiteral("This message can no longer be answered."));
+  show_inbox();
+  // A message that stays (with a note added to it) is shown again.
+  const bool still_there = line + rv::rec::message <= s.newslist.size() && before.size() == rv::rec::message &&
+                           s.newslist[line + rv::msg::sender] == before[rv::msg::sender] &&
+                           s.newslist[line + rv::msg::subject] == before[rv::msg::subject] &&
+                           s.newslist[line + rv::msg::date] == before[rv::msg::date];
+  if (!still_there) return;
+  for (int r = 0; r < grid_->rowCount(); ++r) {
+    const auto* item = grid_->item(r, line_column);
+    if (item && static_cast<std::size_t>(item->data(Qt::DisplayRole).toLongLong()) == line) {
+      open_row(r);
+      return;
+    }
+  }
 }
 
 bool InboxScreen::escape_inner() { return false; }

@@ -35,6 +35,8 @@ class InboxScreen : public Screen {
 
  private:
   void clear_panel();
+  // Answers the open message with its second (Yes / Accept) or third (No / Decline) answer.
+  void answer(bool second);
 
   Session& session_;
   QTableWidget* grid_;

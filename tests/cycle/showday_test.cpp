@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(ShowDay, EndingAShowDayTurnsTheMainActionBackToNextDay) {
+TEST(EndOfShowDay, TurnsTheMainActionBackToNextDay) {
   rv::Store s = rvtest::small_store();
   rv::set_day_panel(s, "Ringvale Alpha Weekly", "Winter Clash");
   ASSERT_EQ(rv::main_caption(s), "Go To Shows");

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "cycle/inbox.h"
+#include "cycle/nextday.h"
 #include "fixture.h"
 #include "screens/mainscreen.h"
 
@@ -128,12 +129,40 @@ class MainScreenTest : public QObject {
     f.game()->store.set_md(rv::md::board_state, "x");
     QSignalSpy end(&f.window(), &rvgui::MainWindow::program_end_requested);
     QVERIFY(f.click(QStringLiteral("mainActionButton")));
-    // Whether the board's verdict is carried out depends on the daily cycle; when it is, the
-    // dismissal message is the last thing shown and the program ends.
-    if (end.count() > 0) {
-      QVERIFY(f.dialogs().shown().back().text.startsWith(QStringLiteral("You're now out of a job.")));
-      QVERIFY(f.game() == nullptr);
-    }
+    QCOMPARE(end.count(), 1);
+    QCOMPARE(f.dialogs().count(QString::fromLatin1(rv::dismissal_message.data(),
+                                                   static_cast<qsizetype>(rv::dismissal_message.size()))),
+             1);
+    QVERIFY(f.game() == nullptr);
+  }
+
+  void go_to_show_ends_the_day_or_cancels_the_show() {
+    // Ten fit workers: the show could go ahead; without booking screens the day ends.
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    for (int i = 0; i < 3; ++i) QVERIFY(f.click(QStringLiteral("mainActionButton")));
+    QCOMPARE(f.text_of(QStringLiteral("mainActionButton")), QStringLiteral("Go To Show"));
+    QVERIFY(f.click(QStringLiteral("mainActionButton")));
+    QCOMPARE(f.text_of(QStringLiteral("mainActionButton")), QStringLiteral("Next Day"));
+    QCOMPARE(f.text_of(QStringLiteral("dayHeadingLabel")), QStringLiteral("End Of Day"));
+    QCOMPARE(f.text_of(QStringLiteral("dayEventsLabel")), QString());
+
+    // Nine: the show is cancelled with its message.
+    Fixture g;
+    g.start();
+    QVERIFY(g.new_game());
+    for (int i = 0; i < 3; ++i) QVERIFY(g.click(QStringLiteral("mainActionButton")));
+    rv::Store& s = g.game()->store;
+    s.worker(*s.find_worker("Alpha Worker 0")).set_injury("3");
+    g.dialogs().clear_shown();
+    QVERIFY(g.click(QStringLiteral("mainActionButton")));
+    QCOMPARE(g.dialogs().shown().size(), std::size_t{1});
+    QCOMPARE(g.dialogs().shown()[0].text,
+             QStringLiteral("You don't have enough wrestlers available to put on a show. Therefore today's Ringvale "
+                            "Alpha Weekly has been cancelled."));
+    QCOMPARE(g.text_of(QStringLiteral("mainActionButton")), QStringLiteral("Next Day"));
+    QCOMPARE(g.text_of(QStringLiteral("dayHeadingLabel")), QStringLiteral("End Of Day"));
   }
 };
 
