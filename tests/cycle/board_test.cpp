@@ -30,7 +30,7 @@ TEST(BoardMeasures, MoneyAgainstTheBaseline) {
   EXPECT_EQ(rv::money_points(900001, m), 16);
   EXPECT_EQ(rv::money_points(900000, m), 15);
   EXPECT_EQ(rv::money_points(501, m), 12);          // a fall of almost 100 %
-  EXPECT_EQ(rv::money_points(250000, m), 13);       // 75 %
+  EXPECT_EQ(rv::money_points(300000, m), 13);       // 70 %
   EXPECT_EQ(rv::money_points(-400000, m), 0);       // a debt is never above 500
   EXPECT_EQ(rv::money_points(500, 400000), 0);      // 500 or less below the baseline
   EXPECT_EQ(rv::money_points(501, 400000), 12);
