@@ -1,5 +1,6 @@
 #include "screens/mainwindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QStackedWidget>
 
@@ -83,7 +84,8 @@ QWidget* MainWindow::current_screen() const { return stack_->currentWidget(); }
 
 void MainWindow::show_screen(QWidget* screen) {
   stack_->setCurrentWidget(screen);
-  screen->setFocus();
+  // The screen may already have put the focus on its first control.
+  if (!screen->isAncestorOf(QApplication::focusWidget())) screen->setFocus();
 }
 
 void MainWindow::show_front_menu() {

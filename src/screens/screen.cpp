@@ -47,6 +47,7 @@ QPushButton* make_button(const QString& object_name, const QString& caption, QWi
   auto* b = new QPushButton(caption, parent);
   b->setObjectName(object_name);
   b->setCursor(Qt::PointingHandCursor);
+  b->setAutoDefault(true);  // Return presses the focused button, as Space does
   return b;
 }
 

@@ -1,4 +1,5 @@
 // The main screen: the main action and its keys, the calendar grid, the logo.
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalSpy>
@@ -36,6 +37,15 @@ class MainScreenTest : public QObject {
     QCOMPARE(f.text_of(QStringLiteral("mainActionButton")), QStringLiteral("Go To Show"));
     QCOMPARE(f.text_of(QStringLiteral("dayHeadingLabel")), QStringLiteral("Today's Show"));
     QCOMPARE(f.text_of(QStringLiteral("dayEventsLabel")), QStringLiteral("Ringvale Alpha Weekly"));
+
+    // Return on another focused button presses that button instead.
+    auto* inbox = f.find<QPushButton>(QStringLiteral("inboxButton"));
+    inbox->setFocus();
+    QTest::keyClick(inbox, Qt::Key_Return);
+    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().inbox_screen()));
+    QVERIFY(f.click(QStringLiteral("closeButton")));
+    QCOMPARE(f.text_of(QStringLiteral("fullDateLabel")), QStringLiteral("Thursday 4th January 2007"));
+    QCOMPARE(QApplication::focusWidget(), f.find<QWidget>(QStringLiteral("mainActionButton")));
 
     // The keys do nothing while another view covers the main action.
     QVERIFY(f.click(QStringLiteral("viewDatesButton")));
