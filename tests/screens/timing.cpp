@@ -62,12 +62,14 @@ int shots(const char* home_path, const std::string& out) {
   const rv::SystemClock clock;
   rvgui::MainWindow window(rv::Home{std::filesystem::path(home_path)}, dialogs, clock, 1);
   window.resize(1280, 800);
-  window.start(false);
+  window.start(true);
   window.show();
   auto shot = [&](const char* name) {
     QApplication::processEvents();
     window.grab().save(QString::fromStdString(out + "/" + name + ".png"));
   };
+  shot("intro");
+  window.show_front_menu();
   auto click = [&](const char* name) {
     QTest::mouseClick(window.findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
   };
