@@ -120,7 +120,10 @@ void contractexpire(Store& store) {
     if (players) {
       std::string body = name + (w.is_male() ? "'s contract has expired. He is now a free agent. "
                                              : "'s contract has expired. She is now a free agent.");
-      if (w.pop() >= level) body += "We are very disappointed that such a good draw for our company has been lost.";
+      if (w.pop() >= level) {
+        if (body.back() != ' ') body += ' ';  // the female form ends without the space
+        body += "We are very disappointed that such a good draw for our company has been lost.";
+      }
       post_info(store, "Front Office", "Expired Contract", body);
     } else {
       post_info(store, "Talent Scout", "New Free Agent",
