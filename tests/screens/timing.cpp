@@ -6,7 +6,9 @@
 //   ringvale_screens_timing --make-home DIR   writes the small test world, its pictures and a save Demo
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QInputDialog>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QTableWidget>
 #include <algorithm>
 #include <cstdio>
@@ -107,6 +109,21 @@ int shots(const char* home_path, const std::string& out) {
   shot("main_small");
   window.show_inbox();
   shot("inbox_small");
+  {
+    QMessageBox box(QMessageBox::Question, rvgui::dialog_title, QStringLiteral("Book a house show for Tuesday 2nd January 2007?"),
+                    QMessageBox::Yes | QMessageBox::No, &window);
+    box.show();
+    QApplication::processEvents();
+    box.grab().save(QString::fromStdString(out + "/question.png"));
+    QInputDialog prompt(&window);
+    prompt.setWindowTitle(rvgui::dialog_title);
+    prompt.setLabelText(QStringLiteral("Please enter your name."));
+    prompt.setTextValue(QStringLiteral("Player 1"));
+    prompt.setMinimumWidth(480);
+    prompt.show();
+    QApplication::processEvents();
+    prompt.grab().save(QString::fromStdString(out + "/prompt.png"));
+  }
   return 0;
 }
 
