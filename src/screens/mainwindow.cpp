@@ -62,7 +62,7 @@ void MainWindow::load_backgrounds() {
   };
   const QPixmap title = load(rv::front_menu_background);
   const QPixmap normal = load(rv::screen_background);
-  intro_->set_background(title);
+  intro_->set_background(normal);
   menu_->set_backgrounds(title, normal);
   for (Screen* s : std::initializer_list<Screen*>{choice_, main_, inbox_}) s->set_background(normal);
 }
