@@ -1,0 +1,291 @@
+// Rival promotions and growth: show scores, the weekly top ten, signings and bids, the growth
+// ladder and axed shows.
+#include <gtest/gtest.h>
+
+#include "cycle/nextday.h"
+#include "cycle/rivals.h"
+#include "support/days.h"
+#include "support/world.h"
+
+namespace {
+
+using rvtest::worker;
+
+TEST(RivalShows, TheScoreAddsItsFiveParts) {
+  EXPECT_EQ(rv::rival_show_score({31, 8, 16, 90, 90}), 10 + 25 + 20 + 20 + 20);
+  EXPECT_EQ(rv::rival_show_score({30, 7, 15, 89, 80}), 8 + 23 + 18 + 18 + 18);
+  EXPECT_EQ(rv::rival_show_score({11, 1, 2, 40, 39}), 2 + 4 + 8 + 8 + 0);
+  EXPECT_EQ(rv::rival_show_score({5, 0, 1, 39, 100}), 0 + 0 + 0 + 0 + 20);
+  EXPECT_EQ(rv::rival_show_score({6, 5, 4, 75, 70}), 1 + 20 + 10 + 16 + 14);
+}
+
+TEST(RivalShows, PopularityMovesByScoreAndShow) {
+  EXPECT_EQ(rv::rival_show_popularity(90, 0), 5);
+  EXPECT_EQ(rv::rival_show_popularity(89, 1), 4);
+  EXPECT_EQ(rv::rival_show_popularity(75, 0), 2);
+  EXPECT_EQ(rv::rival_show_popularity(70, 2), 0);
+  EXPECT_EQ(rv::rival_show_popularity(69, 3), -1);
+  EXPECT_EQ(rv::rival_show_popularity(49, 0), -5);
+  EXPECT_EQ(rv::rival_show_popularity(49, 2), -3);
+  rv::Rng rng(5);
+  for (int i = 0; i < 200; ++i) {
+    const int c = rv::rival_show_morale_change(rng, i % 100);
+    EXPECT_GE(c, -3);
+    EXPECT_LE(c, 3);
+  }
+}
+
+struct RivalDay : ::testing::Test {
+  rv::Game g{rvtest::small_store(), rv::Rng(8), "t"};
+  rv::Store& s = g.store;
+  void SetUp() override { rvtest::set_date(s, "Thursday", 4, "January", 2007); }
+};
+
+TEST_F(RivalDay, ARivalShowIsScoredAndListed) {
+  // RVB: 10 workers of pop 50 at level 50 (all top workers), ent 60; the player's own show is not run.
+  s.promotion(1).set(rv::prom::tv_status, "National");
+  s.promotion(1).set_popularity(60);
+  for (int i = 0; i < 10; ++i) worker(s, "Beta Worker " + std::to_string(i)).set_morale(75);
+  rv::otherfedsshows(g);
+  const auto p = s.promotion(1);
+  const rv::Num q = p.num(p.show_offset(0, rv::prom::show::rating));
+  rv::Num morale = 0;
+  for (int i = 0; i < 10; ++i) morale += worker(s, "Beta Worker " + std::to_string(i)).morale();
+  const int b = static_cast<int>((morale + 5) / 10);
+  EXPECT_EQ(q, rv::rival_show_score({10, 10, 0, 60, b}));
+  ASSERT_EQ(s.weeklytop10.size(), 6u);
+  EXPECT_EQ(s.weeklytop10[0], "Attendence");
+  EXPECT_EQ(s.weeklytop10[1], "Ringvale Beta Weekly (RVB, Thursday)");
+  EXPECT_EQ(s.weeklytop10[2], rv::to_text(q * 300 / 100));
+  EXPECT_EQ(s.weeklytop10[3], "TV Rating");
+  EXPECT_EQ(s.weeklytop10[5], rv::decimal_text(static_cast<double>(q * 300 / 100) / 100.0));
+  EXPECT_EQ(p.popularity(), 60 + rv::rival_show_popularity(static_cast<int>(q), 0));
+  EXPECT_EQ(s.promotion(0).show(0, rv::prom::show::rating), "50");
+}
+
+TEST_F(RivalDay, TheTopTenKeepsTheBestTenOfEachKind) {
+  for (int i = 0; i < 12; ++i) {
+    rv::append_record(s.weeklytop10, {"Attendence", "Show " + std::to_string(i), std::to_string(100 * i)});
+  }
+  rv::append_record(s.weeklytop10, {"TV Rating", "National Show", "3.5"});
+  rv::append_record(s.weeklytop10, {"TV Rating", "Other Show", "4.25"});
+  rv::filltop10(s);
+  EXPECT_EQ(s.md(rv::md::top_tv_ratings), "Other Show");
+  EXPECT_EQ(s.md(rv::md::top_tv_ratings + 1), "4.25");
+  EXPECT_EQ(s.md(rv::md::top_tv_ratings + 2), "National Show");
+  EXPECT_EQ(s.md(rv::md::top_tv_ratings + 4), "");
+  EXPECT_EQ(s.md(rv::md::top_indy_attendance), "Show 11");
+  EXPECT_EQ(s.md(rv::md::top_indy_attendance + 19), "200");
+  EXPECT_TRUE(s.weeklytop10.empty());
+}
+
+TEST_F(RivalDay, RivalRostersAreRankedOnTheSixth) {
+  worker(s, "Beta Worker 0").set_pop(50);
+  worker(s, "Beta Worker 1").set_pop(38);
+  worker(s, "Beta Worker 2").set_pop(37);
+  worker(s, "Beta Worker 3").set_pop(20);
+  worker(s, "Beta Worker 3").set_retire("R");
+  worker(s, "Alpha Worker 0").set_roles("1");
+  rv::rank_rival_rosters(s);
+  EXPECT_EQ(worker(s, "Beta Worker 0").roles(), "3");
+  EXPECT_EQ(worker(s, "Beta Worker 1").roles(), "2");
+  EXPECT_EQ(worker(s, "Beta Worker 2").roles(), "1");
+  EXPECT_EQ(worker(s, "Beta Worker 3").roles(), "2");
+  EXPECT_EQ(worker(s, "Alpha Worker 0").roles(), "1");
+}
+
+TEST_F(RivalDay, ARivalSignsTheFreeAgentItNeeds) {
+  // RVB has ten top workers and needs mid-card ones; Free Worker 1 is one.
+  worker(s, "Free Worker 1").set_pop(42);
+  s.promotion(1).set_popularity(50);
+  rv::otherfedssign(g);
+  const auto w = worker(s, "Free Worker 1");
+  EXPECT_EQ(w.promotion(), "RVB");
+  EXPECT_EQ(w.roles(), "2");
+  EXPECT_EQ(w.morale(), 75);
+  EXPECT_EQ(w.tagteam(), "no");
+  EXPECT_TRUE(w.expires() == "January 2008" || w.expires() == "January 2009") << w.expires();
+  EXPECT_EQ(s.promotion(1).popularity(), 58);
+}
+
+TEST_F(RivalDay, WithoutAFreeAgentTheRivalBidsForThePlayersWorker) {
+  for (int i = 0; i < 4; ++i) worker(s, "Free Worker " + std::to_string(i)).set_pop(50);  // the wrong band
+  worker(s, "Alpha Worker 6").set_pop(42);
+  int offers = 0;
+  for (int day = 0; day < 200 && offers == 0; ++day) {
+    rv::otherfedssign(g);
+    offers = static_cast<int>(s.message_count());
+  }
+  ASSERT_EQ(offers, 1);
+  const auto m = s.message(0);
+  EXPECT_EQ(m.at(rv::msg::subject), "Offer For Alpha Worker 6");
+  EXPECT_EQ(m.at(rv::msg::body),
+            "We would like to make you an offer to buy out Alpha Worker 6's contract, and bring her to Ringvale Beta. We are "
+            "willing to pay $300,000 to buy out the remainder of her contract.");
+  EXPECT_EQ(m.at(rv::msg::kind), "OFFER");
+  EXPECT_EQ(m.at(rv::msg::days_left), "2");
+  EXPECT_EQ(m.at(rv::msg::ref1), "RVB");
+  EXPECT_EQ(m.at(rv::msg::ref2), "Alpha Worker 6");
+  for (int day = 0; day < 100; ++day) rv::otherfedssign(g);
+  EXPECT_EQ(s.message_count(), 1u);  // no second offer while one waits
+}
+
+TEST(RivalSigning, BandsAndAFullRoster) {
+  EXPECT_EQ(rv::band_of(50, 50), rv::Band::upper);
+  EXPECT_EQ(rv::band_of(40, 50), rv::Band::mid);
+  EXPECT_EQ(rv::band_of(39, 50), rv::Band::lower);
+  EXPECT_EQ(rv::needed_band(2, 10, 10, 6), rv::Band::upper);
+  EXPECT_EQ(rv::needed_band(3, 4, 1, 6), rv::Band::mid);
+  EXPECT_EQ(rv::needed_band(3, 5, 4, 6), rv::Band::lower);
+  EXPECT_FALSE(rv::needed_band(4, 4, 4, 1));
+  EXPECT_GT(rv::bid_amount(rv::Band::upper, 6), rv::bid_amount(rv::Band::upper, 2));
+  EXPECT_GT(rv::bid_amount(rv::Band::mid, 6), rv::bid_amount(rv::Band::lower, 6));
+}
+
+// ---- growth ----
+
+struct Growth : ::testing::Test {
+  rv::Game g{rvtest::small_store(), rv::Rng(6), "t"};
+  rv::Store& s = g.store;
+  rv::Promotion p = s.promotion(0);
+  void ready(rv::Num days, rv::Num streak) {
+    s.set_md_num(rv::md::days_since_growth, days);
+    s.set_md_num(rv::md::popularity_streak, streak);
+    p.set_popularity(85);
+  }
+};
+
+TEST_F(Growth, ABasicIndyGetsLocalTelevision) {
+  p.set(rv::prom::size_level, "1");
+  p.set_show(0, rv::prom::show::kind, "House");
+  ready(181, 59);
+  rv::growandend(g);
+  EXPECT_EQ(p.at(rv::prom::size_level), "2");
+  EXPECT_EQ(p.at(rv::prom::tv_status), "Local");
+  EXPECT_EQ(p.show(0, rv::prom::show::kind), "TV");
+  EXPECT_EQ(p.title(0).level(), 55);
+  EXPECT_EQ(p.num(rv::prom::house_attendance), 550);
+  EXPECT_EQ(p.num(rv::prom::tv_attendance), 450);
+  EXPECT_EQ(p.num(rv::prom::big_show_attendance), 1100);
+  EXPECT_EQ(p.popularity(), 92);
+  EXPECT_EQ(s.md(rv::md::days_since_growth), "0");
+  ASSERT_TRUE(rvtest::message_with(s, "Ringvale Alpha To Air On Local TV"));
+}
+
+TEST_F(Growth, NoStepWithoutTheStreakOrTheDays) {
+  p.set(rv::prom::size_level, "1");
+  ready(181, 58);
+  rv::growandend(g);
+  EXPECT_EQ(p.at(rv::prom::size_level), "1");
+  ready(180, 100);
+  rv::growandend(g);
+  EXPECT_EQ(p.at(rv::prom::size_level), "1");
+  p.set_popularity(79);
+  rv::growandend(g);
+  EXPECT_EQ(s.md(rv::md::popularity_streak), "0");
+}
+
+TEST_F(Growth, AWeeklyHouseShowOnlyIntoAFreeThirdSlot) {
+  p.set(rv::prom::size_level, "3");
+  p.set_show(1, rv::prom::show::name, "Second Show");
+  p.set_show(1, rv::prom::show::weekday, "Saturday");
+  ready(91, 60);
+  rv::growandend(g);
+  EXPECT_EQ(p.show(2, rv::prom::show::name), "House Show");
+  EXPECT_EQ(p.show(2, rv::prom::show::weekday), "Friday");
+  EXPECT_EQ(p.show(2, rv::prom::show::kind), "House");
+  EXPECT_EQ(p.popularity(), 85);  // no bonus for a house show
+  EXPECT_TRUE(rvtest::message_with(s, "New Weekly House Show"));
+  // The calendar shows the new house show on the coming Fridays.
+  bool on_calendar = false;
+  for (std::size_t i = 0; i < s.calendar.size(); i += 3) on_calendar = on_calendar || s.calendar[i + 1] == "House Show";
+  EXPECT_TRUE(on_calendar);
+  ready(91, 60);
+  rv::growandend(g);
+  EXPECT_EQ(rvtest::count_of(rvtest::subjects(s), "New Weekly House Show"), 1);
+}
+
+TEST_F(Growth, TheRegionalAndNationalSteps) {
+  p.set(rv::prom::size_level, "2");
+  p.set_show(2, rv::prom::show::name, "House Show");
+  ready(201, 60);
+  rv::growandend(g);
+  EXPECT_EQ(p.at(rv::prom::size_level), "3");
+  EXPECT_EQ(p.at(rv::prom::tv_status), "Regional");
+  const auto regional = rvtest::message_with(s, "Ringvale Alpha Goes Regional");
+  ASSERT_TRUE(regional);
+  EXPECT_EQ(regional->at(rv::msg::body),
+            "We have just agreed a deal which will see our weekly Local TV Show, Ringvale Alpha Weekly, aired Regionally. This "
+            "is great news for the company, and will mean a further increase in our funding through TV money.");
+  p.set_show(1, rv::prom::show::name, "Second Show");
+  ready(601, 60);
+  rv::growandend(g);
+  EXPECT_EQ(p.at(rv::prom::size_level), "4");
+  EXPECT_EQ(p.at(rv::prom::tv_status), "National");
+  EXPECT_EQ(p.show(1, rv::prom::show::name), "");
+  EXPECT_EQ(p.show(2, rv::prom::show::name), "House Show");
+  EXPECT_TRUE(rvtest::message_with(s, "Ringvale Alpha Gains National TV Deal"));
+}
+
+TEST_F(Growth, NationalStepsPayPerViewAndNewShows) {
+  p.set(rv::prom::tv_status, "National");
+  p.set_show(2, rv::prom::show::name, "House Show");
+  p.set_show(2, rv::prom::show::weekday, "Saturday");
+  s.set_md(rv::md::next_big_show_name, "Spring Fury");
+  ready(121, 60);
+  rv::growandend(g);
+  EXPECT_EQ(p.at(rv::prom::ppv_deal), "Yes");
+  const auto deal = rvtest::message_with(s, "Pay Per View Deal Agreed");
+  ASSERT_TRUE(deal);
+  EXPECT_NE(deal->at(rv::msg::body).find(" Our first event on Pay Per View will be Spring Fury."), std::string::npos);
+  ready(121, 60);
+  rv::growandend(g);
+  EXPECT_EQ(p.show(1, rv::prom::show::kind), "TV");
+  EXPECT_EQ(p.show(1, rv::prom::show::weekday), "Friday");
+  EXPECT_GT(rv::leading_int(p.show(1, rv::prom::show::audience)), rv::axe_audience);
+  EXPECT_TRUE(rvtest::message_with(s, "New National Show"));
+}
+
+TEST_F(Growth, AxingAMainShowEndsTheGameTheNextDay) {
+  p.set(rv::prom::size_level, "5");
+  p.set(rv::prom::tv_status, "National");
+  p.set_show(0, rv::prom::show::audience, "60");
+  p.set_show(2, rv::prom::show::name, "Late Show");
+  p.set_show(2, rv::prom::show::weekday, "Monday");
+  p.set_show(2, rv::prom::show::kind, "TV");
+  p.set_show(2, rv::prom::show::audience, "61");
+  rv::growandend(g);
+  EXPECT_EQ(p.show(0, rv::prom::show::name), "");
+  EXPECT_EQ(p.show(2, rv::prom::show::name), "Late Show");
+  const auto axed = rvtest::message_with(s, "Ringvale Alpha Weekly Axed");
+  ASSERT_TRUE(axed);
+  EXPECT_EQ(axed->at(rv::msg::body),
+            "Our Thursday show, Ringvale Alpha Weekly has been axed due to low ratings. This is a major setback for the company.");
+  EXPECT_TRUE(rvtest::message_with(s, "Contract Terminated"));
+  EXPECT_EQ(s.md(rv::md::board_state), "x");
+  EXPECT_TRUE(rv::next_day(g).dismissed);
+}
+
+TEST_F(Growth, ASmallerNationalKeepsItsWeakShows) {
+  p.set(rv::prom::size_level, "4");
+  p.set_show(0, rv::prom::show::audience, "10");
+  rv::growandend(g);
+  EXPECT_EQ(p.show(0, rv::prom::show::name), "Ringvale Alpha Weekly");
+}
+
+TEST_F(Growth, RivalsGrowInTheLastDaysOfTheirCycle) {
+  auto rival = s.promotion(1);
+  rival.set_popularity(81);
+  s.set_md(rv::md::rival_growth_day, "119");
+  rv::growandend(g);  // day 120: not yet
+  EXPECT_EQ(rival.at(rv::prom::size_level), "1");
+  rv::growandend(g);  // day 121
+  EXPECT_EQ(rival.at(rv::prom::size_level), "2");
+  EXPECT_EQ(rival.at(rv::prom::tv_status), "Local");
+  EXPECT_FALSE(rvtest::message_with(s, "Ringvale Beta To Air On Local TV"));
+  s.set_md(rv::md::rival_growth_day, "135");
+  rv::growandend(g);
+  EXPECT_EQ(s.md(rv::md::rival_growth_day), "0");
+}
+
+}  // namespace
