@@ -1,0 +1,151 @@
+// Titles as the daily cycle sees them: vacating, counting reigns and the weekly level drift.
+#include <gtest/gtest.h>
+
+#include "support/days.h"
+#include "support/world.h"
+#include "titles/titles.h"
+
+namespace {
+
+using rvtest::worker;
+
+struct Titles : ::testing::Test {
+  rv::Store s = rvtest::small_store();
+  rv::Title t = s.promotion(0).title(0);  // "Ringvale Alpha Title", level 50, value 80
+  rv::Title tag = s.promotion(0).title(5);
+  void SetUp() override {
+    tag.put(rv::TitleField::name, "Alpha Tag Titles");
+    tag.put(rv::TitleField::called, "Alpha Tag Champions");
+    tag.put(rv::TitleField::kind, "Tag Team");
+    tag.put(rv::TitleField::level, "40");
+    tag.put(rv::TitleField::holder, "Vacant");
+    tag.put(rv::TitleField::record_holder, "No Record Yet");
+  }
+};
+
+TEST_F(Titles, VacatingALongReignSetsTheRecord) {
+  t.set_holder("Alpha Worker 1");
+  t.put(rv::current_reign, "120");
+  t.put(rv::defences, "7");
+  t.put(rv::TitleField::record_holder, "Someone Else");
+  t.put(rv::TitleField::record_length, "100");
+  EXPECT_TRUE(rv::vacate_title(s, 0, 0));
+  EXPECT_EQ(t.holder(), "Vacant");
+  EXPECT_EQ(t.get(rv::current_reign), "0");
+  EXPECT_EQ(t.get(rv::defences), "0");
+  EXPECT_EQ(t.get(rv::TitleField::record_holder), "Alpha Worker 1");
+  EXPECT_EQ(t.get(rv::TitleField::record_length), "120");
+  const auto record = rvtest::message_with(s, "New Record");
+  ASSERT_TRUE(record);
+  EXPECT_EQ(record->at(rv::msg::body), "Alpha Worker 1's title reign has set a new record.");
+  EXPECT_TRUE(rvtest::message_with(s, "Title Vacated"));
+  ASSERT_EQ(s.titlehistory.size(), 3u);
+  EXPECT_EQ(s.titlehistory[0], "Ringvale Alpha Title");
+  EXPECT_EQ(s.titlehistory[1], "Monday 1st January 2007");
+  EXPECT_EQ(s.titlehistory[2], "Title Vacated");
+  EXPECT_FALSE(rv::vacate_title(s, 0, 0));  // already vacant
+  EXPECT_EQ(s.titlehistory.size(), 3u);
+}
+
+TEST_F(Titles, ARivalsTitleIsVacatedQuietly) {
+  s.promotion(1).title(0).set_holder("Beta Worker 1");
+  EXPECT_EQ(rv::vacate_titles_of(s, 1, "Beta Worker 1"), 1);
+  EXPECT_EQ(s.promotion(1).title(0).holder(), "Vacant");
+  EXPECT_EQ(s.message_count(), 0u);
+  EXPECT_TRUE(s.titlehistory.empty());
+}
+
+TEST_F(Titles, ReignsAreCountedAndRecordsReported) {
+  t.set_holder("Alpha Worker 1");
+  t.put(rv::current_reign, "9");
+  t.put(rv::TitleField::record_holder, "Old Champ");
+  t.put(rv::TitleField::record_length, "10");
+  tag.put(rv::TitleField::holder, "The Pair");
+  rv::recordreignupdate(s);
+  EXPECT_EQ(t.get(rv::current_reign), "10");
+  EXPECT_EQ(t.get(rv::TitleField::record_holder), "Old Champ");
+  EXPECT_EQ(tag.get(rv::current_reign), "1");
+  EXPECT_EQ(tag.get(rv::TitleField::record_holder), "The Pair");
+  auto m = rvtest::message_with(s, "New Record");
+  ASSERT_TRUE(m);
+  EXPECT_EQ(m->at(rv::msg::body), "The Pair have broken the previous record for the longest reign as Alpha Tag Champions.");
+  rv::recordreignupdate(s);
+  EXPECT_EQ(t.get(rv::TitleField::record_holder), "Alpha Worker 1");
+  EXPECT_EQ(t.get(rv::TitleField::record_length), "11");
+  EXPECT_EQ(s.message(1).at(rv::msg::body),
+            "Alpha Worker 1 has broken the previous record for the longest reign as Ringvale Alpha Champion.\n"
+            "The Pair have broken the previous record for the longest reign as Alpha Tag Champions.");
+  EXPECT_EQ(s.promotion(1).title(0).get(rv::current_reign), "");  // only the player's titles
+}
+
+TEST_F(Titles, LevelsMoveTowardTheHolder) {
+  EXPECT_EQ(rv::title_level_step(30), 10);
+  EXPECT_EQ(rv::title_level_step(29), 6);
+  EXPECT_EQ(rv::title_level_step(-20), -6);
+  EXPECT_EQ(rv::title_level_step(10), 3);
+  EXPECT_EQ(rv::title_level_step(-5), -2);
+  EXPECT_EQ(rv::title_level_step(4), 1);
+  EXPECT_EQ(rv::title_level_step(0), 0);
+  t.set_holder("Alpha Worker 1");
+  worker(s, "Alpha Worker 1").set_pop(90);
+  worker(s, "Alpha Worker 1").set_charisma(85);
+  rvtest::set_date(s, "Friday", 12, "January", 2007);
+  rv::beltvalues(s);
+  EXPECT_EQ(t.level(), 50 + 10 + 1);
+  worker(s, "Alpha Worker 1").set_pop(10);
+  worker(s, "Alpha Worker 1").set_charisma(30);
+  t.put(rv::TitleField::level, "40");
+  rv::beltvalues(s);
+  EXPECT_EQ(t.level(), 40 - 10 - 1);
+  worker(s, "Alpha Worker 1").set_pop(99);
+  worker(s, "Alpha Worker 1").set_charisma(99);
+  t.put(rv::TitleField::weight_limit, "Heavy");
+  t.put(rv::TitleField::level, "99");
+  rv::beltvalues(s);
+  EXPECT_EQ(t.level(), 100);
+}
+
+TEST_F(Titles, WeightAndHardcoreCorrections) {
+  t.set_holder("Alpha Worker 1");
+  t.put(rv::TitleField::weight_limit, "Heavy");
+  t.put(rv::hardcore_flag, "Yes");
+  worker(s, "Alpha Worker 1").set_hardcore(85);
+  EXPECT_EQ(rv::title_level_change(s, 0, 0), 0 + 1 + 1);  // pop 50 at level 50, heavyweight, hardcore 85
+  worker(s, "Alpha Worker 1").set_hardcore(20);
+  EXPECT_EQ(rv::title_level_change(s, 0, 0), 0 + 1 - 1);
+  tag.put(rv::TitleField::holder, "The Pair");
+  tag.put(rv::TitleField::coholder1, "Alpha Worker 2");
+  tag.put(rv::TitleField::coholder2, "Alpha Worker 4");
+  worker(s, "Alpha Worker 2").set_pop(70);
+  worker(s, "Alpha Worker 4").set_pop(90);
+  EXPECT_EQ(rv::title_level_change(s, 0, 5), 10);  // the pair's mean of 80 is 40 above
+}
+
+TEST_F(Titles, DefencesTooOftenOrTooRarely) {
+  rvtest::set_date(s, "Friday", 5, "January", 2007);
+  t.set_holder("Alpha Worker 1");
+  t.put(rv::current_reign, "30");
+  t.put(rv::defences, "10");
+  EXPECT_EQ(rv::defence_pace(s, 0, 0), rv::DefencePace::too_often);
+  rv::beltvalues(s);
+  EXPECT_EQ(s.message(0).at(rv::msg::body),
+            "We think the Ringvale Alpha Title is being defended too frequently, and it could be damaging the value of the title.");
+  EXPECT_EQ(t.level(), 48);
+  t.put(rv::defences, "0");
+  EXPECT_EQ(rv::defence_pace(s, 0, 0), rv::DefencePace::too_rarely);
+  rv::beltvalues(s);
+  EXPECT_EQ(s.message(1).at(rv::msg::body),
+            "We don't think the Ringvale Alpha Title is being defended enough, and it's having a negative effect on the value "
+            "of the title.");
+  t.put(rv::defences, "2");
+  EXPECT_EQ(rv::defence_pace(s, 0, 0), rv::DefencePace::fine);
+  t.put(rv::current_reign, "10");
+  t.put(rv::defences, "0");
+  EXPECT_EQ(rv::defence_pace(s, 0, 0), rv::DefencePace::fine);  // too early to judge
+  t.put(rv::current_reign, "60");
+  rvtest::set_date(s, "Friday", 12, "January", 2007);  // warnings only on the first Friday
+  rv::beltvalues(s);
+  EXPECT_EQ(s.message_count(), 2u);
+}
+
+}  // namespace
