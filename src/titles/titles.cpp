@@ -63,8 +63,12 @@ void recordreignupdate(Store& store) {
     const Num days = leading_int(t.get(current_reign)) + 1;
     t.put(current_reign, to_text(days));
     if (days > leading_int(t.get(TitleField::record_length)) || t.get(TitleField::record_holder) == "No Record Yet") {
+      // A reign that already held the record yesterday extends it without a new message.
+      const bool extending = t.get(TitleField::record_holder) == t.holder() &&
+                             leading_int(t.get(TitleField::record_length)) == days - 1;
       t.put(TitleField::record_length, to_text(days));
       t.put(TitleField::record_holder, t.holder());
+      if (extending) continue;
       if (!noted.empty()) noted += "\n";
       noted += t.holder() +
                (t.is_tag() ? " have broken the previous record for the longest reign as "

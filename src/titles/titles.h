@@ -21,7 +21,8 @@ bool vacate_title(Store& store, std::size_t promotion, std::size_t slot);
 int vacate_titles_of(Store& store, std::size_t promotion, const std::string& worker);
 
 // Daily: every held title of the player's promotion counts one more day of its reign; a reign
-// past the record becomes the record and is reported in a "New Record" message.
+// past the record becomes the record and is reported in a "New Record" message on the day it
+// takes the record (not again on each day it extends it).
 void recordreignupdate(Store& store);
 
 // How far a title level moves toward its holder's popularity in one week.

@@ -20,7 +20,8 @@ namespace fs = std::filesystem;
 
 // The bundled default world when it is complete; the generated one until then.
 bool default_world_ready(const fs::path& data) {
-  return fs::exists(data / "maindata.rv1") && fs::exists(data / "wrestlers.rv1") && !rv::list_files(data, "*.fed").empty();
+  return fs::exists(data / "maindata.rv1") && fs::exists(data / "wrestlers.rv1") && fs::exists(data / "stipulations.rv1") &&
+         !rv::list_files(data, "*.fed").empty();
 }
 
 rv::Store starting_world(const rvtest::TempDir& dir) {

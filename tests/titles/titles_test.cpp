@@ -73,9 +73,12 @@ TEST_F(Titles, ReignsAreCountedAndRecordsReported) {
   EXPECT_EQ(t.get(rv::TitleField::record_holder), "Alpha Worker 1");
   EXPECT_EQ(t.get(rv::TitleField::record_length), "11");
   EXPECT_EQ(s.message(1).at(rv::msg::body),
-            "Alpha Worker 1 has broken the previous record for the longest reign as Ringvale Alpha Champion.\n"
-            "The Pair have broken the previous record for the longest reign as Alpha Tag Champions.");
+            "Alpha Worker 1 has broken the previous record for the longest reign as Ringvale Alpha Champion.");
   EXPECT_EQ(s.promotion(1).title(0).get(rv::current_reign), "");  // only the player's titles
+  rv::recordreignupdate(s);  // both reigns extend their records quietly
+  EXPECT_EQ(t.get(rv::TitleField::record_length), "12");
+  EXPECT_EQ(tag.get(rv::TitleField::record_length), "3");
+  EXPECT_EQ(s.message_count(), 2u);
 }
 
 TEST_F(Titles, LevelsMoveTowardTheHolder) {
