@@ -1,0 +1,129 @@
+// ringvale-cli new-game and next-day: starting a game, playing days, reproducible runs and
+// every way a bad command leaves the save alone.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "app/cli_run.h"
+#include "state/fileio.h"
+#include "state/saves.h"
+#include "support/world.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliGame : ::testing::Test {
+  rvtest::TempDir dir;
+  rv::Home home{dir.path() / "home"};
+  std::string home_arg = "--home " + rvtest::quoted(home.root().string());
+  void SetUp() override { rvtest::write_small_world(home); }
+  rvtest::CliRun new_game(const std::string& extra = "") {
+    return rvtest::run_cli("new-game " + home_arg + " --promotion RVA --save Career" + extra);
+  }
+  std::string folder_bytes(const fs::path& folder) {
+    std::string all;
+    for (const auto& f : rv::save_files) all += std::string(f) + "\n" + rvtest::file_bytes(folder / std::string(f));
+    return all;
+  }
+};
+
+TEST_F(CliGame, ANewGameIsSavedAndItsDaysArePlayed) {
+  const auto started = new_game(" --player Tester --seed 3");
+  ASSERT_EQ(started.exit_code, 0) << started.output;
+  ASSERT_TRUE(fs::exists(home.sav_file("Career")));
+  auto store = rv::load_game(home, "Career.sav");
+  ASSERT_TRUE(store.ok());
+  EXPECT_EQ(store->md(rv::md::player_initials), "RVA");
+  EXPECT_EQ(store->md(rv::md::player_name), "Tester");
+
+  const auto run = rvtest::run_cli("next-day " + home_arg + " --save Career --days 5 --seed 9");
+  EXPECT_EQ(run.exit_code, 0) << run.output;
+  EXPECT_NE(run.output.find("Tuesday 2nd January 2007\n"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("Saturday 6th January 2007\n  Weekly Review\n"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("Ringvale Alpha Weekly passed over"), std::string::npos) << run.output;
+  store = rv::load_game(home, "Career.sav");
+  ASSERT_TRUE(store.ok());
+  EXPECT_EQ(store->md(rv::md::day_number), "6");
+  EXPECT_EQ(store->md(rv::md::main_caption), "Next Day");
+}
+
+TEST_F(CliGame, TheSameSaveSeedAndArgumentsGiveTheSameBytes) {
+  ASSERT_EQ(new_game(" --seed 1").exit_code, 0);
+  rvtest::TempDir other;
+  rv::copy_tree(home.root(), other.path());
+  const std::string other_arg = "--home " + rvtest::quoted(other.path().string());
+  setenv("SOURCE_DATE_EPOCH", "1767225600", 1);
+  const auto a = rvtest::run_cli("next-day " + home_arg + " --save Career --days 120 --seed 77");
+  const auto b = rvtest::run_cli("next-day " + other_arg + " --save Career --days 120 --seed 77");
+  unsetenv("SOURCE_DATE_EPOCH");
+  ASSERT_EQ(a.exit_code, 0) << a.output;
+  EXPECT_EQ(a.output, b.output);
+  EXPECT_EQ(folder_bytes(home.save_folder("Career")), folder_bytes(other.path() / "Career"));
+  EXPECT_EQ(rvtest::file_bytes(home.sav_file("Career")), rvtest::file_bytes(other.path() / "Career.sav"));
+  EXPECT_NE(rvtest::file_bytes(home.sav_file("Career")).find("01/01/2026"), std::string::npos);
+}
+
+TEST_F(CliGame, BadCommandsChangeNothing) {
+  ASSERT_EQ(new_game().exit_code, 0);
+  const std::string before = folder_bytes(home.save_folder("Career")) + rvtest::file_bytes(home.sav_file("Career"));
+  for (const std::string args : {"--save Career --days abc", "--save Career --days 0", "--save Career --seed -4",
+                                 "--save Missing", "--days 2"}) {
+    const auto run = rvtest::run_cli("next-day " + home_arg + " " + args);
+    EXPECT_EQ(run.exit_code, 1) << args << ": " << run.output;
+    EXPECT_FALSE(run.output.empty()) << args;
+  }
+  EXPECT_EQ(folder_bytes(home.save_folder("Career")) + rvtest::file_bytes(home.sav_file("Career")), before);
+  EXPECT_EQ(rvtest::run_cli("new-game " + home_arg + " --promotion ZZZ --save Other").exit_code, 1);
+  EXPECT_FALSE(fs::exists(home.sav_file("Other")));
+  EXPECT_EQ(rvtest::run_cli("new-game " + home_arg + " --promotion RVA --save 'Bad Name'").exit_code, 1);
+  EXPECT_EQ(rvtest::run_cli("new-game " + home_arg + " --save Other").exit_code, 1);
+}
+
+TEST_F(CliGame, ABrokenSaveIsLeftAsItWas) {
+  ASSERT_EQ(new_game().exit_code, 0);
+  const fs::path wrestlers = home.save_folder("Career") / "wrestlers.rv1";
+  auto lines = rv::read_lines(wrestlers);
+  ASSERT_TRUE(lines.ok());
+  lines->resize(lines->size() - 1);  // one column a row short
+  ASSERT_TRUE(rv::write_lines(wrestlers, *lines).ok());
+  const std::string before = folder_bytes(home.save_folder("Career"));
+  const auto run = rvtest::run_cli("next-day " + home_arg + " --save Career");
+  EXPECT_EQ(run.exit_code, 1) << run.output;
+  EXPECT_EQ(folder_bytes(home.save_folder("Career")), before);
+}
+
+TEST_F(CliGame, ADismissalEndsTheRunWithCodeThree) {
+  ASSERT_EQ(new_game().exit_code, 0);
+  auto store = rv::load_game(home, "Career.sav");
+  ASSERT_TRUE(store.ok());
+  store->set_md(rv::md::board_state, "x");
+  ASSERT_TRUE(rv::save_game(*store, home, "Career", {2026, 1, 1, 0, 0, 0, 0}).ok());
+  const auto run = rvtest::run_cli("next-day " + home_arg + " --save Career --days 10");
+  EXPECT_EQ(run.exit_code, 3) << run.output;
+  EXPECT_NE(run.output.find("You're now out of a job."), std::string::npos);
+  EXPECT_EQ(run.output.find("Wednesday 3rd January 2007"), std::string::npos);  // stopped on the first day
+  store = rv::load_game(home, "Career.sav");
+  EXPECT_EQ(store->md(rv::md::day_number), "2");
+}
+
+TEST_F(CliGame, AShowDayWithTooFewWorkersIsCancelled) {
+  ASSERT_EQ(new_game().exit_code, 0);
+  auto store = rv::load_game(home, "Career.sav");
+  ASSERT_TRUE(store.ok());
+  for (std::size_t r = 0; r < store->worker_count(); ++r) {
+    if (store->worker(r).promotion() == "RVA") {
+      store->worker(r).set_injury("30");
+      break;
+    }
+  }
+  ASSERT_TRUE(rv::save_game(*store, home, "Career", {2026, 1, 1, 0, 0, 0, 0}).ok());
+  const auto run = rvtest::run_cli("next-day " + home_arg + " --save Career --days 3 --seed 2");
+  EXPECT_EQ(run.exit_code, 0) << run.output;
+  EXPECT_NE(run.output.find("Therefore today's Ringvale Alpha Weekly has been cancelled."), std::string::npos) << run.output;
+  store = rv::load_game(home, "Career.sav");
+  EXPECT_EQ(store->md(rv::md::cancelled_shows), "1");
+  EXPECT_EQ(store->md(rv::md::day_heading), "End Of Day");
+}
+
+}  // namespace
