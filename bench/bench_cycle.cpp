@@ -1,0 +1,85 @@
+// Speed of the daily cycle: an ordinary day and the 1st of a month on the default world, and a
+// day on generated worlds up to ten times its size.
+#include <benchmark/benchmark.h>
+
+#include "cycle/nextday.h"
+#include "state/date.h"
+#include "state/fileio.h"
+#include "state/newgame.h"
+#include "support/days.h"
+#include "support/generated_world.h"
+#include "support/world.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The bundled default world when it is complete, else a generated world of its size.
+rv::Store default_world() {
+  const fs::path bundled = fs::path(RINGVALE_SOURCE_DIR) / "data";
+  const fs::path data = bundled / "Data";
+  const bool ready = fs::exists(data / "maindata.rv1") && fs::exists(data / "wrestlers.rv1") &&
+                     fs::exists(data / "stipulations.rv1") && !rv::list_files(data, "*.fed").empty();
+  if (ready) {
+    rvtest::TempDir dir;
+    const rv::Home home(dir.path());
+    if (rv::prepare_home(home, bundled).ok()) {
+      auto game = rv::start_new_game(home, "Bench Player");
+      if (game.ok() && rv::confirm_promotion(*game, game->store.promotion(0).initials(), false).ok()) {
+        return std::move(game->store);
+      }
+    }
+  }
+  return rvtest::generated_store(11, 460);
+}
+
+// Plays the world into its second month so that inbox, free agents and contracts are lived in.
+rv::Game lived_in(rv::Store store, int days) {
+  rv::Game g{std::move(store), rv::Rng(1), "bench"};
+  for (int i = 0; i < days; ++i) {
+    rv::next_day(g);
+    if (rv::main_caption(g.store) != "Next Day") g.store.set_md(rv::md::main_caption, "Next Day");
+  }
+  return g;
+}
+
+// One day from the same starting point each time: the state is restored outside the timing.
+void one_day_from(benchmark::State& state, const rv::Game& start) {
+  rv::Game g = start;
+  for (auto _ : state) {
+    state.PauseTiming();
+    g.store = start.store;
+    g.rng = start.rng;
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(rv::next_day(g).posted.size());
+  }
+}
+
+void BM_OrdinaryDay(benchmark::State& state) {
+  rv::Game g = lived_in(default_world(), 40);
+  rvtest::set_date(g.store, "Monday", 11, "February", 2007);  // the 12th: no monthly step
+  one_day_from(state, g);
+}
+BENCHMARK(BM_OrdinaryDay)->Unit(benchmark::kMicrosecond);
+
+void BM_FirstOfAMonth(benchmark::State& state) {
+  rv::Game g = lived_in(default_world(), 40);
+  rvtest::set_date(g.store, "Friday", 28, "February", 2007);  // the new day: Saturday 1st March
+  one_day_from(state, g);
+}
+BENCHMARK(BM_FirstOfAMonth)->Unit(benchmark::kMicrosecond);
+
+// Days in a row on a generated world of n workers and n / 50 promotions (n = 5000 is ten times
+// the default world): the mean cost of a day, every kind of day included.
+void BM_DayByWorldSize(benchmark::State& state) {
+  const int workers = static_cast<int>(state.range(0));
+  rv::Game g = lived_in(rvtest::generated_store(workers / 50, workers), 40);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(rv::next_day(g).posted.size());
+    if (rv::main_caption(g.store) != "Next Day") g.store.set_md(rv::md::main_caption, "Next Day");
+  }
+  state.SetComplexityN(workers);
+}
+BENCHMARK(BM_DayByWorldSize)->Arg(500)->Arg(1000)->Arg(2500)->Arg(5000)->Unit(benchmark::kMicrosecond)->Complexity();
+
+}  // namespace
