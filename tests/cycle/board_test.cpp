@@ -94,7 +94,9 @@ TEST_F(Review, ProbationEndsInDismissalAfterSixSaturdays) {
   for (int week = 1; week <= 6; ++week) {
     s.set_md_num(rv::md::review_weeks, s.md_num(rv::md::review_weeks) - 1);  // the driver, each Saturday
     rv::weeklyreview(s);
-    if (week < 6) EXPECT_EQ(s.md(rv::md::board_state), "Yes") << week;
+    if (week < 6) {
+      EXPECT_EQ(s.md(rv::md::board_state), "Yes") << week;
+    }
   }
   EXPECT_EQ(s.md(rv::md::board_state), "x");
   EXPECT_EQ(last_subject(), "Your 6 Week Trial Period");
