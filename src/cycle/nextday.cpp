@@ -142,7 +142,7 @@ DayReport next_day(Game& game) {
     feud_upkeep(game);                                               // 34
     if (weekday == "Thursday") release_requests(s);                  // 35
   }
-  // 36: the inbox counter is read from the inbox by the screen.
+  report.unread = unread_count(s);                                   // 36
   for (std::size_t i = inbox_before; i < s.message_count(); ++i) report.posted.push_back(s.message(i).at(msg::subject));
   return report;
 }
@@ -190,14 +190,15 @@ void cancellation_penalties(Store& s, bool big_show_today) {
 ShowDayResult go_to_show(Game& game) {
   Store& s = game.store;
   ShowDayResult result;
+  const std::string first = s.md(md::today_slot1);
+  const std::string second = s.md(md::today_slot2);
+  if (first.empty() && second.empty()) return result;  // no show today
   result.available_workers = available_workers(s);
   if (result.available_workers >= workers_needed_for_a_show) {
     result.can_go_ahead = true;
     return result;
   }
   result.cancelled = true;
-  const std::string first = s.md(md::today_slot1);
-  const std::string second = s.md(md::today_slot2);
   const std::string today = current_full_date(s);
   const bool big_show_today = s.md(md::next_big_show_date) == today && s.md(md::next_big_show_name) != "None";
   s.set_md(md::main_caption, "Next Day");

@@ -11,6 +11,7 @@ struct DayReport {
   std::vector<std::string> messages;  // message boxes to show, in order
   bool dismissed = false;             // the board has dismissed the player: the game ends
   std::vector<std::string> posted;    // subjects of the inbox messages posted today
+  std::size_t unread = 0;             // the inbox counter at the end of the day
 };
 
 inline constexpr std::string_view dismissal_message =

@@ -11,6 +11,11 @@
 
 namespace rv {
 
+namespace {
+// Contracts further away than this many months are counted as this long.
+constexpr long max_months_counted = 1200;
+}  // namespace
+
 int weeks_left(const Store& store, std::size_t row) {
   const std::string& expires = store.worker(row).expires();
   const auto space = expires.find(' ');
@@ -22,6 +27,7 @@ int weeks_left(const Store& store, std::size_t row) {
   const Date today = current_date(store);
   const long months_away = (static_cast<long>(year) - today.year) * 12L + (*month - today.month);
   if (months_away <= 0) return 1;
+  if (months_away > max_months_counted) return static_cast<int>(max_months_counted * 52 / 12);
   // Days from today to the 1st of the expiry month.
   long days = days_in_month(today.month, today.year) - today.day + 1;
   int m = today.month, y = today.year;

@@ -25,13 +25,19 @@ bool default_world_ready(const fs::path& data) {
 }
 
 rv::Store starting_world(const rvtest::TempDir& dir) {
-  const fs::path bundled = fs::path(RINGVALE_SOURCE_DIR) / "data";
-  if (!default_world_ready(bundled / "Data")) return rvtest::generated_store(10, 400);
+  // RINGVALE_SOAK_WORLD names another bundle (a folder holding Data/) to soak instead.
+  const char* other = std::getenv("RINGVALE_SOAK_WORLD");
+  const fs::path bundled = other ? fs::path(other) : fs::path(RINGVALE_SOURCE_DIR) / "data";
+  if (!default_world_ready(bundled / "Data")) {
+    ::testing::Test::RecordProperty("world", "generated world (the default world is not complete yet)");
+    return rvtest::generated_store(10, 400);
+  }
   const rv::Home home(dir.path() / "home");
   EXPECT_TRUE(rv::prepare_home(home, bundled).ok());
   auto game = rv::start_new_game(home, "Soak Player");
   EXPECT_TRUE(game.ok()) << (game.ok() ? "" : game.error());
   const std::string initials = game->store.promotion(0).initials();
+  ::testing::Test::RecordProperty("world", "default world, " + std::to_string(game->store.worker_count()) + " workers");
   EXPECT_TRUE(rv::confirm_promotion(*game, initials, false).ok());
   return std::move(game->store);
 }
