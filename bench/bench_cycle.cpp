@@ -2,6 +2,8 @@
 // day on generated worlds up to ten times its size.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+
 #include "cycle/nextday.h"
 #include "state/date.h"
 #include "state/fileio.h"
@@ -15,8 +17,10 @@ namespace {
 namespace fs = std::filesystem;
 
 // The bundled default world when it is complete, else a generated world of its size.
+// RINGVALE_BENCH_WORLD names another bundle (a folder holding Data/) to measure instead.
 rv::Store default_world() {
-  const fs::path bundled = fs::path(RINGVALE_SOURCE_DIR) / "data";
+  const char* other = std::getenv("RINGVALE_BENCH_WORLD");
+  const fs::path bundled = other ? fs::path(other) : fs::path(RINGVALE_SOURCE_DIR) / "data";
   const fs::path data = bundled / "Data";
   const bool ready = fs::exists(data / "maindata.rv1") && fs::exists(data / "wrestlers.rv1") &&
                      fs::exists(data / "stipulations.rv1") && !rv::list_files(data, "*.fed").empty();
