@@ -177,8 +177,9 @@ void cancellation_penalties(Store& s, bool big_show_today) {
     for (std::size_t k = 0; k < prom::regular_show_count; ++k) {
       if (p.show(k, prom::show::name).empty() || p.show(k, prom::show::weekday) != weekday) continue;
       const std::size_t rating = p.show_offset(k, prom::show::rating);
-      p.set_popularity(p.popularity() - (k < 2 ? 8 : 5));
-      p.set_num(rating, std::max<Num>(p.num(rating) - (k < 2 ? 5 : 4), 1));
+      const bool main_show = k < 2;  // regular shows 1 and 2
+      p.set_popularity(p.popularity() - (main_show ? 8 : 5));
+      p.set_num(rating, std::max<Num>(p.num(rating) - (main_show ? 5 : 4), 1));
     }
     if (big_show_today) p.set_popularity(p.popularity() - 12);
   }

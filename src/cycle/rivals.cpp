@@ -29,7 +29,7 @@ int rival_show_score(const RosterFigures& r) {
 }
 
 int rival_show_popularity(int q, std::size_t show) {
-  const bool main_show = show < 2;
+  const bool main_show = show < 2;  // regular shows 1 and 2
   if (q >= 90) return main_show ? 5 : 3;
   if (q >= 80) return main_show ? 4 : 2;
   if (q >= 75) return main_show ? 2 : 1;
@@ -298,6 +298,10 @@ void otherfedssign(Game& game) {
 
 namespace {
 
+// Regular shows 1 and 2 are the main shows; show 3 is where a weekly house show goes.
+constexpr std::size_t main_shows = 2;
+constexpr std::size_t house_show_slot = 2;
+
 enum class Step { none, local_tv, house_show, regional_tv, national_tv, primary_to_tv, ppv_deal, new_national_show };
 
 struct GrowthView {
@@ -339,7 +343,7 @@ Step next_step(const PromotionView& p, const GrowthView& g) {
   const bool streak = g.streak >= growth_streak_days;
   if (!streak) return Step::none;
   if (size == 1 && g.days > 180) return Step::local_tv;
-  if (size >= 2 && size <= 4 && g.days > 90 && p.show(2, prom::show::name).empty()) return Step::house_show;
+  if (size >= 2 && size <= 4 && g.days > 90 && p.show(house_show_slot, prom::show::name).empty()) return Step::house_show;
   if (size == 2 && g.days > 200) return Step::regional_tv;
   if (size == 3 && g.days > 600) return Step::national_tv;
   if (!is_national(p)) return Step::none;
@@ -374,18 +378,18 @@ void add_house_show(const Promotion& p) {
   std::string day = "Thursday";
   for (std::string_view d : {"Saturday", "Friday", "Thursday"}) {
     bool taken = false;
-    for (std::size_t k = 0; k < 2; ++k) taken = taken || p.show(k, prom::show::weekday) == d;
+    for (std::size_t k = 0; k < main_shows; ++k) taken = taken || p.show(k, prom::show::weekday) == d;
     if (!taken) {
       day = std::string(d);
       break;
     }
   }
-  p.set_show(2, prom::show::name, "House Show");
-  p.set_show(2, prom::show::weekday, day);
-  p.set_show(2, prom::show::brand, "All");
-  p.set_show(2, prom::show::kind, "House");
-  p.set_show(2, prom::show::rating, "70");
-  p.set_show(2, prom::show::audience, "100");
+  p.set_show(house_show_slot, prom::show::name, "House Show");
+  p.set_show(house_show_slot, prom::show::weekday, day);
+  p.set_show(house_show_slot, prom::show::brand, "All");
+  p.set_show(house_show_slot, prom::show::kind, "House");
+  p.set_show(house_show_slot, prom::show::rating, "70");
+  p.set_show(house_show_slot, prom::show::audience, "100");
 }
 
 // Show 1 as a TV show: named after the promotion when it had no name, on a Monday when it had no day.
@@ -518,8 +522,8 @@ void axe_shows(Store& s, const Promotion& p) {
     changed = true;
     post_info(s, "Front Office", show + " Axed",
               "Our " + day + " show, " + show + " has been axed due to low ratings." +
-                  (k < 2 ? " This is a major setback for the company." : " This is not good for the company."));
-    if (k < 2) {
+                  (k < main_shows ? " This is a major setback for the company." : " This is not good for the company."));
+    if (k < main_shows) {
       post_info(s, "Board Of Directors", "Contract Terminated",
                 "The loss of our primary television show from National TV has had a devastating effect on our company, and as "
                 "a result we have no option but to terminate your contract.");

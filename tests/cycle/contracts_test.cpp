@@ -113,8 +113,8 @@ TEST_F(Expiry, AHolderOfTwoTitlesVacatesBoth) {
   EXPECT_EQ(p.title(0).holder(), "Vacant");
   EXPECT_EQ(tag.holder(), "Vacant");
   EXPECT_EQ(tag.get(rv::TitleField::coholder1), "");
-  EXPECT_EQ(s.titlehistory.size(), 6u);
-  EXPECT_EQ(s.titlehistory[2], "Title Vacated");
+  EXPECT_EQ(s.titlehistory.size(), 2 * rv::rec::title_history);
+  EXPECT_EQ(s.titlehistory[rv::hist::event], "Title Vacated");
   EXPECT_EQ(s.promotion(0).popularity(), 40 - 15);
 }
 

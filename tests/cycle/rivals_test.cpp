@@ -53,12 +53,12 @@ TEST_F(RivalDay, ARivalShowIsScoredAndListed) {
   for (int i = 0; i < 10; ++i) morale += worker(s, "Beta Worker " + std::to_string(i)).morale();
   const int b = static_cast<int>((morale + 5) / 10);
   EXPECT_EQ(q, rv::rival_show_score({10, 10, 0, 60, b}));
-  ASSERT_EQ(s.weeklytop10.size(), 6u);
-  EXPECT_EQ(s.weeklytop10[0], "Attendence");
-  EXPECT_EQ(s.weeklytop10[1], "Ringvale Beta Weekly (RVB, Thursday)");
-  EXPECT_EQ(s.weeklytop10[2], rv::to_text(q * 300 / 100));
-  EXPECT_EQ(s.weeklytop10[3], "TV Rating");
-  EXPECT_EQ(s.weeklytop10[5], rv::decimal_text(static_cast<double>(q * 300 / 100) / 100.0));
+  ASSERT_EQ(s.weeklytop10.size(), 2 * rv::rec::top10_entry);
+  EXPECT_EQ(s.weeklytop10[rv::top10::kind], "Attendence");
+  EXPECT_EQ(s.weeklytop10[rv::top10::name], "Ringvale Beta Weekly (RVB, Thursday)");
+  EXPECT_EQ(s.weeklytop10[rv::top10::value], rv::to_text(q * 300 / 100));
+  EXPECT_EQ(s.weeklytop10[rv::rec::top10_entry + rv::top10::kind], "TV Rating");
+  EXPECT_EQ(s.weeklytop10[rv::rec::top10_entry + rv::top10::value], rv::decimal_text(static_cast<double>(q * 300 / 100) / 100.0));
   EXPECT_EQ(p.popularity(), 60 + rv::rival_show_popularity(static_cast<int>(q), 0));
   EXPECT_EQ(s.promotion(0).show(0, rv::prom::show::rating), "50");
 }

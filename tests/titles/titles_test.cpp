@@ -39,12 +39,12 @@ TEST_F(Titles, VacatingALongReignSetsTheRecord) {
   ASSERT_TRUE(record);
   EXPECT_EQ(record->at(rv::msg::body), "Alpha Worker 1's title reign has set a new record.");
   EXPECT_TRUE(rvtest::message_with(s, "Title Vacated"));
-  ASSERT_EQ(s.titlehistory.size(), 3u);
-  EXPECT_EQ(s.titlehistory[0], "Ringvale Alpha Title");
-  EXPECT_EQ(s.titlehistory[1], "Monday 1st January 2007");
-  EXPECT_EQ(s.titlehistory[2], "Title Vacated");
+  ASSERT_EQ(s.titlehistory.size(), rv::rec::title_history);
+  EXPECT_EQ(s.titlehistory[rv::hist::title], "Ringvale Alpha Title");
+  EXPECT_EQ(s.titlehistory[rv::hist::date], "Monday 1st January 2007");
+  EXPECT_EQ(s.titlehistory[rv::hist::event], "Title Vacated");
   EXPECT_FALSE(rv::vacate_title(s, 0, 0));  // already vacant
-  EXPECT_EQ(s.titlehistory.size(), 3u);
+  EXPECT_EQ(s.titlehistory.size(), rv::rec::title_history);
 }
 
 TEST_F(Titles, ARivalsTitleIsVacatedQuietly) {
