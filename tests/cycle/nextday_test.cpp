@@ -185,3 +185,31 @@ TEST_F(GoToShow, PopularityAndRatingsNeverFallBelowOne) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(NextDay, OddDataNeverStopsTheDay) {
+  // An empty store, a player whose promotion is gone, and texts where numbers belong.
+  rv::Game empty{rv::Store{}, rv::Rng(1), "t"};
+  for (int i = 0; i < 400; ++i) rv::next_day(empty);
+  EXPECT_FALSE(rv::go_to_show(empty).cancelled);
+
+  rv::Game odd{rvtest::small_store(), rv::Rng(2), "t"};
+  rv::Store& s = odd.store;
+  for (std::size_t line = 0; line < rv::rec::promotion; line += 3) s.promotions[line] = "x";
+  s.promotions[rv::prom::initials] = "RVA";
+  for (std::size_t r = 0; r < s.worker_count(); r += 2) {
+    for (std::size_t c = 1; c < rv::column_count; ++c) s.wrestlers.set(r, static_cast<rv::Col>(c), "?");
+  }
+  s.negotiations.assign(7, "odd");  // not a whole record
+  s.newslist.assign(13, "");
+  for (int i = 0; i < 800; ++i) {
+    rv::next_day(odd);
+    if (rv::main_caption(s) != "Next Day") rv::go_to_show(odd);
+  }
+  s.set_md(rv::md::player_initials, "GONE");
+  for (int i = 0; i < 100; ++i) rv::next_day(odd);
+  SUCCEED();
+}
+
+}  // namespace
