@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QVBoxLayout>
 #include <optional>
 
@@ -54,17 +55,21 @@ FrontMenu::FrontMenu(Session& session, QWidget* parent) : Screen(parent), sessio
   add_shadow(tagline);
   outer->addWidget(title);
   outer->addWidget(tagline);
-  outer->addStretch(1);
+  title_ = title;
+  tagline_ = tagline;
+  // The title picture carries the game's name in its upper part: the menu sits below it.
+  top_space_ = new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding);
+  outer->addItem(top_space_);
 
   auto* middle = new QHBoxLayout;
-  outer->addLayout(middle, 6);
+  outer->addLayout(middle);
   middle->addStretch(1);
 
   // The menu entries.
   menu_panel_ = panel(QStringLiteral("menuPanel"), this);
   auto* menu = new QVBoxLayout(menu_panel_);
-  menu->setContentsMargins(30, 30, 30, 30);
-  menu->setSpacing(14);
+  menu->setContentsMargins(26, 22, 26, 22);
+  menu->setSpacing(10);
   new_game_ = make_button(QStringLiteral("newGameButton"), QStringLiteral("New Game"), menu_panel_);
   auto* load = make_button(QStringLiteral("loadGameButton"), QStringLiteral("Load Game"), menu_panel_);
   auto* scenario = make_button(QStringLiteral("playScenarioButton"), QStringLiteral("Play Scenario"), menu_panel_);
@@ -74,7 +79,7 @@ FrontMenu::FrontMenu(Session& session, QWidget* parent) : Screen(parent), sessio
     b->setProperty("role", "menu");
     menu->addWidget(b);
   }
-  middle->addWidget(menu_panel_, 0, Qt::AlignVCenter);
+  middle->addWidget(menu_panel_, 0, Qt::AlignBottom);
 
   // The load and scenario lists, and the credits.
   list_panel_ = panel(QStringLiteral("listPanel"), this);
@@ -106,7 +111,7 @@ FrontMenu::FrontMenu(Session& session, QWidget* parent) : Screen(parent), sessio
   middle->addSpacing(30);
   middle->addWidget(list_panel_, 2);
   middle->addStretch(1);
-  outer->addStretch(1);
+  outer->addSpacing(12);
 
   auto* footer = new QHBoxLayout;
   footer->addStretch(1);
@@ -114,6 +119,8 @@ FrontMenu::FrontMenu(Session& session, QWidget* parent) : Screen(parent), sessio
   auto* release = make_label(QStringLiteral("releaseLabel"), qs(rv::release_text), this);
   version->setProperty("role", "small");
   release->setProperty("role", "small");
+  add_shadow(version);
+  add_shadow(release);
   footer->addWidget(version);
   footer->addSpacing(12);
   footer->addWidget(release);
@@ -144,6 +151,9 @@ FrontMenu::FrontMenu(Session& session, QWidget* parent) : Screen(parent), sessio
 void FrontMenu::set_backgrounds(const QPixmap& title, const QPixmap& normal) {
   title_bg_ = title;
   normal_bg_ = normal;
+  // Without a title picture the menu writes the game's name itself.
+  title_->setVisible(title_bg_.isNull());
+  tagline_->setVisible(title_bg_.isNull());
   set_background(mode_ == Mode::menu ? title_bg_ : normal_bg_);
 }
 
@@ -157,6 +167,7 @@ void FrontMenu::show_menu() {
   cancel_->hide();
   info_->clear();
   set_background(title_bg_);
+  layout_top_space(true);
   new_game_->setFocus();
 }
 
@@ -164,6 +175,19 @@ bool FrontMenu::escape_inner() {
   if (mode_ == Mode::menu && list_panel_->isHidden()) return true;  // nothing to go back to
   show_menu();
   return true;
+}
+
+void FrontMenu::layout_top_space(bool menu) {
+  // Over the title picture the menu keeps to the lower part; the lists use the whole screen.
+  const bool below_title = menu && !title_bg_.isNull();
+  top_space_->changeSize(0, below_title ? height() * 9 / 20 : 0, QSizePolicy::Minimum,
+                         below_title ? QSizePolicy::Fixed : QSizePolicy::Expanding);
+  layout()->invalidate();
+}
+
+void FrontMenu::resizeEvent(QResizeEvent* event) {
+  Screen::resizeEvent(event);
+  layout_top_space(mode_ == Mode::menu);
 }
 
 void FrontMenu::show_credits() {
@@ -183,6 +207,7 @@ void FrontMenu::show_load_list() {
   scenario_list_->hide();
   save_list_->show();
   list_title_->setText(QStringLiteral("Load Game"));
+  layout_top_space(false);
   info_->setTextFormat(Qt::PlainText);
   info_->clear();
   action_->setText(QStringLiteral("Load"));
@@ -217,6 +242,7 @@ void FrontMenu::show_scenarios() {
   save_list_->hide();
   scenario_list_->show();
   list_title_->setText(QStringLiteral("Play Scenario"));
+  layout_top_space(false);
   info_->setTextFormat(Qt::PlainText);
   info_->clear();
   action_->setText(QStringLiteral("Play"));

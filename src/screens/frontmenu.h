@@ -7,6 +7,7 @@
 
 class QListWidget;
 class QFrame;
+class QSpacerItem;
 
 namespace rvgui {
 
@@ -37,6 +38,7 @@ class FrontMenu : public Screen {
 
  protected:
   bool escape_inner() override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void select_scenario();
@@ -45,10 +47,14 @@ class FrontMenu : public Screen {
   std::optional<QString> ask_player_name();
   void start_world(const QString& scenario);
   void move_scenario_pictures(const std::string& scenario);
+  void layout_top_space(bool menu);
 
   Session& session_;
   Mode mode_ = Mode::menu;
   QPixmap title_bg_, normal_bg_;
+  QLabel* title_;
+  QLabel* tagline_;
+  QSpacerItem* top_space_;
   QFrame* menu_panel_;
   QFrame* list_panel_;
   QLabel* list_title_;

@@ -31,7 +31,7 @@ QPushButton:hover { border-color: #f5c542; color: #ffffff; }
 QPushButton:focus { border: 2px solid #f5c542; }
 QPushButton:pressed { background: #141826; }
 QPushButton:disabled { color: #6f6a60; border-color: #343a4c; background: #191c27; }
-QPushButton[role="menu"] { font-size: 20px; padding: 12px 24px; min-width: 260px; }
+QPushButton[role="menu"] { font-size: 19px; padding: 9px 24px; min-width: 260px; }
 QPushButton[role="main"] {
   font-size: 26px; padding: 18px 30px; color: #1a1405;
   background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffd964, stop:1 #d99b1d);
