@@ -49,6 +49,7 @@ MainScreen::MainScreen(Session& session, QWidget* parent) : Screen(parent), sess
 
   // The top bar: logo, promotion, date, money and the board.
   auto* top = panel(QStringLiteral("topBar"), this);
+  top_ = top;
   auto* tl = new QHBoxLayout(top);
   tl->setContentsMargins(16, 12, 20, 12);
   tl->setSpacing(20);
@@ -279,6 +280,8 @@ void MainScreen::set_view(View view) {
   save_game_->setText(saving ? QStringLiteral("Cancel Save") : QStringLiteral("Save Game"));
   for (auto* b : {inbox_, view_dates_, menu_, logo_, main_action_}) b->setEnabled(!saving);
   main_action_->setVisible(view == View::day);
+  // The calendar grid takes the place of the labels and the picture.
+  top_->setVisible(view != View::dates);
   if (view == View::day && isVisible()) main_action_->setFocus();
 }
 

@@ -61,6 +61,7 @@ class MainScreen : public Screen {
 
   Session& session_;
   View view_ = View::day;
+  QWidget* top_;
   QPushButton* logo_;
   QLabel* promotion_name_;
   QLabel* player_;

@@ -69,6 +69,7 @@ class MainScreenTest : public QObject {
     QVERIFY(f.click(QStringLiteral("viewDatesButton")));
     QCOMPARE(f.text_of(QStringLiteral("viewDatesButton")), QStringLiteral("Hide Dates"));
     QVERIFY(!f.find<QPushButton>(QStringLiteral("mainActionButton"))->isVisible());
+    QVERIFY(!f.find<QWidget>(QStringLiteral("fullDateLabel"))->isVisible());
     auto* grid = f.find<QTableWidget>(QStringLiteral("calendarGrid"));
     const auto cell = [&](int row, int col) {
       return grid->visualRect(grid->model()->index(row, col)).center();
@@ -97,6 +98,7 @@ class MainScreenTest : public QObject {
     QVERIFY(f.click(QStringLiteral("viewDatesButton")));
     QCOMPARE(f.text_of(QStringLiteral("viewDatesButton")), QStringLiteral("View Dates"));
     QVERIFY(f.find<QPushButton>(QStringLiteral("mainActionButton"))->isVisible());
+    QVERIFY(f.find<QWidget>(QStringLiteral("fullDateLabel"))->isVisible());
     QVERIFY(f.click(QStringLiteral("viewDatesButton")));
     QTest::keyClick(grid, Qt::Key_Escape);
     QVERIFY(f.find<QPushButton>(QStringLiteral("mainActionButton"))->isVisible());
