@@ -20,25 +20,7 @@ namespace {
 
 // Today's events as the calendar's first day holds them.
 void show_todays_events(Store& s) {
-  const std::string slot1 = line_at(s.calendar, cal::regular);
-  const std::string slot2 = line_at(s.calendar, cal::big);
-  if (slot1.empty() && slot2.empty()) {
-    s.set_md(md::day_heading, "No Shows Today");
-    s.set_md(md::day_event1, "");
-    s.set_md(md::day_event2, "");
-  } else if (slot1.empty() || slot2.empty()) {
-    s.set_md(md::main_caption, "Go To Show");
-    s.set_md(md::day_heading, "Today's Show");
-    s.set_md(md::day_event1, slot1.empty() ? slot2 : slot1);
-    s.set_md(md::day_event2, "");
-  } else {
-    s.set_md(md::main_caption, "Go To Shows");
-    s.set_md(md::day_heading, "Today's Shows");
-    s.set_md(md::day_event1, slot1);
-    s.set_md(md::day_event2, slot2);
-  }
-  s.set_md(md::today_slot1, slot1);
-  s.set_md(md::today_slot2, slot2);
+  set_day_panel(s, line_at(s.calendar, cal::regular), line_at(s.calendar, cal::big));
 }
 
 void scroll_calendar(Store& s) {
