@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     const QImage image = window.grab().toImage();
     const QString file = QString::fromStdString(options.screenshot.string());
-    if (!image.save(file, "PNG", 0)) {  // smallest file
+    if (!image.save(file, "PNG")) {
       std::fprintf(stderr, "ringvale: the screenshot could not be written to %s\n", file.toUtf8().constData());
       return 1;
     }
