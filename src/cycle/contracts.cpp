@@ -34,16 +34,6 @@ int max_renewal_years(Num size_level) {
   return 2;
 }
 
-namespace {
-
-std::string join_names(const std::vector<std::string>& names) {
-  std::string out;
-  for (std::size_t i = 0; i < names.size(); ++i) out += (i ? ", " : "") + names[i];
-  return out + ".";
-}
-
-}  // namespace
-
 void contractwarning(Game& game) {
   Store& s = game.store;
   const std::string ending = ending_this_month(s);
@@ -54,16 +44,8 @@ void contractwarning(Game& game) {
     const auto w = std::as_const(s).worker(r);
     if (w.promotion() == player && !player.empty() && w.expires() == ending) warned.push_back(w.name());
   }
-  if (warned.size() == 1) {
-    post_info(s, "Front Office", "Contract Warnings", warned[0] + "'s contract expires at the end of this month.");
-  } else if (warned.size() > 1) {
-    NewMessage m;
-    m.sender = "Front Office";
-    m.subject = "Contract Warnings";
-    m.body = "The following contracts expire at the end of this month:";
-    m.body2 = join_names(warned);
-    post_message(s, current_full_date(s), m);
-  }
+  post_about_workers(s, "Front Office", "Contract Warnings", warned, "'s contract expires at the end of this month.",
+                     "The following contracts expire at the end of this month:");
   // The other promotions renew or let go.
   const Date today = current_date(s);
   for (std::size_t r = 0; r < n; ++r) {

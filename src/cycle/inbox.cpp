@@ -22,6 +22,23 @@ void post_info(Store& store, std::string sender, std::string subject, std::strin
   post_message(store, current_full_date(store), m);
 }
 
+void post_about_workers(Store& store, const std::string& sender, const std::string& subject,
+                        const std::vector<std::string>& names, const std::string& single_suffix,
+                        const std::string& heading) {
+  if (names.empty()) return;
+  if (names.size() == 1) {
+    post_info(store, sender, subject, names[0] + single_suffix);
+    return;
+  }
+  NewMessage m;
+  m.sender = sender;
+  m.subject = subject;
+  m.body = heading;
+  for (std::size_t i = 0; i < names.size(); ++i) m.body2 += (i ? ", " : "") + names[i];
+  m.body2 += ".";
+  post_message(store, current_full_date(store), m);
+}
+
 std::vector<InboxRow> inbox_rows(const Store& store) {
   std::vector<InboxRow> rows;
   const std::size_t n = store.message_count();

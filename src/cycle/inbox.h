@@ -24,6 +24,13 @@ void post_message(Store& store, const std::string& date, const NewMessage& messa
 // Appends an INFO message dated today.
 void post_info(Store& store, std::string sender, std::string subject, std::string body);
 
+// Posts one INFO message about one or several workers: name + `single_suffix` for one; for
+// several, `heading` with the names on the next line (", " between them, "." at the end).
+// Nothing is posted for no names.
+void post_about_workers(Store& store, const std::string& sender, const std::string& subject,
+                        const std::vector<std::string>& names, const std::string& single_suffix,
+                        const std::string& heading);
+
 struct InboxRow {
   std::size_t first_line;
   std::string sender, subject, received, status;

@@ -14,20 +14,6 @@ bool on_roster(const WorkerView& w, const std::string& initials) {
   return !initials.empty() && (w.promotion() == initials || contains(w.multiproms(), initials));
 }
 
-namespace {
-
-// "A, B and C." as the inbox lists names: separated by ", " and ended with ".".
-std::string name_list(const std::vector<std::string>& names) {
-  std::string out;
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    if (i > 0) out += ", ";
-    out += names[i];
-  }
-  return out + ".";
-}
-
-}  // namespace
-
 void injurychange(Store& store) {
   const std::string player = store.md(md::player_initials);
   std::vector<std::string> returning, upcoming;
@@ -46,16 +32,8 @@ void injurychange(Store& store) {
     }
   }
   for (const auto& name : returning) post_info(store, "Road Agent", name + " Returns", name + " is now available again.");
-  if (upcoming.size() == 1) {
-    post_info(store, "Road Agent", "Upcoming Returns", upcoming[0] + " will return to action in a few days.");
-  } else if (upcoming.size() > 1) {
-    NewMessage m;
-    m.sender = "Road Agent";
-    m.subject = "Upcoming Returns";
-    m.body = "The following will be returning to action in the next few days:";
-    m.body2 = name_list(upcoming);
-    post_message(store, current_full_date(store), m);
-  }
+  post_about_workers(store, "Road Agent", "Upcoming Returns", upcoming, " will return to action in a few days.",
+                     "The following will be returning to action in the next few days:");
 }
 
 int condition_gain(const WorkerView& w) {
