@@ -33,12 +33,6 @@ QFrame* panel(const QString& name, QWidget* parent) {
   return f;
 }
 
-QLabel* caption(const QString& name, const QString& text, QWidget* parent) {
-  auto* l = make_label(name, text, parent);
-  l->setProperty("role", "caption");
-  return l;
-}
-
 }  // namespace
 
 MainScreen::MainScreen(Session& session, QWidget* parent) : Screen(parent), session_(session) {

@@ -16,16 +16,6 @@
 
 namespace rvgui {
 
-namespace {
-
-QLabel* caption(const QString& name, const QString& text, QWidget* parent) {
-  auto* l = make_label(name, text, parent);
-  l->setProperty("role", "caption");
-  return l;
-}
-
-}  // namespace
-
 PromotionChoiceScreen::PromotionChoiceScreen(Session& session, QWidget* parent) : Screen(parent), session_(session) {
   setObjectName(QStringLiteral("promotionChoiceScreen"));
   auto* outer = new QVBoxLayout(this);

@@ -57,6 +57,12 @@ QLabel* make_label(const QString& object_name, const QString& text, QWidget* par
   return l;
 }
 
+QLabel* caption(const QString& object_name, const QString& text, QWidget* parent) {
+  auto* l = make_label(object_name, text, parent);
+  l->setProperty("role", "caption");
+  return l;
+}
+
 }  // namespace rvgui
 
 namespace rvgui {

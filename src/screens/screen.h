@@ -44,6 +44,8 @@ class BusyCursor {
 // Widget helpers: every control gets an object name.
 QPushButton* make_button(const QString& object_name, const QString& caption, QWidget* parent);
 QLabel* make_label(const QString& object_name, const QString& text, QWidget* parent);
+// A small label styled as the caption of a value.
+QLabel* caption(const QString& object_name, const QString& text, QWidget* parent);
 // A soft dark shadow that keeps text readable over any background picture.
 void add_shadow(QWidget* widget);
 
