@@ -1,7 +1,7 @@
 // Speed of the foundation: loading and saving a full-size game, moving the date.
 #include <benchmark/benchmark.h>
 
-#include "cycle/dates.h"
+#include "state/dates.h"
 #include "state/date.h"
 #include "state/saves.h"
 #include "support/world.h"

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "cycle/inbox.h"
+#include "state/inbox.h"
 #include "cycle/nextday.h"
 #include "state/newgame.h"
 #include "state/saves.h"

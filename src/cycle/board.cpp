@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "cycle/inbox.h"
+#include "state/inbox.h"
 #include "cycle/workers.h"
 
 namespace rv {
@@ -70,7 +70,7 @@ ReviewScore review_score(const Store& store) {
     ++count;
   }
   score.shows = count ? shows_points(sum / count) : 0;
-  score.money = money_points(p.balance(), store.md_num(md::money_baseline + static_cast<std::size_t>(clamp_int(p.size_level(), 1, 6))));
+  score.money = money_points(p.balance(), store.md_num(md::money_baseline_base + static_cast<std::size_t>(clamp_int(p.size_level(), 1, 6))));
   score.popularity = popularity_points(static_cast<double>(p.popularity()));
   sum = 0;
   count = 0;
@@ -100,7 +100,7 @@ int board_roster_size(const Store& store) {
   const std::size_t n = store.worker_count();
   for (std::size_t r = 0; r < n; ++r) {
     const auto w = store.worker(r);
-    if (on_roster(w, initials) && w.retire() != "R") ++count;
+    if (on_roster(w, initials) && w.retire() != retire::retired) ++count;
   }
   return count;
 }
@@ -112,7 +112,7 @@ void board_says(Store& s, const char* sender, const char* subject, std::string b
 }
 
 void start_probation(Store& s) {
-  s.set_md(md::board_state, "Yes");
+  s.set_md(md::board_state, std::string(board::reviewing));
   s.set_md_num(md::review_weeks, probation_weeks);
 }
 
@@ -124,7 +124,7 @@ void weeklyreview(Store& s) {
     const Num score = std::max<Num>(s.md_num(md::board_rating) - 8, 1);
     s.set_md_num(md::board_rating, score);
     const Num weeks = s.md_num(md::review_weeks);
-    if (state == "No") {
+    if (state == board::settled) {
       std::string body;
       if (score > 60) {
         body = "We don't have enough wrestlers to put on a show. You need to hire some wrestlers as soon as possible.";
@@ -138,36 +138,36 @@ void weeklyreview(Store& s) {
         start_probation(s);
       }
       board_says(s, "Board Of Directors", "Roster Too Small", body);
-    } else if (state == "Yes" && weeks != 0) {
+    } else if (state == board::reviewing && weeks != 0) {
       board_says(s, "Board Of Directors", "Evaluation Period",
                  weeks == 1 ? std::string("You are currently under review, with 1 week remaining before a decision is made regarding your future.")
                             : "You are currently under review, with " + s.md(md::review_weeks) +
                                   " weeks remaining before a decision is made regarding your future.");
-    } else if (state == "Yes") {
+    } else if (state == board::reviewing) {
       board_says(s, "Board Of Directors", "Contract Terminated",
                  "Your 6 week evaluation period is now over, and you have failed to address the situation with the size of our "
                  "roster. You contract is hereby terminated.");
-      s.set_md(md::board_state, "x");
+      s.set_md(md::board_state, std::string(board::dismissed));
     }
   } else {
     const int score = review_score(s).total();
     s.set_md_num(md::board_rating, score);
-    if (state == "Yes" && s.md_num(md::review_weeks) == 0) {
+    if (state == board::reviewing && s.md_num(md::review_weeks) == 0) {
       if (score < 50) {
         board_says(s, "The Board of Directors", "Your 6 Week Trial Period",
                    "Your 6 week period is now over. Unfortunately you have failed to show enough improvement to justify the "
                    "continuation of your contract. It is hereby terminated.");
-        s.set_md(md::board_state, "x");
+        s.set_md(md::board_state, std::string(board::dismissed));
       } else {
         board_says(s, "The Board of Directors", "Your 6 Week Trial Period",
                    "Your 6 week period is now over. We are satisfied with the improvements you have made during that period and "
                    "so you will remain under contract with us.");
-        s.set_md(md::board_state, "s");
+        s.set_md(md::board_state, std::string(board::warned));
         s.set_md_num(md::review_weeks, probation_weeks);
       }
     }
     const std::string now = s.md(md::board_state);
-    if (now != "s" && now != "x") {
+    if (now != board::warned && now != board::dismissed) {
       std::string body;
       if (score > 90) body = "You are currently doing an excellent job.";
       else if (score > 80) body = "We are very pleased with your current performance.";
@@ -175,17 +175,17 @@ void weeklyreview(Store& s) {
       else if (score > 60) body = "We are satisfied with your current performance.";
       else if (score > 50) body = "We are not happy with your current performance.";
       else if (score > 40) body = "We are concerned about your current performance.";
-      else if (now == "No") {
+      else if (now == board::settled) {
         body = "We are very unhappy with your performance lately and have decided to allow you 6 weeks to show sufficient "
                "improvement. Should you fail to do so in 6 weeks time your contract with us will be terminated.";
         start_probation(s);
-      } else if (now == "Yes") {
+      } else if (now == board::reviewing) {
         body = "We are very unhappy with your performance lately and you are currently under review.";
       }
       board_says(s, "The Board of Directors", "Weekly Review", body);
     }
   }
-  if (s.md(md::board_state) == "s") s.set_md(md::board_state, "No");
+  if (s.md(md::board_state) == board::warned) s.set_md(md::board_state, std::string(board::settled));
 }
 
 DebtLimits debt_limits(Num size) {
@@ -207,13 +207,13 @@ void money_check(Store& s) {
   const DebtLimits limits = debt_limits(p.size_level());
   const Num b = p.balance();
   if (b < limits.dismissal) {
-    s.set_md(md::board_state, "x");
+    s.set_md(md::board_state, std::string(board::dismissed));
   } else if (b < limits.warning) {
-    s.set_md(md::board_state, "bad");
+    s.set_md(md::board_state, std::string(board::failing));
   } else {
     return;
   }
-  if (s.md(md::board_state) == "bad") {
+  if (s.md(md::board_state) == board::failing) {
     board_says(s, "Front Office", "Serious Financial Problem",
                "Our finances are in serious trouble at the minute. Please make every effort to save money where you can.");
   } else {

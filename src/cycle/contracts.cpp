@@ -4,8 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "cycle/inbox.h"
+#include "state/inbox.h"
 #include "state/date.h"
+#include "talent/moves.h"
 #include "talent/release.h"
 
 namespace rv {
@@ -50,14 +51,14 @@ void contractwarning(Game& game) {
   const Date today = current_date(s);
   for (std::size_t r = 0; r < n; ++r) {
     const auto w = s.worker(r);
-    if (w.expires() != ending || w.promotion() == player || w.promotion() == "Free Agent") continue;
+    if (w.expires() != ending || w.promotion() == player || w.promotion() == free_agent) continue;
     const auto employer = s.find_promotion(w.promotion());
     if (!employer) continue;
     const auto p = s.promotion(*employer);
     // A retired worker is left to go; anyone else may be renewed.
-    if (w.retire() != "R" && game.rng.draw(20) <= renewal_chance_in_20(w.pop(), p.size_level())) {
+    if (w.retire() != retire::retired && game.rng.draw(20) <= renewal_chance_in_20(w.pop(), p.size_level())) {
       const Num v = p.reference_level();
-      w.set_roles(w.pop() >= v ? "3" : w.pop() >= v - 10 ? "2" : "1");
+      w.set_roles(std::string(role_for_popularity(w.pop(), v)));
       Date end = today;
       if (++end.month == 12) {
         end.month = 0;
@@ -94,11 +95,11 @@ void contractexpire(Store& store) {
       close_offers_for(store, name);
     }
     const bool players = employer && employer == player;
-    w.set_promotion("Free Agent");
-    w.set_expires("Free Agent");
-    w.set_tagteam("no");
-    w.set_stable("no");
-    w.set_manager("no");
+    w.set_promotion(std::string(free_agent));
+    w.set_expires(std::string(free_agent));
+    w.set_tagteam(std::string(cleared));
+    w.set_stable(std::string(cleared));
+    w.set_manager(std::string(cleared));
     if (players) {
       std::string body = name + (w.is_male() ? "'s contract has expired. He is now a free agent. "
                                              : "'s contract has expired. She is now a free agent.");
@@ -148,9 +149,7 @@ void deliver_offer_replies(Game& game) {
     const auto w = s.worker(*row);
     const auto p = s.promotion(*player);
     if (!own) {
-      if (const auto old = s.find_promotion(w.promotion()); old && old != player) leave_promotion(s, *row, *old);
-      w.set_promotion(p.initials());
-      w.set_brand("All");
+      join_promotion(s, *row, *player);
       const int gain = standing_popularity_change(w.pop(), p.reference_level());
       p.set_popularity(std::min<Num>(p.popularity() + gain, 100));
     }

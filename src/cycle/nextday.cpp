@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "cycle/board.h"
-#include "cycle/calendar.h"
+#include "state/calendar.h"
 #include "cycle/contracts.h"
-#include "cycle/dates.h"
-#include "cycle/inbox.h"
+#include "state/dates.h"
+#include "state/inbox.h"
 #include "cycle/money.h"
 #include "cycle/rivals.h"
 #include "cycle/workers.h"
@@ -49,7 +49,7 @@ void advance_date(Store& s) {
   set_current_date(s, d);
 }
 
-bool dismissed(const Store& s) { return s.md(md::board_state) == "x"; }
+bool dismissed(const Store& s) { return s.md(md::board_state) == board::dismissed; }
 
 void count_day(Store& s) { s.set_md_num(md::days_since_growth, s.md_num(md::days_since_growth) + 1); }
 
@@ -105,7 +105,7 @@ DayReport next_day(Game& game) {
     growandend(game);                                                // 21
     if ((day == 1 || day == 15) && !dismissed(s)) money_check(s);    // 22
     if (weekday == "Saturday") {                                     // 23
-      if (s.md(md::board_state) == "Yes") s.set_md_num(md::review_weeks, s.md_num(md::review_weeks) - 1);
+      if (s.md(md::board_state) == board::reviewing) s.set_md_num(md::review_weeks, s.md_num(md::review_weeks) - 1);
       if (!dismissed(s)) weeklyreview(s);
     }
     recover_condition(s);                                            // 24
@@ -135,7 +135,7 @@ int available_workers(const Store& s) {
   const std::size_t n = s.worker_count();
   for (std::size_t r = 0; r < n; ++r) {
     const auto w = s.worker(r);
-    if (on_roster(w, player) && w.injury() == "0" && w.retire() != "R") ++count;
+    if (on_roster(w, player) && w.injury() == "0" && w.retire() != retire::retired) ++count;
   }
   const std::string today = current_full_date(s);
   for (std::size_t i = 0; i + rec::indy_booking <= s.indydates.size(); i += rec::indy_booking) {

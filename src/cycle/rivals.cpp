@@ -5,10 +5,11 @@
 #include <unordered_map>
 #include <utility>
 
-#include "cycle/calendar.h"
+#include "state/calendar.h"
 #include "cycle/contracts.h"
-#include "cycle/inbox.h"
+#include "state/inbox.h"
 #include "state/date.h"
+#include "talent/moves.h"
 
 namespace rv {
 
@@ -50,7 +51,7 @@ int rival_show_morale_change(Rng& rng, int morale) {
 namespace {
 
 bool appears_on_shows(const WorkerView& w) {
-  return w.injury() == "0" && w.retire() != "R" && w.ringstyle() != "Non-Worker";
+  return w.injury() == "0" && w.retire() != retire::retired && w.ringstyle() != non_worker;
 }
 
 void add_top10(Store& s, std::string kind, std::string name, std::string value) {
@@ -182,9 +183,9 @@ void rank_rival_rosters(Store& s) {
   for (std::size_t r = 0; r < n; ++r) {
     const auto w = s.worker(r);
     const auto found = levels.find(w.promotion());
-    if (found == levels.end() || w.ringstyle() == "Non-Worker" || w.retire() == "R") continue;
+    if (found == levels.end() || w.ringstyle() == non_worker || w.retire() == retire::retired) continue;
     const Num v = found->second;
-    w.set_roles(w.pop() >= v ? "3" : w.pop() >= v - 12 ? "2" : "1");
+    w.set_roles(std::string(role_for_popularity(w.pop(), v, rival_ranking_mid_margin)));
   }
 }
 
@@ -217,7 +218,7 @@ Num bid_amount(Band band, Num rival_size) {
 namespace {
 
 bool signable(const WorkerView& w) {
-  return w.ringstyle() != "Non-Worker" && w.retire() != "R" && w.retire() != "D";
+  return w.ringstyle() != non_worker && w.retire() != retire::retired && w.retire() != retire::retiring;
 }
 
 bool has_open_offer(const Store& s, const std::string& worker) {
@@ -229,8 +230,6 @@ bool has_open_offer(const Store& s, const std::string& worker) {
   return false;
 }
 
-int popularity_for_band(Band b) { return b == Band::upper ? 15 : b == Band::mid ? 8 : 2; }
-const char* role_for_band(Band b) { return b == Band::upper ? "3" : b == Band::mid ? "2" : "1"; }
 
 }  // namespace
 
@@ -254,24 +253,24 @@ void otherfedssign(Game& game) {
     if (!signable(w)) continue;
     const auto b = static_cast<std::size_t>(band_of(w.pop(), v));
     if (w.promotion() == rival.initials()) ++counts[b];
-    else if (w.promotion() == "Free Agent") free_agents[b].push_back(r);
+    else if (w.promotion() == free_agent) free_agents[b].push_back(r);
     else if (w.promotion() == player && !player.empty()) targets[b].push_back(r);
   }
   const auto need = needed_band(counts[0], counts[1], counts[2], rival.size_level());
   if (!need) return;
   const auto b = static_cast<std::size_t>(*need);
   if (!free_agents[b].empty()) {
-    const auto w = s.worker(free_agents[b][static_cast<std::size_t>(game.rng.draw(static_cast<int>(free_agents[b].size())) - 1)]);
-    w.set_promotion(rival.initials());
+    const std::size_t row = free_agents[b][static_cast<std::size_t>(game.rng.draw(static_cast<int>(free_agents[b].size())) - 1)];
+    const auto w = s.worker(row);
+    join_promotion(s, row, ri);
     w.set_expires(month_year(current_date(s), game.rng.draw(max_renewal_years(rival.size_level()))));
-    w.set_roles(role_for_band(*need));
-    w.set_tagteam("no");
-    w.set_manager("no");
-    w.set_stable("no");
+    w.set_roles(std::string(role_for_popularity(w.pop(), v)));
+    w.set_tagteam(std::string(cleared));
+    w.set_manager(std::string(cleared));
+    w.set_stable(std::string(cleared));
     w.set_morale(75);
-    w.set_brand("All");
-    w.set_multiproms("None");
-    rival.set_popularity(std::min<Num>(rival.popularity() + popularity_for_band(*need), 100));
+    w.set_multiproms(std::string(none_text));
+    rival.set_popularity(std::min<Num>(rival.popularity() + signing_popularity_gain(w.pop(), v), 100));
     return;
   }
   if (targets[b].empty() || !game.rng.one_in(bid_odds)) return;
@@ -527,7 +526,7 @@ void axe_shows(Store& s, const Promotion& p) {
       post_info(s, "Board Of Directors", "Contract Terminated",
                 "The loss of our primary television show from National TV has had a devastating effect on our company, and as "
                 "a result we have no option but to terminate your contract.");
-      s.set_md(md::board_state, "x");
+      s.set_md(md::board_state, std::string(board::dismissed));
     }
   }
   if (changed) refresh_calendar_shows(s);

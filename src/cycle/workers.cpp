@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "cycle/inbox.h"
-#include "cycle/names.h"
+#include "state/inbox.h"
+#include "state/names.h"
 #include "state/date.h"
 
 namespace rv {
@@ -77,7 +77,7 @@ Num paywages(Store& store) {
 Num drifted_pop(const WorkerView& w) {
   Num pop = w.pop();
   const std::string& retire = w.retire();
-  if (retire == "R" || retire == "D" || w.ringstyle() == "Non-Worker") return pop;
+  if (retire == retire::retired || retire == retire::retiring || w.ringstyle() == non_worker) return pop;
   const Num morale = w.morale();
   const bool male = w.is_male();
   const Num ceiling = male ? 97 : 84;  // only workers below this drift
@@ -102,7 +102,7 @@ void changedrawvalues(Store& store) {
   for (std::size_t r = 0; r < n; ++r) {
     const auto w = store.worker(r);
     const std::string& retire = w.retire();
-    if (retire == "R" || retire == "D" || w.ringstyle() == "Non-Worker") continue;
+    if (retire == retire::retired || retire == retire::retiring || w.ringstyle() == non_worker) continue;
     const Num pop = drifted_pop(std::as_const(store).worker(r));
     if (pop != w.pop() || w.text(Col::pop) != to_text(pop)) w.set_pop(pop);
   }
@@ -113,7 +113,7 @@ void count_down_careers(Store& store) {
   for (std::size_t r = 0; r < n; ++r) {
     const auto w = store.worker(r);
     const std::string& retire = w.retire();
-    if (retire == "D" || retire == "R") continue;
+    if (retire == retire::retiring || retire == retire::retired) continue;
     const Num years = leading_int(retire);
     if (years > 0) w.set_retire(to_text(years - 1));
   }
@@ -125,15 +125,15 @@ void retirements(Game& game) {
   const std::size_t n = s.worker_count();
   for (std::size_t r = 0; r < n; ++r) {
     const auto w = s.worker(r);
-    if (w.retire() != "D") continue;
-    w.set_retire("R");
+    if (w.retire() != retire::retiring) continue;
+    w.set_retire(std::string(retire::retired));
     post_info(s, "Road Agent", w.name() + " Retires", w.name() + " has now retired as an in-ring performer.");
   }
   for (std::size_t r = 0; r < n; ++r) {
     const auto w = s.worker(r);
     if (w.retire() != "0") continue;
     if (!game.rng.one_in(retirement_announcement_odds)) continue;
-    w.set_retire("D");
+    w.set_retire(std::string(retire::retiring));
     const std::string name = w.name();
     post_info(s, w.promotion() == player ? "Road Agents" : "Talent Scout", name + " Announces Retirement",
               name + (w.is_male() ? " has announced he will retire as an in-ring performer at the end of the month."
@@ -199,8 +199,8 @@ bool generatewrestler(Game& game) {
   auto put = [&row](Col c, std::string v) { row[static_cast<std::size_t>(c)] = std::move(v); };
   put(Col::names, t.name);
   put(Col::shortname, t.name.substr(0, 1) + ". " + surname);
-  put(Col::promotion, "Free Agent");
-  put(Col::brand, "All");
+  put(Col::promotion, std::string(free_agent));
+  put(Col::brand, std::string(brand_all));
   put(Col::gender, t.gender);
   put(Col::pop, to_text(t.pop));
   put(Col::ent, to_text(t.ent));
@@ -210,16 +210,16 @@ bool generatewrestler(Game& game) {
   put(Col::indybookings, "Yes");
   put(Col::bookingfee, "300");
   put(Col::multiproms, "None");
-  put(Col::roles, "1");
+  put(Col::roles, std::string(role::lower));
   put(Col::faceheel, t.faceheel);
   put(Col::finisher, t.finisher);
   put(Col::finishertype, t.finishertype);
-  put(Col::tagteam, "no");
-  put(Col::stable, "no");
+  put(Col::tagteam, std::string(cleared));
+  put(Col::stable, std::string(cleared));
   put(Col::injury, "0");
   put(Col::status, "");
   put(Col::cond, "100");
-  put(Col::manager, "no");
+  put(Col::manager, std::string(cleared));
   put(Col::ringstyle, t.style);
   put(Col::morale, "75");
   put(Col::retire, "25");

@@ -11,7 +11,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "cycle/inbox.h"
+#include "state/inbox.h"
+#include "talent/answers.h"
 #include "state/game.h"
 #include "screens/cp1252.h"
 #include "screens/session.h"

@@ -13,8 +13,8 @@
 #include <QVBoxLayout>
 #include <optional>
 
-#include "cycle/calendar.h"
-#include "cycle/inbox.h"
+#include "state/calendar.h"
+#include "state/inbox.h"
 #include "cycle/nextday.h"
 #include "screens/cp1252.h"
 #include "screens/session.h"

@@ -221,12 +221,12 @@ class Checker {
       const std::size_t holder_offset = t.line_of(TitleField::holder);
       if (holder.empty()) {
         problem(file, holder_offset + 1, "the title " + t.name() + " has no holder (\"Vacant\" when vacant)");
-      } else if (holder != "Vacant") {
+      } else if (holder != vacant) {
         if (t.is_tag()) {
           for (auto f : {TitleField::coholder1, TitleField::coholder2}) {
             const std::string& co = t.get(f);
             const std::size_t off = t.line_of(f);
-            if (!co.empty() && co != "Vacant") must_work_for(file, off, co, p.initials(), "co-holder");
+            if (!co.empty() && co != vacant) must_work_for(file, off, co, p.initials(), "co-holder");
           }
         } else {
           must_work_for(file, holder_offset, holder, p.initials(), "title holder");
@@ -268,7 +268,7 @@ class Checker {
         }
       }
       const std::string promotion = text(Col::promotion);
-      if (promotion == "Free Agent") {
+      if (promotion == free_agent) {
         ++result_.summary.free_agents;
       } else if (!initials_.count(promotion)) {
         problem("wrestlers.rv1", line(Col::promotion), name + ": works for " + promotion + ", which is not a promotion of this data set");
@@ -285,7 +285,7 @@ class Checker {
         problem("wrestlers.rv1", line(Col::basecountry), name + ": home region must be UK, USA, Japan or Other");
       }
       const std::string retire = text(Col::retire);
-      if (!whole_number(retire) && retire != "R" && retire != "D") {
+      if (!whole_number(retire) && retire != retire::retired && retire != retire::retiring) {
         problem("wrestlers.rv1", line(Col::retire), name + ": retire must be years left, R or D");
       }
       if (!whole_number(text(Col::injury))) problem("wrestlers.rv1", line(Col::injury), name + ": injury must be a number (0 when fit)");
@@ -319,7 +319,7 @@ class Checker {
     if (!date_from_texts(line_at(*l, md::weekday), line_at(*l, md::day_number), line_at(*l, md::month), line_at(*l, md::year))) {
       problem("maindata.rv1", md::weekday + 1, "lines 3 to 6 must hold a weekday, a day number, a month and a year");
     }
-    for (std::size_t level = 1; level <= 6; ++level) number_at("maindata.rv1", *l, md::money_baseline + level, "the money baseline");
+    for (std::size_t level = 1; level <= 6; ++level) number_at("maindata.rv1", *l, md::money_baseline_base + level, "the money baseline");
     for (std::size_t line : {md::board_rating, md::review_weeks, md::turn_freshness}) number_at("maindata.rv1", *l, line, "this value");
     if (line_at(*l, md::venue_file).empty()) problem("maindata.rv1", md::venue_file + 1, "the venue file is not named");
   }

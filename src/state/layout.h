@@ -138,12 +138,12 @@ inline constexpr std::size_t board_state = 7;
 inline constexpr std::size_t review_weeks = 8;
 inline constexpr std::size_t turn_freshness = 9;
 inline constexpr std::size_t days_since_growth = 10;
-inline constexpr std::size_t prospect_first = 11;  // 11 to 19
+inline constexpr std::size_t prospect_first = 11;  // the last prospect, 11 to 19
+inline constexpr std::size_t prospect_name = 11;
+inline constexpr std::size_t prospect_pop = 12;
 inline constexpr std::size_t prospect_gender = 13;
 inline constexpr std::size_t prospect_style = 14;
 inline constexpr std::size_t prospect_weight = 15;
-inline constexpr std::size_t prospect_name = 11;
-inline constexpr std::size_t prospect_pop = 12;
 inline constexpr std::size_t prospect_hardcore = 16;
 inline constexpr std::size_t prospect_ent = 17;
 inline constexpr std::size_t prospect_mic = 18;
@@ -172,14 +172,15 @@ inline constexpr std::size_t next_big_show_logo = 216;
 inline constexpr std::size_t venue_file = 218;
 inline constexpr std::size_t top10_started = 219;
 inline constexpr std::size_t cancelled_shows = 220;
-inline constexpr std::size_t growth_counters_first = 221;  // 221 to 237
-inline constexpr std::size_t popularity_streak = 221;       // days in a row at popularity 80 or more
-inline constexpr std::size_t audience_streak1 = 222;        // days in a row show 1's audience reached line 236
-inline constexpr std::size_t audience_streak2 = 223;        // ... reached line 237
+inline constexpr std::size_t growth_counters_first = 221;  // the growth step's counters, 221 to 237
+inline constexpr std::size_t popularity_streak = 221;      // days in a row at popularity 80 or more
+inline constexpr std::size_t audience_streak1 = 222;       // days in a row show 1's audience reached line 236
+inline constexpr std::size_t audience_streak2 = 223;       // days in a row show 1's audience reached line 237
 inline constexpr std::size_t audience_mark1 = 236;
 inline constexpr std::size_t audience_mark2 = 237;
-inline constexpr std::size_t money_baseline = 237;         // + size level (1 to 6)
-inline constexpr std::size_t growth_counter_last = 244;
+inline constexpr std::size_t growth_counters_last = 237;
+// The money baselines of size levels 1 to 6 stand on lines 238 to 243: this base plus the level.
+inline constexpr std::size_t money_baseline_base = 237;
 inline constexpr std::size_t rival_growth_day = 244;  // runs 0 to 135; rivals grow above 120
 inline constexpr std::size_t main_caption = 245;
 inline constexpr std::size_t day_heading = 246;
@@ -284,5 +285,39 @@ inline constexpr std::size_t worker4 = 9;
 inline constexpr std::size_t pair1 = 10;
 inline constexpr std::size_t pair2 = 11;
 }  // namespace feud
+
+// Marker texts the tables use.
+inline constexpr std::string_view free_agent = "Free Agent";  // a worker's promotion when unsigned
+inline constexpr std::string_view vacant = "Vacant";          // a title's holder when nobody holds it
+inline constexpr std::string_view no_record_yet = "No Record Yet";
+inline constexpr std::string_view cleared = "no";   // a team, stable or manager taken away by a move
+inline constexpr std::string_view none_text = "None";
+inline constexpr std::string_view brand_all = "All";
+inline constexpr std::string_view non_worker = "Non-Worker";  // the ring style of a worker who does not wrestle
+
+// A worker's role on the card.
+namespace role {
+inline constexpr std::string_view upper = "3";
+inline constexpr std::string_view mid = "2";
+inline constexpr std::string_view lower = "1";
+}  // namespace role
+
+// A worker's retirement state.
+namespace retire {
+inline constexpr std::string_view retired = "R";
+inline constexpr std::string_view retiring = "D";
+}  // namespace retire
+
+// The board's state on maindata's board line.
+namespace board {
+inline constexpr std::string_view dismissed = "x";
+inline constexpr std::string_view reviewing = "Yes";
+inline constexpr std::string_view settled = "No";
+inline constexpr std::string_view warned = "s";
+inline constexpr std::string_view failing = "bad";
+}  // namespace board
+
+// The two slots of a calendar day and of today's shows.
+enum class ShowSlot : int { regular = 1, big = 2 };
 
 }  // namespace rv

@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "cycle/calendar.h"
+#include "state/calendar.h"
 #include "state/date.h"
 #include "state/fileio.h"
 

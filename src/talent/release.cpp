@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "cycle/dates.h"
-#include "cycle/inbox.h"
+#include "state/dates.h"
+#include "state/inbox.h"
 #include "feuds/feuds.h"
 #include "promotion/staff.h"
 #include "state/date.h"
@@ -100,12 +100,12 @@ void leave_promotion(Store& store, std::size_t row, std::size_t promotion) {
   }
   const std::size_t n = store.worker_count();
   for (std::size_t r = 0; r < n; ++r) {
-    if (r != row && store.worker(r).manager() == name) store.worker(r).set_manager("no");
+    if (r != row && store.worker(r).manager() == name) store.worker(r).set_manager(std::string(cleared));
   }
   const auto w = store.worker(row);
-  w.set_tagteam("no");
-  w.set_stable("no");
-  w.set_manager("no");
+  w.set_tagteam(std::string(cleared));
+  w.set_stable(std::string(cleared));
+  w.set_manager(std::string(cleared));
   if (promotion < store.promotion_count()) {
     vacate_titles_of(store, promotion, name);
     if (store.player_index() == promotion) end_feuds_of(store, name);
@@ -127,8 +127,8 @@ ReleaseResult releasewrestler(Store& store, std::size_t row) {
   const std::string name = w.name();
   result.messages.push_back(name + " has now been released.");
   leave_promotion(store, row, *player);
-  w.set_promotion("Free Agent");
-  w.set_expires("Free Agent");
+  w.set_promotion(std::string(free_agent));
+  w.set_expires(std::string(free_agent));
   const int loss = release_popularity_loss(w.pop(), p.reference_level());
   p.set_popularity(std::max<Num>(p.popularity() - loss, 0));
   result.released = true;

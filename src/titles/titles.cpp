@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "cycle/inbox.h"
+#include "state/inbox.h"
 #include "state/date.h"
 
 namespace rv {
@@ -18,7 +18,7 @@ bool holds_title(const Store& store, std::size_t promotion, std::size_t slot, co
 
 bool vacate_title(Store& store, std::size_t promotion, std::size_t slot) {
   const auto t = store.promotion(promotion).title(slot);
-  if (!t.exists() || t.holder() == "Vacant") return false;
+  if (!t.exists() || t.holder() == vacant) return false;
   const bool players = store.player_index() == promotion;
   const std::string holder = t.holder();
   const std::string title = t.name();
@@ -28,7 +28,7 @@ bool vacate_title(Store& store, std::size_t promotion, std::size_t slot) {
     t.put(TitleField::record_length, to_text(reign));
     if (players) post_info(store, "Front Office", "New Record", holder + "'s title reign has set a new record.");
   }
-  t.set_holder("Vacant");
+  t.set_holder(std::string(vacant));
   if (t.long_block()) {
     t.put(TitleField::coholder1, "");
     t.put(TitleField::coholder2, "");
@@ -59,10 +59,10 @@ void recordreignupdate(Store& store) {
   std::string noted;
   for (std::size_t k = 0; k < prom::title_slots; ++k) {
     const auto t = p.title(k);
-    if (!t.exists() || t.holder() == "Vacant") continue;
+    if (!t.exists() || t.holder() == vacant) continue;
     const Num days = leading_int(t.get(current_reign)) + 1;
     t.put(current_reign, to_text(days));
-    if (days > leading_int(t.get(TitleField::record_length)) || t.get(TitleField::record_holder) == "No Record Yet") {
+    if (days > leading_int(t.get(TitleField::record_length)) || t.get(TitleField::record_holder) == no_record_yet) {
       // A reign that already held the record yesterday extends it without a new message.
       const bool extending = t.get(TitleField::record_holder) == t.holder() &&
                              leading_int(t.get(TitleField::record_length)) == days - 1;
@@ -130,7 +130,7 @@ HolderFigures holder_figures(const Store& store, const TitleView& t) {
 
 int title_level_change(const Store& store, std::size_t promotion, std::size_t slot) {
   const auto t = store.promotion(promotion).title(slot);
-  if (!t.exists() || t.holder() == "Vacant") return 0;
+  if (!t.exists() || t.holder() == vacant) return 0;
   const HolderFigures h = holder_figures(store, t);
   if (!h.found) return 0;
   int change = title_level_step(static_cast<int>(h.pop) - static_cast<int>(t.level()));
@@ -147,7 +147,7 @@ int title_level_change(const Store& store, std::size_t promotion, std::size_t sl
 
 DefencePace defence_pace(const Store& store, std::size_t promotion, std::size_t slot) {
   const auto t = store.promotion(promotion).title(slot);
-  if (!t.exists() || t.holder() == "Vacant") return DefencePace::fine;
+  if (!t.exists() || t.holder() == vacant) return DefencePace::fine;
   const Num reign = leading_int(t.get(current_reign));
   if (reign < defence_check_min_reign) return DefencePace::fine;
   const double per_month = static_cast<double>(leading_int(t.get(defences))) * 30.0 / static_cast<double>(reign);
@@ -165,7 +165,7 @@ void beltvalues(Store& store) {
     if (p.initials().empty()) continue;
     for (std::size_t k = 0; k < prom::title_slots; ++k) {
       const auto t = p.title(k);
-      if (!t.exists() || t.holder() == "Vacant") continue;
+      if (!t.exists() || t.holder() == vacant) continue;
       int change = title_level_change(store, i, k);
       if (player == i && first_friday) {
         const DefencePace pace = defence_pace(store, i, k);

@@ -2,7 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "cycle/contracts.h"
-#include "cycle/inbox.h"
+#include "state/inbox.h"
+#include "talent/answers.h"
 #include "cycle/nextday.h"
 #include "support/days.h"
 #include "support/world.h"

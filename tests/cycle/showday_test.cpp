@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cycle/calendar.h"
+#include "state/calendar.h"
 #include "cycle/nextday.h"
 #include "support/world.h"
 

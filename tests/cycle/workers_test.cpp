@@ -3,7 +3,7 @@
 
 #include <set>
 
-#include "cycle/names.h"
+#include "state/names.h"
 #include "cycle/workers.h"
 #include "state/invariants.h"
 #include "support/days.h"

@@ -4,7 +4,7 @@
 #include <QTest>
 #include <QTextBrowser>
 
-#include "cycle/inbox.h"
+#include "state/inbox.h"
 #include "fixture.h"
 #include "screens/inboxscreen.h"
 #include "screens/mainscreen.h"

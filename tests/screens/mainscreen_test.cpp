@@ -6,7 +6,7 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "cycle/inbox.h"
+#include "state/inbox.h"
 #include "cycle/nextday.h"
 #include "fixture.h"
 #include "screens/mainscreen.h"

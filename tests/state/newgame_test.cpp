@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "cycle/calendar.h"
+#include "state/calendar.h"
 #include "state/fileio.h"
 #include "state/newgame.h"
 #include "state/startup.h"

@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "cycle/calendar.h"
+#include "state/calendar.h"
 #include "state/date.h"
 #include "support/world.h"
 

@@ -5,7 +5,7 @@
 #include <random>
 #include <sstream>
 
-#include "cycle/calendar.h"
+#include "state/calendar.h"
 #include "state/fileio.h"
 
 namespace rvtest {
@@ -90,7 +90,7 @@ rv::Lines small_maindata() {
   md[rv::md::day_heading] = "No Shows Today";
   md[rv::md::spare_251] = "0";
   md[rv::md::review_weeks] = "0";
-  for (std::size_t level = 1; level <= 6; ++level) md[rv::md::money_baseline + level] = std::to_string(level * 250000);
+  for (std::size_t level = 1; level <= 6; ++level) md[rv::md::money_baseline_base + level] = std::to_string(level * 250000);
   return md;
 }
 

@@ -1,7 +1,7 @@
 // Releasing a worker: weeks left, the cost and every effect of the release.
 #include <gtest/gtest.h>
 
-#include "cycle/inbox.h"
+#include "state/inbox.h"
 #include "support/days.h"
 #include "support/world.h"
 #include "talent/release.h"

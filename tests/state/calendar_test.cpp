@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "cycle/calendar.h"
+#include "state/calendar.h"
 #include "state/date.h"
 #include "support/world.h"
 

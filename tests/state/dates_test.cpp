@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "cycle/dates.h"
+#include "state/dates.h"
 #include "state/date.h"
 
 namespace {

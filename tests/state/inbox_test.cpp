@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "cycle/inbox.h"
+#include "state/inbox.h"
 #include "support/world.h"
 
 namespace {

@@ -1,6 +1,6 @@
-#include "cycle/calendar.h"
+#include "state/calendar.h"
 
-#include "cycle/dates.h"
+#include "state/dates.h"
 #include "state/date.h"
 
 namespace rv {

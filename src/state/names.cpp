@@ -1,4 +1,4 @@
-#include "cycle/names.h"
+#include "state/names.h"
 
 namespace rv {
 

@@ -1,11 +1,9 @@
-#include "cycle/inbox.h"
+#include "state/inbox.h"
 
 #include <algorithm>
 #include <utility>
 
 #include "state/date.h"
-#include "state/game.h"
-#include "talent/release.h"
 
 namespace rv {
 
@@ -51,14 +49,10 @@ std::vector<InboxRow> inbox_rows(const Store& store) {
   return rows;
 }
 
-namespace {
-
-bool valid_message(const Store& store, std::size_t first_line) {
+bool is_message_start(const Store& store, std::size_t first_line) {
   return first_line % rec::message == 0 && first_line + rec::message <= store.newslist.size() &&
          !store.newslist[first_line + msg::sender].empty();
 }
-
-}  // namespace
 
 Answers answers_for(const Store& store, std::size_t first_line) {
   const RecordView m(store.newslist, first_line);
@@ -69,7 +63,7 @@ Answers answers_for(const Store& store, std::size_t first_line) {
 }
 
 std::optional<OpenedMessage> open_message(Store& store, std::size_t first_line) {
-  if (!valid_message(store, first_line)) return std::nullopt;
+  if (!is_message_start(store, first_line)) return std::nullopt;
   const Record m(store.newslist, first_line);
   m.set(msg::status, "Read");
   std::string text = m.at(msg::body);
@@ -128,92 +122,5 @@ std::size_t unread_count(const Store& store) {
 }
 
 std::string inbox_caption(const Store& store) { return "Inbox (" + std::to_string(unread_count(store)) + ")"; }
-
-// ---------------------------------------------------------------- answers
-
-bool worker_refuses_offer(Num m, Num sp, Num sb) { return (m > 75 && sb < sp) || (m > 85 && sb - sp <= 1); }
-
-namespace {
-
-AnswerResult accept_offer(Game& game, std::size_t first_line) {
-  Store& s = game.store;
-  AnswerResult result;
-  result.answered = true;
-  const Record m(s.newslist, first_line);
-  const std::string name = m.at(msg::ref2);
-  const auto player = s.player_index();
-  const auto row = s.find_worker(name);
-  const auto bidder = s.find_promotion(m.at(msg::ref1));
-  if (!player || !row || s.worker(*row).promotion() != s.promotion(*player).initials() || !bidder) {
-    m.set(msg::body3, "(" + name + " no longer works for your promotion, so this offer was declined.)");
-    return result;
-  }
-  const auto w = s.worker(*row);
-  const auto mine = s.promotion(*player);
-  const auto theirs = s.promotion(*bidder);
-  if (worker_refuses_offer(w.morale(), mine.size_level(), theirs.size_level())) {
-    result.messages.push_back(name + " has rejected the move and remains on your roster.");
-  } else {
-    result.messages.push_back(name + " has accepted the contract offer and has signed with " + theirs.full_name() + ".");
-    const Num amount = leading_int(m.at(msg::ref3));
-    remove_record(s.newslist, first_line, rec::message);  // before the move closes the worker's other offers
-    leave_promotion(s, *row, *player);
-    w.set_promotion(theirs.initials());
-    w.set_expires(month_year(current_date(s), game.rng.draw(3)));
-    w.set_morale(75);
-    w.set_brand("All");
-    const Num v = theirs.reference_level();
-    const Num pop = w.pop();
-    const int gain = pop >= v ? 15 : pop >= v - 10 ? 8 : 2;
-    w.set_roles(pop >= v ? "3" : pop >= v - 10 ? "2" : "1");
-    theirs.set_popularity(std::min<Num>(theirs.popularity() + gain, 100));
-    mine.set_popularity(std::max<Num>(mine.popularity() - offer_popularity_loss(pop, mine.reference_level()), 0));
-    mine.set_balance(mine.balance() + amount);
-    return result;
-  }
-  remove_record(s.newslist, first_line, rec::message);
-  return result;
-}
-
-}  // namespace
-
-AnswerResult answer_action2(Game& game, std::size_t first_line) {
-  Store& s = game.store;
-  if (!valid_message(s, first_line)) return {};
-  const Answers answers = answers_for(s, first_line);
-  if (answers == Answers::yes_no) {
-    AnswerResult result;
-    result.answered = true;
-    const auto row = s.find_worker(s.newslist[first_line + msg::ref1]);
-    remove_record(s.newslist, first_line, rec::message);
-    if (row) {
-      ReleaseResult released = releasewrestler(s, *row);
-      result.messages = std::move(released.messages);
-    }
-    return result;
-  }
-  if (answers == Answers::accept_decline) return accept_offer(game, first_line);
-  return {};
-}
-
-AnswerResult answer_action3(Game& game, std::size_t first_line) {
-  Store& s = game.store;
-  if (!valid_message(s, first_line)) return {};
-  const Answers answers = answers_for(s, first_line);
-  AnswerResult result;
-  if (answers == Answers::yes_no) {
-    result.answered = true;
-    if (const auto row = s.find_worker(s.newslist[first_line + msg::ref1])) {
-      const auto w = s.worker(*row);
-      w.set_morale(std::max<Num>(w.morale() - 2, 5));
-    }
-    remove_record(s.newslist, first_line, rec::message);
-  } else if (answers == Answers::accept_decline) {
-    result.answered = true;
-    result.messages.emplace_back(offer_declined_message);
-    remove_record(s.newslist, first_line, rec::message);
-  }
-  return result;
-}
 
 }  // namespace rv

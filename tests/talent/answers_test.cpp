@@ -1,7 +1,8 @@
 // The live answers of the inbox: release requests and offers from other promotions.
 #include <gtest/gtest.h>
 
-#include "cycle/inbox.h"
+#include "state/inbox.h"
+#include "talent/answers.h"
 #include "state/game.h"
 #include "support/days.h"
 #include "support/world.h"

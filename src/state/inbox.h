@@ -66,20 +66,9 @@ void count_down_messages(Store& store);
 
 std::size_t unread_count(const Store& store);
 
-// ---- answering a message (the inbox's second and third answer) ----
-struct Game;
-struct AnswerResult {
-  bool answered = false;               // false: the message cannot be answered this way
-  std::vector<std::string> messages;  // message boxes to show, in order
-};
-// "Yes" to a release request (the worker is released) or "Accept" to an offer (the worker
-// decides and may move).
-AnswerResult answer_action2(Game& game, std::size_t first_line);
-// "No" to a release request (the worker loses morale) or "Decline" to an offer.
-AnswerResult answer_action3(Game& game, std::size_t first_line);
-// A worker with this morale refuses a rival's offer when he is happy and the move is no step up.
-bool worker_refuses_offer(Num morale, Num player_size, Num bidder_size);
-inline constexpr std::string_view offer_declined_message = "The offer has been declined.";
+// True when `first_line` starts a whole message of the inbox.
+bool is_message_start(const Store& store, std::size_t first_line);
+
 std::string inbox_caption(const Store& store);
 
 }  // namespace rv

@@ -1,4 +1,4 @@
-#include "cycle/dates.h"
+#include "state/dates.h"
 
 namespace rv {
 
