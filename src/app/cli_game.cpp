@@ -5,6 +5,8 @@
 
 #include "app/cli_commands.h"
 #include "cycle/nextday.h"
+#include "cycle/showday.h"
+#include "state/calendar.h"
 #include "state/date.h"
 #include "state/game.h"
 #include "state/invariants.h"
@@ -110,12 +112,9 @@ void handle_show_day(Game& game, std::ostream& out) {
   Store& s = game.store;
   const std::string shows = s.md(md::day_event2).empty() ? s.md(md::day_event1)
                                                           : s.md(md::day_event1) + " and " + s.md(md::day_event2);
-  const ShowDayResult result = go_to_show(game);
+  const ShowDayResult result = pass_over_show_day(game);
   for (const auto& m : result.messages) out << "  " << m << "\n";
-  if (result.can_go_ahead) {
-    out << "  " << shows << " passed over: running shows is not possible from the command line yet.\n";
-    s.set_md(md::main_caption, "Next Day");
-  }
+  if (result.can_go_ahead) out << "  " << shows << " passed over: running shows is not possible from the command line yet.\n";
 }
 
 }  // namespace
@@ -151,7 +150,7 @@ int cmd_next_day(const Args& args, std::ostream& out, std::ostream& err) {
   Game game{std::move(*store), Rng(*seed), folder};
 
   int code = exit_ok;
-  if (main_caption(game.store) != "Next Day") handle_show_day(game, out);
+  if (main_action(game.store) != MainAction::next_day) handle_show_day(game, out);
   for (long long d = 0; d < *days; ++d) {
     const DayReport report = next_day(game);
     out << current_full_date(game.store) << "\n";
@@ -161,7 +160,7 @@ int cmd_next_day(const Args& args, std::ostream& out, std::ostream& err) {
       code = exit_dismissed;
       break;
     }
-    if (main_caption(game.store) != "Next Day") handle_show_day(game, out);
+    if (main_action(game.store) != MainAction::next_day) handle_show_day(game, out);
   }
   if (const Status saved = save_game(game.store, home, folder, save_time()); !saved) {
     err << saved.error() << "\n";

@@ -1,6 +1,7 @@
 #include "cycle/nextday.h"
 
 #include <algorithm>
+#include <array>
 
 #include "cycle/board.h"
 #include "state/calendar.h"
@@ -62,9 +63,94 @@ void count_to_big_show(Store& s) {
 
 }  // namespace
 
-std::string main_caption(const Store& store) {
-  const std::string& c = store.md(md::main_caption);
-  return c.empty() ? std::string("Next Day") : c;
+std::string main_caption(const Store& store) { return std::string(caption_of(main_action(store))); }
+
+namespace {
+
+// The day being played, as each step sees it.
+struct Day {
+  Game& game;
+  Store& s;
+  Date today;
+  std::string_view weekday;
+  int day;
+};
+using DayStep = void (*)(Day&);
+struct NamedStep {
+  std::string_view name;
+  DayStep run;
+};
+
+// The day that is ending, up to the turn of the date.
+constexpr std::array<NamedStep, 5> ending_day_steps = {{
+    {"show today's events", [](Day& d) { show_todays_events(d.s); }},
+    {"scroll the calendar", [](Day& d) { scroll_calendar(d.s); }},
+    {"weekly top ten", [](Day& d) { if (current_date(d.s).weekday_name() == "Sunday") weekly_top10(d.s); }},
+    {"end today's indy bookings", [](Day& d) { remove_ended_indy_bookings(d.s); }},
+    {"turn the date", [](Day& d) { advance_date(d.s); }},
+}};
+
+// The new day's first steps, before the board's verdict is read.
+constexpr std::array<NamedStep, 2> opening_steps = {{
+    {"rival shows", [](Day& d) { otherfedsshows(d.game); }},
+    {"rivals rank their rosters", [](Day& d) { if (d.day == 6) rank_rival_rosters(d.s); }},
+}};
+
+// The rest of the new day, for a player still in charge.
+constexpr std::array<NamedStep, 27> new_day_steps = {{
+    {"bad publicity", [](Day& d) { if (d.day == 9) bad_publicity(d.game); }},
+    {"draw values", [](Day& d) { if (d.day == 17) changedrawvalues(d.s); }},
+    {"offer replies", [](Day& d) { deliver_offer_replies(d.game); }},
+    {"effect ratings", [](Day& d) { effectratings(d.s); }},
+    {"cap audiences", [](Day& d) { cap_audiences(d.s); }},
+    {"count the day", [](Day& d) { count_day(d.s); }},
+    {"new workers", [](Day& d) { if (d.day == 10 || d.day == 20) generatewrestler(d.game); }},
+    {"message countdown", [](Day& d) { count_down_messages(d.s); }},
+    {"monthly money", [](Day& d) { if (d.day == 1) monthly_money(d.s); }},
+    {"rival signings", [](Day& d) { if (d.game.rng.draw(2) == 1) otherfedssign(d.game); }},
+    {"contracts expire", [](Day& d) { if (d.day == 1) contractexpire(d.s); }},
+    {"title values", [](Day& d) { if (d.weekday == "Friday") beltvalues(d.s); }},
+    {"growth", [](Day& d) { growandend(d.game); }},
+    {"money check", [](Day& d) { if ((d.day == 1 || d.day == 15) && !dismissed(d.s)) money_check(d.s); }},
+    {"weekly review", [](Day& d) {
+       if (d.weekday != "Saturday") return;
+       if (d.s.md(md::board_state) == board::reviewing) d.s.set_md_num(md::review_weeks, d.s.md_num(md::review_weeks) - 1);
+       if (!dismissed(d.s)) weeklyreview(d.s);
+     }},
+    {"condition", [](Day& d) { recover_condition(d.s); }},
+    {"injuries", [](Day& d) { injurychange(d.s); }},
+    {"wages", [](Day& d) { if (d.weekday == "Friday") paywages(d.s); }},
+    {"big show countdown", [](Day& d) { count_to_big_show(d.s); }},
+    {"new prospect", [](Day& d) { if (d.weekday == "Wednesday" && d.game.rng.draw(3) == 1) newprospect(d.game); }},
+    {"retirements", [](Day& d) {
+       if (d.day != 1) return;
+       if (d.today.month == 0) count_down_careers(d.s);
+       retirements(d.game);
+     }},
+    {"contract warnings", [](Day& d) { if (d.day == 7 || d.day == 14) contractwarning(d.game); }},
+    {"title reigns", [](Day& d) { recordreignupdate(d.s); }},
+    {"stale turns", [](Day& d) { stale_turns(d.s); }},
+    {"planned turns", [](Day& d) { refresh_turns(d.s); }},
+    {"feuds", [](Day& d) { feud_upkeep(d.game); }},
+    {"release requests", [](Day& d) { if (d.weekday == "Thursday") release_requests(d.s); }},
+}};
+
+template <std::size_t N>
+void run_steps(const std::array<NamedStep, N>& steps, Day& d) {
+  for (const NamedStep& step : steps) step.run(d);
+}
+
+}  // namespace
+
+std::vector<std::string_view> day_step_names() {
+  std::vector<std::string_view> names;
+  auto add = [&names](const auto& steps) {
+    for (const NamedStep& step : steps) names.push_back(step.name);
+  };
+  add(ending_day_steps);
+  add(opening_steps);
+  add(new_day_steps);
+  return names;
 }
 
 DayReport next_day(Game& game) {
@@ -73,58 +159,19 @@ DayReport next_day(Game& game) {
   const std::size_t inbox_before = s.message_count();
   s.reset_matches();
 
-  // The day that is ending.
-  show_todays_events(s);                                         // 1
-  scroll_calendar(s);                                            // 2
-  if (current_date(s).weekday_name() == "Sunday") weekly_top10(s);  // 3
-  remove_ended_indy_bookings(s);                                 // 4
-  advance_date(s);                                               // 5
-  const Date today = current_date(s);
-  const std::string_view weekday = today.weekday_name();
-  const int day = today.day;
+  Day ending{game, s, current_date(s), {}, 0};
+  run_steps(ending_day_steps, ending);
 
-  // The new day.
-  otherfedsshows(game);                           // 6
-  if (day == 6) rank_rival_rosters(s);            // 7
-  if (dismissed(s)) {                             // 8
+  const Date today = current_date(s);
+  Day d{game, s, today, today.weekday_name(), today.day};
+  run_steps(opening_steps, d);
+  if (dismissed(s)) {
     report.dismissed = true;
     report.messages.emplace_back(dismissal_message);
   } else {
-    if (day == 9) bad_publicity(game);                               // 9
-    if (day == 17) changedrawvalues(s);                              // 10
-    deliver_offer_replies(game);                                     // 11
-    effectratings(s);                                                // 12
-    cap_audiences(s);                                                // 13
-    count_day(s);                                                    // 14
-    if (day == 10 || day == 20) generatewrestler(game);              // 15
-    count_down_messages(s);                                          // 16
-    if (day == 1) monthly_money(s);                                  // 17
-    if (game.rng.draw(2) == 1) otherfedssign(game);                  // 18
-    if (day == 1) contractexpire(s);                                 // 19
-    if (weekday == "Friday") beltvalues(s);                          // 20
-    growandend(game);                                                // 21
-    if ((day == 1 || day == 15) && !dismissed(s)) money_check(s);    // 22
-    if (weekday == "Saturday") {                                     // 23
-      if (s.md(md::board_state) == board::reviewing) s.set_md_num(md::review_weeks, s.md_num(md::review_weeks) - 1);
-      if (!dismissed(s)) weeklyreview(s);
-    }
-    recover_condition(s);                                            // 24
-    injurychange(s);                                                 // 25
-    if (weekday == "Friday") paywages(s);                            // 26
-    count_to_big_show(s);                                            // 27
-    if (weekday == "Wednesday" && game.rng.draw(3) == 1) newprospect(game);  // 28
-    if (day == 1) {                                                  // 29
-      if (today.month == 0) count_down_careers(s);
-      retirements(game);
-    }
-    if (day == 7 || day == 14) contractwarning(game);                // 30
-    recordreignupdate(s);                                            // 31
-    stale_turns(s);                                                  // 32
-    refresh_turns(s);                                                // 33
-    feud_upkeep(game);                                               // 34
-    if (weekday == "Thursday") release_requests(s);                  // 35
+    run_steps(new_day_steps, d);
   }
-  report.unread = unread_count(s);                                   // 36
+  report.unread = unread_count(s);
   for (std::size_t i = inbox_before; i < s.message_count(); ++i) report.posted.push_back(s.message(i).at(msg::subject));
   return report;
 }
@@ -184,7 +231,7 @@ ShowDayResult go_to_show(Game& game) {
   result.cancelled = true;
   const std::string today = current_full_date(s);
   const bool big_show_today = s.md(md::next_big_show_date) == today && s.md(md::next_big_show_name) != "None";
-  s.set_md(md::main_caption, "Next Day");
+  set_main_action(s, MainAction::next_day);
   s.set_md(md::day_heading, "End Of Day");
   s.set_md(md::day_event1, "");
   s.set_md(md::day_event2, "");

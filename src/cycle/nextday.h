@@ -1,6 +1,7 @@
 #pragma once
 // The main action: ending the day ("Next Day") or facing today's show ("Go To Show").
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "state/game.h"
@@ -20,6 +21,8 @@ inline constexpr std::string_view dismissal_message =
 
 // Ends the current day and runs the world's day, week and month steps in order.
 DayReport next_day(Game& game);
+// The names of the day's steps in the order they run.
+std::vector<std::string_view> day_step_names();
 
 struct ShowDayResult {
   bool cancelled = false;        // too few workers: the show is off and the penalties applied

@@ -358,7 +358,7 @@ void MainScreen::show_messages(const std::vector<std::string>& messages) {
 void MainScreen::press_main_action() {
   if (!session_.game || view_ != View::day) return;
   rv::Game& game = *session_.game;
-  if (rv::main_caption(game.store) == "Next Day") {
+  if (rv::main_action(game.store) == rv::MainAction::next_day) {
     std::optional<BusyCursor> busy(std::in_place);
     const rv::DayReport report = rv::next_day(game);
     busy.reset();

@@ -52,19 +52,43 @@ void create_calendar(Store& store) {
   }
 }
 
+namespace {
+constexpr std::string_view caption_next_day = "Next Day";
+constexpr std::string_view caption_go_to_show = "Go To Show";
+constexpr std::string_view caption_go_to_shows = "Go To Shows";
+}  // namespace
+
+MainAction main_action(const Store& store) {
+  const std::string& c = store.md(md::main_caption);
+  if (c == caption_go_to_show) return MainAction::go_to_show;
+  if (c == caption_go_to_shows) return MainAction::go_to_shows;
+  return MainAction::next_day;
+}
+
+std::string_view caption_of(MainAction action) {
+  switch (action) {
+    case MainAction::go_to_show: return caption_go_to_show;
+    case MainAction::go_to_shows: return caption_go_to_shows;
+    case MainAction::next_day: break;
+  }
+  return caption_next_day;
+}
+
+void set_main_action(Store& store, MainAction action) { store.set_md(md::main_caption, std::string(caption_of(action))); }
+
 void set_day_panel(Store& store, const std::string& first, const std::string& second) {
   if (first.empty() && second.empty()) {
-    store.set_md(md::main_caption, "Next Day");
+    set_main_action(store, MainAction::next_day);
     store.set_md(md::day_heading, "No Shows Today");
     store.set_md(md::day_event1, "");
     store.set_md(md::day_event2, "");
   } else if (first.empty() || second.empty()) {
-    store.set_md(md::main_caption, "Go To Show");
+    set_main_action(store, MainAction::go_to_show);
     store.set_md(md::day_heading, "Today's Show");
     store.set_md(md::day_event1, first.empty() ? second : first);
     store.set_md(md::day_event2, "");
   } else {
-    store.set_md(md::main_caption, "Go To Shows");
+    set_main_action(store, MainAction::go_to_shows);
     store.set_md(md::day_heading, "Today's Shows");
     store.set_md(md::day_event1, first);
     store.set_md(md::day_event2, second);

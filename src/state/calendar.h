@@ -19,6 +19,13 @@ void extend_calendar(Store& store);
 // The first calendar of a game: the 42 days after today, and the planned big show on its date.
 void create_calendar(Store& store);
 
+// What the main action does as the day stands: end the day, or face today's show or shows.
+enum class MainAction { next_day, go_to_show, go_to_shows };
+MainAction main_action(const Store& store);
+void set_main_action(Store& store, MainAction action);
+// The caption of the main action: "Next Day", "Go To Show" or "Go To Shows".
+std::string_view caption_of(MainAction action);
+
 // Sets the day panel lines of the main screen (caption, heading, the two events and today's two
 // slots) for a day holding these events; either may be empty.
 void set_day_panel(Store& store, const std::string& first, const std::string& second);

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "app/cli_run.h"
+#include "state/calendar.h"
 #include "state/fileio.h"
 #include "state/saves.h"
 #include "support/world.h"
@@ -45,7 +46,7 @@ TEST_F(CliGame, ANewGameIsSavedAndItsDaysArePlayed) {
   store = rv::load_game(home, "Career.sav");
   ASSERT_TRUE(store.ok());
   EXPECT_EQ(store->md(rv::md::day_number), "6");
-  EXPECT_EQ(store->md(rv::md::main_caption), "Next Day");
+  EXPECT_EQ(rv::main_action(*store), rv::MainAction::next_day);
 }
 
 TEST_F(CliGame, TheSameSaveSeedAndArgumentsGiveTheSameBytes) {

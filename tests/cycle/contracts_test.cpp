@@ -5,6 +5,8 @@
 #include "state/inbox.h"
 #include "talent/answers.h"
 #include "cycle/nextday.h"
+#include "cycle/showday.h"
+#include "state/calendar.h"
 #include "support/days.h"
 #include "support/world.h"
 
@@ -22,7 +24,7 @@ TEST(Contracts, AJanuaryContractIsWarnedInDecemberAndEndsOnTheFirst) {
   while (rv::current_full_date(s).find("1st January 2006") == std::string::npos) {
     const rv::DayReport day = rv::next_day(g);
     if (rvtest::count_of(day.posted, "Contract Warnings")) warned_on.push_back(rv::current_full_date(s));
-    if (rv::main_caption(s) != "Next Day") s.set_md(rv::md::main_caption, "Next Day");
+    if (rv::main_action(s) != rv::MainAction::next_day) rv::pass_over_show_day(g);
   }
   ASSERT_EQ(warned_on.size(), 2u);
   EXPECT_NE(warned_on[0].find(" 7th December 2005"), std::string::npos);

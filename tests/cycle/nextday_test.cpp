@@ -3,6 +3,8 @@
 
 #include "cycle/money.h"
 #include "cycle/nextday.h"
+#include "cycle/showday.h"
+#include "state/calendar.h"
 #include "support/days.h"
 #include "support/world.h"
 
@@ -12,6 +14,20 @@ using rvtest::index_of;
 using rvtest::set_date;
 
 rv::Game small_game(std::uint64_t seed = 11) { return rv::Game{rvtest::small_store(), rv::Rng(seed), "test"}; }
+
+TEST(NextDay, StepsRunInTheirFixedOrder) {
+  // The order is part of the rules: money before the review, the review before retirements,
+  // rival shows before the board's verdict. Changing it changes every game.
+  const std::vector<std::string_view> expected = {
+      "show today's events", "scroll the calendar", "weekly top ten", "end today's indy bookings",
+      "turn the date", "rival shows", "rivals rank their rosters", "bad publicity", "draw values",
+      "offer replies", "effect ratings", "cap audiences", "count the day", "new workers",
+      "message countdown", "monthly money", "rival signings", "contracts expire", "title values",
+      "growth", "money check", "weekly review", "condition", "injuries", "wages",
+      "big show countdown", "new prospect", "retirements", "contract warnings", "title reigns",
+      "stale turns", "planned turns", "feuds", "release requests"};
+  EXPECT_EQ(rv::day_step_names(), expected);
+}
 
 TEST(NextDay, TheFirstOfAMonthRunsItsStepsInOrder) {
   rv::Game g = small_game();
@@ -112,7 +128,7 @@ struct GoToShow : ::testing::Test {
   void SetUp() override {
     set_date(g.store, "Thursday", 4, "January", 2007);
     g.store.set_md(rv::md::today_slot1, "Ringvale Alpha Weekly");
-    g.store.set_md(rv::md::main_caption, "Go To Show");
+    rv::set_main_action(g.store, rv::MainAction::go_to_show);
     g.store.promotion(0).set_popularity(40);
   }
   void injure(int count) {
@@ -125,7 +141,7 @@ TEST_F(GoToShow, TenAvailableWorkersGoAheadAndNineCancel) {
   const auto ahead = rv::go_to_show(g);
   EXPECT_TRUE(ahead.can_go_ahead);
   EXPECT_FALSE(ahead.cancelled);
-  EXPECT_EQ(g.store.md(rv::md::main_caption), "Go To Show");
+  EXPECT_EQ(rv::main_action(g.store), rv::MainAction::go_to_show);
 
   injure(1);
   const auto off = rv::go_to_show(g);
@@ -133,7 +149,7 @@ TEST_F(GoToShow, TenAvailableWorkersGoAheadAndNineCancel) {
   ASSERT_EQ(off.messages.size(), 1u);
   EXPECT_EQ(off.messages[0],
             "You don't have enough wrestlers available to put on a show. Therefore today's Ringvale Alpha Weekly has been cancelled.");
-  EXPECT_EQ(g.store.md(rv::md::main_caption), "Next Day");
+  EXPECT_EQ(rv::main_action(g.store), rv::MainAction::next_day);
   EXPECT_EQ(g.store.md(rv::md::day_heading), "End Of Day");
   EXPECT_EQ(g.store.md(rv::md::cancelled_shows), "1");
   EXPECT_EQ(g.store.promotion(0).popularity(), 32);
@@ -205,11 +221,13 @@ TEST(NextDay, OddDataNeverStopsTheDay) {
   s.newslist.assign(13, "");
   for (int i = 0; i < 800; ++i) {
     rv::next_day(odd);
-    if (rv::main_caption(s) != "Next Day") rv::go_to_show(odd);
+    if (rv::main_action(s) != rv::MainAction::next_day) rv::pass_over_show_day(odd);
   }
   s.set_md(rv::md::player_initials, "GONE");
   for (int i = 0; i < 100; ++i) rv::next_day(odd);
-  SUCCEED();
+  // The odd values never stop the calendar: 900 days on, the date has moved 900 days.
+  EXPECT_EQ(rv::main_action(s), rv::MainAction::next_day);
+  EXPECT_EQ(s.calendar.size() % rv::rec::calendar_day, 0u);
 }
 
 }  // namespace

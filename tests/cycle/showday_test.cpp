@@ -11,9 +11,9 @@ namespace {
 TEST(EndOfShowDay, TurnsTheMainActionBackToNextDay) {
   rv::Store s = rvtest::small_store();
   rv::set_day_panel(s, "Ringvale Alpha Weekly", "Winter Clash");
-  ASSERT_EQ(rv::main_caption(s), "Go To Shows");
+  ASSERT_EQ(rv::main_action(s), rv::MainAction::go_to_shows);
   rv::end_show_day(s);
-  EXPECT_EQ(rv::main_caption(s), "Next Day");
+  EXPECT_EQ(rv::main_action(s), rv::MainAction::next_day);
   EXPECT_EQ(s.md(rv::md::day_heading), "End Of Day");
   EXPECT_EQ(s.md(rv::md::day_event1), "");
   EXPECT_EQ(s.md(rv::md::day_event2), "");

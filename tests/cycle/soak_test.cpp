@@ -7,6 +7,8 @@
 
 #include "cycle/contracts.h"
 #include "cycle/nextday.h"
+#include "cycle/showday.h"
+#include "state/calendar.h"
 #include "state/date.h"
 #include "state/fileio.h"
 #include "state/invariants.h"
@@ -86,10 +88,7 @@ SoakResult soak(rv::Store start, std::uint64_t seed, int years) {
       game.store.set_md(rv::md::board_state, "No");
       game.store.set_md(rv::md::board_rating, "50");
     }
-    if (rv::main_caption(game.store) != "Next Day") {
-      const rv::ShowDayResult show = rv::go_to_show(game);
-      if (show.can_go_ahead) game.store.set_md(rv::md::main_caption, "Next Day");
-    }
+    if (rv::main_action(game.store) != rv::MainAction::next_day) rv::pass_over_show_day(game);
     caretaker(game.store);
     const auto problems = rv::check_store(game.store);
     if (!problems.empty()) {

@@ -91,19 +91,19 @@ TEST(Calendar, TodaysShowsOnTheMainScreen) {
   rv::Store s = rvtest::small_store();
   rv::set_todays_shows(s);  // a Monday without shows
   EXPECT_EQ(s.md(rv::md::day_heading), "No Shows Today");
-  EXPECT_EQ(s.md(rv::md::main_caption), "Next Day");
+  EXPECT_EQ(rv::main_action(s), rv::MainAction::next_day);
 
   s.set_md(rv::md::weekday, "Thursday");
   rv::set_todays_shows(s);
   EXPECT_EQ(s.md(rv::md::day_heading), "Today's Show");
-  EXPECT_EQ(s.md(rv::md::main_caption), "Go To Show");
+  EXPECT_EQ(rv::main_action(s), rv::MainAction::go_to_show);
   EXPECT_EQ(s.md(rv::md::day_event1), "Ringvale Alpha Weekly");
 
   s.set_md(rv::md::next_big_show_name, "Frostbite");
   s.set_md(rv::md::next_big_show_date, rv::current_full_date(s));
   rv::set_todays_shows(s);
   EXPECT_EQ(s.md(rv::md::day_heading), "Today's Shows");
-  EXPECT_EQ(s.md(rv::md::main_caption), "Go To Shows");
+  EXPECT_EQ(rv::main_action(s), rv::MainAction::go_to_shows);
   EXPECT_EQ(s.md(rv::md::day_event2), "Frostbite");
 }
 

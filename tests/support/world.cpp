@@ -86,7 +86,7 @@ rv::Lines small_maindata() {
   md[rv::md::turn_freshness] = "100";
   md[rv::md::next_big_show_name] = "None";
   md[rv::md::venue_file] = "venues.txt";
-  md[rv::md::main_caption] = "Next Day";
+  md[rv::md::main_caption] = std::string(rv::caption_of(rv::MainAction::next_day));
   md[rv::md::day_heading] = "No Shows Today";
   md[rv::md::spare_251] = "0";
   md[rv::md::review_weeks] = "0";
