@@ -6,6 +6,7 @@
 #include "cycle/board.h"
 #include "state/calendar.h"
 #include "cycle/contracts.h"
+#include "cycle/growth.h"
 #include "state/dates.h"
 #include "state/inbox.h"
 #include "cycle/money.h"
@@ -174,82 +175,6 @@ DayReport next_day(Game& game) {
   report.unread = unread_count(s);
   for (std::size_t i = inbox_before; i < s.message_count(); ++i) report.posted.push_back(s.message(i).at(msg::subject));
   return report;
-}
-
-int available_workers(const Store& s) {
-  const std::string& player = s.md(md::player_initials);
-  int count = 0;
-  const std::size_t n = s.worker_count();
-  for (std::size_t r = 0; r < n; ++r) {
-    const auto w = s.worker(r);
-    if (on_roster(w, player) && w.injury() == "0" && w.retire() != retire::retired) ++count;
-  }
-  const std::string today = current_full_date(s);
-  for (std::size_t i = 0; i + rec::indy_booking <= s.indydates.size(); i += rec::indy_booking) {
-    if (s.indydates[i + indy::date] == today) ++count;
-  }
-  return count;
-}
-
-namespace {
-
-// The penalties of a cancelled show.
-void cancellation_penalties(Store& s, bool big_show_today) {
-  const auto player = s.player_index();
-  if (!player) return;
-  const auto p = s.promotion(*player);
-  const Num cancelled = s.md_num(md::cancelled_shows);
-  if (p.size_level() == 1) {
-    p.set_popularity(p.popularity() - (cancelled < 4 ? 3 : 6));
-  } else {
-    const std::string weekday(current_date(s).weekday_name());
-    for (std::size_t k = 0; k < prom::regular_show_count; ++k) {
-      if (p.show(k, prom::show::name).empty() || p.show(k, prom::show::weekday) != weekday) continue;
-      const std::size_t rating = p.show_offset(k, prom::show::rating);
-      const bool main_show = k < 2;  // regular shows 1 and 2
-      p.set_popularity(p.popularity() - (main_show ? 8 : 5));
-      p.set_num(rating, std::max<Num>(p.num(rating) - (main_show ? 5 : 4), 1));
-    }
-    if (big_show_today) p.set_popularity(p.popularity() - 12);
-  }
-  if (p.popularity() < 1) p.set_popularity(1);
-}
-
-}  // namespace
-
-ShowDayResult go_to_show(Game& game) {
-  Store& s = game.store;
-  ShowDayResult result;
-  const std::string first = s.md(md::today_slot1);
-  const std::string second = s.md(md::today_slot2);
-  if (first.empty() && second.empty()) return result;  // no show today
-  result.available_workers = available_workers(s);
-  if (result.available_workers >= workers_needed_for_a_show) {
-    result.can_go_ahead = true;
-    return result;
-  }
-  result.cancelled = true;
-  const std::string today = current_full_date(s);
-  const bool big_show_today = s.md(md::next_big_show_date) == today && s.md(md::next_big_show_name) != "None";
-  set_main_action(s, MainAction::next_day);
-  s.set_md(md::day_heading, "End Of Day");
-  s.set_md(md::day_event1, "");
-  s.set_md(md::day_event2, "");
-  const std::string shown = first.empty() ? second : first;
-  if (shown == "House Show") {
-    result.messages.emplace_back(
-        "You don't have enough wrestlers available to put on a show. Therefore the planned house show for today has been cancelled.");
-  } else {
-    result.messages.push_back("You don't have enough wrestlers available to put on a show. Therefore today's " + shown +
-                              " has been cancelled.");
-  }
-  if (big_show_today && shown != s.md(md::next_big_show_name)) {
-    result.messages.push_back(s.md(md::next_big_show_name) +
-                              " has also had to be cancelled due to not enough wrestlers being available to work the show.");
-  }
-  s.set_md_num(md::cancelled_shows, s.md_num(md::cancelled_shows) + 1);
-  cancellation_penalties(s, big_show_today);
-  return result;
 }
 
 }  // namespace rv

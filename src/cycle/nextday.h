@@ -24,20 +24,6 @@ DayReport next_day(Game& game);
 // The names of the day's steps in the order they run.
 std::vector<std::string_view> day_step_names();
 
-struct ShowDayResult {
-  bool cancelled = false;        // too few workers: the show is off and the penalties applied
-  bool can_go_ahead = false;     // enough workers: the venue and booking screens come next
-  int available_workers = 0;
-  std::vector<std::string> messages;
-};
-inline constexpr int workers_needed_for_a_show = 10;
-
-// Workers available for today's show: the player's fit, active roster plus today's indy bookings.
-int available_workers(const Store& store);
-
-// "Go To Show": counts today's available workers and cancels the show when too few are left.
-ShowDayResult go_to_show(Game& game);
-
 // What the main action does as the day stands ("Next Day", "Go To Show" or "Go To Shows").
 std::string main_caption(const Store& store);
 

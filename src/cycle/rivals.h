@@ -1,6 +1,6 @@
 #pragma once
-// The other promotions and the growth of every promotion: rival shows and the weekly top ten,
-// the ranking of rival rosters, signings and bids, and the growth ladder.
+// The other promotions: rival shows and the weekly top ten, the ranking of rival rosters,
+// signings and bids.
 #include <string>
 #include <optional>
 #include <vector>
@@ -43,15 +43,5 @@ inline constexpr int bid_odds = 4;  // a rival that finds no free agent bids one
 // Half the days: a rival signs a free agent of the band it needs, or bids for one of the
 // player's workers.
 void otherfedssign(Game& game);
-
-// ---- growth ----
-// Daily: the counters, the player's growth ladder, axed shows, and the rivals' growth.
-void growandend(Game& game);
-inline constexpr Num growth_popularity = 80;
-inline constexpr Num growth_streak_days = 60;
-inline constexpr Num audience_gate_days = 28;
-inline constexpr Num axe_audience = 60;
-inline constexpr Num rival_growth_cycle = 135;
-inline constexpr Num rival_growth_from = 120;
 
 }  // namespace rv

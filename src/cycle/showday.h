@@ -1,9 +1,25 @@
 #pragma once
-// The end of a show day.
-#include "cycle/nextday.h"
+// A show day: whether today's show can go ahead, its cancellation, and the end of the day.
+#include <string>
+#include <vector>
+
 #include "state/game.h"
 
 namespace rv {
+
+struct ShowDayResult {
+  bool cancelled = false;        // too few workers: the show is off and the penalties applied
+  bool can_go_ahead = false;     // enough workers: the venue and booking screens come next
+  int available_workers = 0;
+  std::vector<std::string> messages;
+};
+inline constexpr int workers_needed_for_a_show = 10;
+
+// Workers available for today's show: the player's fit, active roster plus today's indy bookings.
+int available_workers(const Store& store);
+
+// "Go To Show": counts today's available workers and cancels the show when too few are left.
+ShowDayResult go_to_show(Game& game);
 
 // After today's show(s) the main action returns to "Next Day" and the day panel reads
 // "End Of Day"; today's two event slots are kept as they were.

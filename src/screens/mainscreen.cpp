@@ -16,6 +16,7 @@
 #include "state/calendar.h"
 #include "state/inbox.h"
 #include "cycle/nextday.h"
+#include "cycle/showday.h"
 #include "screens/cp1252.h"
 #include "screens/session.h"
 #include "state/date.h"
