@@ -3,6 +3,7 @@
 #include <set>
 
 #include "state/date.h"
+#include "state/tables.h"
 
 namespace rv {
 
@@ -19,21 +20,12 @@ std::vector<std::string> check_store(const Store& store) {
     }
   }
 
-  struct Table {
-    const char* name;
-    const Lines* lines;
-    std::size_t size;
-  };
-  const Table tables[] = {
-      {"promotions", &store.promotions, rec::promotion},   {"stipulations", &store.stipulations, rec::stipulation},
-      {"calendar", &store.calendar, rec::calendar_day},     {"turns", &store.turns, rec::turn},
-      {"indydates", &store.indydates, rec::indy_booking},   {"weeklytop10", &store.weeklytop10, rec::top10_entry},
-      {"negotiations", &store.negotiations, rec::negotiation},
-      {"titlehistory", &store.titlehistory, rec::title_history}, {"newslist", &store.newslist, rec::message}};
-  for (const auto& t : tables) {
-    if (t.lines->size() % t.size != 0) {
-      report(std::string(t.name) + ": " + std::to_string(t.lines->size()) + " lines is not a whole number of " +
-             std::to_string(t.size) + "-line records");
+  for (const SavedTable& t : saved_tables) {
+    if (!t.lines || t.record_size == 0) continue;
+    const std::size_t lines = (store.*t.lines).size();
+    if (lines % t.record_size != 0) {
+      report(std::string(t.name) + ": " + std::to_string(lines) + " lines is not a whole number of " +
+             std::to_string(t.record_size) + "-line records");
     }
   }
 

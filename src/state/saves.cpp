@@ -5,6 +5,7 @@
 
 #include "state/date.h"
 #include "state/fileio.h"
+#include "state/tables.h"
 
 namespace rv {
 
@@ -118,26 +119,14 @@ Result<Store> load_game_folder(const Home& home, std::string_view folder_name) {
     return Failure{"The saved game folder '" + std::string(folder_name) + "' does not exist."};
   }
   Store store;
-  struct Entry {
-    std::string_view file;
-    Lines* table;
-  };
-  // The order the tables are read in.
-  const Entry entries[] = {
-      {"turns.rv1", &store.turns},           {"weeklytop10.rv1", &store.weeklytop10},
-      {"neglist.rv1", &store.negotiations},  {"indydates2.rv1", &store.indydates2},
-      {"indydates.rv1", &store.indydates},   {"stipulations.rv1", &store.stipulations},
-      {"maindata.rv1", &store.maindata},     {"calendar.rv1", &store.calendar},
-      {"promotions.rv1", &store.promotions}, {"wrestlers.rv1", nullptr},
-      {"titlehistory.rv1", &store.titlehistory}, {"inbox.rv1", &store.newslist}};
-  for (const auto& e : entries) {
-    auto lines = read_lines(folder / std::string(e.file));
+  for (const SavedTable& t : saved_tables) {
+    auto lines = read_lines(folder / std::string(t.file));
     if (!lines) {
       return Failure{"The saved game '" + std::string(folder_name) + "' could not be loaded: the file " +
-                     std::string(e.file) + " is missing or unreadable."};
+                     std::string(t.file) + " is missing or unreadable."};
     }
-    if (e.table) {
-      *e.table = std::move(*lines);
+    if (t.lines) {
+      store.*t.lines = std::move(*lines);
       continue;
     }
     if (lines->size() % column_count != 0) {
@@ -181,17 +170,9 @@ Status save_game(const Store& store, const Home& home, std::string_view name, co
     return Failure{"The save could not be written: " + why + " Your previous save is unchanged."};
   };
 
-  // The order the tables are written in.
-  const std::pair<std::string_view, const Lines*> tables[] = {
-      {"turns.rv1", &store.turns},           {"weeklytop10.rv1", &store.weeklytop10},
-      {"neglist.rv1", &store.negotiations},  {"indydates.rv1", &store.indydates},
-      {"indydates2.rv1", &store.indydates2}, {"stipulations.rv1", &store.stipulations},
-      {"maindata.rv1", &store.maindata},     {"calendar.rv1", &store.calendar},
-      {"promotions.rv1", &store.promotions}, {"wrestlers.rv1", nullptr},
-      {"titlehistory.rv1", &store.titlehistory}, {"inbox.rv1", &store.newslist}};
-  for (const auto& [file, table] : tables) {
-    const Status s = table ? write_lines(staging / std::string(file), *table)
-                           : write_lines(staging / std::string(file), store.wrestlers.to_lines());
+  for (const SavedTable& t : saved_tables) {
+    const fs::path file = staging / std::string(t.file);
+    const Status s = t.lines ? write_lines(file, store.*t.lines) : write_lines(file, store.wrestlers.to_lines());
     if (!s) return fail(s.error());
   }
   const Lines description = {std::string(name), game_info_line(store), wall_date_text(now), wall_time_text(now)};
@@ -245,7 +226,7 @@ Status delete_save(const Home& home, std::string_view sav_file) {
   }
   fs::remove(home.root() / std::string(sav_file), ec);
   if (ec) return Failure{"The saved game could not be deleted: " + ec.message() + "."};
-  for (auto file : save_files) fs::remove(folder / std::string(file), ec);
+  for (const SavedTable& t : saved_tables) fs::remove(folder / std::string(t.file), ec);
   fs::remove(folder, ec);  // only removed when nothing else is left in it
   return success();
 }

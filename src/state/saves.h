@@ -13,12 +13,6 @@
 
 namespace rv {
 
-// The twelve files of a save folder, in the order they are deleted.
-inline constexpr std::array<std::string_view, 12> save_files = {
-    "weeklytop10.rv1", "neglist.rv1",  "maindata.rv1",   "calendar.rv1",
-    "stipulations.rv1", "indydates.rv1", "indydates2.rv1", "wrestlers.rv1",
-    "promotions.rv1",  "inbox.rv1",    "titlehistory.rv1", "turns.rv1"};
-
 struct SaveInfo {
   std::string folder;     // line 1: the save's name and folder
   std::string game_info;  // line 2: player (INITIALS) date

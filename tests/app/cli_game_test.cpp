@@ -8,6 +8,7 @@
 #include "state/calendar.h"
 #include "state/fileio.h"
 #include "state/saves.h"
+#include "state/tables.h"
 #include "support/world.h"
 
 namespace {
@@ -24,7 +25,7 @@ struct CliGame : ::testing::Test {
   }
   std::string folder_bytes(const fs::path& folder) {
     std::string all;
-    for (const auto& f : rv::save_files) all += std::string(f) + "\n" + rvtest::file_bytes(folder / std::string(f));
+    for (const auto& t : rv::saved_tables) all += std::string(t.file) + "\n" + rvtest::file_bytes(folder / std::string(t.file));
     return all;
   }
 };

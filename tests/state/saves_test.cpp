@@ -4,6 +4,7 @@
 
 #include "state/fileio.h"
 #include "state/saves.h"
+#include "state/tables.h"
 #include "support/world.h"
 
 namespace {
@@ -46,7 +47,7 @@ struct SaveFixture : ::testing::Test {
 TEST_F(SaveFixture, LoadThenSaveWritesTheSameBytes) {
   write_hand_made_save(home, "Slot1");
   std::map<std::string, std::string> before;
-  for (auto f : rv::save_files) before[std::string(f)] = file_bytes(home.save_folder("Slot1") / std::string(f));
+  for (const auto& t : rv::saved_tables) before[std::string(t.file)] = file_bytes(home.save_folder("Slot1") / std::string(t.file));
 
   auto store = rv::load_game(home, "Slot1.sav");
   ASSERT_TRUE(store.ok()) << store.error();
@@ -54,7 +55,8 @@ TEST_F(SaveFixture, LoadThenSaveWritesTheSameBytes) {
   EXPECT_EQ(store->md(150), "a line nobody names");
   ASSERT_TRUE(rv::save_game(*store, home, "Slot1", noon).ok());
 
-  for (auto f : rv::save_files) {
+  for (const auto& t : rv::saved_tables) {
+    const std::string_view f = t.file;
     const std::string after = file_bytes(home.save_folder("Slot1") / std::string(f));
     if (f == "titlehistory.rv1") {
       EXPECT_EQ(after, "World Title\r\nMonday 1st January 2007\r\nWorld Title Created\r\n");  // LF read, CRLF written
