@@ -10,10 +10,6 @@ namespace rv {
 
 namespace {
 
-// Regular shows 1 and 2 are the main shows; show 3 is where a weekly house show goes.
-constexpr std::size_t main_shows = 2;
-constexpr std::size_t house_show_slot = 2;
-
 enum class Step { none, local_tv, house_show, regional_tv, national_tv, primary_to_tv, ppv_deal, new_national_show };
 
 struct GrowthView {
@@ -55,11 +51,11 @@ Step next_step(const PromotionView& p, const GrowthView& g) {
   const bool streak = g.streak >= growth_streak_days;
   if (!streak) return Step::none;
   if (size == 1 && g.days > 180) return Step::local_tv;
-  if (size >= 2 && size <= 4 && g.days > 90 && p.show(house_show_slot, prom::show::name).empty()) return Step::house_show;
+  if (size >= 2 && size <= 4 && g.days > 90 && p.show(prom::house_show_slot, prom::show::name).empty()) return Step::house_show;
   if (size == 2 && g.days > 200) return Step::regional_tv;
   if (size == 3 && g.days > 600) return Step::national_tv;
   if (!is_national(p)) return Step::none;
-  if (p.show(0, prom::show::kind) == "PPV" && g.days > 360 && g.gate2) return Step::primary_to_tv;
+  if (p.show(prom::primary_show, prom::show::kind) == "PPV" && g.days > 360 && g.gate2) return Step::primary_to_tv;
   if (!p.has_ppv_deal() && g.days > 120) return Step::ppv_deal;
   if (const auto slot = free_show_slot(p); slot && g.gate1 && !free_tv_weekday(p).empty()) {
     if (g.days > (*slot == 1 ? 120 : 180)) return Step::new_national_show;
@@ -90,30 +86,30 @@ void add_house_show(const Promotion& p) {
   std::string day = "Thursday";
   for (std::string_view d : {"Saturday", "Friday", "Thursday"}) {
     bool taken = false;
-    for (std::size_t k = 0; k < main_shows; ++k) taken = taken || p.show(k, prom::show::weekday) == d;
+    for (std::size_t k = 0; k < prom::main_show_count; ++k) taken = taken || p.show(k, prom::show::weekday) == d;
     if (!taken) {
       day = std::string(d);
       break;
     }
   }
-  p.set_show(house_show_slot, prom::show::name, "House Show");
-  p.set_show(house_show_slot, prom::show::weekday, day);
-  p.set_show(house_show_slot, prom::show::brand, "All");
-  p.set_show(house_show_slot, prom::show::kind, "House");
-  p.set_show(house_show_slot, prom::show::rating, "70");
-  p.set_show(house_show_slot, prom::show::audience, "100");
+  p.set_show(prom::house_show_slot, prom::show::name, "House Show");
+  p.set_show(prom::house_show_slot, prom::show::weekday, day);
+  p.set_show(prom::house_show_slot, prom::show::brand, std::string(brand_all));
+  p.set_show(prom::house_show_slot, prom::show::kind, "House");
+  p.set_show(prom::house_show_slot, prom::show::rating, "70");
+  p.set_show(prom::house_show_slot, prom::show::audience, "100");
 }
 
 // Show 1 as a TV show: named after the promotion when it had no name, on a Monday when it had no day.
 void make_primary_tv(const Promotion& p) {
-  if (p.show(0, prom::show::name).empty()) {
-    p.set_show(0, prom::show::name, p.full_name() + " TV");
-    p.set_show(0, prom::show::brand, "All");
-    p.set_show(0, prom::show::rating, "70");
+  if (p.show(prom::primary_show, prom::show::name).empty()) {
+    p.set_show(prom::primary_show, prom::show::name, p.full_name() + " TV");
+    p.set_show(prom::primary_show, prom::show::brand, std::string(brand_all));
+    p.set_show(prom::primary_show, prom::show::rating, "70");
   }
-  if (p.show(0, prom::show::weekday).empty()) p.set_show(0, prom::show::weekday, "Monday");
-  if (p.show(0, prom::show::audience).empty()) p.set_show(0, prom::show::audience, "100");
-  p.set_show(0, prom::show::kind, "TV");
+  if (p.show(prom::primary_show, prom::show::weekday).empty()) p.set_show(prom::primary_show, prom::show::weekday, "Monday");
+  if (p.show(prom::primary_show, prom::show::audience).empty()) p.set_show(prom::primary_show, prom::show::audience, "100");
+  p.set_show(prom::primary_show, prom::show::kind, "TV");
 }
 
 // The audience a new national show starts with: the mean of the promotion's national TV
@@ -129,6 +125,29 @@ Num new_national_show_audience(const P& p) {
   return count && sum / count > axe_audience ? sum / count : 100;
 }
 
+// A new national TV show in the first free slot, on the first free TV weekday; returns the body
+// of the message about it.
+std::string add_national_show(const Promotion& p) {
+  const std::string name = p.full_name();
+  const std::size_t k = *free_show_slot(p);
+  const std::string day = free_tv_weekday(p);
+  std::string show = name + " TV";
+  for (std::size_t j = 0; j < prom::regular_show_count; ++j) {
+    if (p.show(j, prom::show::name) == show) show = name + " " + day;
+  }
+  const Num audience = new_national_show_audience(p);
+  p.set_show(k, prom::show::name, show);
+  p.set_show(k, prom::show::weekday, day);
+  p.set_show(k, prom::show::brand, std::string(brand_all));
+  p.set_show(k, prom::show::kind, "TV");
+  p.set_show(k, prom::show::rating, "70");
+  p.set_show(k, prom::show::audience, to_text(audience));
+  return k == 1 ? "Due to our current popularity, the National TV station which airs our programming is willing to give us "
+                  "another weekly show. This should boost our income and widen our popularity."
+                : "The National TV station which airs our programming is willing to give us another weekly show. This "
+                  "should boost our income and widen our popularity.";
+}
+
 // Takes the step; returns the message (subject, body) the player would get.
 std::pair<std::string, std::string> take_step(Store& s, const Promotion& p, Step step) {
   const std::string name = p.full_name();
@@ -136,8 +155,9 @@ std::pair<std::string, std::string> take_step(Store& s, const Promotion& p, Step
     case Step::none: return {};
     case Step::local_tv:
       p.set(prom::tv_status, "Local");
-      if (p.show(0, prom::show::name).empty() || p.show(0, prom::show::kind) != "TV") {
-        p.set_show(0, prom::show::name, name + " TV");
+      if (p.show(prom::primary_show, prom::show::name).empty() ||
+          p.show(prom::primary_show, prom::show::kind) != "TV") {
+        p.set_show(prom::primary_show, prom::show::name, name + " TV");
       }
       make_primary_tv(p);
       growth_bonus(p, 150, 200);
@@ -156,7 +176,7 @@ std::pair<std::string, std::string> take_step(Store& s, const Promotion& p, Step
       growth_bonus(p, 200, 250);
       p.set(prom::size_level, "3");
       return {name + " Goes Regional", "We have just agreed a deal which will see our weekly Local TV Show, " +
-                                           p.show(0, prom::show::name) +
+                                           p.show(prom::primary_show, prom::show::name) +
                                            ", aired Regionally. This is great news for the company, and will mean a further "
                                            "increase in our funding through TV money."};
     case Step::national_tv:
@@ -171,7 +191,7 @@ std::pair<std::string, std::string> take_step(Store& s, const Promotion& p, Step
               "show a week on National TV. In addition to this TV show, we will also run one house show a week. " + name +
                   " is now a national promotion."};
     case Step::primary_to_tv:
-      p.set_show(0, prom::show::kind, "TV");
+      p.set_show(prom::primary_show, prom::show::kind, "TV");
       growth_bonus(p, 200, 250);
       return {"Primary Show Gains National TV Deal",
               "Thanks to the continued quality of our shows, we have agreed a deal with a National TV station to broadcast our "
@@ -182,32 +202,13 @@ std::pair<std::string, std::string> take_step(Store& s, const Promotion& p, Step
       std::string body =
           "We have reached an agreement with a Pay Per View company to air any big shows we promote in the future. This is a "
           "great deal for us, which we could potentially make a lot of money from.";
-      if (s.player_index() == p.base() / rec::promotion && s.md(md::next_big_show_name) != "None" &&
+      if (s.player_index() == p.base() / rec::promotion && s.md(md::next_big_show_name) != none_text &&
           !s.md(md::next_big_show_name).empty()) {
         body += " Our first event on Pay Per View will be " + s.md(md::next_big_show_name) + ".";
       }
       return {"Pay Per View Deal Agreed", body};
     }
-    case Step::new_national_show: {
-      const std::size_t k = *free_show_slot(p);
-      const std::string day = free_tv_weekday(p);
-      std::string show = name + " TV";
-      for (std::size_t j = 0; j < prom::regular_show_count; ++j) {
-        if (p.show(j, prom::show::name) == show) show = name + " " + day;
-      }
-      const Num audience = new_national_show_audience(p);
-      p.set_show(k, prom::show::name, show);
-      p.set_show(k, prom::show::weekday, day);
-      p.set_show(k, prom::show::brand, "All");
-      p.set_show(k, prom::show::kind, "TV");
-      p.set_show(k, prom::show::rating, "70");
-      p.set_show(k, prom::show::audience, to_text(audience));
-      return {"New National Show",
-              k == 1 ? "Due to our current popularity, the National TV station which airs our programming is willing to give us "
-                       "another weekly show. This should boost our income and widen our popularity."
-                     : "The National TV station which airs our programming is willing to give us another weekly show. This "
-                       "should boost our income and widen our popularity."};
-    }
+    case Step::new_national_show: return {"New National Show", add_national_show(p)};
   }
   return {};
 }
@@ -234,8 +235,8 @@ void axe_shows(Store& s, const Promotion& p) {
     changed = true;
     post_info(s, "Front Office", show + " Axed",
               "Our " + day + " show, " + show + " has been axed due to low ratings." +
-                  (k < main_shows ? " This is a major setback for the company." : " This is not good for the company."));
-    if (k < main_shows) {
+                  (k < prom::main_show_count ? " This is a major setback for the company." : " This is not good for the company."));
+    if (k < prom::main_show_count) {
       post_info(s, "Board Of Directors", "Contract Terminated",
                 "The loss of our primary television show from National TV has had a devastating effect on our company, and as "
                 "a result we have no option but to terminate your contract.");
@@ -259,7 +260,7 @@ void growandend(Game& game) {
   s.set_md_num(md::rival_growth_day, rival_day);
   if (player) {
     const auto p = s.promotion(*player);
-    const Num audience = leading_int(p.show(0, prom::show::audience));
+    const Num audience = leading_int(p.show(prom::primary_show, prom::show::audience));
     s.set_md_num(md::popularity_streak, streak_after(p.popularity() >= growth_popularity, s.md_num(md::popularity_streak)));
     s.set_md_num(md::audience_streak1, streak_after(audience >= s.md_num(md::audience_mark1), s.md_num(md::audience_streak1)));
     s.set_md_num(md::audience_streak2, streak_after(audience >= s.md_num(md::audience_mark2), s.md_num(md::audience_streak2)));

@@ -100,7 +100,7 @@ Num monthly_money_change(const PromotionView& p) {
   Num change = type == 1 ? (pop > 60 ? 500 : 250) : part(r.base);
   change += part(r.second);
   for (std::size_t k = 0; k < prom::regular_show_count; ++k) {
-    if (national_tv(p, k)) change += part(k < 2 ? r.tv12 : r.tv34);
+    if (national_tv(p, k)) change += part(k < prom::main_show_count ? r.tv12 : r.tv34);
   }
   change += part(r.third);
   change -= part(r.costs);

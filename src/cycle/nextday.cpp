@@ -58,7 +58,7 @@ void count_day(Store& s) { s.set_md_num(md::days_since_growth, s.md_num(md::days
 // The player's promotion counts down to its next big show while one is planned.
 void count_to_big_show(Store& s) {
   const auto player = s.player_index();
-  if (!player || s.promotion(*player).at(prom::next_big_show_name) == "None") return;
+  if (!player || s.promotion(*player).at(prom::next_big_show_name) == none_text) return;
   s.set_md_num(md::next_big_show_counter, s.md_num(md::next_big_show_counter) + 1);
 }
 

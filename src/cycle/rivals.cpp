@@ -30,7 +30,7 @@ int rival_show_score(const RosterFigures& r) {
 }
 
 int rival_show_popularity(int q, std::size_t show) {
-  const bool main_show = show < 2;  // regular shows 1 and 2
+  const bool main_show = show < prom::main_show_count;
   if (q >= 90) return main_show ? 5 : 3;
   if (q >= 80) return main_show ? 4 : 2;
   if (q >= 75) return main_show ? 2 : 1;
@@ -94,7 +94,7 @@ void otherfedsshows(Game& game) {
       continue;
     }
     const std::string& multi = w.multiproms();
-    if (multi.empty() || multi == "None") continue;
+    if (multi.empty() || multi == none_text) continue;
     for (auto& t : today) {
       if (contains(multi, s.promotion(t.index).initials())) t.roster.push_back(r);
     }

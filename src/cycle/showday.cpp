@@ -45,7 +45,7 @@ void cancellation_penalties(Store& s, bool big_show_today) {
     for (std::size_t k = 0; k < prom::regular_show_count; ++k) {
       if (p.show(k, prom::show::name).empty() || p.show(k, prom::show::weekday) != weekday) continue;
       const std::size_t rating = p.show_offset(k, prom::show::rating);
-      const bool main_show = k < 2;  // regular shows 1 and 2
+      const bool main_show = k < prom::main_show_count;
       p.set_popularity(p.popularity() - (main_show ? 8 : 5));
       p.set_num(rating, std::max<Num>(p.num(rating) - (main_show ? 5 : 4), 1));
     }
@@ -69,7 +69,7 @@ ShowDayResult go_to_show(Game& game) {
   }
   result.cancelled = true;
   const std::string today = current_full_date(s);
-  const bool big_show_today = s.md(md::next_big_show_date) == today && s.md(md::next_big_show_name) != "None";
+  const bool big_show_today = s.md(md::next_big_show_date) == today && s.md(md::next_big_show_name) != none_text;
   end_show_day(s);
   const std::string shown = first.empty() ? second : first;
   if (shown == "House Show") {

@@ -209,7 +209,7 @@ bool generatewrestler(Game& game) {
   put(Col::wages, to_text(t.wages));
   put(Col::indybookings, "Yes");
   put(Col::bookingfee, "300");
-  put(Col::multiproms, "None");
+  put(Col::multiproms, std::string(none_text));
   put(Col::roles, std::string(role::lower));
   put(Col::faceheel, t.faceheel);
   put(Col::finisher, t.finisher);

@@ -14,7 +14,7 @@ int remove_from_staff(Store& store, std::size_t promotion, const std::string& wo
   }
   for (std::size_t line : {prom::interviewer1, prom::interviewer2}) {
     if (p.at(line) != worker) continue;
-    p.set(line, "None");
+    p.set(line, std::string(none_text));
     ++emptied;
   }
   for (std::size_t k = 0; k < prom::talk_show_count; ++k) {

@@ -46,32 +46,26 @@ void create_calendar(Store& store) {
   const auto player = store.player_index();
   if (!player) return;
   const auto p = store.promotion(*player);
-  if (p.at(prom::next_big_show_name) == "None") return;
+  if (p.at(prom::next_big_show_name) == none_text) return;
   if (auto day = find_calendar_day(store, p.at(prom::next_big_show_date))) {
     store.calendar[*day * rec::calendar_day + cal::big] = p.at(prom::next_big_show_name);
   }
 }
 
-namespace {
-constexpr std::string_view caption_next_day = "Next Day";
-constexpr std::string_view caption_go_to_show = "Go To Show";
-constexpr std::string_view caption_go_to_shows = "Go To Shows";
-}  // namespace
-
 MainAction main_action(const Store& store) {
   const std::string& c = store.md(md::main_caption);
-  if (c == caption_go_to_show) return MainAction::go_to_show;
-  if (c == caption_go_to_shows) return MainAction::go_to_shows;
+  if (c == caption::go_to_show) return MainAction::go_to_show;
+  if (c == caption::go_to_shows) return MainAction::go_to_shows;
   return MainAction::next_day;
 }
 
 std::string_view caption_of(MainAction action) {
   switch (action) {
-    case MainAction::go_to_show: return caption_go_to_show;
-    case MainAction::go_to_shows: return caption_go_to_shows;
+    case MainAction::go_to_show: return caption::go_to_show;
+    case MainAction::go_to_shows: return caption::go_to_shows;
     case MainAction::next_day: break;
   }
-  return caption_next_day;
+  return caption::next_day;
 }
 
 void set_main_action(Store& store, MainAction action) { store.set_md(md::main_caption, std::string(caption_of(action))); }
@@ -100,7 +94,7 @@ void set_day_panel(Store& store, const std::string& first, const std::string& se
 void set_todays_shows(Store& store) {
   const Date today = current_date(store);
   std::string big;
-  if (store.md(md::next_big_show_name) != "None" && store.md(md::next_big_show_date) == full_date(today)) {
+  if (store.md(md::next_big_show_name) != none_text && store.md(md::next_big_show_date) == full_date(today)) {
     big = store.md(md::next_big_show_name);
   }
   set_day_panel(store, regular_show_on(store, today.weekday_name()), big);

@@ -186,7 +186,7 @@ class Checker {
         number_at(file, *l, p.show_offset(k, prom::show::rating), "the show rating");
         number_at(file, *l, p.show_offset(k, prom::show::audience), "the show audience");
       }
-      if (p.at(prom::next_big_show_name) != "None" && !parse_full_date(p.at(prom::next_big_show_date))) {
+      if (p.at(prom::next_big_show_name) != none_text && !parse_full_date(p.at(prom::next_big_show_date))) {
         problem(file, prom::next_big_show_date + 1, "the next big show needs a full date");
       }
     }
@@ -235,7 +235,7 @@ class Checker {
     }
     for (std::size_t off : {prom::interviewer1, prom::interviewer2}) {
       const std::string& who = p.at(off);
-      if (who != "None" && !who.empty()) must_work_for(file, off, who, p.initials(), "interviewer");
+      if (who != none_text && !who.empty()) must_work_for(file, off, who, p.initials(), "interviewer");
     }
     for (std::size_t k = 0; k < prom::power_figure_count; ++k) {
       const std::size_t off = prom::power_figures + prom::power_figure_size * k;
@@ -317,7 +317,7 @@ class Checker {
       problem("maindata.rv1", l->size(), std::to_string(l->size()) + " lines instead of " + std::to_string(md::line_count));
     }
     if (!date_from_texts(line_at(*l, md::weekday), line_at(*l, md::day_number), line_at(*l, md::month), line_at(*l, md::year))) {
-      problem("maindata.rv1", md::weekday + 1, "lines 3 to 6 must hold a weekday, a day number, a month and a year");
+      problem("maindata.rv1", md::weekday + 1, "lines 2 to 5 must hold a weekday, a day number, a month and a year");
     }
     for (std::size_t level = 1; level <= 6; ++level) number_at("maindata.rv1", *l, md::money_baseline_base + level, "the money baseline");
     for (std::size_t line : {md::board_rating, md::review_weeks, md::turn_freshness}) number_at("maindata.rv1", *l, line, "this value");
@@ -375,7 +375,7 @@ class Checker {
     }
   }
 
-  void check_alteregos() { whole_records("alteregos.rv1", alter_ego_record); }
+  void check_alteregos() { whole_records("alteregos.rv1", rec::alter_ego); }
 
   void check_libraries() {
     static const std::set<std::string> report_places = {

@@ -1,7 +1,7 @@
 #pragma once
 // Where every value lives: the record sizes of the tables, the fields of a promotion record,
-// the lines of maindata and the columns of the wrestler table. Line numbers and record offsets
-// are written here once; everything else uses these names.
+// the lines of maindata, the columns of the wrestler table and the marker texts the tables hold.
+// Line numbers, record offsets and markers are written here once; everything else uses these names.
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -21,7 +21,8 @@ inline constexpr std::size_t title_history = 3;
 inline constexpr std::size_t message = 12;
 inline constexpr std::size_t match = 20;
 inline constexpr std::size_t venue = 6;
-inline constexpr std::size_t match_slots = 10;
+inline constexpr std::size_t alter_ego = 4;
+inline constexpr std::size_t match_slots = 10;  // not lines: the match records of a show card
 }  // namespace rec
 
 // Columns of the wrestler table, in file order. Numeric columns are read with the number parser.
@@ -60,10 +61,14 @@ inline constexpr std::size_t roster_split = 8;
 inline constexpr std::size_t brand1_name = 9;
 inline constexpr std::size_t brand2_name = 10;
 inline constexpr std::size_t tv_status = 11;
-// Four regular shows of seven lines each.
+// Four regular shows of seven lines each, in slots 0 to 3 (shows 1 to 4). Shows 1 and 2 are the
+// main shows; the growth steps put show 1 on television first and a weekly house show in slot 2.
 inline constexpr std::size_t regular_shows = 12;
 inline constexpr std::size_t regular_show_size = 7;
 inline constexpr std::size_t regular_show_count = 4;
+inline constexpr std::size_t primary_show = 0;     // show 1
+inline constexpr std::size_t main_show_count = 2;  // shows 1 and 2
+inline constexpr std::size_t house_show_slot = 2;  // show 3
 namespace show {
 inline constexpr std::size_t name = 0;
 inline constexpr std::size_t weekday = 1;
@@ -249,9 +254,6 @@ inline constexpr std::size_t country = 4;
 inline constexpr std::size_t size_levels = 5;
 }  // namespace venue
 
-// Lines of an alter ego record.
-inline constexpr std::size_t alter_ego_record = 4;
-
 // Lines of a title history entry.
 namespace hist {
 inline constexpr std::size_t title = 0;
@@ -316,6 +318,13 @@ inline constexpr std::string_view settled = "No";
 inline constexpr std::string_view warned = "s";
 inline constexpr std::string_view failing = "bad";
 }  // namespace board
+
+// The main action's caption on maindata's caption line.
+namespace caption {
+inline constexpr std::string_view next_day = "Next Day";
+inline constexpr std::string_view go_to_show = "Go To Show";
+inline constexpr std::string_view go_to_shows = "Go To Shows";
+}  // namespace caption
 
 // The two slots of a calendar day and of today's shows.
 enum class ShowSlot : int { regular = 1, big = 2 };

@@ -138,11 +138,11 @@ Status confirm_promotion(NewGame& game, std::string_view initials, bool new_indy
   s.set_md(md::next_big_show_level, p.at(prom::next_big_show_level));
   s.set_md(md::next_big_show_counter, p.at(prom::next_big_show_value));
   s.set_md(md::next_big_show_date, p.at(prom::next_big_show_date));
-  if (s.md(md::next_big_show_name) != "None") {
+  if (s.md(md::next_big_show_name) != none_text) {
     for (std::size_t m = 0; m < 12; ++m) {
       if (!like(s.md(md::next_big_show_date), "*" + std::string(month_names[m]) + "*")) continue;
       const bool named = !p.monthly_big_show(m, 0).empty();
-      s.set_md(md::next_big_show_brand, named ? p.monthly_big_show(m, 1) : "All");
+      s.set_md(md::next_big_show_brand, named ? p.monthly_big_show(m, 1) : std::string(brand_all));
       s.set_md(md::next_big_show_logo, named ? p.monthly_big_show(m, 2) : "NA");
     }
   }

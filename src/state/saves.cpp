@@ -106,7 +106,7 @@ void upgrade_maindata(Store& store) {
   store.maindata.push_back("");
   store.maindata.push_back("0");
   const std::string& big_show = store.md(md::next_big_show_name);
-  if (!big_show.empty() && big_show != "None" && store.md(md::next_big_show_date) == current_full_date(store)) {
+  if (!big_show.empty() && big_show != none_text && store.md(md::next_big_show_date) == current_full_date(store)) {
     store.set_md(md::today_slot2, big_show);
   }
 }
