@@ -71,7 +71,7 @@ int shots(const char* home_path, const std::string& out) {
     window.grab().save(QString::fromStdString(out + "/" + name + ".png"));
   };
   shot("intro");
-  window.show_front_menu();
+  window.restart_at(rvgui::screen_name::front_menu);
   auto click = [&](const char* name) {
     QTest::mouseClick(window.findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
   };
@@ -96,7 +96,7 @@ int shots(const char* home_path, const std::string& out) {
   m.kind = "RELEASE";
   m.days_left = 6;
   rv::post_message(window.session().game->store, "Monday 1st January 2007", m);
-  window.show_inbox();
+  window.open(rvgui::screen_name::inbox);
   auto* grid = window.findChild<QTableWidget*>(QStringLiteral("inboxGrid"));
   QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(1, 1)).center());
   shot("inbox");
@@ -107,7 +107,7 @@ int shots(const char* home_path, const std::string& out) {
   click("saveGameButton");
   window.resize(1024, 768);
   shot("main_small");
-  window.show_inbox();
+  window.open(rvgui::screen_name::inbox);
   shot("inbox_small");
   {
     QMessageBox box(QMessageBox::Question, rvgui::dialog_title, QStringLiteral("Book a house show for Tuesday 2nd January 2007?"),

@@ -2,7 +2,11 @@
 
 #include <system_error>
 
+#include "screens/cp1252.h"
+#include "screens/mainwindow.h"
+#include "screens/registry.h"
 #include "state/home.h"
+#include "state/newgame.h"
 
 #ifndef RINGVALE_BUNDLED_WORLD
 #define RINGVALE_BUNDLED_WORLD ""
@@ -12,12 +16,16 @@ namespace rvgui {
 
 QString usage_text() {
   return QStringLiteral(
-      "Usage: ringvale [--home DIR] [--seed N] [--no-intro] [--screenshot FILE [--load SAVE]]\n"
+      "Usage: ringvale [--home DIR] [--seed N] [--no-intro] [--size WxH]\n"
+      "                [--screenshot FILE [--load SAVE] [--screen NAME]] [--list-screens]\n"
       "  --home DIR         the game home (default: the per-user data folder)\n"
       "  --seed N           seed of the random generator (default: from the clock)\n"
       "  --no-intro         start at the front menu\n"
       "  --screenshot FILE  show the front menu (or with --load the main screen of SAVE),\n"
-      "                     write a PNG of the window to FILE and exit\n");
+      "                     write a PNG of the window to FILE and exit\n"
+      "  --screen NAME      with --screenshot: picture the screen NAME instead\n"
+      "  --size WxH         the window's size (default 1280x800)\n"
+      "  --list-screens     print the names of the screens and exit\n");
 }
 
 ParsedOptions parse_options(const QStringList& args) {
@@ -56,6 +64,26 @@ ParsedOptions parse_options(const QStringList& args) {
     } else if (a == QLatin1String("--load")) {
       if (!value(v)) return parsed;
       o.load = v.toStdString();
+    } else if (a == QLatin1String("--screen")) {
+      if (!value(v)) return parsed;
+      if (!find_screen_entry(v)) {
+        parsed.error = QStringLiteral("There is no screen called \"%1\" (--list-screens names them).").arg(v);
+        return parsed;
+      }
+      o.screen = v;
+    } else if (a == QLatin1String("--size")) {
+      if (!value(v)) return parsed;
+      const QStringList wh = v.split(QLatin1Char('x'));
+      bool ok_w = false, ok_h = false;
+      const int w = wh.size() == 2 ? wh[0].toInt(&ok_w) : 0;
+      const int h = wh.size() == 2 ? wh[1].toInt(&ok_h) : 0;
+      if (!ok_w || !ok_h || w < 1024 || h < 768 || w > 7680 || h > 4320) {
+        parsed.error = QStringLiteral("--size needs WIDTHxHEIGHT from 1024x768 to 7680x4320, not \"%1\".").arg(v);
+        return parsed;
+      }
+      o.size = QSize(w, h);
+    } else if (a == QLatin1String("--list-screens")) {
+      o.list_screens = true;
     } else if (a == QLatin1String("--no-intro")) {
       o.skip_intro = true;
     } else {
@@ -63,8 +91,12 @@ ParsedOptions parse_options(const QStringList& args) {
       return parsed;
     }
   }
-  if (!o.load.empty() && o.screenshot.empty()) {
-    parsed.error = QStringLiteral("--load is used with --screenshot.");
+  if ((!o.load.empty() || !o.screen.isEmpty()) && o.screenshot.empty()) {
+    parsed.error = QStringLiteral("--load and --screen are used with --screenshot.");
+    return parsed;
+  }
+  if (const auto* entry = find_screen_entry(o.screen); entry && entry->needs == Needs::game && o.load.empty()) {
+    parsed.error = QStringLiteral("The screen \"%1\" shows a running game: give --load SAVE too.").arg(o.screen);
     return parsed;
   }
   if (o.home.empty()) o.home = rv::default_home_path();
@@ -77,6 +109,30 @@ std::filesystem::path bundled_world(const std::filesystem::path& program_folder)
   const std::filesystem::path built_in(RINGVALE_BUNDLED_WORLD);
   if (!built_in.empty() && std::filesystem::is_directory(built_in / "Data", ec)) return built_in;
   return program_folder / ".." / "share" / "ringvale" / "data";
+}
+
+}  // namespace rvgui
+
+namespace rvgui {
+
+bool open_for_screenshot(MainWindow& window, const QString& name) {
+  const ScreenEntry* entry = find_screen_entry(name);
+  Session& session = window.session();
+  if (!entry) return false;
+  if (entry->needs == Needs::game && !session.game) {
+    session.dialogs.info(QStringLiteral("The screen \"%1\" shows a running game: give --load SAVE too.").arg(name));
+    return false;
+  }
+  if (entry->needs == Needs::world && !session.pending) {
+    auto world = rv::start_new_game(session.home, "Player 1", "");
+    if (!world) {
+      session.dialogs.info(qs(world.error()));
+      return false;
+    }
+    session.pending = std::make_unique<rv::NewGame>(std::move(*world));
+  }
+  window.open(name);
+  return true;
 }
 
 }  // namespace rvgui

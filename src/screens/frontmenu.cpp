@@ -39,7 +39,8 @@ QString credits_text() {
 
 }  // namespace
 
-FrontMenu::FrontMenu(Session& session, QWidget* parent) : Screen(parent), session_(session) {
+FrontMenu::FrontMenu(Session& session, Navigator& navigator, QWidget* parent)
+    : Screen(session, navigator, parent) {
   setObjectName(QStringLiteral("frontMenu"));
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(40, 30, 40, 20);
@@ -138,7 +139,7 @@ FrontMenu::FrontMenu(Session& session, QWidget* parent) : Screen(parent), sessio
   connect(load, &QPushButton::clicked, this, &FrontMenu::show_load_list);
   connect(scenario, &QPushButton::clicked, this, &FrontMenu::show_scenarios);
   connect(credits, &QPushButton::clicked, this, &FrontMenu::show_credits);
-  connect(exit, &QPushButton::clicked, this, &FrontMenu::exit_requested);
+  connect(exit, &QPushButton::clicked, this, [this] { navigator_.end_program(); });
   connect(action_, &QPushButton::clicked, this, &FrontMenu::act);
   connect(cancel_, &QPushButton::clicked, this, &FrontMenu::show_menu);
   connect(save_list_, &QListWidget::itemSelectionChanged, this, &FrontMenu::select_save);
@@ -148,9 +149,9 @@ FrontMenu::FrontMenu(Session& session, QWidget* parent) : Screen(parent), sessio
   show_menu();
 }
 
-void FrontMenu::set_backgrounds(const QPixmap& title, const QPixmap& normal) {
-  title_bg_ = title;
-  normal_bg_ = normal;
+void FrontMenu::set_backgrounds(const Backgrounds& pictures) {
+  title_bg_ = pictures.title;
+  normal_bg_ = pictures.normal;
   // Without a title picture the menu writes the game's name itself.
   title_->setVisible(title_bg_.isNull());
   tagline_->setVisible(title_bg_.isNull());
@@ -311,7 +312,7 @@ void FrontMenu::start_world(const QString& scenario) {
     return;
   }
   session_.pending = std::make_unique<rv::NewGame>(std::move(*world));
-  emit choice_ready();
+  navigator_.open(screen_name::choice);
 }
 
 void FrontMenu::act() {
@@ -323,18 +324,7 @@ void FrontMenu::act() {
   if (mode_ != Mode::load) return;
   const auto* item = save_list_->currentItem();
   if (!item) return;
-  const std::string sav = to_cp1252_lossy(item->text());
-  std::optional<BusyCursor> busy(std::in_place);
-  const auto info = rv::read_save_info(session_.home, sav);
-  auto store = info ? rv::load_game(session_.home, sav) : rv::Result<rv::Store>(rv::Failure{info.error()});
-  busy.reset();
-  if (!store) {
-    session_.dialogs.info(qs(store.error()));
-    show_menu();
-    return;
-  }
-  session_.start_game(std::move(*store), info->folder);
-  emit game_ready();
+  open_saved_game(session_, navigator_, to_cp1252_lossy(item->text()));
 }
 
 }  // namespace rvgui

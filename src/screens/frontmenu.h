@@ -11,16 +11,15 @@ class QSpacerItem;
 
 namespace rvgui {
 
-struct Session;
-
 class FrontMenu : public Screen {
   Q_OBJECT
 
  public:
   enum class Mode { menu, load, scenarios };
 
-  FrontMenu(Session& session, QWidget* parent = nullptr);
-  void set_backgrounds(const QPixmap& title, const QPixmap& normal);
+  FrontMenu(Session& session, Navigator& navigator, QWidget* parent = nullptr);
+  void set_backgrounds(const Backgrounds& pictures) override;
+  void enter() override { show_menu(); }
   Mode mode() const { return mode_; }
 
  public slots:
@@ -30,11 +29,6 @@ class FrontMenu : public Screen {
   void show_scenarios();
   void show_credits();
   void act();  // the action button: "Load" or "Play"
-
- signals:
-  void choice_ready();  // a world is loaded: the promotion choice comes next
-  void game_ready();    // a save is loaded: the main screen comes next
-  void exit_requested();
 
  protected:
   bool escape_inner() override;
@@ -49,7 +43,6 @@ class FrontMenu : public Screen {
   void move_scenario_pictures(const std::string& scenario);
   void layout_top_space(bool menu);
 
-  Session& session_;
   Mode mode_ = Mode::menu;
   QPixmap title_bg_, normal_bg_;
   QLabel* title_;

@@ -34,7 +34,8 @@ class DateItem : public QTableWidgetItem {
 
 }  // namespace
 
-InboxScreen::InboxScreen(Session& session, QWidget* parent) : Screen(parent), session_(session) {
+InboxScreen::InboxScreen(Session& session, Navigator& navigator, QWidget* parent)
+    : Screen(session, navigator, parent) {
   setObjectName(QStringLiteral("inboxScreen"));
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(24, 20, 24, 20);
@@ -111,7 +112,7 @@ InboxScreen::InboxScreen(Session& session, QWidget* parent) : Screen(parent), se
   connect(action2_, &QPushButton::clicked, this, &InboxScreen::answer_action2);
   connect(action3_, &QPushButton::clicked, this, &InboxScreen::answer_action3);
   connect(delete_all_, &QPushButton::clicked, this, &InboxScreen::delete_all);
-  connect(close_, &QPushButton::clicked, this, &InboxScreen::back_requested);
+  connect(close_, &QPushButton::clicked, this, &InboxScreen::go_back);
   clear_panel();
 }
 
@@ -219,20 +220,13 @@ void InboxScreen::answer_action3() { answer(false); }
 
 void InboxScreen::answer(bool second) {
   if (!session_.game || !open_) return;
-  rv::Store& s = session_.game->store;
   const std::size_t line = *open_;
-  const rv::Lines before(s.newslist.begin() + static_cast<std::ptrdiff_t>(line),
-                         s.newslist.begin() + static_cast<std::ptrdiff_t>(std::min(s.newslist.size(), line + rv::rec::message)));
   const rv::AnswerResult result = second ? rv::answer_action2(*session_.game, line) : rv::answer_action3(*session_.game, line);
   for (const auto& m : result.messages) session_.dialogs.info(qs(m));
   if (!result.answered) session_.dialogs.info(QStringLiteral("This message can no longer be answered."));
   show_inbox();
   // A message that stays (with a note added to it) is shown again.
-  const bool still_there = line + rv::rec::message <= s.newslist.size() && before.size() == rv::rec::message &&
-                           s.newslist[line + rv::msg::sender] == before[rv::msg::sender] &&
-                           s.newslist[line + rv::msg::subject] == before[rv::msg::subject] &&
-                           s.newslist[line + rv::msg::date] == before[rv::msg::date];
-  if (!still_there) return;
+  if (!result.message_kept) return;
   for (int r = 0; r < grid_->rowCount(); ++r) {
     const auto* item = grid_->item(r, line_column);
     if (item && static_cast<std::size_t>(item->data(Qt::DisplayRole).toLongLong()) == line) {

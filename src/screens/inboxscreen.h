@@ -10,13 +10,12 @@ class QTextBrowser;
 
 namespace rvgui {
 
-struct Session;
-
 class InboxScreen : public Screen {
   Q_OBJECT
 
  public:
-  InboxScreen(Session& session, QWidget* parent = nullptr);
+  InboxScreen(Session& session, Navigator& navigator, QWidget* parent = nullptr);
+  void enter() override { show_inbox(); }
   // The first line of the open message in the inbox table.
   std::optional<std::size_t> open_message_line() const { return open_; }
 
@@ -38,7 +37,6 @@ class InboxScreen : public Screen {
   // Answers the open message with its second (Yes / Accept) or third (No / Decline) answer.
   void answer(bool second);
 
-  Session& session_;
   QTableWidget* grid_;
   QLabel* from_;
   QLabel* date_;

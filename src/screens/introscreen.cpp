@@ -9,7 +9,8 @@
 
 namespace rvgui {
 
-IntroScreen::IntroScreen(QWidget* parent) : Screen(parent) {
+IntroScreen::IntroScreen(Session& session, Navigator& navigator, QWidget* parent)
+    : Screen(session, navigator, parent) {
   setObjectName(QStringLiteral("introScreen"));
   setFocusPolicy(Qt::StrongFocus);
   auto* layout = new QVBoxLayout(this);
@@ -62,7 +63,7 @@ void IntroScreen::finish() {
   done_ = true;
   first_.stop();
   second_.stop();
-  emit finished();
+  navigator_.restart_at(screen_name::front_menu);
 }
 
 void IntroScreen::mousePressEvent(QMouseEvent*) { finish(); }

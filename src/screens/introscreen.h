@@ -11,14 +11,12 @@ class IntroScreen : public Screen {
   Q_OBJECT
 
  public:
-  explicit IntroScreen(QWidget* parent = nullptr);
+  IntroScreen(Session& session, Navigator& navigator, QWidget* parent = nullptr);
   // Starts the two timers from the title text.
   void start();
+  void enter() override { start(); }
   QTimer* first_timer() { return &first_; }
   QTimer* second_timer() { return &second_; }
-
- signals:
-  void finished();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

@@ -1,4 +1,5 @@
-// The desktop program: ringvale [--home DIR] [--seed N] [--no-intro] [--screenshot FILE [--load SAVE]]
+// The desktop program: ringvale [--home DIR] [--seed N] [--no-intro]
+//                               [--screenshot FILE [--load SAVE] [--screen NAME]] [--list-screens]
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
@@ -8,14 +9,17 @@
 #include "screens/cp1252.h"
 #include "screens/dialogs.h"
 #include "screens/mainwindow.h"
+#include "screens/registry.h"
 #include "screens/style.h"
 #include "state/clock.h"
 #include "state/home.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Ringvale"));
-  const auto parsed = rvgui::parse_options(QApplication::arguments());
+  // The command line is read before the window system is reached, so that --help, --list-screens
+  // and a refused option work without a display.
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const auto parsed = rvgui::parse_options(arguments);
   if (parsed.help) {
     std::fputs(rvgui::usage_text().toUtf8().constData(), stdout);
     return 0;
@@ -25,6 +29,16 @@ int main(int argc, char** argv) {
     return 2;
   }
   const rvgui::AppOptions& options = *parsed.options;
+  if (options.list_screens) {
+    for (const auto& entry : rvgui::screen_registry()) std::printf("%s\n", entry.name.toUtf8().constData());
+    return 0;
+  }
+  // A screenshot never needs a display.
+  if (!options.screenshot.empty() && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Ringvale"));
   app.setStyleSheet(rvgui::style_sheet());
 
   rvgui::Dialogs dialogs;
@@ -44,12 +58,16 @@ int main(int argc, char** argv) {
   rvgui::MainWindow window(home, dialogs, clock, seed);
   QObject::connect(&window, &rvgui::MainWindow::program_end_requested, &app, &QApplication::quit,
                    Qt::QueuedConnection);
-  window.resize(1280, 800);
+  window.resize(options.size);
   window.start(!options.skip_intro);
 
   if (screenshot) {
-    window.resize(1280, 800);
+    window.resize(options.size);
     if (!options.load.empty() && !window.load_save(QString::fromStdString(options.load + ".sav"))) {
+      for (const auto& t : dialogs.texts()) std::fprintf(stderr, "ringvale: %s\n", t.toUtf8().constData());
+      return 1;
+    }
+    if (!options.screen.isEmpty() && !rvgui::open_for_screenshot(window, options.screen)) {
       for (const auto& t : dialogs.texts()) std::fprintf(stderr, "ringvale: %s\n", t.toUtf8().constData());
       return 1;
     }

@@ -18,6 +18,7 @@
 #include "cycle/nextday.h"
 #include "cycle/showday.h"
 #include "screens/cp1252.h"
+#include "screens/savepanel.h"
 #include "screens/session.h"
 #include "state/date.h"
 #include "state/pictures.h"
@@ -36,13 +37,56 @@ QFrame* panel(const QString& name, QWidget* parent) {
 
 }  // namespace
 
-MainScreen::MainScreen(Session& session, QWidget* parent) : Screen(parent), session_(session) {
+MainScreen::MainScreen(Session& session, Navigator& navigator, QWidget* parent)
+    : Screen(session, navigator, parent) {
   setObjectName(QStringLiteral("mainScreen"));
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(24, 20, 24, 20);
   outer->setSpacing(16);
 
-  // The top bar: logo, promotion, date, money and the board.
+  outer->addWidget(build_top_bar());
+  auto* body = new QHBoxLayout;
+  body->setSpacing(16);
+  outer->addLayout(body, 1);
+
+  body->addWidget(build_nav());
+  center_ = new QStackedWidget(this);
+  center_->setObjectName(QStringLiteral("centerStack"));
+  body->addWidget(center_, 1);
+
+  build_day_page();
+  center_->addWidget(day_page_);
+  build_calendar();
+  center_->addWidget(calendar_);
+  save_page_ = new SavePanel(session_, center_);
+  center_->addWidget(save_page_);
+  build_logo_page();
+  center_->addWidget(logo_page_);
+
+  setTabOrder(main_action_, inbox_);
+  setTabOrder(inbox_, view_dates_);
+  setTabOrder(view_dates_, save_game_);
+  setTabOrder(save_game_, menu_);
+  setTabOrder(menu_, logo_);
+
+  connect(main_action_, &QPushButton::clicked, this, &MainScreen::press_main_action);
+  connect(inbox_, &QPushButton::clicked, this, [this] { navigator_.open(screen_name::inbox); });
+  connect(view_dates_, &QPushButton::clicked, this, &MainScreen::toggle_dates);
+  connect(save_game_, &QPushButton::clicked, this, &MainScreen::toggle_save_mode);
+  connect(menu_, &QPushButton::clicked, this, &MainScreen::quit_to_menu);
+  connect(logo_, &QPushButton::clicked, this, &MainScreen::show_logo_choice);
+  connect(calendar_, &QTableWidget::cellClicked, this, [this](int row, int) { calendar_row_clicked(row); });
+  connect(calendar_, &QTableWidget::itemActivated, this, [this](QTableWidgetItem* item) {
+    if (item) calendar_row_clicked(item->row());
+  });
+  connect(save_page_, &SavePanel::saved, this, [this] { set_view(View::day); });
+  connect(logos_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { choose_logo(item->text()); });
+  connect(logos_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { choose_logo(item->text()); });
+  set_view(View::day);
+}
+
+// The top bar: logo, promotion, date, money and the board.
+QWidget* MainScreen::build_top_bar() {
   auto* top = panel(QStringLiteral("topBar"), this);
   top_ = top;
   auto* tl = new QHBoxLayout(top);
@@ -104,13 +148,12 @@ MainScreen::MainScreen(Session& session, QWidget* parent) : Screen(parent), sess
   figures->addWidget(caption(QStringLiteral("boardCaption"), QStringLiteral("BOARD RATING"), top), 2, 0);
   figures->addWidget(board_, 3, 0);
   tl->addLayout(figures);
-  outer->addWidget(top);
+  return top;
 
-  auto* body = new QHBoxLayout;
-  body->setSpacing(16);
-  outer->addLayout(body, 1);
+}
 
-  // The navigation column.
+// The navigation column.
+QWidget* MainScreen::build_nav() {
   auto* nav = panel(QStringLiteral("navPanel"), this);
   auto* nl = new QVBoxLayout(nav);
   nl->setContentsMargins(14, 14, 14, 14);
@@ -124,12 +167,11 @@ MainScreen::MainScreen(Session& session, QWidget* parent) : Screen(parent), sess
   nl->addWidget(menu_);
   nav->setMinimumWidth(200);
   nav->setMaximumWidth(260);
-  body->addWidget(nav);
+  return nav;
 
-  center_ = new QStackedWidget(this);
-  center_->setObjectName(QStringLiteral("centerStack"));
-  body->addWidget(center_, 1);
+}
 
+void MainScreen::build_day_page() {
   // The day: today's events and the main action.
   day_page_ = new QWidget(center_);
   day_page_->setObjectName(QStringLiteral("dayPage"));
@@ -180,8 +222,10 @@ MainScreen::MainScreen(Session& session, QWidget* parent) : Screen(parent), sess
   main_action_->setProperty("role", "main");
   main_action_->setMinimumWidth(320);
   dp->addWidget(main_action_, 0, Qt::AlignHCenter);
-  center_->addWidget(day_page_);
 
+}
+
+void MainScreen::build_calendar() {
   // The calendar grid.
   calendar_ = new QTableWidget(0, 2, center_);
   calendar_->setObjectName(QStringLiteral("calendarGrid"));
@@ -194,33 +238,10 @@ MainScreen::MainScreen(Session& session, QWidget* parent) : Screen(parent), sess
   calendar_->setSelectionMode(QAbstractItemView::SingleSelection);
   calendar_->setAlternatingRowColors(true);
   calendar_->setToolTip(QStringLiteral("Click a free day to book a house show"));
-  center_->addWidget(calendar_);
 
-  // The save mode.
-  save_page_ = panel(QStringLiteral("savePage"), center_);
-  auto* sp = new QVBoxLayout(save_page_);
-  sp->setContentsMargins(20, 16, 20, 16);
-  auto* save_heading = make_label(QStringLiteral("saveHeading"), QStringLiteral("Save Game"), save_page_);
-  save_heading->setProperty("role", "subheading");
-  saves_ = new QListWidget(save_page_);
-  saves_->setObjectName(QStringLiteral("saveList"));
-  save_info_ = make_label(QStringLiteral("saveInfoLabel"), QString(), save_page_);
-  save_info_->setWordWrap(true);
-  save_info_->setMinimumHeight(60);
-  save_ = make_button(QStringLiteral("saveButton"), QStringLiteral("Save"), save_page_);
-  new_save_ = make_button(QStringLiteral("newSaveButton"), QStringLiteral("New Save"), save_page_);
-  delete_save_ = make_button(QStringLiteral("deleteSaveButton"), QStringLiteral("Delete"), save_page_);
-  auto* sb = new QHBoxLayout;
-  sb->addWidget(save_);
-  sb->addWidget(new_save_);
-  sb->addStretch(1);
-  sb->addWidget(delete_save_);
-  sp->addWidget(save_heading);
-  sp->addWidget(saves_, 1);
-  sp->addWidget(save_info_);
-  sp->addLayout(sb);
-  center_->addWidget(save_page_);
+}
 
+void MainScreen::build_logo_page() {
   // The logo choice.
   logo_page_ = panel(QStringLiteral("logoPage"), center_);
   auto* lp = new QVBoxLayout(logo_page_);
@@ -232,34 +253,7 @@ MainScreen::MainScreen(Session& session, QWidget* parent) : Screen(parent), sess
   logos_->setObjectName(QStringLiteral("logoList"));
   lp->addWidget(logo_heading);
   lp->addWidget(logos_, 1);
-  center_->addWidget(logo_page_);
 
-  setTabOrder(main_action_, inbox_);
-  setTabOrder(inbox_, view_dates_);
-  setTabOrder(view_dates_, save_game_);
-  setTabOrder(save_game_, menu_);
-  setTabOrder(menu_, logo_);
-  setTabOrder(saves_, save_);
-  setTabOrder(save_, new_save_);
-  setTabOrder(new_save_, delete_save_);
-
-  connect(main_action_, &QPushButton::clicked, this, &MainScreen::press_main_action);
-  connect(inbox_, &QPushButton::clicked, this, &MainScreen::inbox_requested);
-  connect(view_dates_, &QPushButton::clicked, this, &MainScreen::toggle_dates);
-  connect(save_game_, &QPushButton::clicked, this, &MainScreen::toggle_save_mode);
-  connect(menu_, &QPushButton::clicked, this, &MainScreen::quit_to_menu);
-  connect(logo_, &QPushButton::clicked, this, &MainScreen::show_logo_choice);
-  connect(calendar_, &QTableWidget::cellClicked, this, [this](int row, int) { calendar_row_clicked(row); });
-  connect(calendar_, &QTableWidget::itemActivated, this, [this](QTableWidgetItem* item) {
-    if (item) calendar_row_clicked(item->row());
-  });
-  connect(saves_, &QListWidget::itemSelectionChanged, this, &MainScreen::select_save);
-  connect(save_, &QPushButton::clicked, this, &MainScreen::save_into_selected);
-  connect(new_save_, &QPushButton::clicked, this, &MainScreen::new_save);
-  connect(delete_save_, &QPushButton::clicked, this, &MainScreen::delete_selected_save);
-  connect(logos_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { choose_logo(item->text()); });
-  connect(logos_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { choose_logo(item->text()); });
-  set_view(View::day);
 }
 
 void MainScreen::set_view(View view) {
@@ -368,7 +362,7 @@ void MainScreen::press_main_action() {
       bool told = false;
       for (const auto& m : report.messages) told = told || m == rv::dismissal_message;
       if (!told) session_.dialogs.info(qs(rv::dismissal_message));
-      emit game_ended();
+      navigator_.end_program();
       return;
     }
     refresh();
@@ -377,7 +371,13 @@ void MainScreen::press_main_action() {
   const rv::ShowDayResult result = rv::go_to_show(game);
   show_messages(result.messages);
   refresh();
-  if (result.can_go_ahead) emit show_requested();
+  if (!result.can_go_ahead) return;
+  // Until the venue and show booking screens exist, the day ends without the show so that the
+  // game can go on.
+  session_.dialogs.info(QStringLiteral("Today's show could go ahead, but the venue and booking screens are not part "
+                                       "of this version of Ringvale yet, so the day ends without it."));
+  rv::end_show_day(game.store);
+  refresh();
 }
 
 void MainScreen::toggle_dates() {
@@ -427,88 +427,9 @@ void MainScreen::toggle_save_mode() {
     set_view(View::day);
     return;
   }
-  fill_saves();
+  save_page_->fill();
   set_view(View::saves);
-  saves_->setFocus();
-}
-
-void MainScreen::fill_saves() {
-  saves_->blockSignals(true);
-  saves_->clear();
-  for (const auto& f : rv::list_saves(session_.home)) saves_->addItem(qs(f));
-  saves_->blockSignals(false);
-  save_info_->clear();
-  save_->setEnabled(false);
-  delete_save_->setEnabled(false);
-}
-
-void MainScreen::select_save() {
-  const auto* item = saves_->currentItem();
-  if (!item || !item->isSelected()) return;
-  const auto info = rv::read_save_info(session_.home, to_cp1252_lossy(item->text()));
-  save_info_->setText(info ? qs(rv::save_screen_info(*info)) : qs(info.error()));
-  save_->setEnabled(info.ok());
-  delete_save_->setEnabled(true);
-}
-
-bool MainScreen::save_as(const std::string& folder) {
-  if (!session_.game) return false;
-  std::optional<BusyCursor> busy(std::in_place);
-  const auto status = rv::save_game(session_.game->store, session_.home, folder, session_.clock.now());
-  busy.reset();
-  if (!status) {
-    session_.dialogs.info(qs(status.error()));
-    return false;
-  }
-  session_.game->save_name = folder;
-  session_.dialogs.info(qs(rv::save_successful_message));
-  return true;
-}
-
-void MainScreen::save_into_selected() {
-  const auto* item = saves_->currentItem();
-  if (!item || !save_->isEnabled()) return;
-  const auto info = rv::read_save_info(session_.home, to_cp1252_lossy(item->text()));
-  if (!info) {
-    session_.dialogs.info(qs(info.error()));
-    return;
-  }
-  if (save_as(info->folder)) set_view(View::day);
-}
-
-void MainScreen::new_save() {
-  if (!session_.game) return;
-  const auto name = session_.dialogs.prompt(QStringLiteral("Please enter a name for this save."),
-                                            qs(session_.game->save_name));
-  if (!name) return;
-  const std::string bytes = to_cp1252_lossy(*name);
-  const auto problems = rv::save_name_problems(bytes);
-  for (const auto& p : problems) session_.dialogs.info(qs(p));
-  if (!problems.empty()) return;
-  std::error_code ec;
-  if (std::filesystem::exists(session_.home.sav_file(bytes), ec) &&
-      !session_.dialogs.ask(QStringLiteral("There is already a saved game called '%1'. Do you want to replace it?")
-                                .arg(*name))) {
-    return;
-  }
-  if (save_as(bytes)) set_view(View::day);
-}
-
-void MainScreen::delete_selected_save() {
-  const auto* item = saves_->currentItem();
-  if (!item || !delete_save_->isEnabled()) return;
-  const std::string sav = to_cp1252_lossy(item->text());
-  const auto info = rv::read_save_info(session_.home, sav);
-  const QString name = info ? qs(info->folder) : item->text();
-  if (!session_.dialogs.ask(QStringLiteral("Are you sure you want to delete the saved game '%1'?").arg(name))) return;
-  const auto status = rv::delete_save(session_.home, sav);
-  if (!status) {
-    session_.dialogs.info(qs(status.error()));
-    return;
-  }
-  if (session_.game && info && session_.game->save_name == info->folder) session_.game->save_name.clear();
-  session_.dialogs.info(qs(rv::save_erased_message));
-  fill_saves();
+  save_page_->list()->setFocus();
 }
 
 // The logo.
@@ -536,7 +457,8 @@ void MainScreen::quit_to_menu() {
           QStringLiteral("Return to the front menu? Anything you have not saved in this game will be lost."))) {
     return;
   }
-  emit menu_requested();
+  session_.game.reset();
+  navigator_.restart_at(screen_name::front_menu);
 }
 
 }  // namespace rvgui

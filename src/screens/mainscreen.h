@@ -12,7 +12,7 @@ class QTableWidget;
 
 namespace rvgui {
 
-struct Session;
+class SavePanel;
 
 class MainScreen : public Screen {
   Q_OBJECT
@@ -20,7 +20,8 @@ class MainScreen : public Screen {
  public:
   enum class View { day, dates, saves, logos };
 
-  MainScreen(Session& session, QWidget* parent = nullptr);
+  MainScreen(Session& session, Navigator& navigator, QWidget* parent = nullptr);
+  void enter() override { refresh(); }
   View view() const { return view_; }
   bool save_mode() const { return view_ == View::saves; }
 
@@ -33,16 +34,9 @@ class MainScreen : public Screen {
   void show_logo_choice();
   void choose_logo(const QString& file);
   void calendar_row_clicked(int row);
-  void save_into_selected();
-  void new_save();
-  void delete_selected_save();
+  // "Main Menu" and Escape: back to the front menu when the player agrees to leave the game.
   void quit_to_menu();
-
- signals:
-  void inbox_requested();
-  void menu_requested();
-  void show_requested();  // today's show can go ahead: the venue and booking screens come next
-  void game_ended();      // the board has dismissed the player
+  void go_back() override { quit_to_menu(); }
 
  protected:
   bool escape_inner() override;
@@ -50,16 +44,17 @@ class MainScreen : public Screen {
   void showEvent(QShowEvent* event) override;
 
  private:
+  QWidget* build_top_bar();
+  QWidget* build_nav();
+  void build_day_page();
+  void build_calendar();
+  void build_logo_page();
   void set_view(View view);
   void refresh_logo();
   void fill_calendar();
   void fill_coming_up();
-  void fill_saves();
-  void select_save();
   void show_messages(const std::vector<std::string>& messages);
-  bool save_as(const std::string& folder);
 
-  Session& session_;
   View view_ = View::day;
   QWidget* top_;
   QPushButton* logo_;
@@ -83,12 +78,7 @@ class MainScreen : public Screen {
   QStackedWidget* center_;
   QWidget* day_page_;
   QTableWidget* calendar_;
-  QWidget* save_page_;
-  QListWidget* saves_;
-  QLabel* save_info_;
-  QPushButton* save_;
-  QPushButton* new_save_;
-  QPushButton* delete_save_;
+  SavePanel* save_page_;
   QWidget* logo_page_;
   QListWidget* logos_;
   QString shown_logo_;  // the logo file the button shows, so that it is read only when it changes

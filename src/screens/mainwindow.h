@@ -1,21 +1,20 @@
 #pragma once
-// The one main window: a stack of screens, one shown at a time, and the moves between them.
+// The one main window: every screen of the registry in a stack, one shown at a time, and the
+// back stack of the screens the player came from.
 #include <QMainWindow>
-#include <memory>
+#include <map>
+#include <vector>
 
+#include "screens/navigator.h"
 #include "screens/session.h"
 
 class QStackedWidget;
 
 namespace rvgui {
 
-class IntroScreen;
-class FrontMenu;
-class PromotionChoiceScreen;
-class MainScreen;
-class InboxScreen;
+class Screen;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public Navigator {
   Q_OBJECT
 
  public:
@@ -25,23 +24,24 @@ class MainWindow : public QMainWindow {
 
   // The folder checks, the backgrounds, then the intro (or straight to the front menu).
   void start(bool with_intro);
-  // Loads the save described by `sav_file` and opens its main screen; false (with the message
-  // shown) when it cannot be loaded.
+  // Opens the save described by `sav_file` at its main screen; false (with the message shown
+  // and the front menu back) when it cannot be loaded.
   bool load_save(const QString& sav_file);
 
   Session& session() { return session_; }
-  QWidget* current_screen() const;
-  IntroScreen* intro() const { return intro_; }
-  FrontMenu* front_menu() const { return menu_; }
-  PromotionChoiceScreen* choice_screen() const { return choice_; }
-  MainScreen* main_screen() const { return main_; }
-  InboxScreen* inbox_screen() const { return inbox_; }
+  Screen* screen(const QString& name) const;
+  template <class T>
+  T* screen_as(const QString& name) const {
+    return qobject_cast<T*>(screen(name));
+  }
+  Screen* current_screen() const;
+  QString current_name() const;
+  const std::vector<QString>& back_stack() const { return back_stack_; }
 
- public slots:
-  void show_front_menu();
-  void show_choice();
-  void show_main();
-  void show_inbox();
+  void open(const QString& name) override;
+  void back() override;
+  void restart_at(const QString& name) override;
+  void end_program() override;
 
  signals:
   // Exit, a dismissal or closing one of the screens that end the program.
@@ -51,18 +51,13 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void show_screen(QWidget* screen);
+  void show_screen(const QString& name);
   void load_backgrounds();
-  void end_game();
-  void today_show();
 
   Session session_;
   QStackedWidget* stack_;
-  IntroScreen* intro_;
-  FrontMenu* menu_;
-  PromotionChoiceScreen* choice_;
-  MainScreen* main_;
-  InboxScreen* inbox_;
+  std::map<QString, Screen*> screens_;
+  std::vector<QString> back_stack_;
 };
 
 }  // namespace rvgui

@@ -16,7 +16,8 @@
 
 namespace rvgui {
 
-PromotionChoiceScreen::PromotionChoiceScreen(Session& session, QWidget* parent) : Screen(parent), session_(session) {
+PromotionChoiceScreen::PromotionChoiceScreen(Session& session, Navigator& navigator, QWidget* parent)
+    : Screen(session, navigator, parent) {
   setObjectName(QStringLiteral("promotionChoiceScreen"));
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(40, 30, 40, 30);
@@ -110,7 +111,12 @@ PromotionChoiceScreen::PromotionChoiceScreen(Session& session, QWidget* parent) 
   setTabOrder(previous, start_);
   setTabOrder(start_, back_);
   connect(start_, &QPushButton::clicked, this, &PromotionChoiceScreen::start);
-  connect(back_, &QPushButton::clicked, this, &PromotionChoiceScreen::back_requested);
+  connect(back_, &QPushButton::clicked, this, &PromotionChoiceScreen::go_back);
+}
+
+void PromotionChoiceScreen::go_back() {
+  session_.pending.reset();  // the world is chosen again from the front menu
+  navigator_.back();
 }
 
 void PromotionChoiceScreen::load() {
@@ -208,7 +214,7 @@ void PromotionChoiceScreen::start() {
   }
   session_.start_game(std::move(session_.pending->store), std::string());
   session_.pending.reset();
-  emit game_ready();
+  navigator_.restart_at(screen_name::main);
 }
 
 }  // namespace rvgui

@@ -7,15 +7,14 @@
 
 namespace rvgui {
 
-struct Session;
-
 class PromotionChoiceScreen : public Screen {
   Q_OBJECT
 
  public:
-  PromotionChoiceScreen(Session& session, QWidget* parent = nullptr);
+  PromotionChoiceScreen(Session& session, Navigator& navigator, QWidget* parent = nullptr);
   // Fills the buttons from the world being chosen from and selects the first promotion.
   void load();
+  void enter() override { load(); }
   // The chosen button's caption ("templabel") and index.
   const QString& chosen() const { return chosen_; }
   int chosen_index() const { return chosen_index_; }
@@ -23,16 +22,13 @@ class PromotionChoiceScreen : public Screen {
  public slots:
   void choose(int index);
   void start();
-
- signals:
-  void game_ready();
+  void go_back() override;
 
  private:
   bool create_indy(std::string& initials);
   std::optional<std::string> ask_until_valid(const QString& question, const QString& default_answer,
                                              const std::function<std::optional<std::string>(const std::string&)>& problem);
 
-  Session& session_;
   std::array<QPushButton*, 11> buttons_{};
   QLabel* logo_;
   QLabel* name_;

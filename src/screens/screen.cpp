@@ -7,9 +7,15 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "screens/cp1252.h"
+#include "screens/session.h"
+
 namespace rvgui {
 
-Screen::Screen(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_StyledBackground, false); }
+Screen::Screen(Session& session, Navigator& navigator, QWidget* parent)
+    : QWidget(parent), session_(session), navigator_(navigator) {
+  setAttribute(Qt::WA_StyledBackground, false);
+}
 
 void Screen::set_background(const QPixmap& picture) {
   background_ = picture;
@@ -19,7 +25,7 @@ void Screen::set_background(const QPixmap& picture) {
 
 void Screen::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
-    if (!escape_inner()) emit back_requested();
+    if (!escape_inner()) go_back();
     event->accept();
     return;
   }
@@ -41,6 +47,21 @@ void Screen::paintEvent(QPaintEvent*) {
     scaled_ = cover.copy((cover.width() - width()) / 2, (cover.height() - height()) / 2, width(), height());
   }
   painter.drawPixmap(0, 0, scaled_);
+}
+
+bool open_saved_game(Session& session, Navigator& navigator, const std::string& sav_file) {
+  std::optional<std::string> problem;
+  {
+    const BusyCursor busy;
+    problem = session.load_save(sav_file);
+  }
+  if (problem) {
+    session.dialogs.info(qs(*problem));
+    navigator.restart_at(screen_name::front_menu);
+    return false;
+  }
+  navigator.restart_at(screen_name::main);
+  return true;
 }
 
 QPushButton* make_button(const QString& object_name, const QString& caption, QWidget* parent) {

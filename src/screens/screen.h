@@ -1,31 +1,49 @@
 #pragma once
-// The base of every screen: a background picture scaled to the screen, and Escape leading back
-// to the screen this one was opened from.
+// The base of every screen: the session it shows, the navigator that moves between screens, a
+// background picture scaled to the screen, and Escape leading back to the screen this one was
+// opened from.
 #include <QPixmap>
 #include <QWidget>
+#include <string>
+
+#include "screens/navigator.h"
 
 class QLabel;
 class QPushButton;
 
 namespace rvgui {
 
+struct Session;
+
+// The pictures behind the screens: the title picture (front menu) and the one behind the rest.
+struct Backgrounds {
+  QPixmap title;
+  QPixmap normal;
+};
+
 class Screen : public QWidget {
   Q_OBJECT
 
  public:
-  explicit Screen(QWidget* parent = nullptr);
+  Screen(Session& session, Navigator& navigator, QWidget* parent = nullptr);
   void set_background(const QPixmap& picture);
   const QPixmap& background() const { return background_; }
+  virtual void set_backgrounds(const Backgrounds& pictures) { set_background(pictures.normal); }
+  // Called each time the screen is shown: it shows the session as it stands.
+  virtual void enter() {}
 
- signals:
-  // Escape was pressed and this screen has nothing of its own to close.
-  void back_requested();
+ public slots:
+  // The way back (Escape with nothing open, the back buttons): to the screen below on the stack.
+  virtual void go_back() { navigator_.back(); }
 
  protected:
   // Closes whatever the screen has open (a list, a mode); false when there was nothing.
   virtual bool escape_inner() { return false; }
   void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+
+  Session& session_;
+  Navigator& navigator_;
 
  private:
   QPixmap background_;
@@ -40,6 +58,10 @@ class BusyCursor {
   BusyCursor(const BusyCursor&) = delete;
   BusyCursor& operator=(const BusyCursor&) = delete;
 };
+
+// Opens the save described by `sav_file` at its main screen; false, with the message shown and
+// the front menu back, when it cannot be loaded.
+bool open_saved_game(Session& session, Navigator& navigator, const std::string& sav_file);
 
 // Widget helpers: every control gets an object name.
 QPushButton* make_button(const QString& object_name, const QString& caption, QWidget* parent);

@@ -4,12 +4,15 @@
 #include <QPixmap>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "screens/dialogs.h"
 #include "state/clock.h"
 #include "state/game.h"
 #include "state/home.h"
 #include "state/newgame.h"
+#include "state/saves.h"
 
 namespace rvgui {
 
@@ -29,6 +32,15 @@ struct Session {
     game->store = std::move(store);
     game->rng.reseed(seed);
     game->save_name = std::move(save_name);
+  }
+
+  // Opens the save described by `sav_file` as the running game; the message why not otherwise.
+  // Loading is written once, here: the load list and `--load` both come this way.
+  std::optional<std::string> load_save(const std::string& sav_file) {
+    auto opened = rv::open_save(home, sav_file);
+    if (!opened) return opened.error();
+    start_game(std::move(opened->store), std::move(opened->name));
+    return std::nullopt;
   }
 };
 

@@ -150,6 +150,19 @@ Result<Store> load_game(const Home& home, std::string_view sav_file) {
   return load_game_folder(home, info->folder);
 }
 
+Result<OpenedSave> open_save(const Home& home, std::string_view sav_file) {
+  auto info = read_save_info(home, sav_file);
+  if (!info) return Failure{info.error()};
+  auto store = load_game_folder(home, info->folder);
+  if (!store) return Failure{store.error()};
+  return OpenedSave{std::move(*store), std::move(info->folder)};
+}
+
+bool save_exists(const Home& home, std::string_view name) {
+  std::error_code ec;
+  return fs::exists(home.sav_file(name), ec) || fs::exists(home.save_folder(name), ec);
+}
+
 Status save_game(const Store& store, const Home& home, std::string_view name, const WallTime& now) {
   if (!save_name_problems(name).empty() || name.empty()) {
     return Failure{"'" + std::string(name) + "' cannot be used as the name of a saved game."};

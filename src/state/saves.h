@@ -41,6 +41,15 @@ inline constexpr std::string_view bad_save_name_message =
 Result<Store> load_game_folder(const Home& home, std::string_view folder);
 // Loads the save described by `sav_file` (its first line names the folder).
 Result<Store> load_game(const Home& home, std::string_view sav_file);
+// A loaded save and the name it is played under.
+struct OpenedSave {
+  Store store;
+  std::string name;
+};
+// Reads the description `sav_file` and loads the save it names: the one way a save is opened.
+Result<OpenedSave> open_save(const Home& home, std::string_view sav_file);
+// Whether a save of this name exists in the home (its description or its folder).
+bool save_exists(const Home& home, std::string_view name);
 
 // Writes the game as the save `name`: the folder `name` and the description `name`.sav.
 Status save_game(const Store& store, const Home& home, std::string_view name, const WallTime& now);

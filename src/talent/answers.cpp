@@ -24,6 +24,7 @@ AnswerResult accept_offer(Game& game, std::size_t first_line) {
   const auto bidder = s.find_promotion(m.at(msg::ref1));
   if (!player || !row || s.worker(*row).promotion() != s.promotion(*player).initials() || !bidder) {
     m.set(msg::body3, "(" + name + " no longer works for your promotion, so this offer was declined.)");
+    result.message_kept = true;
     return result;
   }
   const auto w = s.worker(*row);

@@ -13,6 +13,7 @@ namespace rv {
 struct AnswerResult {
   bool answered = false;               // false: the message cannot be answered this way
   std::vector<std::string> messages;  // message boxes to show, in order
+  bool message_kept = false;           // the message stays in the inbox (with a note added to it)
 };
 // "Yes" to a release request (the worker is released) or "Accept" to an offer (the worker
 // decides and may move).

@@ -29,6 +29,8 @@ Fixture::Fixture(bool world)
     write_picture(home_, QStringLiteral("normalbg.jpg"), 320, 240);
   }
   dialogs_.set_scripted(true);
+  // A question the test did not expect fails it, with the question.
+  dialogs_.set_unanswered_handler([](const QString& question) { QTest::qFail(qPrintable(question), __FILE__, __LINE__); });
   qApp->setStyleSheet(rvgui::style_sheet());
   window_ = std::make_unique<rvgui::MainWindow>(home_, dialogs_, clock_, 7);
   window_->resize(1024, 768);
@@ -66,10 +68,10 @@ QString Fixture::text_of(const QString& name) {
 bool Fixture::new_game(int button) {
   dialogs_.queue_text(QStringLiteral("Player 1"));
   if (!click(QStringLiteral("newGameButton"))) return false;
-  if (window_->current_screen() != static_cast<QWidget*>(window_->choice_screen())) return false;
+  if (window_->current_screen() != static_cast<rvgui::Screen*>(choice_screen())) return false;
   if (!click(QStringLiteral("promotionButton%1").arg(button))) return false;
   if (!click(QStringLiteral("startButton"))) return false;
-  return window_->current_screen() == static_cast<QWidget*>(window_->main_screen());
+  return window_->current_screen() == static_cast<rvgui::Screen*>(main_screen());
 }
 
 }  // namespace rvscreens

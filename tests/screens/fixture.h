@@ -29,6 +29,14 @@ class Fixture {
   const rv::Home& home() const { return home_; }
   rv::Game* game() { return window_->session().game.get(); }
 
+  rvgui::IntroScreen* intro() { return window_->screen_as<rvgui::IntroScreen>(rvgui::screen_name::intro); }
+  rvgui::FrontMenu* front_menu() { return window_->screen_as<rvgui::FrontMenu>(rvgui::screen_name::front_menu); }
+  rvgui::PromotionChoiceScreen* choice_screen() {
+    return window_->screen_as<rvgui::PromotionChoiceScreen>(rvgui::screen_name::choice);
+  }
+  rvgui::MainScreen* main_screen() { return window_->screen_as<rvgui::MainScreen>(rvgui::screen_name::main); }
+  rvgui::InboxScreen* inbox_screen() { return window_->screen_as<rvgui::InboxScreen>(rvgui::screen_name::inbox); }
+
   // Starts the window at the front menu.
   void start();
 

@@ -21,8 +21,8 @@ class FrontMenuTest : public QObject {
     Fixture f;
     f.window().start(true);
     f.window().show();
-    auto* intro = f.window().intro();
-    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(intro));
+    auto* intro = f.intro();
+    QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(intro));
     QCOMPARE(intro->first_timer()->interval(), 3000);
     QCOMPARE(intro->second_timer()->interval(), 5000);
     QVERIFY(intro->first_timer()->isActive());
@@ -31,14 +31,14 @@ class FrontMenuTest : public QObject {
     QVERIFY(intro->second_timer()->isActive());
     QVERIFY(f.text_of(QStringLiteral("introText")).contains(QStringLiteral("roster")));
     QTest::keyClick(intro, Qt::Key_Space);
-    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().front_menu()));
+    QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.front_menu()));
     QVERIFY(!intro->second_timer()->isActive());
 
     Fixture g;
     g.window().start(true);
     g.window().show();
-    QTest::mouseClick(g.window().intro(), Qt::LeftButton);
-    QCOMPARE(g.window().current_screen(), static_cast<QWidget*>(g.window().front_menu()));
+    QTest::mouseClick(g.intro(), Qt::LeftButton);
+    QCOMPARE(g.window().current_screen(), static_cast<rvgui::Screen*>(g.front_menu()));
   }
 
   void front_menu_shows_its_entries_and_versions() {
@@ -82,9 +82,9 @@ class FrontMenuTest : public QObject {
     f.start();
     QVERIFY(f.new_game());
     QVERIFY(rv::save_game(f.game()->store, f.home(), "First", rv::WallTime{2026, 12, 5, 9, 5, 0, 1}).ok());
-    f.dialogs().queue_yes_no(true);
+    f.dialogs().queue_yes();
     QVERIFY(f.click(QStringLiteral("menuButton")));
-    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().front_menu()));
+    QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.front_menu()));
 
     QVERIFY(f.click(QStringLiteral("loadGameButton")));
     auto* list = f.find<QListWidget>(QStringLiteral("loadList"));
@@ -97,7 +97,7 @@ class FrontMenuTest : public QObject {
     QVERIFY(f.find<QPushButton>(QStringLiteral("actionButton"))->isEnabled());
 
     QTest::keyClick(list, Qt::Key_Escape);
-    QCOMPARE(f.window().front_menu()->mode(), rvgui::FrontMenu::Mode::menu);
+    QCOMPARE(f.front_menu()->mode(), rvgui::FrontMenu::Mode::menu);
     QVERIFY(!list->isVisible());
     QVERIFY(f.find<QPushButton>(QStringLiteral("newGameButton"))->isVisible());
   }
@@ -109,7 +109,7 @@ class FrontMenuTest : public QObject {
     QVERIFY(rv::save_game(f.game()->store, f.home(), "Broken", rv::WallTime{}).ok());
     std::filesystem::remove(f.home().save_folder("Broken") / "calendar.rv1");
     const std::string maindata = rvtest::file_bytes(f.home().save_folder("Broken") / "maindata.rv1");
-    f.dialogs().queue_yes_no(true);
+    f.dialogs().queue_yes();
     QVERIFY(f.click(QStringLiteral("menuButton")));
     f.dialogs().clear_shown();
 
@@ -118,8 +118,8 @@ class FrontMenuTest : public QObject {
     QVERIFY(f.click(QStringLiteral("actionButton")));
     QCOMPARE(f.dialogs().shown().size(), std::size_t{1});
     QVERIFY(f.dialogs().shown()[0].text.contains(QStringLiteral("calendar.rv1")));
-    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().front_menu()));
-    QCOMPARE(f.window().front_menu()->mode(), rvgui::FrontMenu::Mode::menu);
+    QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.front_menu()));
+    QCOMPARE(f.front_menu()->mode(), rvgui::FrontMenu::Mode::menu);
     QVERIFY(f.game() == nullptr);
     QCOMPARE(rvtest::file_bytes(f.home().save_folder("Broken") / "maindata.rv1"), maindata);
     QVERIFY(std::filesystem::exists(f.home().sav_file("Broken")));
@@ -148,7 +148,7 @@ class FrontMenuTest : public QObject {
     auto* list = f.find<QListWidget>(QStringLiteral("scenarioList"));
     QCOMPARE(list->count(), 1);
     QCOMPARE(f.text_of(QStringLiteral("actionButton")), QStringLiteral("Play"));
-    f.dialogs().queue_yes_no(false);  // keep the Images folder's default.jpg
+    f.dialogs().queue_no();  // keep the Images folder's default.jpg
     list->setCurrentRow(0);
     QCOMPARE(f.text_of(QStringLiteral("infoLabel")), QStringLiteral("The Uprising\n\nTake on the big two.\n\nBy Nell Avery"));
     const auto& shown = f.dialogs().shown();
@@ -164,9 +164,9 @@ class FrontMenuTest : public QObject {
 
     f.dialogs().queue_text(QStringLiteral("Player 1"));
     QVERIFY(f.click(QStringLiteral("actionButton")));
-    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().choice_screen()));
+    QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.choice_screen()));
     QVERIFY(f.click(QStringLiteral("startButton")));
-    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().main_screen()));
+    QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.main_screen()));
     QCOMPARE(f.game()->store.md(rv::md::venue_file), std::string("Scenarios\\Uprising\\venues.txt"));
   }
 };

@@ -50,7 +50,7 @@ class InboxTest : public QObject {
     QVERIFY(f.new_game());
     post(f.game()->store, "Wages", "INFO", 0, "", "Paid on Friday.");
     post(f.game()->store, "Injury", "INFO", 0);
-    f.window().main_screen()->refresh();
+    f.main_screen()->refresh();
     QCOMPARE(f.text_of(QStringLiteral("inboxButton")), QStringLiteral("Inbox (2)"));
 
     QVERIFY(f.click(QStringLiteral("inboxButton")));
@@ -70,13 +70,13 @@ class InboxTest : public QObject {
     QVERIFY(!f.find<QPushButton>(QStringLiteral("action2Button"))->isVisible());
 
     QVERIFY(f.click(QStringLiteral("closeButton")));
-    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().main_screen()));
+    QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.main_screen()));
     QCOMPARE(f.text_of(QStringLiteral("inboxButton")), QStringLiteral("Inbox (1)"));
 
     // Escape also returns.
     QVERIFY(f.click(QStringLiteral("inboxButton")));
     QTest::keyClick(grid, Qt::Key_Escape);
-    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().main_screen()));
+    QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.main_screen()));
   }
 
   void answers_follow_the_kind_and_the_days_left() {
@@ -186,15 +186,15 @@ class InboxTest : public QObject {
     post(f.game()->store, "Read Info", "INFO", 0);
     post(f.game()->store, "Unread Info", "INFO", 0);
     post(f.game()->store, "Waiting Offer", "OFFER", 2);
-    f.window().show_inbox();
+    f.window().open(rvgui::screen_name::inbox);
     auto* grid = f.find<QTableWidget>(QStringLiteral("inboxGrid"));
     click_row(grid, row_of(grid, QStringLiteral("Read Info")));
     click_row(grid, row_of(grid, QStringLiteral("Waiting Offer")));
 
-    f.dialogs().queue_yes_no(false);
+    f.dialogs().queue_no();
     QVERIFY(f.click(QStringLiteral("deleteAllButton")));
     QCOMPARE(grid->rowCount(), 3);
-    f.dialogs().queue_yes_no(true);
+    f.dialogs().queue_yes();
     QVERIFY(f.click(QStringLiteral("deleteAllButton")));
     QCOMPARE(f.dialogs().shown().back().text,
              QStringLiteral("Are you sure you want to permanently delete all emails except for ones waiting for replies?"));

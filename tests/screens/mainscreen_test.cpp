@@ -21,7 +21,7 @@ class MainScreenTest : public QObject {
     Fixture f;
     f.start();
     QVERIFY(f.new_game());
-    auto* screen = f.window().main_screen();
+    auto* screen = f.main_screen();
     QTest::keyClick(screen, Qt::Key_Return);
     QCOMPARE(f.text_of(QStringLiteral("fullDateLabel")), QStringLiteral("Tuesday 2nd January 2007"));
     QCOMPARE(f.game()->store.calendar.front(), std::string("Wednesday 3rd January 2007"));
@@ -42,7 +42,7 @@ class MainScreenTest : public QObject {
     auto* inbox = f.find<QPushButton>(QStringLiteral("inboxButton"));
     inbox->setFocus();
     QTest::keyClick(inbox, Qt::Key_Return);
-    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().inbox_screen()));
+    QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.inbox_screen()));
     QVERIFY(f.click(QStringLiteral("closeButton")));
     QCOMPARE(f.text_of(QStringLiteral("fullDateLabel")), QStringLiteral("Thursday 4th January 2007"));
     QCOMPARE(QApplication::focusWidget(), f.find<QWidget>(QStringLiteral("mainActionButton")));
@@ -76,11 +76,11 @@ class MainScreenTest : public QObject {
     };
 
     // No leaves the day free; Yes books it.
-    f.dialogs().queue_yes_no(false);
+    f.dialogs().queue_no();
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell(0, 1));
     QCOMPARE(f.dialogs().shown().back().text, QStringLiteral("Book a house show for Tuesday 2nd January 2007?"));
     QCOMPARE(f.game()->store.calendar[1], std::string());
-    f.dialogs().queue_yes_no(true);
+    f.dialogs().queue_yes();
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell(0, 0));
     QCOMPARE(f.game()->store.calendar[1], std::string("House Show"));
     QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("House Show"));
@@ -124,13 +124,13 @@ class MainScreenTest : public QObject {
     Fixture f;
     f.start();
     QVERIFY(f.new_game());
-    f.dialogs().queue_yes_no(false);
+    f.dialogs().queue_no();
     QVERIFY(f.click(QStringLiteral("menuButton")));
-    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().main_screen()));
+    QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.main_screen()));
     QVERIFY(f.game() != nullptr);
-    f.dialogs().queue_yes_no(true);
-    QTest::keyClick(f.window().main_screen(), Qt::Key_Escape);
-    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().front_menu()));
+    f.dialogs().queue_yes();
+    QTest::keyClick(f.main_screen(), Qt::Key_Escape);
+    QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.front_menu()));
     QVERIFY(f.game() == nullptr);
   }
 

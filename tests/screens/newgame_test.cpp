@@ -21,7 +21,7 @@ class NewGameTest : public QObject {
     f.dialogs().queue_text(QStringLiteral("Ada Strand"));
     QVERIFY(f.click(QStringLiteral("newGameButton")));
     QCOMPARE(f.dialogs().shown().at(0).text, QStringLiteral("Please enter your name."));
-    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().choice_screen()));
+    QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.choice_screen()));
 
     // Two promotions in the world: the other nine buttons create a new indy.
     QCOMPARE(f.text_of(QStringLiteral("promotionButton1")), QStringLiteral("RVA"));
@@ -32,14 +32,14 @@ class NewGameTest : public QObject {
     QCOMPARE(f.text_of(QStringLiteral("fundsLabel")), QStringLiteral("$1,500,000"));
     QVERIFY(f.click(QStringLiteral("promotionButton2")));
     QCOMPARE(f.text_of(QStringLiteral("typeLabel")), QStringLiteral("Basic Indy"));
-    QCOMPARE(f.window().choice_screen()->chosen(), QStringLiteral("RVB"));
+    QCOMPARE(f.choice_screen()->chosen(), QStringLiteral("RVB"));
     QVERIFY(f.click(QStringLiteral("promotionButton7")));
     QCOMPARE(f.text_of(QStringLiteral("fedNameLabel")), QStringLiteral("Create New Indy"));
     QCOMPARE(f.text_of(QStringLiteral("fundsLabel")), QStringLiteral("$600,000"));
     QVERIFY(f.click(QStringLiteral("promotionButton1")));
     QVERIFY(f.click(QStringLiteral("startButton")));
 
-    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().main_screen()));
+    QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.main_screen()));
     const rv::Store& s = f.game()->store;
     QCOMPARE(s.md(rv::md::player_initials), std::string("RVA"));
     QCOMPARE(s.md(rv::md::player_name), std::string("Ada Strand"));
@@ -92,7 +92,7 @@ class NewGameTest : public QObject {
     QVERIFY(texts[1].startsWith(QStringLiteral("There is already a promotion involved in this game with those initials")));
     QCOMPARE(texts[2], texts[0]);
     QVERIFY(texts[4].startsWith(QStringLiteral("There is already a promotion involved in this game with that name")));
-    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().main_screen()));
+    QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.main_screen()));
     const rv::Store& s = f.game()->store;
     QCOMPARE(s.promotion_count(), std::size_t{3});
     QCOMPARE(s.promotion(2).initials(), std::string("NEW"));
@@ -110,11 +110,11 @@ class NewGameTest : public QObject {
     QVERIFY(f.click(QStringLiteral("promotionButton4")));
     f.dialogs().queue_text(QStringLiteral("NEW"));
     f.dialogs().queue_text(QStringLiteral("Harbour Wrestling"));
-    f.dialogs().queue_text(QString());  // cancel at the title
+    f.dialogs().queue_cancel();  // cancel at the title
     QVERIFY(f.click(QStringLiteral("startButton")));
-    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().choice_screen()));
+    QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.choice_screen()));
     QCOMPARE(f.window().session().pending->store.promotions, before);
-    QCOMPARE(f.window().choice_screen()->chosen(), QStringLiteral("Create New Indy"));
+    QCOMPARE(f.choice_screen()->chosen(), QStringLiteral("Create New Indy"));
     QVERIFY(f.game() == nullptr);
   }
 
@@ -153,13 +153,13 @@ class NewGameTest : public QObject {
   void cancelling_the_name_or_going_back_stays_on_the_menu() {
     Fixture f;
     f.start();
-    f.dialogs().queue_text(QString());
+    f.dialogs().queue_cancel();
     QVERIFY(f.click(QStringLiteral("newGameButton")));
-    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().front_menu()));
+    QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.front_menu()));
     f.dialogs().queue_text(QStringLiteral("Player 1"));
     QVERIFY(f.click(QStringLiteral("newGameButton")));
-    QTest::keyClick(f.window().choice_screen(), Qt::Key_Escape);
-    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().front_menu()));
+    QTest::keyClick(f.choice_screen(), Qt::Key_Escape);
+    QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.front_menu()));
     QVERIFY(f.window().session().pending == nullptr);
   }
 };

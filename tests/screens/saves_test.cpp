@@ -57,7 +57,7 @@ class SavesTest : public QObject {
     QCOMPARE(f.dialogs().shown().size(), std::size_t{3});
     QVERIFY(rv::list_saves(f.home()).empty());
     QVERIFY(!std::filesystem::exists(f.home().save_folder("my save!")));
-    QVERIFY(f.window().main_screen()->save_mode());
+    QVERIFY(f.main_screen()->save_mode());
   }
 
   void save_quit_and_load_gives_the_same_main_screen() {
@@ -73,16 +73,16 @@ class SavesTest : public QObject {
     f.dialogs().queue_text(QStringLiteral("Career1"));
     QVERIFY(f.click(QStringLiteral("newSaveButton")));
     QCOMPARE(f.dialogs().shown().back().text, QStringLiteral("Save successful."));
-    QVERIFY(!f.window().main_screen()->save_mode());
+    QVERIFY(!f.main_screen()->save_mode());
     QCOMPARE(f.game()->save_name, std::string("Career1"));
     QVERIFY(std::filesystem::exists(f.home().sav_file("Career1")));
 
-    f.dialogs().queue_yes_no(true);
+    f.dialogs().queue_yes();
     QVERIFY(f.click(QStringLiteral("menuButton")));
     QVERIFY(f.click(QStringLiteral("loadGameButton")));
     f.find<QListWidget>(QStringLiteral("loadList"))->setCurrentRow(0);
     QVERIFY(f.click(QStringLiteral("actionButton")));
-    QCOMPARE(f.window().current_screen(), static_cast<QWidget*>(f.window().main_screen()));
+    QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.main_screen()));
     QCOMPARE(main_screen_texts(f), before);
     QCOMPARE(f.game()->save_name, std::string("Career1"));
 
@@ -110,17 +110,17 @@ class SavesTest : public QObject {
 
     QVERIFY(f.click(QStringLiteral("saveGameButton")));
     f.dialogs().queue_text(QStringLiteral("Slot"));
-    f.dialogs().queue_yes_no(false);
+    f.dialogs().queue_no();
     QVERIFY(f.click(QStringLiteral("newSaveButton")));
     QCOMPARE(rvtest::file_bytes(f.home().save_folder("Slot") / "maindata.rv1"), old_maindata);
 
     auto* list = f.find<QListWidget>(QStringLiteral("saveList"));
     list->setCurrentRow(0);
-    f.dialogs().queue_yes_no(false);
+    f.dialogs().queue_no();
     QVERIFY(f.click(QStringLiteral("deleteSaveButton")));
     QCOMPARE(f.dialogs().shown().back().text, QStringLiteral("Are you sure you want to delete the saved game 'Slot'?"));
     QVERIFY(std::filesystem::exists(f.home().sav_file("Slot")));
-    f.dialogs().queue_yes_no(true);
+    f.dialogs().queue_yes();
     QVERIFY(f.click(QStringLiteral("deleteSaveButton")));
     QCOMPARE(f.dialogs().shown().back().text, QStringLiteral("All data in this save slot has now been erased."));
     QVERIFY(!std::filesystem::exists(f.home().sav_file("Slot")));

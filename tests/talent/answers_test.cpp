@@ -124,6 +124,7 @@ TEST_F(Answers, AnOfferForAWorkerWhoHasGoneOnlyGetsANote) {
   const rv::AnswerResult r = rv::answer_action2(g, line);
   EXPECT_TRUE(r.answered);
   EXPECT_TRUE(r.messages.empty());
+  EXPECT_TRUE(r.message_kept);
   EXPECT_EQ(s.message(0).at(rv::msg::body3), "(Alpha Worker 1 no longer works for your promotion, so this offer was declined.)");
   EXPECT_EQ(worker(s, "Alpha Worker 1").promotion(), "Free Agent");
 }

@@ -1,0 +1,29 @@
+#pragma once
+// How a screen moves to another: by name, through the main window's back stack.
+#include <QString>
+
+namespace rvgui {
+
+// The names of the screens, as the registry and `--screen NAME` know them.
+namespace screen_name {
+inline const QString intro = QStringLiteral("intro");
+inline const QString front_menu = QStringLiteral("frontmenu");
+inline const QString choice = QStringLiteral("choice");
+inline const QString main = QStringLiteral("main");
+inline const QString inbox = QStringLiteral("inbox");
+}  // namespace screen_name
+
+class Navigator {
+ public:
+  virtual ~Navigator() = default;
+  // Shows the screen `name`, keeping the current one on the back stack.
+  virtual void open(const QString& name) = 0;
+  // Back to the screen this one was opened from (nothing when there is none).
+  virtual void back() = 0;
+  // Shows the screen `name` with an empty back stack (the front menu, a game's main screen).
+  virtual void restart_at(const QString& name) = 0;
+  // Exit, a dismissal: the program ends.
+  virtual void end_program() = 0;
+};
+
+}  // namespace rvgui

@@ -1,0 +1,29 @@
+#include "screens/registry.h"
+
+#include "screens/frontmenu.h"
+#include "screens/inboxscreen.h"
+#include "screens/introscreen.h"
+#include "screens/mainscreen.h"
+#include "screens/promotionchoicescreen.h"
+
+namespace rvgui {
+
+const std::vector<ScreenEntry>& screen_registry() {
+  static const std::vector<ScreenEntry> screens = {
+      {screen_name::intro, Needs::nothing, make_screen<IntroScreen>},
+      {screen_name::front_menu, Needs::nothing, make_screen<FrontMenu>},
+      {screen_name::choice, Needs::world, make_screen<PromotionChoiceScreen>},
+      {screen_name::main, Needs::game, make_screen<MainScreen>},
+      {screen_name::inbox, Needs::game, make_screen<InboxScreen>},
+  };
+  return screens;
+}
+
+const ScreenEntry* find_screen_entry(const QString& name) {
+  for (const auto& e : screen_registry()) {
+    if (e.name == name) return &e;
+  }
+  return nullptr;
+}
+
+}  // namespace rvgui
