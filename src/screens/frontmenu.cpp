@@ -66,7 +66,29 @@ FrontMenu::FrontMenu(Session& session, Navigator& navigator, QWidget* parent)
   outer->addLayout(middle);
   middle->addStretch(1);
 
-  // The menu entries.
+  middle->addWidget(build_menu_panel(), 0, Qt::AlignBottom);
+  build_list_panel();
+  middle->addSpacing(30);
+  middle->addWidget(list_panel_, 2);
+  middle->addStretch(1);
+  outer->addSpacing(12);
+  outer->addLayout(build_footer());
+
+  setTabOrder(save_list_, scenario_list_);
+  setTabOrder(scenario_list_, action_);
+  setTabOrder(action_, cancel_);
+
+  connect(action_, &QPushButton::clicked, this, &FrontMenu::act);
+  connect(cancel_, &QPushButton::clicked, this, &FrontMenu::show_menu);
+  connect(save_list_, &QListWidget::itemSelectionChanged, this, &FrontMenu::select_save);
+  connect(scenario_list_, &QListWidget::itemSelectionChanged, this, &FrontMenu::select_scenario);
+  connect(save_list_, &QListWidget::itemActivated, this, &FrontMenu::act);
+  connect(scenario_list_, &QListWidget::itemActivated, this, &FrontMenu::act);
+  show_menu();
+}
+
+// The menu entries.
+QWidget* FrontMenu::build_menu_panel() {
   menu_panel_ = panel(QStringLiteral("menuPanel"), this);
   auto* menu = new QVBoxLayout(menu_panel_);
   menu->setContentsMargins(26, 22, 26, 22);
@@ -80,9 +102,21 @@ FrontMenu::FrontMenu(Session& session, Navigator& navigator, QWidget* parent)
     b->setProperty("role", "menu");
     menu->addWidget(b);
   }
-  middle->addWidget(menu_panel_, 0, Qt::AlignBottom);
 
-  // The load and scenario lists, and the credits.
+  setTabOrder(new_game_, load);
+  setTabOrder(load, scenario);
+  setTabOrder(scenario, credits);
+  setTabOrder(credits, exit);
+  connect(new_game_, &QPushButton::clicked, this, &FrontMenu::new_game);
+  connect(load, &QPushButton::clicked, this, &FrontMenu::show_load_list);
+  connect(scenario, &QPushButton::clicked, this, &FrontMenu::show_scenarios);
+  connect(credits, &QPushButton::clicked, this, &FrontMenu::show_credits);
+  connect(exit, &QPushButton::clicked, this, [this] { navigator_.end_program(); });
+  return menu_panel_;
+}
+
+// The load and scenario lists, and the credits.
+void FrontMenu::build_list_panel() {
   list_panel_ = panel(QStringLiteral("listPanel"), this);
   auto* lists = new QVBoxLayout(list_panel_);
   lists->setContentsMargins(24, 20, 24, 20);
@@ -109,11 +143,9 @@ FrontMenu::FrontMenu(Session& session, Navigator& navigator, QWidget* parent)
   lists->addWidget(info_);
   lists->addLayout(buttons);
   list_panel_->setMinimumWidth(460);
-  middle->addSpacing(30);
-  middle->addWidget(list_panel_, 2);
-  middle->addStretch(1);
-  outer->addSpacing(12);
+}
 
+QLayout* FrontMenu::build_footer() {
   auto* footer = new QHBoxLayout;
   footer->addStretch(1);
   auto* version = make_label(QStringLiteral("versionLabel"), qs(rv::version_text), this);
@@ -125,28 +157,8 @@ FrontMenu::FrontMenu(Session& session, Navigator& navigator, QWidget* parent)
   footer->addWidget(version);
   footer->addSpacing(12);
   footer->addWidget(release);
-  outer->addLayout(footer);
+  return footer;
 
-  setTabOrder(new_game_, load);
-  setTabOrder(load, scenario);
-  setTabOrder(scenario, credits);
-  setTabOrder(credits, exit);
-  setTabOrder(save_list_, scenario_list_);
-  setTabOrder(scenario_list_, action_);
-  setTabOrder(action_, cancel_);
-
-  connect(new_game_, &QPushButton::clicked, this, &FrontMenu::new_game);
-  connect(load, &QPushButton::clicked, this, &FrontMenu::show_load_list);
-  connect(scenario, &QPushButton::clicked, this, &FrontMenu::show_scenarios);
-  connect(credits, &QPushButton::clicked, this, &FrontMenu::show_credits);
-  connect(exit, &QPushButton::clicked, this, [this] { navigator_.end_program(); });
-  connect(action_, &QPushButton::clicked, this, &FrontMenu::act);
-  connect(cancel_, &QPushButton::clicked, this, &FrontMenu::show_menu);
-  connect(save_list_, &QListWidget::itemSelectionChanged, this, &FrontMenu::select_save);
-  connect(scenario_list_, &QListWidget::itemSelectionChanged, this, &FrontMenu::select_scenario);
-  connect(save_list_, &QListWidget::itemActivated, this, &FrontMenu::act);
-  connect(scenario_list_, &QListWidget::itemActivated, this, &FrontMenu::act);
-  show_menu();
 }
 
 void FrontMenu::set_backgrounds(const Backgrounds& pictures) {

@@ -8,6 +8,7 @@
 class QListWidget;
 class QFrame;
 class QSpacerItem;
+class QLayout;
 
 namespace rvgui {
 
@@ -35,6 +36,9 @@ class FrontMenu : public Screen {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  QWidget* build_menu_panel();
+  void build_list_panel();
+  QLayout* build_footer();
   void select_scenario();
   void select_save();
   // Asks for the player's name until it can be stored; nothing when cancelled.

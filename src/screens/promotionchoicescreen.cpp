@@ -59,6 +59,31 @@ PromotionChoiceScreen::PromotionChoiceScreen(Session& session, Navigator& naviga
   body->addWidget(button_panel, 2);
   body->addSpacing(20);
 
+  body->addWidget(build_info_panel(), 3);
+
+  auto* footer = new QHBoxLayout;
+  back_ = make_button(QStringLiteral("backButton"), QStringLiteral("Back"), this);
+  start_ = make_button(QStringLiteral("startButton"), QStringLiteral("Start Game"), this);
+  start_->setProperty("role", "main");
+  footer->addWidget(back_);
+  footer->addStretch(1);
+  footer->addWidget(start_);
+  outer->addSpacing(12);
+  outer->addLayout(footer);
+
+  QWidget* previous = buttons_[0];
+  for (std::size_t i = 1; i < buttons_.size(); ++i) {
+    setTabOrder(previous, buttons_[i]);
+    previous = buttons_[i];
+  }
+  setTabOrder(previous, start_);
+  setTabOrder(start_, back_);
+  connect(start_, &QPushButton::clicked, this, &PromotionChoiceScreen::start);
+  connect(back_, &QPushButton::clicked, this, &PromotionChoiceScreen::go_back);
+}
+
+// The chosen promotion: logo, name, type, funds, web site and slogan.
+QWidget* PromotionChoiceScreen::build_info_panel() {
   auto* info = new QFrame(this);
   info->setObjectName(QStringLiteral("choiceInfo"));
   info->setProperty("role", "panel");
@@ -91,27 +116,7 @@ PromotionChoiceScreen::PromotionChoiceScreen(Session& session, Navigator& naviga
   il->addSpacing(8);
   il->addWidget(slogan_);
   il->addStretch(1);
-  body->addWidget(info, 3);
-
-  auto* footer = new QHBoxLayout;
-  back_ = make_button(QStringLiteral("backButton"), QStringLiteral("Back"), this);
-  start_ = make_button(QStringLiteral("startButton"), QStringLiteral("Start Game"), this);
-  start_->setProperty("role", "main");
-  footer->addWidget(back_);
-  footer->addStretch(1);
-  footer->addWidget(start_);
-  outer->addSpacing(12);
-  outer->addLayout(footer);
-
-  QWidget* previous = buttons_[0];
-  for (std::size_t i = 1; i < buttons_.size(); ++i) {
-    setTabOrder(previous, buttons_[i]);
-    previous = buttons_[i];
-  }
-  setTabOrder(previous, start_);
-  setTabOrder(start_, back_);
-  connect(start_, &QPushButton::clicked, this, &PromotionChoiceScreen::start);
-  connect(back_, &QPushButton::clicked, this, &PromotionChoiceScreen::go_back);
+  return info;
 }
 
 void PromotionChoiceScreen::go_back() {

@@ -25,6 +25,7 @@ class PromotionChoiceScreen : public Screen {
   void go_back() override;
 
  private:
+  QWidget* build_info_panel();
   bool create_indy(std::string& initials);
   std::optional<std::string> ask_until_valid(const QString& question, const QString& default_answer,
                                              const std::function<std::optional<std::string>(const std::string&)>& problem);
