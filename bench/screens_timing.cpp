@@ -9,7 +9,7 @@
 #include <QInputDialog>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QTableWidget>
+#include <QTableView>
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
@@ -97,7 +97,7 @@ int shots(const char* home_path, const std::string& out) {
   m.days_left = 6;
   rv::post_message(window.session().game->store, "Monday 1st January 2007", m);
   window.open(rvgui::screen_name::inbox);
-  auto* grid = window.findChild<QTableWidget*>(QStringLiteral("inboxGrid"));
+  auto* grid = window.findChild<QTableView*>(QStringLiteral("inboxGrid"));
   QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(1, 1)).center());
   shot("inbox");
   click("closeButton");

@@ -6,7 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -15,22 +15,23 @@
 #include "talent/answers.h"
 #include "state/game.h"
 #include "screens/cp1252.h"
+#include "screens/gridmodel.h"
 #include "screens/session.h"
 
 namespace rvgui {
 
 namespace {
 
-constexpr int line_column = 4;  // hidden: the record's first line in the inbox table
+enum Column { from_column, subject_column, received_column, status_column };
 
-// Sorts "Received" by date rather than by text.
-class DateItem : public QTableWidgetItem {
- public:
-  DateItem(const QString& text, qlonglong key) : QTableWidgetItem(text) { setData(Qt::UserRole, key); }
-  bool operator<(const QTableWidgetItem& other) const override {
-    return data(Qt::UserRole).toLongLong() < other.data(Qt::UserRole).toLongLong();
-  }
-};
+// A message as a row of the grid: sorted by "Received" in the order the inbox holds them.
+GridModel::Row message_row(const QString& sender, const QString& subject, const QString& received,
+                           const QString& status, std::size_t first_line, bool unread) {
+  const auto line = static_cast<qlonglong>(first_line);
+  GridModel::Row row{{{sender}, {subject}, {received, line}, {status}}, line};
+  for (auto& c : row.cells) c.bold = unread;
+  return row;
+}
 
 }  // namespace
 
@@ -45,16 +46,10 @@ InboxScreen::InboxScreen(Session& session, Navigator& navigator, QWidget* parent
   add_shadow(heading);
   outer->addWidget(heading);
 
-  grid_ = new QTableWidget(0, 5, this);
-  grid_->setObjectName(QStringLiteral("inboxGrid"));
-  grid_->setHorizontalHeaderLabels({QStringLiteral("From"), QStringLiteral("Subject"), QStringLiteral("Received"),
-                                    QStringLiteral("Status"), QStringLiteral("Line")});
-  grid_->setColumnHidden(line_column, true);
-  grid_->verticalHeader()->hide();
-  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-  grid_->setAlternatingRowColors(true);
+  model_ = new GridModel({QStringLiteral("From"), QStringLiteral("Subject"), QStringLiteral("Received"),
+                          QStringLiteral("Status")},
+                         this);
+  grid_ = make_grid(QStringLiteral("inboxGrid"), model_, this, true);
   grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   grid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
   grid_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
@@ -104,10 +99,8 @@ InboxScreen::InboxScreen(Session& session, Navigator& navigator, QWidget* parent
   setTabOrder(action1_, delete_all_);
   setTabOrder(delete_all_, close_);
 
-  connect(grid_, &QTableWidget::cellClicked, this, [this](int row, int) { open_row(row); });
-  connect(grid_, &QTableWidget::itemActivated, this, [this](QTableWidgetItem* item) {
-    if (item) open_row(item->row());
-  });
+  connect(grid_, &QTableView::clicked, this, [this](const QModelIndex& index) { open_row(index.row()); });
+  connect(grid_, &QTableView::activated, this, [this](const QModelIndex& index) { open_row(index.row()); });
   connect(action1_, &QPushButton::clicked, this, &InboxScreen::delete_open);
   connect(action2_, &QPushButton::clicked, this, &InboxScreen::answer_action2);
   connect(action3_, &QPushButton::clicked, this, &InboxScreen::answer_action3);
@@ -129,42 +122,20 @@ void InboxScreen::clear_panel() {
 
 void InboxScreen::show_inbox() {
   clear_panel();
-  grid_->setSortingEnabled(false);
-  grid_->clearContents();
-  if (!session_.game) {
-    grid_->setRowCount(0);
-    return;
-  }
-  const auto rows = rv::inbox_rows(session_.game->store);
-  grid_->setRowCount(static_cast<int>(rows.size()));
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    const auto& m = rows[i];
-    const int r = static_cast<int>(i);
-    auto* line = new QTableWidgetItem;
-    line->setData(Qt::DisplayRole, static_cast<qlonglong>(m.first_line));
-    QTableWidgetItem* items[] = {new QTableWidgetItem(qs(m.sender)), new QTableWidgetItem(qs(m.subject)),
-                                 new DateItem(qs(m.received), static_cast<qlonglong>(m.first_line)),
-                                 new QTableWidgetItem(qs(m.status)), line};
-    for (int c = 0; c < 5; ++c) {
-      QFont f = items[c]->font();
-      f.setBold(m.unread);
-      items[c]->setFont(f);
-      grid_->setItem(r, c, items[c]);
+  std::vector<GridModel::Row> rows;
+  if (session_.game) {
+    for (const auto& m : rv::inbox_rows(session_.game->store)) {
+      rows.push_back(message_row(qs(m.sender), qs(m.subject), qs(m.received), qs(m.status), m.first_line, m.unread));
     }
   }
-  if (first_fill_) {
-    // Oldest first, as the inbox holds them, until the player sorts by a column.
-    grid_->horizontalHeader()->setSortIndicator(line_column, Qt::AscendingOrder);
-    first_fill_ = false;
-  }
-  grid_->setSortingEnabled(true);
+  model_->set_rows(std::move(rows));
 }
 
 void InboxScreen::open_row(int row) {
-  if (!session_.game || row < 0 || row >= grid_->rowCount()) return;
-  const auto* line_item = grid_->item(row, line_column);
-  if (!line_item) return;
-  const auto first_line = static_cast<std::size_t>(line_item->data(Qt::DisplayRole).toLongLong());
+  const int at = model_row(grid_, row);
+  const GridModel::Row* shown = model_->row_at(at);
+  if (!session_.game || !shown) return;
+  const auto first_line = static_cast<std::size_t>(shown->ref.toLongLong());
   const auto opened = rv::open_message(session_.game->store, first_line);
   if (!opened) return;
   open_ = first_line;
@@ -172,14 +143,9 @@ void InboxScreen::open_row(int row) {
   date_->setText(qs(opened->date));
   subject_->setText(qs(opened->subject));
   text_->setPlainText(qs(opened->text));
-  for (int c = 0; c < grid_->columnCount(); ++c) {
-    if (auto* item = grid_->item(row, c)) {
-      QFont f = item->font();
-      f.setBold(false);
-      item->setFont(f);
-    }
-  }
-  if (auto* status = grid_->item(row, 3)) status->setText(QStringLiteral("Read"));
+  const auto& cells = shown->cells;
+  model_->set_row(at, message_row(cells[from_column].text, cells[subject_column].text, cells[received_column].text,
+                                  QStringLiteral("Read"), first_line, false));
   switch (opened->answers) {
     case rv::Answers::yes_no:
       action2_->setText(QStringLiteral("Yes"));
@@ -227,13 +193,7 @@ void InboxScreen::answer(bool second) {
   show_inbox();
   // A message that stays (with a note added to it) is shown again.
   if (!result.message_kept) return;
-  for (int r = 0; r < grid_->rowCount(); ++r) {
-    const auto* item = grid_->item(r, line_column);
-    if (item && static_cast<std::size_t>(item->data(Qt::DisplayRole).toLongLong()) == line) {
-      open_row(r);
-      return;
-    }
-  }
+  open_row(view_row(grid_, model_->find_ref(static_cast<qlonglong>(line))));
 }
 
 bool InboxScreen::escape_inner() { return false; }

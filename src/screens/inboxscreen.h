@@ -5,10 +5,12 @@
 
 #include "screens/screen.h"
 
-class QTableWidget;
+class QTableView;
 class QTextBrowser;
 
 namespace rvgui {
+
+class GridModel;
 
 class InboxScreen : public Screen {
   Q_OBJECT
@@ -37,7 +39,8 @@ class InboxScreen : public Screen {
   // Answers the open message with its second (Yes / Accept) or third (No / Decline) answer.
   void answer(bool second);
 
-  QTableWidget* grid_;
+  GridModel* model_;
+  QTableView* grid_;
   QLabel* from_;
   QLabel* date_;
   QLabel* subject_;
@@ -48,7 +51,6 @@ class InboxScreen : public Screen {
   QPushButton* delete_all_;
   QPushButton* close_;
   std::optional<std::size_t> open_;
-  bool first_fill_ = true;
 };
 
 }  // namespace rvgui

@@ -9,7 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <optional>
 
@@ -18,6 +18,7 @@
 #include "cycle/nextday.h"
 #include "cycle/showday.h"
 #include "screens/cp1252.h"
+#include "screens/gridmodel.h"
 #include "screens/savepanel.h"
 #include "screens/session.h"
 #include "state/date.h"
@@ -75,10 +76,8 @@ MainScreen::MainScreen(Session& session, Navigator& navigator, QWidget* parent)
   connect(save_game_, &QPushButton::clicked, this, &MainScreen::toggle_save_mode);
   connect(menu_, &QPushButton::clicked, this, &MainScreen::quit_to_menu);
   connect(logo_, &QPushButton::clicked, this, &MainScreen::show_logo_choice);
-  connect(calendar_, &QTableWidget::cellClicked, this, [this](int row, int) { calendar_row_clicked(row); });
-  connect(calendar_, &QTableWidget::itemActivated, this, [this](QTableWidgetItem* item) {
-    if (item) calendar_row_clicked(item->row());
-  });
+  connect(calendar_, &QTableView::clicked, this, [this](const QModelIndex& index) { calendar_row_clicked(index.row()); });
+  connect(calendar_, &QTableView::activated, this, [this](const QModelIndex& index) { calendar_row_clicked(index.row()); });
   connect(save_page_, &SavePanel::saved, this, [this] { set_view(View::day); });
   connect(logos_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { choose_logo(item->text()); });
   connect(logos_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { choose_logo(item->text()); });
@@ -200,21 +199,20 @@ void MainScreen::build_day_page() {
   auto* cl = new QVBoxLayout(coming);
   cl->setContentsMargins(16, 10, 16, 12);
   cl->addWidget(caption(QStringLiteral("comingUpCaption"), QStringLiteral("THE WEEK AHEAD"), coming));
-  coming_up_ = new QTableWidget(0, 2, coming);
-  coming_up_->setObjectName(QStringLiteral("comingUpGrid"));
+  coming_up_model_ = new GridModel({QStringLiteral("Date"), QStringLiteral("Event")}, this);
+  coming_up_ = make_grid(QStringLiteral("comingUpGrid"), coming_up_model_, coming, false);
   coming_up_->horizontalHeader()->hide();
-  coming_up_->verticalHeader()->hide();
   coming_up_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   coming_up_->horizontalHeader()->setStretchLastSection(true);
   coming_up_->verticalHeader()->setDefaultSectionSize(26);
-  coming_up_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   coming_up_->setSelectionMode(QAbstractItemView::NoSelection);
   coming_up_->setFocusPolicy(Qt::NoFocus);
+  coming_up_->setAlternatingRowColors(false);
   coming_up_->setShowGrid(false);
   coming_up_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   coming_up_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   coming_up_->setMinimumHeight(7 * 26 + 4);
-  coming_up_->setStyleSheet(QStringLiteral("QTableWidget { background: transparent; border: none; }"));
+  coming_up_->setStyleSheet(QStringLiteral("QTableView { background: transparent; border: none; }"));
   cl->addWidget(coming_up_);
   dp->addWidget(coming, 2);
   dp->addSpacing(16);
@@ -227,16 +225,10 @@ void MainScreen::build_day_page() {
 
 void MainScreen::build_calendar() {
   // The calendar grid.
-  calendar_ = new QTableWidget(0, 2, center_);
-  calendar_->setObjectName(QStringLiteral("calendarGrid"));
-  calendar_->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Event")});
+  calendar_model_ = new GridModel({QStringLiteral("Date"), QStringLiteral("Event")}, this);
+  calendar_ = make_grid(QStringLiteral("calendarGrid"), calendar_model_, center_, false);
   calendar_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   calendar_->horizontalHeader()->setStretchLastSection(true);
-  calendar_->verticalHeader()->hide();
-  calendar_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  calendar_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  calendar_->setSelectionMode(QAbstractItemView::SingleSelection);
-  calendar_->setAlternatingRowColors(true);
   calendar_->setToolTip(QStringLiteral("Click a free day to book a house show"));
 
 }
@@ -299,17 +291,15 @@ void MainScreen::refresh() {
 }
 
 void MainScreen::fill_coming_up() {
-  const auto rows = rv::calendar_rows(session_.game->store);
   constexpr std::size_t shown = 7;
-  const std::size_t n = std::min(shown, rows.size());
-  coming_up_->setRowCount(static_cast<int>(n));
-  for (std::size_t i = 0; i < n; ++i) {
-    const int r = static_cast<int>(i);
-    auto* event = new QTableWidgetItem(rows[i].event.empty() ? QStringLiteral("-") : qs(rows[i].event));
-    if (!rows[i].event.empty()) event->setForeground(QColor(0xf5, 0xc5, 0x42));
-    coming_up_->setItem(r, 0, new QTableWidgetItem(qs(rows[i].date)));
-    coming_up_->setItem(r, 1, event);
+  auto rows = rv::calendar_rows(session_.game->store);
+  if (rows.size() > shown) rows.resize(shown);
+  std::vector<GridModel::Row> grid;
+  for (const auto& day : rows) {
+    const bool free = day.event.empty();
+    grid.push_back({{{qs(day.date)}, {free ? QStringLiteral("-") : qs(day.event), {}, false, !free}}, qs(day.date)});
   }
+  coming_up_model_->set_rows(std::move(grid));
 }
 
 void MainScreen::refresh_logo() {
@@ -390,31 +380,26 @@ void MainScreen::toggle_dates() {
   calendar_->setFocus();
 }
 
+namespace {
+GridModel::Row calendar_row(const QString& date, const QString& event) { return {{{date}, {event, {}, false, true}}, date}; }
+}  // namespace
+
 void MainScreen::fill_calendar() {
   if (!session_.game) return;
-  const auto rows = rv::calendar_rows(session_.game->store);
-  calendar_->setUpdatesEnabled(false);
-  calendar_->setRowCount(static_cast<int>(rows.size()));
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    const int r = static_cast<int>(i);
-    calendar_->setItem(r, 0, new QTableWidgetItem(qs(rows[i].date)));
-    auto* event = new QTableWidgetItem(qs(rows[i].event));
-    event->setForeground(QColor(0xf5, 0xc5, 0x42));
-    calendar_->setItem(r, 1, event);
-  }
-  calendar_->setUpdatesEnabled(true);
+  std::vector<GridModel::Row> grid;
+  for (const auto& day : rv::calendar_rows(session_.game->store)) grid.push_back(calendar_row(qs(day.date), qs(day.event)));
+  calendar_model_->set_rows(std::move(grid));
 }
 
 void MainScreen::calendar_row_clicked(int row) {
-  if (!session_.game || row < 0 || row >= calendar_->rowCount()) return;
-  const auto* date_item = calendar_->item(row, 0);
-  auto* event_item = calendar_->item(row, 1);
-  if (!date_item || !event_item) return;
-  const std::string date = to_cp1252_lossy(date_item->text());
+  const GridModel::Row* day = calendar_model_->row_at(row);
+  if (!session_.game || !day) return;
+  const QString date_text = day->ref.toString();
+  const std::string date = to_cp1252_lossy(date_text);
   rv::Store& s = session_.game->store;
-  if (event_item->text().isEmpty()) {
+  if (day->cells[1].text.isEmpty()) {
     if (!session_.dialogs.ask(qs(rv::house_show_question(date)))) return;
-    if (rv::book_house_show(s, date)) event_item->setText(QStringLiteral("House Show"));
+    if (rv::book_house_show(s, date)) calendar_model_->set_row(row, calendar_row(date_text, QStringLiteral("House Show")));
     return;
   }
   session_.dialogs.info(qs(rv::describe_day(s, date)));

@@ -8,11 +8,12 @@
 
 class QListWidget;
 class QStackedWidget;
-class QTableWidget;
+class QTableView;
 
 namespace rvgui {
 
 class SavePanel;
+class GridModel;
 
 class MainScreen : public Screen {
   Q_OBJECT
@@ -69,7 +70,8 @@ class MainScreen : public Screen {
   QLabel* board_;
   QLabel* day_heading_;
   QLabel* day_events_;
-  QTableWidget* coming_up_;
+  GridModel* coming_up_model_;
+  QTableView* coming_up_;
   QPushButton* main_action_;
   QPushButton* inbox_;
   QPushButton* view_dates_;
@@ -77,7 +79,8 @@ class MainScreen : public Screen {
   QPushButton* menu_;
   QStackedWidget* center_;
   QWidget* day_page_;
-  QTableWidget* calendar_;
+  GridModel* calendar_model_;
+  QTableView* calendar_;
   SavePanel* save_page_;
   QWidget* logo_page_;
   QListWidget* logos_;

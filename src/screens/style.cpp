@@ -46,7 +46,7 @@ QPushButton[role="choice"][selected="true"] {
 }
 QPushButton#logoButton { background: transparent; border: 1px solid transparent; padding: 4px; }
 QPushButton#logoButton:hover { border-color: #f5c542; }
-QListWidget, QTableWidget, QTextBrowser {
+QListWidget, QTableView, QTextBrowser {
   background: rgba(8, 10, 16, 225);
   alternate-background-color: rgba(34, 39, 56, 225);
   border: 1px solid #5a6380;
@@ -55,7 +55,7 @@ QListWidget, QTableWidget, QTextBrowser {
   selection-color: #1a1405;
   gridline-color: #2f3548;
 }
-QListWidget::item, QTableWidget::item { padding: 5px; }
+QListWidget::item, QTableView::item { padding: 5px; }
 QHeaderView::section {
   background: #262c40; color: #f5c542; font-weight: bold;
   padding: 6px; border: none; border-right: 1px solid #3a4158;

@@ -1,6 +1,6 @@
 // The inbox screen: the grid, opening, answers by kind, Delete and Delete All.
 #include <QLabel>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -27,14 +27,14 @@ void post(rv::Store& s, const std::string& subject, const std::string& kind, int
   rv::post_message(s, "Monday 1st January 2007", m);
 }
 
-int row_of(QTableWidget* grid, const QString& subject) {
-  for (int r = 0; r < grid->rowCount(); ++r) {
-    if (grid->item(r, 1)->text() == subject) return r;
+int row_of(QTableView* grid, const QString& subject) {
+  for (int r = 0; r < grid->model()->rowCount(); ++r) {
+    if (grid->model()->index(r, 1).data().toString() == subject) return r;
   }
   return -1;
 }
 
-void click_row(QTableWidget* grid, int row) {
+void click_row(QTableView* grid, int row) {
   QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(row, 1)).center());
 }
 
@@ -54,18 +54,18 @@ class InboxTest : public QObject {
     QCOMPARE(f.text_of(QStringLiteral("inboxButton")), QStringLiteral("Inbox (2)"));
 
     QVERIFY(f.click(QStringLiteral("inboxButton")));
-    auto* grid = f.find<QTableWidget>(QStringLiteral("inboxGrid"));
-    QCOMPARE(grid->rowCount(), 2);
-    QCOMPARE(grid->horizontalHeaderItem(0)->text(), QStringLiteral("From"));
-    QCOMPARE(grid->horizontalHeaderItem(3)->text(), QStringLiteral("Status"));
+    auto* grid = f.find<QTableView>(QStringLiteral("inboxGrid"));
+    QCOMPARE(grid->model()->rowCount(), 2);
+    QCOMPARE(grid->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("From"));
+    QCOMPARE(grid->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Status"));
     const int row = row_of(grid, QStringLiteral("Wages"));
-    QVERIFY(grid->item(row, 0)->font().bold());
+    QVERIFY(grid->model()->index(row, 0).data(Qt::FontRole).value<QFont>().bold());
     click_row(grid, row);
     QCOMPARE(f.text_of(QStringLiteral("messageSubjectLabel")), QStringLiteral("Wages"));
     QCOMPARE(f.find<QTextBrowser>(QStringLiteral("messageText"))->toPlainText(),
              QStringLiteral("Wages body.\n\nPaid on Friday."));
-    QCOMPARE(grid->item(row, 3)->text(), QStringLiteral("Read"));
-    QVERIFY(!grid->item(row, 0)->font().bold());
+    QCOMPARE(grid->model()->index(row, 3).data().toString(), QStringLiteral("Read"));
+    QVERIFY(!grid->model()->index(row, 0).data(Qt::FontRole).value<QFont>().bold());
     QVERIFY(f.find<QPushButton>(QStringLiteral("action1Button"))->isVisible());
     QVERIFY(!f.find<QPushButton>(QStringLiteral("action2Button"))->isVisible());
 
@@ -87,7 +87,7 @@ class InboxTest : public QObject {
     post(f.game()->store, "Contract Offer", "OFFER", 3);
     post(f.game()->store, "Old Offer", "OFFER", 0);
     QVERIFY(f.click(QStringLiteral("inboxButton")));
-    auto* grid = f.find<QTableWidget>(QStringLiteral("inboxGrid"));
+    auto* grid = f.find<QTableView>(QStringLiteral("inboxGrid"));
     auto* a1 = f.find<QPushButton>(QStringLiteral("action1Button"));
     auto* a2 = f.find<QPushButton>(QStringLiteral("action2Button"));
     auto* a3 = f.find<QPushButton>(QStringLiteral("action3Button"));
@@ -105,7 +105,7 @@ class InboxTest : public QObject {
 
     // Delete removes the open message only.
     QVERIFY(f.click(QStringLiteral("action1Button")));
-    QCOMPARE(grid->rowCount(), 2);
+    QCOMPARE(grid->model()->rowCount(), 2);
     QCOMPARE(row_of(grid, QStringLiteral("Old Offer")), -1);
     QCOMPARE(f.game()->store.message_count(), std::size_t{2});
   }
@@ -139,7 +139,7 @@ class InboxTest : public QObject {
     offer("Offer Four", "Alpha Worker 4");
     offer("Offer Gone", "Beta Worker 1");  // not one of the player's workers
     QVERIFY(f.click(QStringLiteral("inboxButton")));
-    auto* grid = f.find<QTableWidget>(QStringLiteral("inboxGrid"));
+    auto* grid = f.find<QTableView>(QStringLiteral("inboxGrid"));
     const auto worker = [&](const char* name) { return s.worker(*s.find_worker(name)); };
     const rv::Num morale2 = worker("Alpha Worker 2").morale();
 
@@ -187,18 +187,18 @@ class InboxTest : public QObject {
     post(f.game()->store, "Unread Info", "INFO", 0);
     post(f.game()->store, "Waiting Offer", "OFFER", 2);
     f.window().open(rvgui::screen_name::inbox);
-    auto* grid = f.find<QTableWidget>(QStringLiteral("inboxGrid"));
+    auto* grid = f.find<QTableView>(QStringLiteral("inboxGrid"));
     click_row(grid, row_of(grid, QStringLiteral("Read Info")));
     click_row(grid, row_of(grid, QStringLiteral("Waiting Offer")));
 
     f.dialogs().queue_no();
     QVERIFY(f.click(QStringLiteral("deleteAllButton")));
-    QCOMPARE(grid->rowCount(), 3);
+    QCOMPARE(grid->model()->rowCount(), 3);
     f.dialogs().queue_yes();
     QVERIFY(f.click(QStringLiteral("deleteAllButton")));
     QCOMPARE(f.dialogs().shown().back().text,
              QStringLiteral("Are you sure you want to permanently delete all emails except for ones waiting for replies?"));
-    QCOMPARE(grid->rowCount(), 2);
+    QCOMPARE(grid->model()->rowCount(), 2);
     QCOMPARE(row_of(grid, QStringLiteral("Read Info")), -1);
     QVERIFY(row_of(grid, QStringLiteral("Unread Info")) >= 0);
     QVERIFY(row_of(grid, QStringLiteral("Waiting Offer")) >= 0);
