@@ -122,15 +122,7 @@ TEST_F(Expiry, AHolderOfTwoTitlesVacatesBoth) {
 }
 
 TEST_F(Expiry, AWaitingOfferIsClosedAndCanNoLongerBeAccepted) {
-  rv::NewMessage offer;
-  offer.sender = "Ringvale Beta";
-  offer.subject = "Offer For Alpha Worker 2";
-  offer.kind = "OFFER";
-  offer.days_left = 2;
-  offer.ref1 = "RVB";
-  offer.ref2 = "Alpha Worker 2";
-  offer.ref3 = "200000";
-  rv::post_message(s, "Thursday 31st May 2007", offer);
+  rv::post_message(s, "Thursday 31st May 2007", rvtest::rival_offer("Alpha Worker 2", "RVB", 2, "200000"));
   worker(s, "Alpha Worker 2").set_expires("June 2007");
   rv::contractexpire(s);
   const auto m = s.message(0);
@@ -151,9 +143,7 @@ TEST_F(Expiry, EverythingTheWorkerHadIsLeftBehind) {
   worker(s, "Alpha Worker 8").set_manager("Alpha Worker 3");
   s.promotion(0).set(rv::prom::interviewer2, "Alpha Worker 3");
   rv::append_record(s.negotiations, {"Alpha Worker 3", "RVA", "3000", "2", "June 2009", "No", "4", "0", "0", "Yes."});
-  s.set_md(rv::md::feuds_first + rv::feud::type, "Singles");
-  s.set_md(rv::md::feuds_first + rv::feud::worker1, "Alpha Worker 3");
-  s.set_md(rv::md::feuds_first + rv::feud::worker2, "Alpha Worker 4");
+  rvtest::start_feud(s, "Alpha Worker 3", "Alpha Worker 4");
   rv::contractexpire(s);
   EXPECT_EQ(w.tagteam(), "no");
   EXPECT_EQ(w.stable(), "no");

@@ -5,22 +5,10 @@
 
 namespace {
 
-rv::NewMessage offer(const std::string& worker, int days) {
-  rv::NewMessage m;
-  m.sender = "Front Office";
-  m.subject = "Offer For " + worker;
-  m.body = "A rival wants " + worker + ".";
-  m.kind = "OFFER";
-  m.days_left = days;
-  m.ref1 = "RVB";
-  m.ref2 = worker;
-  return m;
-}
-
 TEST(Inbox, PostingListingAndTheUnreadCounter) {
   rv::Store s = rvtest::small_store();
   rv::post_info(s, "Board Of Directors", "Weekly Review", "Keep it up.");
-  rv::post_message(s, "Tuesday 2nd January 2007", offer("Alpha Worker 1", 3));
+  rv::post_message(s, "Tuesday 2nd January 2007", rvtest::rival_offer("Alpha Worker 1", "RVB", 3));
   s.newslist.insert(s.newslist.end(), rv::rec::message, "");  // a record without a sender is ignored
   ASSERT_EQ(s.newslist.size(), 36u);
   EXPECT_EQ(s.newslist[1], "Monday 1st January 2007");
@@ -51,8 +39,8 @@ TEST(Inbox, MessageTextAndAnswersByKind) {
   m.kind = "RELEASE";
   m.days_left = 6;
   rv::post_message(s, "Monday 1st January 2007", m);
-  rv::post_message(s, "Monday 1st January 2007", offer("Alpha Worker 2", 2));
-  rv::post_message(s, "Monday 1st January 2007", offer("Alpha Worker 3", 0));
+  rv::post_message(s, "Monday 1st January 2007", rvtest::rival_offer("Alpha Worker 2", "RVB", 2));
+  rv::post_message(s, "Monday 1st January 2007", rvtest::rival_offer("Alpha Worker 3", "RVB", 0));
   EXPECT_EQ(rv::open_message(s, 0)->text, "Beta Worker 1 is unhappy.\n\nThird paragraph.");
   EXPECT_EQ(rv::open_message(s, 0)->answers, rv::Answers::yes_no);
   EXPECT_EQ(rv::open_message(s, 12)->answers, rv::Answers::accept_decline);
@@ -61,7 +49,7 @@ TEST(Inbox, MessageTextAndAnswersByKind) {
 
 TEST(Inbox, CountdownLapsesOffers) {
   rv::Store s = rvtest::small_store();
-  rv::post_message(s, "Monday 1st January 2007", offer("Alpha Worker 1", 2));
+  rv::post_message(s, "Monday 1st January 2007", rvtest::rival_offer("Alpha Worker 1", "RVB", 2));
   rv::post_info(s, "Front Office", "Note", "Hello");
   rv::count_down_messages(s);
   EXPECT_EQ(s.newslist[rv::msg::days_left], "1");
@@ -80,8 +68,8 @@ TEST(Inbox, DeleteAllKeepsUnreadAndWaitingMessages) {
   EXPECT_TRUE(rv::inbox_empty(s));
   rv::post_info(s, "Front Office", "Unread note", "a");
   rv::post_info(s, "Front Office", "Read note", "b");
-  rv::post_message(s, "Monday 1st January 2007", offer("Alpha Worker 1", 3));
-  rv::post_message(s, "Monday 1st January 2007", offer("Alpha Worker 2", 0));
+  rv::post_message(s, "Monday 1st January 2007", rvtest::rival_offer("Alpha Worker 1", "RVB", 3));
+  rv::post_message(s, "Monday 1st January 2007", rvtest::rival_offer("Alpha Worker 2", "RVB", 0));
   rv::open_message(s, 12);
   rv::open_message(s, 24);
   rv::open_message(s, 36);

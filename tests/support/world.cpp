@@ -94,6 +94,28 @@ rv::Lines small_maindata() {
   return md;
 }
 
+rv::NewMessage rival_offer(const std::string& worker, const std::string& from, int days, const std::string& amount) {
+  rv::NewMessage m;
+  m.sender = "Ringvale Beta";
+  m.subject = "Offer For " + worker;
+  m.body = "A rival wants " + worker + ".";
+  m.kind = "OFFER";
+  m.days_left = days;
+  m.ref1 = from;
+  m.ref2 = worker;
+  m.ref3 = amount;
+  return m;
+}
+
+void start_feud(rv::Store& s, const std::string& first, const std::string& second, const std::string& state,
+                const std::string& duration) {
+  s.set_md(rv::md::feuds_first + rv::feud::type, "Singles");
+  s.set_md(rv::md::feuds_first + rv::feud::worker1, first);
+  s.set_md(rv::md::feuds_first + rv::feud::worker2, second);
+  if (!state.empty()) s.set_md(rv::md::feuds_first + rv::feud::state, state);
+  if (!duration.empty()) s.set_md(rv::md::feuds_first + rv::feud::duration, duration);
+}
+
 rv::Store small_store() {
   rv::Store s;
   s.maindata = small_maindata();

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "state/home.h"
+#include "state/inbox.h"
 #include "state/store.h"
 
 namespace rvtest {
@@ -35,6 +36,13 @@ rv::Store small_store();
 
 // Writes the small world as a data set into home/Data (maindata, stipulations, *.fed, wrestlers).
 void write_small_world(const rv::Home& home);
+
+// A rival's offer for a worker ("Offer For <worker>"), as the rivals post it.
+rv::NewMessage rival_offer(const std::string& worker, const std::string& from = "RVB", int days = 2,
+                           const std::string& amount = "300000");
+// A singles feud between two workers in the first feud slot.
+void start_feud(rv::Store& s, const std::string& first, const std::string& second, const std::string& state = "",
+                const std::string& duration = "");
 
 // Reads a whole file as bytes.
 std::string file_bytes(const fs::path& path);

@@ -27,15 +27,7 @@ struct Answers : ::testing::Test {
     return (s.message_count() - 1) * rv::rec::message;
   }
   std::size_t post_offer(const std::string& name, const std::string& from = "RVB", int days = 2) {
-    rv::NewMessage m;
-    m.sender = "Ringvale Beta";
-    m.subject = "Offer For " + name;
-    m.kind = "OFFER";
-    m.days_left = days;
-    m.ref1 = from;
-    m.ref2 = name;
-    m.ref3 = "300000";
-    rv::post_message(s, "Monday 1st January 2007", m);
+    rv::post_message(s, "Monday 1st January 2007", rvtest::rival_offer(name, from, days));
     return (s.message_count() - 1) * rv::rec::message;
   }
 };
@@ -96,9 +88,7 @@ TEST_F(Answers, AnAcceptedOfferMovesTheWorkerAndTheMoney) {
   w.set_pop(55);  // above both levels of 50
   w.set_tagteam("Team A");
   s.promotion(0).title(0).set_holder("Alpha Worker 1");
-  s.set_md(rv::md::feuds_first + rv::feud::type, "Singles");
-  s.set_md(rv::md::feuds_first + rv::feud::worker1, "Alpha Worker 2");
-  s.set_md(rv::md::feuds_first + rv::feud::worker2, "Alpha Worker 1");
+  rvtest::start_feud(s, "Alpha Worker 2", "Alpha Worker 1");
   s.promotion(1).set_popularity(50);
   const rv::Num balance = s.promotion(0).balance();
   const rv::AnswerResult r = rv::answer_action2(g, post_offer("Alpha Worker 1"));

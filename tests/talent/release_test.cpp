@@ -70,19 +70,8 @@ TEST_F(Release, EveryEffectOfARelease) {
   p.title(0).set_holder("Alpha Worker 1");
   p.title(0).put(rv::current_reign, "30");
   p.title(0).put(rv::TitleField::record_length, "20");
-  s.set_md(rv::md::feuds_first + rv::feud::type, "Singles");
-  s.set_md(rv::md::feuds_first + rv::feud::duration, "40");
-  s.set_md(rv::md::feuds_first + rv::feud::state, "Hot");
-  s.set_md(rv::md::feuds_first + rv::feud::worker1, "Alpha Worker 1");
-  s.set_md(rv::md::feuds_first + rv::feud::worker2, "Alpha Worker 2");
-  rv::NewMessage offer;
-  offer.sender = "Ringvale Beta";
-  offer.subject = "Offer For Alpha Worker 1";
-  offer.kind = "OFFER";
-  offer.days_left = 2;
-  offer.ref1 = "RVB";
-  offer.ref2 = "Alpha Worker 1";
-  rv::post_message(s, "Monday 1st January 2007", offer);
+  rvtest::start_feud(s, "Alpha Worker 1", "Alpha Worker 2", "Hot", "40");
+  rv::post_message(s, "Monday 1st January 2007", rvtest::rival_offer("Alpha Worker 1"));
 
   rv::releasewrestler(s, w.row());
   EXPECT_EQ(w.promotion(), "Free Agent");
