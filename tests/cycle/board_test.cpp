@@ -161,9 +161,6 @@ TEST(MoneyCheck, LimitsBySize) {
       EXPECT_EQ(s.md(rv::md::board_state), state) << "size " << size << " balance " << balance;
     }
   }
-  const rv::DebtLimits two = rv::debt_limits(2);
-  EXPECT_EQ(two.warning, -100000);
-  EXPECT_EQ(two.dismissal, -500000);
 }
 
 TEST(MoneyCheck, ItsMessages) {

@@ -13,39 +13,24 @@
 #include "state/fileio.h"
 #include "state/invariants.h"
 #include "state/newgame.h"
-#include "support/generated_world.h"
 #include "support/world.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// The bundled default world when it is complete; the generated one until then.
-bool default_world_ready(const fs::path& data) {
-  return fs::exists(data / "maindata.rv1") && fs::exists(data / "wrestlers.rv1") && fs::exists(data / "stipulations.rv1") &&
-         !rv::list_files(data, "*.fed").empty();
-}
-
-// The world to soak with the player in charge of its promotion number `which` (counted round).
+// The bundled world (or the bundle RINGVALE_SOAK_WORLD names: a folder holding Data/) with the
+// player in charge of its promotion number `which` (counted round).
 rv::Store starting_world(const rvtest::TempDir& dir, std::size_t which) {
-  // RINGVALE_SOAK_WORLD names another bundle (a folder holding Data/) to soak instead.
   const char* other = std::getenv("RINGVALE_SOAK_WORLD");
-  const fs::path bundled = other ? fs::path(other) : fs::path(RINGVALE_SOURCE_DIR) / "data";
-  if (!default_world_ready(bundled / "Data")) {
-    ::testing::Test::RecordProperty("world", "generated world (the default world is not complete yet)");
-    rv::Store s = rvtest::generated_store(10, 400);
-    s.set_md(rv::md::player_initials, s.promotion(which % s.promotion_count()).initials());
-    return s;
-  }
   const rv::Home home(dir.path() / "home");
-  EXPECT_TRUE(rv::prepare_home(home, bundled).ok());  // a home that has its Data already is kept
+  EXPECT_TRUE(rv::prepare_home(home, other ? fs::path(other) : fs::path(RINGVALE_SOURCE_DIR) / "data").ok());
   auto game = rv::start_new_game(home, "Soak Player");
   if (!game.ok()) {
-    ADD_FAILURE() << "the default world does not start: " << game.error();
-    return rvtest::generated_store(10, 400);
+    ADD_FAILURE() << "the world does not start: " << game.error();
+    return {};
   }
   const std::string initials = game->store.promotion(which % game->store.promotion_count()).initials();
-  ::testing::Test::RecordProperty("world", "default world, " + std::to_string(game->store.worker_count()) + " workers");
   EXPECT_TRUE(rv::confirm_promotion(*game, initials, false).ok());
   return std::move(game->store);
 }
@@ -65,7 +50,7 @@ void caretaker(rv::Store& s) {
   }
   for (std::size_t r = 0; r < s.worker_count() && roster < 14; ++r) {
     const auto w = s.worker(r);
-    if (w.promotion() != "Free Agent" || w.retire() == "R") continue;
+    if (w.promotion() != rv::free_agent || w.retire() == rv::retire::retired) continue;
     w.set_promotion(player);
     w.set_expires(rv::month_year(today, 1));
     ++roster;

@@ -37,17 +37,14 @@ TEST_F(Workers, InjuriesHealAndReturnsAreReported) {
   const auto soon = rvtest::message_with(s, "Upcoming Returns");
   ASSERT_TRUE(soon);
   EXPECT_EQ(soon->at(rv::msg::body), "Alpha Worker 2 will return to action in a few days.");
-}
 
-TEST_F(Workers, SeveralUpcomingReturnsAreListed) {
-  worker(s, "Alpha Worker 2").set_injury("4");
-  worker(s, "Alpha Worker 5").set_injury("4");
-  worker(s, "Beta Worker 5").set_injury("4");
-  rv::injurychange(s);
-  const auto soon = rvtest::message_with(s, "Upcoming Returns");
-  ASSERT_TRUE(soon);
-  EXPECT_EQ(soon->at(rv::msg::body), "The following will be returning to action in the next few days:");
-  EXPECT_EQ(soon->at(rv::msg::body2), "Alpha Worker 2, Alpha Worker 5.");
+  // Several are listed in one message; another promotion's worker is not the player's news.
+  rv::Store t = rvtest::small_store();
+  for (const char* name : {"Alpha Worker 2", "Alpha Worker 5", "Beta Worker 5"}) worker(t, name).set_injury("4");
+  rv::injurychange(t);
+  const auto several = rvtest::message_with(t, "Upcoming Returns");
+  ASSERT_TRUE(several);
+  EXPECT_EQ(several->at(rv::msg::body2), "Alpha Worker 2, Alpha Worker 5.");
 }
 
 TEST_F(Workers, ConditionReturnsByYearsLeftInTheRing) {
