@@ -1,0 +1,87 @@
+// The championships screen's rules: creating, renaming, retiring and a title's history.
+#include <gtest/gtest.h>
+
+#include "support/world.h"
+#include "titles/championships.h"
+
+namespace {
+
+// Answers every question of a creation; the refusals met on the way are returned.
+std::vector<std::string> create(rv::TitleCreation& c, const std::vector<std::string>& answers) {
+  std::vector<std::string> refused;
+  for (const auto& a : answers) {
+    if (auto why = c.answer(a)) refused.push_back(*why);
+  }
+  return refused;
+}
+
+rv::Lines block(const rv::Store& s, std::size_t first, std::size_t size) {
+  return {s.promotions.begin() + static_cast<std::ptrdiff_t>(first),
+          s.promotions.begin() + static_cast<std::ptrdiff_t>(first + size)};
+}
+
+TEST(Championships, CreatingWritesOneWholeBlockOfTheSlotsSize) {
+  rv::Store s = rvtest::small_store();  // RVA: size 4, the first title at level 50, no split roster
+  const rv::Lines slot3_before = block(s, rv::prom::short_titles + 2 * rv::prom::short_title_size, 15);
+
+  rv::TitleCreation custom(s, 0, 4);
+  EXPECT_EQ(custom.question().prompt, "Choose Title Type");
+  EXPECT_TRUE(create(custom, {"Tag Team", "Upper Card", "Mid Card", "All", "Heavy", "No", "", "Alpha Tag Titles",
+                              "", "Tag Champions"}) ==
+              (std::vector<std::string>{"Please choose one of the answers offered.", "Title name is blank.",
+                                        "Title Holder name is blank."}));
+  ASSERT_TRUE(custom.done());
+  ASSERT_TRUE(custom.finish(s).ok());
+  EXPECT_EQ(block(s, rv::prom::long_titles, 18),
+            (rv::Lines{"Alpha Tag Titles", "Tag Champions", "Tag Team", "70", "All", "Heavy", "No", "40", "All", "Vacant",
+                       "", "", "0", "No Record Yet", "0", "0", "", ""}));
+  EXPECT_EQ(s.titlehistory.back(), "Alpha Tag Titles Created");
+
+  rv::TitleCreation second(s, 0, 1);
+  EXPECT_EQ(second.question().choices.size(), 4u);  // a singles slot offers the upper card too
+  EXPECT_TRUE(create(second, {"Lower Card", "Female", "Light", "Yes", "Alpha Tag Titles", "Alpha Womens Title",
+                              "Womens Champion"})
+                  .size() == 1);  // the taken name is asked again
+  ASSERT_TRUE(second.finish(s).ok());
+  EXPECT_EQ(block(s, rv::prom::short_titles + rv::prom::short_title_size, 15),
+            (rv::Lines{"Alpha Womens Title", "Womens Champion", "70", "Female", "Light", "Yes", "60", "All", "Vacant",
+                       "0", "No Record Yet", "0", "0", "", ""}));
+  EXPECT_EQ(block(s, rv::prom::short_titles + 2 * rv::prom::short_title_size, 15), slot3_before);
+  EXPECT_FALSE(rv::TitleCreation(s, 0, 1).finish(s).ok());  // the slot is taken now
+}
+
+TEST(Championships, TheLevelFollowsTheSizeOrTheFirstTitle) {
+  rv::Store s = rvtest::small_store();
+  s.promotion(0).set(rv::prom::size_level, "3");
+  EXPECT_EQ(rv::new_title_level(s, 0, 2, "Lower Card"), 50);
+  s.promotion(0).title(0).put(rv::TitleField::level, "85");
+  EXPECT_EQ(rv::new_title_level(s, 0, 6, "Mid Card"), 75);
+}
+
+TEST(Championships, RenamingCarriesTheHistoryAndRetiringEmptiesTheBlock) {
+  rv::Store s = rvtest::small_store();
+  const std::string old = s.promotion(0).title(0).name();
+  rv::append_record(s.titlehistory, {old, "Monday 1st January 2007", "Alpha Worker 1"});
+  EXPECT_FALSE(rv::rename_title(s, 0, 0, "", "Champion").ok());
+  ASSERT_TRUE(rv::rename_title(s, 0, 0, "Alpha Crown", "Crown Holder").ok());
+  const auto h = rv::title_history(s, 0, 0);
+  ASSERT_TRUE(h);
+  EXPECT_EQ(h->heading, "History of Alpha Crown");
+  ASSERT_GE(h->entries.size(), 2u);
+  EXPECT_EQ(h->entries.back().event, "Renamed Alpha Crown");
+  EXPECT_EQ(h->record, "No Record Yet");
+
+  EXPECT_FALSE(rv::retire_title(s, 0, 0).ok());  // the first title stays: offers are judged by it
+  EXPECT_EQ(s.promotion(0).reference_level(), 50);
+  rv::TitleCreation custom(s, 0, 7);
+  create(custom, {"Singles", "Lower Card", "All", "All", "Yes", "Alpha Hardcore", "Hardcore Champion"});
+  ASSERT_TRUE(custom.finish(s).ok());
+  EXPECT_EQ(rv::title_history(s, 0, 7)->description,
+            "Singles -- For Both Genders -- For Any Weight Class -- Hardcore Style -- For Both Brands");
+  ASSERT_TRUE(rv::retire_title(s, 0, 7).ok());
+  EXPECT_EQ(block(s, rv::prom::long_titles + 3 * rv::prom::long_title_size, 18), rv::Lines(18, ""));
+  EXPECT_EQ(s.titlehistory.back(), "Title Retired");
+  EXPECT_EQ(rv::slot_caption(s, 0, 7), "Unused (Click To Add)");
+}
+
+}  // namespace
