@@ -49,7 +49,7 @@ bool Dialogs::ask(const QString& text, const QString& heading) {
   return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<QString> Dialogs::prompt(const QString& text, const QString& default_answer) {
+std::optional<QString> Dialogs::prompt(const QString& text, const QString& default_answer, bool empty_is_answer) {
   shown_.push_back({Kind::prompt, {}, text});
   std::optional<QString> answer;
   if (scripted_) {
@@ -64,7 +64,7 @@ std::optional<QString> Dialogs::prompt(const QString& text, const QString& defau
     dialog.setMinimumWidth(480);
     if (dialog.exec() == QDialog::Accepted) answer = dialog.textValue();
   }
-  if (!answer || answer->trimmed().isEmpty()) return std::nullopt;
+  if (!answer || (!empty_is_answer && answer->trimmed().isEmpty())) return std::nullopt;
   return answer;
 }
 

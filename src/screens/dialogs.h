@@ -43,8 +43,9 @@ class Dialogs {
   void info(const QString& text, const QString& heading = {});
   // A Yes/No question; true for Yes.
   bool ask(const QString& text, const QString& heading = {});
-  // A text prompt with a default answer; nothing when cancelled or answered with an empty text.
-  std::optional<QString> prompt(const QString& text, const QString& default_answer = {});
+  // A text prompt with a default answer; nothing when cancelled or (unless `empty_is_answer`)
+  // answered with an empty text.
+  std::optional<QString> prompt(const QString& text, const QString& default_answer = {}, bool empty_is_answer = false);
   // One of `options` (its index), starting at `current`; nothing when cancelled.
   std::optional<int> choose(const QString& text, const QStringList& options, int current = 0);
   // A whole number from `low` to `high`, starting at `value`; nothing when cancelled.

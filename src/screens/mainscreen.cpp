@@ -161,7 +161,10 @@ QWidget* MainScreen::build_nav() {
   view_dates_ = make_button(QStringLiteral("viewDatesButton"), QStringLiteral("View Dates"), nav);
   save_game_ = make_button(QStringLiteral("saveGameButton"), QStringLiteral("Save Game"), nav);
   menu_ = make_button(QStringLiteral("menuButton"), QStringLiteral("Main Menu"), nav);
-  for (auto* b : {inbox_, view_dates_, save_game_}) nl->addWidget(b);
+  auto* titles = make_button(QStringLiteral("championshipsButton"), QStringLiteral("Championships"), nav);
+  for (auto* b : {inbox_, view_dates_, save_game_, titles}) nl->addWidget(b);
+  connect(titles, &QPushButton::clicked, this, [this] { navigator_.open(screen_name::championships); });
+  promotion_buttons_ = {titles};
   nl->addStretch(1);
   nl->addWidget(menu_);
   nav->setMinimumWidth(200);
@@ -260,6 +263,7 @@ void MainScreen::set_view(View view) {
   view_dates_->setText(view == View::dates ? QStringLiteral("Hide Dates") : QStringLiteral("View Dates"));
   save_game_->setText(saving ? QStringLiteral("Cancel Save") : QStringLiteral("Save Game"));
   for (auto* b : {inbox_, view_dates_, menu_, logo_, main_action_}) b->setEnabled(!saving);
+  for (auto* b : promotion_buttons_) b->setEnabled(!saving);
   main_action_->setVisible(view == View::day);
   // The calendar grid takes the place of the labels and the picture.
   top_->setVisible(view != View::dates);

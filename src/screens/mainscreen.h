@@ -3,6 +3,7 @@
 // promotion's logo, the main action ("Next Day" / "Go To Show"), the day panel, the inbox
 // counter, the calendar grid ("View Dates") and the save mode ("Save Game").
 #include <QPixmap>
+#include <vector>
 
 #include "screens/screen.h"
 
@@ -77,6 +78,7 @@ class MainScreen : public Screen {
   QPushButton* view_dates_;
   QPushButton* save_game_;
   QPushButton* menu_;
+  std::vector<QPushButton*> promotion_buttons_;  // the promotion's own screens
   QStackedWidget* center_;
   QWidget* day_page_;
   GridModel* calendar_model_;

@@ -1,10 +1,12 @@
 #include "screens/registry.h"
 
+#include "screens/championshipsscreen.h"
 #include "screens/frontmenu.h"
 #include "screens/inboxscreen.h"
 #include "screens/introscreen.h"
 #include "screens/mainscreen.h"
 #include "screens/promotionchoicescreen.h"
+#include "screens/titlehistoryscreen.h"
 
 namespace rvgui {
 
@@ -15,6 +17,8 @@ const std::vector<ScreenEntry>& screen_registry() {
       {screen_name::choice, Needs::world, make_screen<PromotionChoiceScreen>},
       {screen_name::main, Needs::game, make_screen<MainScreen>},
       {screen_name::inbox, Needs::game, make_screen<InboxScreen>},
+      {screen_name::championships, Needs::game, make_screen<ChampionshipsScreen>},
+      {screen_name::title_history, Needs::game, make_screen<TitleHistoryScreen>},
   };
   return screens;
 }

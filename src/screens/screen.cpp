@@ -64,6 +64,24 @@ bool open_saved_game(Session& session, Navigator& navigator, const std::string& 
   return true;
 }
 
+std::optional<std::string> ask_game_text(Dialogs& dialogs, const QString& question, const QString& default_answer) {
+  for (;;) {
+    const auto answer = dialogs.prompt(question, default_answer, true);
+    if (!answer) return std::nullopt;
+    if (auto bytes = to_cp1252(answer->trimmed())) return bytes;
+    dialogs.info(not_cp1252_message(*answer));
+  }
+}
+
+std::optional<std::string> ask_game_choice(Dialogs& dialogs, const QString& question,
+                                           const std::vector<std::string>& choices) {
+  QStringList options;
+  for (const auto& c : choices) options << qs(c);
+  const auto index = dialogs.choose(question, options);
+  if (!index) return std::nullopt;
+  return choices[static_cast<std::size_t>(*index)];
+}
+
 QPushButton* make_button(const QString& object_name, const QString& caption, QWidget* parent) {
   auto* b = new QPushButton(caption, parent);
   b->setObjectName(object_name);

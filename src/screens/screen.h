@@ -4,7 +4,9 @@
 // opened from.
 #include <QPixmap>
 #include <QWidget>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "screens/navigator.h"
 
@@ -62,6 +64,14 @@ class BusyCursor {
 // Opens the save described by `sav_file` at its main screen; false, with the message shown and
 // the front menu back, when it cannot be loaded.
 bool open_saved_game(Session& session, Navigator& navigator, const std::string& sav_file);
+
+class Dialogs;
+// A text the game can store, asked until it can be written in Windows-1252 (an empty text is an
+// answer, for the core to refuse); nothing on cancel.
+std::optional<std::string> ask_game_text(Dialogs& dialogs, const QString& question, const QString& default_answer = {});
+// One of the core's choices, by its text; nothing on cancel.
+std::optional<std::string> ask_game_choice(Dialogs& dialogs, const QString& question,
+                                           const std::vector<std::string>& choices);
 
 // Widget helpers: every control gets an object name.
 QPushButton* make_button(const QString& object_name, const QString& caption, QWidget* parent);

@@ -25,6 +25,7 @@ struct Session {
   std::uint64_t seed;
   std::unique_ptr<rv::NewGame> pending;  // the world of a new game while the promotion is chosen
   std::unique_ptr<rv::Game> game;        // the running game
+  std::size_t history_slot = 0;          // the title whose history the history screen shows
 
   // Starts the running game from a store (a confirmed new game or a loaded save).
   void start_game(rv::Store store, std::string save_name) {
@@ -32,6 +33,7 @@ struct Session {
     game->store = std::move(store);
     game->rng.reseed(seed);
     game->save_name = std::move(save_name);
+    history_slot = 0;
   }
 
   // Opens the save described by `sav_file` as the running game; the message why not otherwise.
