@@ -1,5 +1,7 @@
 // ringvale-cli: the game without a window, for scripted play and checks.
 #include <iostream>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "app/cli_commands.h"
@@ -10,19 +12,32 @@ struct Command {
   std::string_view name;
   int (*run)(const rv::cli::Args&, std::ostream&, std::ostream&);
   std::string_view usage;
+  std::string_view options;  // the options it takes besides --help and --quiet, space-separated
 };
 
 constexpr Command commands[] = {
-    {"resave", rv::cli::cmd_resave, "resave --home DIR --save NAME      load a save and write it back"},
-    {"check-save", rv::cli::cmd_check_save, "check-save --home DIR --save NAME  check a save's tables"},
-    {"check-data", rv::cli::cmd_check_data, "check-data DIR                     check a data set or scenario folder"},
-    {"new-game", rv::cli::cmd_new_game, "new-game --home DIR --promotion INITIALS [--player NAME] [--scenario FOLDER] [--seed N] --save NAME"},
-    {"next-day", rv::cli::cmd_next_day, "next-day --home DIR --save NAME [--days N] [--seed N]  play days and save"},
+    {"resave", rv::cli::cmd_resave, "resave --home DIR --save NAME      load a save and write it back", "home save"},
+    {"check-save", rv::cli::cmd_check_save, "check-save --home DIR --save NAME  check a save's tables", "home save"},
+    {"check-data", rv::cli::cmd_check_data, "check-data DIR                     check a data set or scenario folder", ""},
+    {"new-game", rv::cli::cmd_new_game,
+     "new-game --home DIR --promotion INITIALS [--player NAME] [--scenario FOLDER] [--seed N] --save NAME",
+     "home promotion player scenario seed save"},
+    {"next-day", rv::cli::cmd_next_day, "next-day --home DIR --save NAME [--days N] [--seed N]  play days and save",
+     "home save days seed"},
 };
 
 void usage(std::ostream& out) {
   out << "Usage: ringvale-cli COMMAND [options]\nCommands:\n";
   for (const auto& c : commands) out << "  " << c.usage << "\n";
+}
+
+// The first option the command does not know, if any.
+std::optional<std::string> unknown_option(const Command& c, const rv::cli::Args& args) {
+  for (const auto& [name, value] : args.options) {
+    if (rv::cli::is_flag(name)) continue;
+    if ((" " + std::string(c.options) + " ").find(" " + name + " ") == std::string::npos) return name;
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -41,6 +56,10 @@ int main(int argc, char** argv) {
   }
   for (const auto& c : commands) {
     if (c.name == args->command) {
+      if (const auto unknown = unknown_option(c, *args)) {
+        std::cerr << "ringvale-cli: " << c.name << " does not know the option --" << *unknown << ".\n";
+        return rv::cli::exit_failure;
+      }
       try {
         return c.run(*args, std::cout, std::cerr);
       } catch (const std::exception& e) {

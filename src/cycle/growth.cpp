@@ -103,7 +103,7 @@ void add_house_show(const Promotion& p) {
 // Show 1 as a TV show: named after the promotion when it had no name, on a Monday when it had no day.
 void make_primary_tv(const Promotion& p) {
   if (p.show(prom::primary_show, prom::show::name).empty()) {
-    p.set_show(prom::primary_show, prom::show::name, p.full_name() + " TV");
+    p.set_show(prom::primary_show, prom::show::name, p.initials() + " TV");
     p.set_show(prom::primary_show, prom::show::brand, std::string(brand_all));
     p.set_show(prom::primary_show, prom::show::rating, "70");
   }
@@ -112,36 +112,17 @@ void make_primary_tv(const Promotion& p) {
   p.set_show(prom::primary_show, prom::show::kind, "TV");
 }
 
-// The audience a new national show starts with: the mean of the promotion's national TV
-// audiences, or 100 (a show starting at nothing would be axed at once).
-template <class P>
-Num new_national_show_audience(const P& p) {
-  Num sum = 0, count = 0;
-  for (std::size_t k = 0; k < prom::regular_show_count; ++k) {
-    if (p.show(k, prom::show::name).empty() || p.show(k, prom::show::kind) != "TV") continue;
-    sum += leading_int(p.show(k, prom::show::audience));
-    ++count;
-  }
-  return count && sum / count > axe_audience ? sum / count : 100;
-}
-
 // A new national TV show in the first free slot, on the first free TV weekday; returns the body
 // of the message about it.
 std::string add_national_show(const Promotion& p) {
-  const std::string name = p.full_name();
   const std::size_t k = *free_show_slot(p);
   const std::string day = free_tv_weekday(p);
-  std::string show = name + " TV";
-  for (std::size_t j = 0; j < prom::regular_show_count; ++j) {
-    if (p.show(j, prom::show::name) == show) show = name + " " + day;
-  }
-  const Num audience = new_national_show_audience(p);
-  p.set_show(k, prom::show::name, show);
+  p.set_show(k, prom::show::name, p.initials() + " TV");
   p.set_show(k, prom::show::weekday, day);
   p.set_show(k, prom::show::brand, std::string(brand_all));
   p.set_show(k, prom::show::kind, "TV");
   p.set_show(k, prom::show::rating, "70");
-  p.set_show(k, prom::show::audience, to_text(audience));
+  p.set_show(k, prom::show::audience, std::string(unmeasured_audience));
   return k == 1 ? "Due to our current popularity, the National TV station which airs our programming is willing to give us "
                   "another weekly show. This should boost our income and widen our popularity."
                 : "The National TV station which airs our programming is willing to give us another weekly show. This "
@@ -150,7 +131,7 @@ std::string add_national_show(const Promotion& p) {
 
 // Takes the step; returns the message (subject, body) the player would get.
 std::pair<std::string, std::string> take_step(Store& s, const Promotion& p, Step step) {
-  const std::string name = p.full_name();
+  const std::string name = p.initials();
   switch (step) {
     case Step::none: return {};
     case Step::local_tv:
@@ -228,7 +209,8 @@ void axe_shows(Store& s, const Promotion& p) {
   bool changed = false;
   for (std::size_t k = 0; k < prom::regular_show_count; ++k) {
     if (p.show(k, prom::show::name).empty() || p.show(k, prom::show::kind) != "TV") continue;
-    if (leading_int(p.show(k, prom::show::audience)) > axe_audience) continue;
+    const std::string& audience = p.show(k, prom::show::audience);
+    if (audience == unmeasured_audience || leading_int(audience) > axe_audience) continue;
     const std::string show = p.show(k, prom::show::name);
     const std::string day = p.show(k, prom::show::weekday);
     clear_show(p, k);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "cycle/growth.h"
 #include "state/date.h"
 
 namespace rv {
@@ -48,7 +49,7 @@ void effectratings(Store& store) {
     }
     if (!saturday) continue;
     for (std::size_t k = 0; k < prom::regular_show_count; ++k) {
-      if (p.show(k, prom::show::name).empty()) continue;
+      if (p.show(k, prom::show::name).empty() || p.show(k, prom::show::audience) == unmeasured_audience) continue;
       const std::size_t line = p.show_offset(k, prom::show::audience);
       if (national_tv(p, k)) {
         p.set_num(line, std::max<Num>(p.num(line) + step.tv, tv_audience_floor));
@@ -70,7 +71,7 @@ void cap_audiences(Store& store) {
     const auto p = store.promotion(i);
     if (p.initials().empty()) continue;
     for (std::size_t k = 0; k < prom::regular_show_count; ++k) {
-      if (p.show(k, prom::show::name).empty()) continue;
+      if (p.show(k, prom::show::name).empty() || p.show(k, prom::show::audience) == unmeasured_audience) continue;
       const std::size_t line = p.show_offset(k, prom::show::audience);
       const Num cap = national_tv(p, k) ? tv_audience_cap : p.show(k, prom::show::kind) == "PPV" ? ppv_buys_cap : 0;
       if (cap > 0 && p.num(line) > cap) p.set_num(line, cap);

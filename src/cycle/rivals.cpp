@@ -197,13 +197,11 @@ Band band_of(Num pop, Num level) {
   return Band::lower;
 }
 
-std::optional<Band> needed_band(int upper, int mid, int lower, Num size_level) {
-  const int full_roster = 8 + 4 * static_cast<int>(clamp_int(size_level, 1, 6));
-  if (upper + mid + lower >= full_roster) return std::nullopt;
-  if (upper < 3) return Band::upper;
-  if (mid < 5) return Band::mid;
-  if (lower < 5) return Band::lower;
-  return mid <= lower ? Band::mid : Band::lower;
+Band needed_band(int upper, int mid, int lower) {
+  // Each count against its share of the card (1 : 2 : 3), compared as count / share.
+  const long long u = 6LL * upper, m = 3LL * mid, l = 2LL * lower;
+  if (u <= m && u <= l) return Band::upper;
+  return m <= l ? Band::mid : Band::lower;
 }
 
 Num bid_amount(Band band, Num rival_size) {
@@ -219,15 +217,6 @@ namespace {
 
 bool signable(const WorkerView& w) {
   return w.ringstyle() != non_worker && w.retire() != retire::retired && w.retire() != retire::retiring;
-}
-
-bool has_open_offer(const Store& s, const std::string& worker) {
-  const std::size_t n = s.message_count();
-  for (std::size_t i = 0; i < n; ++i) {
-    const auto m = s.message(i);
-    if (m.at(msg::kind) == "OFFER" && m.at(msg::ref2) == worker && m.num(msg::days_left) > 0) return true;
-  }
-  return false;
 }
 
 
@@ -256,9 +245,8 @@ void otherfedssign(Game& game) {
     else if (w.promotion() == free_agent) free_agents[b].push_back(r);
     else if (w.promotion() == player && !player.empty()) targets[b].push_back(r);
   }
-  const auto need = needed_band(counts[0], counts[1], counts[2], rival.size_level());
-  if (!need) return;
-  const auto b = static_cast<std::size_t>(*need);
+  const Band need = needed_band(counts[0], counts[1], counts[2]);
+  const auto b = static_cast<std::size_t>(need);
   if (!free_agents[b].empty()) {
     const std::size_t row = free_agents[b][static_cast<std::size_t>(game.rng.draw(static_cast<int>(free_agents[b].size())) - 1)];
     const auto w = s.worker(row);
@@ -273,17 +261,16 @@ void otherfedssign(Game& game) {
     rival.set_popularity(std::min<Num>(rival.popularity() + signing_popularity_gain(w.pop(), v), 100));
     return;
   }
-  if (targets[b].empty() || !game.rng.one_in(bid_odds)) return;
+  if (targets[b].empty()) return;
   const auto w = s.worker(targets[b][static_cast<std::size_t>(game.rng.draw(static_cast<int>(targets[b].size())) - 1)]);
   const std::string name = w.name();
-  if (has_open_offer(s, name)) return;
-  const Num amount = bid_amount(*need, rival.size_level());
+  const Num amount = bid_amount(need, rival.size_level());
   const bool male = w.is_male();
   NewMessage m;
-  m.sender = rival.full_name();
+  m.sender = rival.initials();
   m.subject = "Offer For " + name;
   m.body = "We would like to make you an offer to buy out " + name + "'s contract, and bring " + (male ? "him" : "her") +
-           " to " + rival.full_name() + ". We are willing to pay $" + grouped(amount) + " to buy out the remainder of " +
+           " to " + rival.initials() + ". We are willing to pay $" + grouped(amount) + " to buy out the remainder of " +
            (male ? "his" : "her") + " contract.";
   m.kind = "OFFER";
   m.days_left = 2;

@@ -35,11 +35,10 @@ void rank_rival_rosters(Store& store);
 // ---- signings and bids ----
 enum class Band { upper, mid, lower };
 Band band_of(Num pop, Num level);
-// The band a rival needs most, from its roster's counts; nothing when its roster is full
-// (8 + 4 x its size level workers).
-std::optional<Band> needed_band(int upper, int mid, int lower, Num size_level);
+// The band a rival needs most, from its roster's counts: the one furthest below a believable
+// card of one upper for every two mid and three lower workers (the upper first on a tie).
+Band needed_band(int upper, int mid, int lower);
 Num bid_amount(Band band, Num rival_size);
-inline constexpr int bid_odds = 4;  // a rival that finds no free agent bids one time in four
 // Half the days: a rival signs a free agent of the band it needs, or bids for one of the
 // player's workers.
 void otherfedssign(Game& game);

@@ -104,8 +104,8 @@ Status create_new_indy(const Home& home, NewGame& game, const IndyDetails& d) {
   }
   if (auto p = indy_initials_problem(game.store, d.initials)) return Failure{*p};
   if (auto p = indy_name_problem(game.store, d.full_name)) return Failure{*p};
-  auto tmpl = read_lines(game.folder / "New Indy.rv1");
-  if (!tmpl && !game.scenario.empty()) tmpl = read_lines(home.data() / "New Indy.rv1");
+  // The template is the game's own, in Data, also when a scenario is played.
+  auto tmpl = read_lines(home.data() / "New Indy.rv1");
   if (!tmpl) return Failure{tmpl.error()};
   if (tmpl->size() != rec::promotion) {
     return Failure{"New Indy.rv1 has " + std::to_string(tmpl->size()) + " lines instead of " +

@@ -70,7 +70,7 @@ TEST_F(CliGame, BadCommandsChangeNothing) {
   ASSERT_EQ(new_game().exit_code, 0);
   const std::string before = folder_bytes(home.save_folder("Career")) + rvtest::file_bytes(home.sav_file("Career"));
   for (const std::string args : {"--save Career --days abc", "--save Career --days 0", "--save Career --seed -4",
-                                 "--save Missing", "--days 2"}) {
+                                 "--save Missing", "--days 2", "--save Career --book suggest"}) {
     const auto run = rvtest::run_cli("next-day " + home_arg + " " + args);
     EXPECT_EQ(run.exit_code, 1) << args << ": " << run.output;
     EXPECT_FALSE(run.output.empty()) << args;
@@ -80,6 +80,8 @@ TEST_F(CliGame, BadCommandsChangeNothing) {
   EXPECT_FALSE(fs::exists(home.sav_file("Other")));
   EXPECT_EQ(rvtest::run_cli("new-game " + home_arg + " --promotion RVA --save 'Bad Name'").exit_code, 1);
   EXPECT_EQ(rvtest::run_cli("new-game " + home_arg + " --save Other").exit_code, 1);
+  const auto unknown = rvtest::run_cli("next-day " + home_arg + " --save Career --book suggest");
+  EXPECT_NE(unknown.output.find("--book"), std::string::npos) << unknown.output;
 }
 
 TEST_F(CliGame, ABrokenSaveIsLeftAsItWas) {

@@ -33,7 +33,7 @@ TEST_F(Growth, ABasicIndyGetsLocalTelevision) {
   EXPECT_EQ(p.num(rv::prom::big_show_attendance), 1100);
   EXPECT_EQ(p.popularity(), 92);
   EXPECT_EQ(s.md(rv::md::days_since_growth), "0");
-  ASSERT_TRUE(rvtest::message_with(s, "Ringvale Alpha To Air On Local TV"));
+  ASSERT_TRUE(rvtest::message_with(s, "RVA To Air On Local TV"));  // the promotion's name is its initials
 }
 
 TEST_F(Growth, NoStepWithoutTheStreakOrTheDays) {
@@ -76,7 +76,7 @@ TEST_F(Growth, TheRegionalAndNationalSteps) {
   rv::growandend(g);
   EXPECT_EQ(p.at(rv::prom::size_level), "3");
   EXPECT_EQ(p.at(rv::prom::tv_status), "Regional");
-  const auto regional = rvtest::message_with(s, "Ringvale Alpha Goes Regional");
+  const auto regional = rvtest::message_with(s, "RVA Goes Regional");
   ASSERT_TRUE(regional);
   EXPECT_EQ(regional->at(rv::msg::body),
             "We have just agreed a deal which will see our weekly Local TV Show, Ringvale Alpha Weekly, aired Regionally. This "
@@ -88,7 +88,7 @@ TEST_F(Growth, TheRegionalAndNationalSteps) {
   EXPECT_EQ(p.at(rv::prom::tv_status), "National");
   EXPECT_EQ(p.show(1, rv::prom::show::name), "");
   EXPECT_EQ(p.show(2, rv::prom::show::name), "House Show");
-  EXPECT_TRUE(rvtest::message_with(s, "Ringvale Alpha Gains National TV Deal"));
+  EXPECT_TRUE(rvtest::message_with(s, "RVA Gains National TV Deal"));
 }
 
 TEST_F(Growth, NationalStepsPayPerViewAndNewShows) {
@@ -106,8 +106,14 @@ TEST_F(Growth, NationalStepsPayPerViewAndNewShows) {
   rv::growandend(g);
   EXPECT_EQ(p.show(1, rv::prom::show::kind), "TV");
   EXPECT_EQ(p.show(1, rv::prom::show::weekday), "Friday");
-  EXPECT_GT(rv::leading_int(p.show(1, rv::prom::show::audience)), rv::axe_audience);
+  EXPECT_EQ(p.show(1, rv::prom::show::name), "RVA TV");
+  EXPECT_EQ(p.show(1, rv::prom::show::audience), "0");
   EXPECT_TRUE(rvtest::message_with(s, "New National Show"));
+  // Not yet measured: the show is neither axed nor drifted until its first broadcast.
+  p.set(rv::prom::size_level, "5");
+  rv::growandend(g);
+  EXPECT_EQ(p.show(1, rv::prom::show::name), "RVA TV");
+  EXPECT_NE(s.md(rv::md::board_state), rv::board::dismissed);
 }
 
 TEST_F(Growth, AxingAMainShowEndsTheGameTheNextDay) {
