@@ -72,7 +72,7 @@ inline constexpr std::size_t house_show_slot = 2;  // show 3
 namespace show {
 inline constexpr std::size_t name = 0;
 inline constexpr std::size_t weekday = 1;
-inline constexpr std::size_t extra = 2;
+inline constexpr std::size_t image = 2;  // the show's picture, "NA" for none
 inline constexpr std::size_t brand = 3;
 inline constexpr std::size_t kind = 4;
 inline constexpr std::size_t rating = 5;
