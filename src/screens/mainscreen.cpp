@@ -161,10 +161,20 @@ QWidget* MainScreen::build_nav() {
   view_dates_ = make_button(QStringLiteral("viewDatesButton"), QStringLiteral("View Dates"), nav);
   save_game_ = make_button(QStringLiteral("saveGameButton"), QStringLiteral("Save Game"), nav);
   menu_ = make_button(QStringLiteral("menuButton"), QStringLiteral("Main Menu"), nav);
-  auto* titles = make_button(QStringLiteral("championshipsButton"), QStringLiteral("Championships"), nav);
-  for (auto* b : {inbox_, view_dates_, save_game_, titles}) nl->addWidget(b);
-  connect(titles, &QPushButton::clicked, this, [this] { navigator_.open(screen_name::championships); });
-  promotion_buttons_ = {titles};
+  nl->addWidget(inbox_);
+  nl->addWidget(view_dates_);
+  nl->addWidget(save_game_);
+  nl->addSpacing(8);
+  const std::pair<QString, QString> screens[] = {{QStringLiteral("championships"), QStringLiteral("Championships")},
+                                                 {QStringLiteral("shows"), QStringLiteral("Shows")},
+                                                 {QStringLiteral("bigShow"), QStringLiteral("Big Show")}};
+  const QString names[] = {screen_name::championships, screen_name::shows, screen_name::big_show};
+  for (std::size_t i = 0; i < std::size(names); ++i) {
+    auto* b = make_button(screens[i].first + QStringLiteral("Button"), screens[i].second, nav);
+    nl->addWidget(b);
+    connect(b, &QPushButton::clicked, this, [this, name = names[i]] { navigator_.open(name); });
+    promotion_buttons_.push_back(b);
+  }
   nl->addStretch(1);
   nl->addWidget(menu_);
   nav->setMinimumWidth(200);

@@ -1,11 +1,13 @@
 #include "screens/registry.h"
 
+#include "screens/bigshowscreen.h"
 #include "screens/championshipsscreen.h"
 #include "screens/frontmenu.h"
 #include "screens/inboxscreen.h"
 #include "screens/introscreen.h"
 #include "screens/mainscreen.h"
 #include "screens/promotionchoicescreen.h"
+#include "screens/showsscreen.h"
 #include "screens/titlehistoryscreen.h"
 
 namespace rvgui {
@@ -19,6 +21,8 @@ const std::vector<ScreenEntry>& screen_registry() {
       {screen_name::inbox, Needs::game, make_screen<InboxScreen>},
       {screen_name::championships, Needs::game, make_screen<ChampionshipsScreen>},
       {screen_name::title_history, Needs::game, make_screen<TitleHistoryScreen>},
+      {screen_name::shows, Needs::game, make_screen<ShowsScreen>},
+      {screen_name::big_show, Needs::game, make_screen<BigShowScreen>},
   };
   return screens;
 }

@@ -1,0 +1,66 @@
+// The shows screen and the big show screen: the buttons reach the core, the labels follow it, and
+// an announcement given up before the last Yes leaves the game as it was.
+#include <QLabel>
+#include <QTableView>
+#include <QTest>
+
+#include "fixture.h"
+
+using rvscreens::Fixture;
+
+class ShowsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void production_levels_step_and_wrap() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    QVERIFY(f.click(QStringLiteral("showsButton")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::shows);
+    QVERIFY(f.click(QStringLiteral("primaryDownButton")));
+    QCOMPARE(f.text_of(QStringLiteral("primaryLevelLabel")), QStringLiteral("Level 1 - $500 Per Show"));
+    QVERIFY(f.click(QStringLiteral("primaryUpButton")));
+    QCOMPARE(f.text_of(QStringLiteral("primaryLevelLabel")), QStringLiteral("Level 2 - $1,000 Per Show"));
+    QVERIFY(f.click(QStringLiteral("primaryDownButton")));
+    QVERIFY(f.click(QStringLiteral("primaryDownButton")));
+    QCOMPARE(f.text_of(QStringLiteral("primaryLevelLabel")), QStringLiteral("Level 20 - $1,250,000 Per Show"));
+    QCOMPARE(f.text_of(QStringLiteral("secondaryLevelLabel")), QStringLiteral("Level 1 - $500 Per Show"));
+
+    QVERIFY(f.click(QStringLiteral("topListButton")));
+    QCOMPARE(f.text_of(QStringLiteral("topListButton")), QStringLiteral("Top National TV Ratings Of The Week"));
+  }
+
+  void a_big_show_is_announced_only_on_the_last_yes() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    QVERIFY(f.click(QStringLiteral("bigShowButton")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::big_show);
+    const rv::Lines md = f.game()->store.maindata, calendar = f.game()->store.calendar;
+
+    f.dialogs().queue_choice(0);
+    f.dialogs().queue_cancel();  // the name
+    QVERIFY(f.click(QStringLiteral("announceButton")));
+    f.dialogs().queue_choice(0);
+    f.dialogs().queue_text(QStringLiteral("Harbour Havoc"));
+    f.dialogs().queue_choice(1);
+    f.dialogs().queue_choice(0);
+    f.dialogs().queue_no();
+    QVERIFY(f.click(QStringLiteral("announceButton")));
+    QCOMPARE(f.game()->store.maindata, md);
+    QCOMPARE(f.game()->store.calendar, calendar);
+
+    f.dialogs().queue_choice(0);
+    f.dialogs().queue_text(QStringLiteral("Harbour Havoc"));
+    f.dialogs().queue_choice(1);
+    f.dialogs().queue_choice(0);
+    f.dialogs().queue_yes();
+    QVERIFY(f.click(QStringLiteral("announceButton")));
+    QVERIFY(f.text_of(QStringLiteral("bigShowText")).contains(QStringLiteral("Harbour Havoc")));
+    QCOMPARE(f.dialogs().pending_answers(), std::size_t{0});
+  }
+};
+
+QTEST_MAIN(ShowsTest)
+#include "shows_test.moc"
