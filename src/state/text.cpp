@@ -135,6 +135,12 @@ bool like(std::string_view text, std::string_view pat) {
 }
 
 
+std::string listed(std::string heading, const std::vector<std::string>& items, std::size_t shown) {
+  for (std::size_t i = 0; i < items.size() && i < shown; ++i) heading += "\n  " + items[i];
+  if (items.size() > shown) heading += "\n  and " + std::to_string(items.size() - shown) + " more.";
+  return heading;
+}
+
 bool contains(std::string_view text, std::string_view part) {
   return !part.empty() && text.find(part) != std::string_view::npos;
 }

@@ -37,6 +37,9 @@ std::string grouped(std::int64_t amount);
 // Runs in time proportional to the text's length times the pattern's.
 bool like(std::string_view text, std::string_view pattern);
 
+// The heading followed by the first `shown` items, one an indented line, and how many more.
+std::string listed(std::string heading, const std::vector<std::string>& items, std::size_t shown = 10);
+
 // True when `text` contains `part` (an empty part never counts as contained).
 bool contains(std::string_view text, std::string_view part);
 

@@ -10,29 +10,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Completes the small world into a whole data set: venues, alter egos and the text libraries.
-void complete_data_set(const rv::Home& home) {
-  rvtest::write_small_world(home);
-  rv::write_lines(home.data() / "venues.txt", {"Harbour Hall", "Harbour Hall, Dockside", "Portsmouth", "400", "UK", "123",
-                                              "Old Mill Arena", "Old Mill, Riverside", "Leeds", "5000", "UK", "3456"});
-  rv::write_lines(home.data() / "alteregos.rv1", {"Alpha Worker 1", "The Masked One", "2003", "2005"});
-  auto library = [&](const char* file, std::size_t size, const std::string& text) {
-    rv::Lines record(size, "Any");
-    record[size - 2] = text;
-    record[size - 1] = "-BLANK-";
-    rv::write_lines(home.data() / file, record);
-  };
-  library("normreports.rv1", 26, "<att1fullname> pins <recfullname> after the <attfinisher>.");
-  library("feudreports.rv1", 34, "<feudname1> and <feudname2> brawl.");
-  library("turnreports.rv1", 23, "<att1shortname> turns on <atttagpartner>!");
-  library("interviews.rv1", 9, "<interviewer> talks to <wrestler1longname> in <town>.");
-  library("talkshow.rv1", 9, "<hostname> welcomes <guest1longname> to <talkshowname>.");
-}
-
 struct DataCheck : ::testing::Test {
   rvtest::TempDir dir;
   rv::Home home{dir.path()};
-  void SetUp() override { complete_data_set(home); }
+  void SetUp() override { rvtest::write_small_world(home); }
 
   std::vector<std::string> problems() { return rv::check_data_set(home.data()).problems; }
   bool reports(const std::string& text) {
