@@ -83,6 +83,25 @@ TEST_F(DataCheck, ReferencesAndValuesOfWorkers) {
   EXPECT_TRUE(reports("wrestlers.rv1:328: Beta Worker 0: Twin Terror has members in RVA and RVB"));
 }
 
+TEST_F(DataCheck, DatesMustExistAndNumbersStayInRange) {
+  edit("maindata.rv1", [](rv::Lines& l) {
+    l[rv::md::day_number] = "31";
+    l[rv::md::month] = "February";
+    l[rv::md::board_rating] = "250";
+  });
+  edit("RVA.fed", [](rv::Lines& l) {
+    l[rv::prom::next_big_show_name] = "Winter Rumble";
+    l[rv::prom::next_big_show_date] = "Tuesday 1st January 2007";  // a Monday
+    l[rv::prom::balance] = "9223372036854775807";
+  });
+  edit("wrestlers.rv1", [](rv::Lines& l) { l[31 + 5] = "-3"; });  // pop
+  EXPECT_TRUE(reports("maindata.rv1:3: lines 2 to 5"));
+  EXPECT_TRUE(reports("maindata.rv1:7: board rating \"250\" is outside 0 to 100"));
+  EXPECT_TRUE(reports("RVA.fed:237: the next big show needs a full date"));
+  EXPECT_TRUE(reports("RVA.fed:5: bank balance"));
+  EXPECT_TRUE(reports("wrestlers.rv1:37: pop \"-3\" is outside 0 to 100"));
+}
+
 TEST_F(DataCheck, MissingFilesAndGarbageGiveMessagesNotCrashes) {
   fs::remove(home.data() / "venues.txt");
   EXPECT_TRUE(reports("venues.txt:0: missing"));
