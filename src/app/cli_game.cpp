@@ -2,7 +2,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <optional>
-#include <system_error>
 
 #include "app/cli_commands.h"
 #include "cycle/nextday.h"
@@ -83,14 +82,13 @@ int cmd_new_game(const Args& args, std::ostream& out, std::ostream& err) {
   const auto initials = required(args, "promotion", err);
   const auto save = save_option(args, err);
   if (!home_dir || !initials || !save) {
-    err << "Usage: ringvale-cli new-game --home DIR --promotion INITIALS [--player NAME] [--scenario FOLDER] [--seed N] --save NAME\n";
+    err << "Usage: ringvale-cli new-game --home DIR --promotion INITIALS [--player NAME] [--scenario FOLDER] [--seed N] --save NAME [--replace]\n";
     return exit_failure;
   }
   const auto seed = seed_option(args, err);
   if (!seed) return exit_failure;
   const Home home(*home_dir);
-  std::error_code ec;
-  if (!args.has("replace") && (fs::exists(home.sav_file(*save), ec) || fs::exists(home.save_folder(*save), ec))) {
+  if (!args.has("replace") && save_exists(home, *save)) {
     err << "There is already a saved game named " << *save << " (give --replace to start over in its place).\n";
     return exit_failure;
   }
