@@ -106,10 +106,6 @@ TEST_F(CliGame, ANewGameReplacesASaveOnlyWhenAskedTo) {
   EXPECT_EQ(folder_bytes(home.save_folder("Career")), played);
   EXPECT_EQ(new_game(" --seed 1 --replace").exit_code, 0);
   EXPECT_NE(folder_bytes(home.save_folder("Career")), played);
-
-  rvtest::write_bytes(home.save_folder("Notes"), "mine");
-  EXPECT_EQ(rvtest::run_cli("new-game " + home_arg + " --promotion RVA --save Notes --replace").exit_code, 1);
-  EXPECT_EQ(rvtest::file_bytes(home.save_folder("Notes")), "mine");
 }
 
 TEST_F(CliGame, ABrokenSaveIsLeftAsItWas) {

@@ -47,13 +47,10 @@ TEST_F(CliSaves, ResaveOfABrokenSaveFailsAndTouchesNothing) {
 
 TEST_F(CliSaves, ResaveRefusesWhatTheCheckRejects) {
   const fs::path stips = home.save_folder("Career") / "stipulations.rv1";
-  auto lines = *rv::read_lines(stips);
-  lines.pop_back();
-  rv::write_lines(stips, lines);
-  const std::string before = rvtest::file_bytes(stips);
+  rvtest::write_bytes(stips, "Singles\r\nCut Short\r\n");
   EXPECT_EQ(rvtest::run_cli("check-save " + home_arg + " --save Career").exit_code, 1);
-  for (int i = 0; i < 2; ++i) EXPECT_EQ(rvtest::run_cli("resave " + home_arg + " --save Career").exit_code, 1);
-  EXPECT_EQ(rvtest::file_bytes(stips), before);
+  EXPECT_EQ(rvtest::run_cli("resave " + home_arg + " --save Career").exit_code, 1);
+  EXPECT_EQ(rvtest::file_bytes(stips), "Singles\r\nCut Short\r\n");
 }
 
 TEST_F(CliSaves, EveryCommandTakesOnlyASaveName) {
@@ -72,8 +69,7 @@ TEST_F(CliSaves, ResaveRecordsTheFixedTimeWhenOneIsGiven) {
   const auto run = rvtest::run_cli("resave " + home_arg + " --save Career");
   unsetenv("SOURCE_DATE_EPOCH");
   ASSERT_EQ(run.exit_code, 0) << run.output;
-  EXPECT_EQ(rv::split_lines(rvtest::file_bytes(home.sav_file("Career"))),
-            (rv::Lines{"Career", "Player 1 (RVA) Monday 1st January 2007", "01/01/2026", "00:00:00"}));
+  EXPECT_NE(rvtest::file_bytes(home.sav_file("Career")).find("\r\n01/01/2026\r\n00:00:00\r\n"), std::string::npos);
 }
 
 TEST_F(CliSaves, CheckSaveListsEveryViolation) {
