@@ -1,10 +1,18 @@
 #pragma once
 // The commands of ringvale-cli. Each prints to `out` and `err` and returns the exit code.
+#include <optional>
 #include <ostream>
+#include <string>
 
 #include "app/cli_args.h"
+#include "state/clock.h"
 
 namespace rv::cli {
+
+// The time a save records: SOURCE_DATE_EPOCH when set (for reproducible runs), else the clock.
+WallTime save_time();
+// The --save option: a save name by the rule of a new save (no paths), or nothing with a message.
+std::optional<std::string> save_option(const Args& args, std::ostream& err);
 
 int cmd_resave(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_check_save(const Args& args, std::ostream& out, std::ostream& err);

@@ -9,13 +9,10 @@
 #include "state/calendar.h"
 #include "state/date.h"
 #include "state/game.h"
-#include "state/invariants.h"
 #include "state/newgame.h"
 #include "state/saves.h"
 
 namespace rv::cli {
-
-namespace {
 
 WallTime save_time() {
   // SOURCE_DATE_EPOCH (seconds since 1970, UTC) fixes the time a save records, so that a seeded
@@ -43,6 +40,21 @@ WallTime save_time() {
   return SystemClock().now();
 }
 
+std::optional<std::string> save_option(const Args& args, std::ostream& err) {
+  const auto name = args.get("save");
+  if (!name || name->empty()) {
+    err << "The option --save is needed.\n";
+    return std::nullopt;
+  }
+  if (const auto problems = save_name_problems(*name); !problems.empty()) {
+    err << problems.front() << " (--save " << *name << ")\n";
+    return std::nullopt;
+  }
+  return name;
+}
+
+namespace {
+
 // The seed of --seed, or one from the clock. Nothing when --seed is not a whole number.
 std::optional<std::uint64_t> seed_option(const Args& args, std::ostream& err) {
   if (!args.has("seed")) return SystemClock().now().ticks;
@@ -68,18 +80,18 @@ std::optional<std::string> required(const Args& args, const std::string& name, s
 int cmd_new_game(const Args& args, std::ostream& out, std::ostream& err) {
   const auto home_dir = required(args, "home", err);
   const auto initials = required(args, "promotion", err);
-  const auto save = required(args, "save", err);
+  const auto save = save_option(args, err);
   if (!home_dir || !initials || !save) {
-    err << "Usage: ringvale-cli new-game --home DIR --promotion INITIALS [--player NAME] [--scenario FOLDER] [--seed N] --save NAME\n";
-    return exit_failure;
-  }
-  if (const auto problems = save_name_problems(*save); !problems.empty()) {
-    err << problems.front() << "\n";
+    err << "Usage: ringvale-cli new-game --home DIR --promotion INITIALS [--player NAME] [--scenario FOLDER] [--seed N] --save NAME [--replace]\n";
     return exit_failure;
   }
   const auto seed = seed_option(args, err);
   if (!seed) return exit_failure;
   const Home home(*home_dir);
+  if (!args.has("replace") && save_exists(home, *save)) {
+    err << "There is already a saved game named " << *save << " (give --replace to start over in its place).\n";
+    return exit_failure;
+  }
   const std::string player = args.get("player").value_or("Player 1");
   if (player.empty()) {
     err << "The player's name cannot be empty.\n";
@@ -121,7 +133,7 @@ void handle_show_day(Game& game, std::ostream& out) {
 
 int cmd_next_day(const Args& args, std::ostream& out, std::ostream& err) {
   const auto home_dir = required(args, "home", err);
-  const auto save = required(args, "save", err);
+  const auto save = save_option(args, err);
   if (!home_dir || !save) {
     err << "Usage: ringvale-cli next-day --home DIR --save NAME [--days N] [--seed N]\n";
     return exit_failure;
@@ -140,13 +152,7 @@ int cmd_next_day(const Args& args, std::ostream& out, std::ostream& err) {
     err << store.error() << "\n";
     return exit_failure;
   }
-  if (const auto problems = check_store(*store); !problems.empty()) {
-    err << "The saved game " << *save << " is broken and was left as it was:\n";
-    for (const auto& p : problems) err << "  " << p << "\n";
-    return exit_failure;
-  }
-  const auto info = read_save_info(home, sav);
-  const std::string folder = info ? info->folder : *save;
+  const std::string folder = *save;
   Game game{std::move(*store), Rng(*seed), folder};
 
   int code = exit_ok;

@@ -20,7 +20,7 @@ constexpr Command commands[] = {
     {"check-save", rv::cli::cmd_check_save, "check-save --home DIR --save NAME  check a save's tables", "home save"},
     {"check-data", rv::cli::cmd_check_data, "check-data DIR                     check a data set or scenario folder", ""},
     {"new-game", rv::cli::cmd_new_game,
-     "new-game --home DIR --promotion INITIALS [--player NAME] [--scenario FOLDER] [--seed N] --save NAME",
+     "new-game --home DIR --promotion INITIALS [--player NAME] [--scenario FOLDER] [--seed N] --save NAME [--replace]",
      "home promotion player scenario seed save"},
     {"next-day", rv::cli::cmd_next_day, "next-day --home DIR --save NAME [--days N] [--seed N]  play days and save",
      "home save days seed"},

@@ -14,17 +14,22 @@ struct SaveTarget {
 
 std::optional<SaveTarget> save_target(const Args& args, std::ostream& err) {
   auto home = args.get("home");
-  auto name = args.get("save");
-  if (!home || home->empty() || !name || name->empty()) {
+  if (!home || home->empty() || !args.has("save")) {
     err << "Usage: ringvale-cli " << args.command << " --home DIR --save NAME\n";
     return std::nullopt;
   }
+  auto name = save_option(args, err);
+  if (!name) return std::nullopt;
   return SaveTarget{Home(*home), *name};
 }
 
-// Loads the target's save, or prints why it cannot be loaded.
-std::optional<Store> load_target(const SaveTarget& target, std::ostream& err) {
-  auto store = load_game(target.home, target.name + ".sav");
+// Loads the target's save (refused when unsound, unless `checked` is false), or prints why it
+// cannot be loaded.
+std::optional<Store> load_target(const SaveTarget& target, std::ostream& err, bool checked = true) {
+  auto info = read_save_info(target.home, target.name + ".sav");
+  auto store = !info ? Result<Store>(Failure{info.error()})
+               : checked ? load_game_folder(target.home, info->folder)
+                         : read_game_folder(target.home, info->folder);
   if (!store) {
     err << store.error() << "\n";
     return std::nullopt;
@@ -39,9 +44,7 @@ int cmd_resave(const Args& args, std::ostream& out, std::ostream& err) {
   if (!target) return exit_usage;
   auto store = load_target(*target, err);
   if (!store) return exit_failure;
-  const auto info = read_save_info(target->home, target->name + ".sav");
-  const std::string folder = info ? info->folder : target->name;
-  const Status saved = save_game(*store, target->home, folder, SystemClock().now());
+  const Status saved = save_game(*store, target->home, target->name, save_time());
   if (!saved) {
     err << saved.error() << "\n";
     return exit_failure;
@@ -53,7 +56,7 @@ int cmd_resave(const Args& args, std::ostream& out, std::ostream& err) {
 int cmd_check_save(const Args& args, std::ostream& out, std::ostream& err) {
   auto target = save_target(args, err);
   if (!target) return exit_usage;
-  auto store = load_target(*target, err);
+  auto store = load_target(*target, err, false);
   if (!store) return exit_failure;
   const auto problems = check_store(*store);
   for (const auto& p : problems) out << p << "\n";

@@ -113,7 +113,7 @@ Num monthly_money(Store& store) {
   if (!player) return 0;
   const auto p = store.promotion(*player);
   const Num change = monthly_money_change(std::as_const(store).promotion(*player));
-  p.set_balance(p.balance() + change);
+  p.set_balance(add_sat(p.balance(), change));
   return change;
 }
 

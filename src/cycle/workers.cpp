@@ -67,9 +67,9 @@ Num paywages(Store& store) {
   const std::size_t n = store.worker_count();
   for (std::size_t r = 0; r < n; ++r) {
     const auto w = std::as_const(store).worker(r);
-    if (w.promotion() == p.initials()) total += w.wages();
+    if (w.promotion() == p.initials()) total = add_sat(total, w.wages());
   }
-  p.set_balance(p.balance() - total);
+  p.set_balance(sub_sat(p.balance(), total));
   post_info(store, "Front Office", "Wages", "The total amount of wages paid this week was $" + grouped(total) + ".");
   return total;
 }

@@ -7,6 +7,7 @@
 #include "state/date.h"
 #include "state/fileio.h"
 #include "state/layout.h"
+#include "state/ranges.h"
 #include "state/store.h"
 
 namespace rv {
@@ -70,6 +71,7 @@ class Checker {
     check_venues();
     check_alteregos();
     check_libraries();
+    check_ranges();
     return std::move(result_);
   }
 
@@ -420,6 +422,39 @@ class Checker {
           const std::string token = line.substr(open, close - open + 1);
           if (!lib.places->count(token)) problem(lib.file, i + 1, "unknown placeholder " + token);
         }
+      }
+    }
+  }
+
+  void range_at(const std::string& file, const Lines& l, std::size_t index, const std::string& what, Range r) {
+    if (index >= l.size()) return;
+    if (auto p = range_problem(l[index], r)) problem(file, index + 1, what + " " + *p);
+  }
+
+  // Every number inside the range the game keeps it in.
+  void check_ranges() {
+    if (const Lines* l = get("wrestlers.rv1")) {
+      for (std::size_t i = 0; i + column_count <= l->size(); ++i) {
+        const auto c = static_cast<Col>(i % column_count);
+        if (const auto r = column_range(c)) range_at("wrestlers.rv1", *l, i, std::string(column_names[i % column_count]), *r);
+      }
+    }
+    for (const auto& file : fed_files_) {
+      const Lines* l = get(file);
+      if (!l || l->size() != rec::promotion) continue;
+      for (const auto& f : promotion_numbers()) range_at(file, *l, f.line, f.what, f.range);
+    }
+    if (const Lines* l = get("maindata.rv1")) {
+      for (const auto& f : maindata_numbers()) range_at("maindata.rv1", *l, f.line, f.what, f.range);
+    }
+    if (const Lines* l = get("stipulations.rv1"); l && l->size() % rec::stipulation == 0) {
+      for (std::size_t b = 0; b < l->size(); b += rec::stipulation) {
+        for (const auto& f : stipulation_numbers()) range_at("stipulations.rv1", *l, b + f.line, f.what, f.range);
+      }
+    }
+    if (const Lines* l = get("venues.txt")) {
+      for (std::size_t b = 0; b + rec::venue <= l->size(); b += rec::venue) {
+        range_at("venues.txt", *l, b + venue::capacity, "the capacity", range::capacity);
       }
     }
   }

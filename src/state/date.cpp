@@ -1,5 +1,6 @@
 #include "state/date.h"
 
+#include "state/dates.h"
 #include "state/store.h"
 
 namespace rv {
@@ -47,8 +48,9 @@ std::string full_date(const Date& date) {
 
 namespace {
 
+// Digits only, without a leading zero.
 std::optional<int> plain_number(std::string_view text) {
-  if (text.empty() || text.size() > 9) return std::nullopt;
+  if (text.empty() || text.size() > 9 || (text[0] == '0' && text.size() > 1)) return std::nullopt;
   int value = 0;
   for (char c : text) {
     if (c < '0' || c > '9') return std::nullopt;
@@ -77,7 +79,9 @@ std::optional<Date> parse_full_date(std::string_view text) {
   if (!dn || *dn < 1 || *dn > 31 || parts[1].substr(parts[1].size() - 2) != ordinal_suffix(*dn)) {
     return std::nullopt;
   }
-  return Date{*wd, *dn, *mo, *yr};
+  const Date d{*wd, *dn, *mo, *yr};
+  if (!date_exists(d)) return std::nullopt;
+  return d;
 }
 
 std::string month_year(const Date& date, int years_later) {
@@ -90,8 +94,10 @@ std::optional<Date> date_from_texts(std::string_view weekday, std::string_view n
   const auto mo = month_index(month);
   const auto dn = plain_number(number);
   const auto yr = plain_number(year);
-  if (!wd || !mo || !dn || !yr || *dn < 1 || *dn > 31) return std::nullopt;
-  return Date{*wd, *dn, *mo, *yr};
+  if (!wd || !mo || !dn || !yr) return std::nullopt;
+  const Date d{*wd, *dn, *mo, *yr};
+  if (!date_exists(d)) return std::nullopt;
+  return d;
 }
 
 Date current_date(const Store& store) {
@@ -103,7 +109,7 @@ Date current_date(const Store& store) {
   d.weekday = weekday_index(store.md(md::weekday)).value_or(0);
   d.month = month_index(store.md(md::month)).value_or(0);
   d.day = static_cast<int>(clamp_int(store.md_num(md::day_number), 1, 31));
-  d.year = static_cast<int>(clamp_int(store.md_num(md::year), 0, 999999));
+  d.year = static_cast<int>(within(store.md_num(md::year), range::year));
   return d;
 }
 

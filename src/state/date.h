@@ -37,13 +37,15 @@ std::string_view ordinal_suffix(int day);
 std::string full_date(const Date& date);
 // Appends the full date to `out` (no allocation when `out` has room).
 void append_full_date(std::string& out, const Date& date);
-// Reads a full date text back; nothing when it is not one.
+// Reads a full date text back; nothing when it is not one, or names a day that does not exist
+// (the 31st of February, a Tuesday that is a Monday).
 std::optional<Date> parse_full_date(std::string_view text);
 
 // "March 2004": the form contract expiry months are written in.
 std::string month_year(const Date& date, int years_later = 0);
 
-// The four date values as maindata holds them (weekday, day number, month, year).
+// The four date values as maindata holds them (weekday, day number, month, year); nothing when
+// they do not name a day that exists.
 std::optional<Date> date_from_texts(std::string_view weekday, std::string_view number,
                                     std::string_view month, std::string_view year);
 // The current date of a game; unreadable lines fall back to Monday, January.

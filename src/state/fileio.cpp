@@ -5,6 +5,12 @@
 #include <sstream>
 #include <system_error>
 
+#if __has_include(<unistd.h>)
+#include <fcntl.h>
+#include <unistd.h>
+#define RINGVALE_HAS_FSYNC 1
+#endif
+
 namespace rv {
 
 Lines split_lines(std::string_view contents) {
@@ -36,21 +42,53 @@ std::string join_lines(const Lines& lines) {
 }
 
 Result<Lines> read_lines(const fs::path& path) {
+  const std::string name = path.filename().string();
   std::error_code ec;
-  if (!fs::is_regular_file(path, ec)) {
-    return Failure{"The file " + path.filename().string() + " is missing (" + path.string() + ")."};
+  if (!fs::exists(path, ec)) return Failure{"The file " + name + " is missing (" + path.string() + ")."};
+  if (!fs::is_regular_file(path, ec)) return Failure{"The file " + name + " is not a plain file (" + path.string() + ")."};
+  const std::uintmax_t bytes = fs::file_size(path, ec);
+  if (ec) return Failure{"The file " + path.string() + " could not be read."};
+  if (bytes > max_file_bytes) {
+    return Failure{"The file " + name + " is too large to be one of the game's files (" + std::to_string(bytes) +
+                   " bytes, at most " + std::to_string(max_file_bytes) + ")."};
   }
   std::ifstream in(path, std::ios::binary);
   if (!in) return Failure{"The file " + path.string() + " could not be opened."};
-  std::string contents;
-  in.seekg(0, std::ios::end);
-  const auto size = in.tellg();
-  if (size < 0) return Failure{"The file " + path.string() + " could not be read."};
-  contents.resize(static_cast<std::size_t>(size));
-  in.seekg(0, std::ios::beg);
-  in.read(contents.data(), size);
-  if (!in && !in.eof()) return Failure{"The file " + path.string() + " could not be read."};
+  std::string contents(static_cast<std::size_t>(bytes), '\0');
+  in.read(contents.data(), static_cast<std::streamsize>(bytes));
+  contents.resize(static_cast<std::size_t>(in.gcount()));
+  if (in.bad()) return Failure{"The file " + path.string() + " could not be read."};
+  const auto line_breaks = static_cast<std::size_t>(std::count(contents.begin(), contents.end(), '\n'));
+  if (line_breaks > max_file_lines) {
+    return Failure{"The file " + name + " is too large to be one of the game's files (" + std::to_string(line_breaks) +
+                   " lines, at most " + std::to_string(max_file_lines) + ")."};
+  }
   return split_lines(contents);
+}
+
+namespace {
+
+class SystemDisk final : public DiskSync {
+ public:
+  Status flush(const fs::path& path) const override {
+#ifdef RINGVALE_HAS_FSYNC
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    if (fd < 0) return Failure{"The file " + path.string() + " could not be flushed to the disk."};
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    if (!ok) return Failure{"The file " + path.string() + " could not be flushed to the disk."};
+#else
+    (void)path;
+#endif
+    return success();
+  }
+};
+
+}  // namespace
+
+const DiskSync& system_disk() {
+  static const SystemDisk disk;
+  return disk;
 }
 
 Status write_text(const fs::path& path, std::string_view contents) {

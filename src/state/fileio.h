@@ -1,6 +1,7 @@
 #pragma once
 // Line files: Windows-1252 text, one table line per text line. Bytes are kept as they are;
 // CRLF or LF are read, CRLF is written.
+#include <cstdint>
 #include <filesystem>
 
 #include "state/result.h"
@@ -15,10 +16,25 @@ Lines split_lines(std::string_view contents);
 // Joins lines, each followed by CRLF.
 std::string join_lines(const Lines& lines);
 
+// Files larger than this, or of more lines, are refused by name before they are read: no game
+// comes near them (a long career's inbox, the largest file, stays under a few megabytes).
+inline constexpr std::uintmax_t max_file_bytes = 32u * 1024 * 1024;
+inline constexpr std::size_t max_file_lines = 2'000'000;
+
 Result<Lines> read_lines(const fs::path& path);
 // Writes through a temporary file renamed into place, so a failed write leaves the old file.
 Status write_lines(const fs::path& path, const Lines& lines);
 Status write_text(const fs::path& path, std::string_view contents);
+
+// Makes what was written durable: a file's contents, or a folder's list of names, reach the disk
+// before a save is swapped in, so that a power cut cannot leave an empty save behind.
+class DiskSync {
+ public:
+  virtual ~DiskSync() = default;
+  virtual Status flush(const fs::path& path) const = 0;
+};
+// The operating system's flush.
+const DiskSync& system_disk();
 
 // A path written inside the data with backslashes ("Scenarios\x\venues.txt") as a path here.
 fs::path data_path(std::string_view text);

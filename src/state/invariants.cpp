@@ -3,9 +3,75 @@
 #include <set>
 
 #include "state/date.h"
+#include "state/ranges.h"
 #include "state/tables.h"
 
 namespace rv {
+
+namespace {
+
+using Report = std::vector<std::string>;
+
+void check_fields(const std::string& where, const Lines& lines, std::size_t base,
+                  const std::vector<NumberField>& fields, Report& problems) {
+  for (const auto& f : fields) {
+    if (auto p = range_problem(line_at(lines, base + f.line), f.range)) problems.push_back(where + " " + f.what + " " + *p);
+  }
+}
+
+// Every stored number inside its range.
+void check_numbers(const Store& store, Report& problems) {
+  for (std::size_t r = 0; r < store.wrestlers.size(); ++r) {
+    for (std::size_t c = 0; c < column_count; ++c) {
+      const auto range = column_range(static_cast<Col>(c));
+      if (!range) continue;
+      if (auto p = range_problem(store.wrestlers.text(r, static_cast<Col>(c)), *range)) {
+        problems.push_back("wrestlers: " + store.wrestlers.text(r, Col::names) + " " + std::string(column_names[c]) + " " + *p);
+      }
+    }
+  }
+  for (std::size_t i = 0; i < store.promotion_count(); ++i) {
+    check_fields("promotions: " + store.promotion(i).initials(), store.promotions, i * rec::promotion, promotion_numbers(),
+                 problems);
+  }
+  check_fields("maindata:", store.maindata, 0, maindata_numbers(), problems);
+  for (std::size_t b = 0; b + rec::stipulation <= store.stipulations.size(); b += rec::stipulation) {
+    check_fields("stipulations: " + store.stipulations[b + stip::match_type] + " " + store.stipulations[b + stip::name],
+                 store.stipulations, b, stipulation_numbers(), problems);
+  }
+  for (std::size_t b = 0; b + rec::negotiation <= store.negotiations.size(); b += rec::negotiation) {
+    check_fields("negotiations: " + store.negotiations[b + neg::name], store.negotiations, b, negotiation_numbers(), problems);
+  }
+  for (std::size_t i = 0; i < store.message_count(); ++i) {
+    const auto m = store.message(i);
+    const std::string where = "newslist: message " + std::to_string(i + 1);
+    if (auto p = range_problem(m.at(msg::days_left), message_days_left)) problems.push_back(where + " days left " + *p);
+    if (m.at(msg::kind) != "OFFER") continue;
+    if (auto p = range_problem(m.at(msg::ref3), offer_amount)) problems.push_back(where + " amount offered " + *p);
+  }
+  for (std::size_t b = 0; b + rec::top10_entry <= store.weeklytop10.size(); b += rec::top10_entry) {
+    if (auto p = range_problem(store.weeklytop10[b + top10::value], top10_value)) {
+      problems.push_back("weeklytop10: " + store.weeklytop10[b + top10::name] + " " + *p);
+    }
+  }
+}
+
+// Every date the game looks days up by is a day that exists.
+void check_dates(const Store& store, Report& problems) {
+  for (std::size_t b = 0; b + rec::calendar_day <= store.calendar.size(); b += rec::calendar_day) {
+    if (!parse_full_date(store.calendar[b + cal::date])) {
+      problems.push_back("calendar: day " + std::to_string(b / rec::calendar_day + 1) + " \"" +
+                         store.calendar[b + cal::date] + "\" is not a date that exists");
+    }
+  }
+  const std::string& big_show = store.md(md::next_big_show_name);
+  if (!big_show.empty() && big_show != none_text && !parse_full_date(store.md(md::next_big_show_date))) {
+    problems.push_back("maindata: the next big show's date \"" + store.md(md::next_big_show_date) +
+                       "\" is not a date that exists");
+  }
+}
+
+}  // namespace
 
 std::vector<std::string> check_store(const Store& store) {
   std::vector<std::string> problems;
@@ -33,7 +99,7 @@ std::vector<std::string> check_store(const Store& store) {
     report("maindata: " + std::to_string(store.maindata.size()) + " lines, expected " + std::to_string(md::line_count));
   }
   if (!date_from_texts(store.md(md::weekday), store.md(md::day_number), store.md(md::month), store.md(md::year))) {
-    report("maindata: lines 2 to 5 do not hold a date (\"" + store.md(md::weekday) + "\", \"" +
+    report("maindata: lines 2 to 5 do not hold a date that exists (\"" + store.md(md::weekday) + "\", \"" +
            store.md(md::day_number) + "\", \"" + store.md(md::month) + "\", \"" + store.md(md::year) + "\")");
   }
 
@@ -53,6 +119,8 @@ std::vector<std::string> check_store(const Store& store) {
   for (const auto& name : store.wrestlers.column(Col::names)) {
     if (!ring_names.insert(name).second) report("wrestlers: the ring name " + name + " is used twice");
   }
+  if (store.wrestlers.columns_even()) check_numbers(store, problems);
+  check_dates(store, problems);
   return problems;
 }
 

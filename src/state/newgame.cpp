@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "state/calendar.h"
+#include "state/datacheck.h"
 #include "state/date.h"
 #include "state/fileio.h"
 
@@ -15,6 +16,10 @@ Result<NewGame> start_new_game(const Home& home, std::string_view player_name, s
   std::error_code ec;
   if (!fs::is_directory(game.folder, ec)) {
     return Failure{"The data folder " + game.folder.string() + " was not found."};
+  }
+  if (const auto check = check_data_set(game.folder); !check.problems.empty()) {
+    const std::string text = "The data in " + game.folder.string() + " cannot start a game:";
+    return Failure{listed(text, check.problems)};
   }
   fs::path stipulations = game.folder / "stipulations.rv1";
   if (!scenario.empty() && !fs::exists(stipulations, ec)) stipulations = home.data() / "stipulations.rv1";
@@ -128,10 +133,9 @@ Status confirm_promotion(NewGame& game, std::string_view initials, bool new_indy
   const auto index = s.find_promotion(initials);
   if (!index) return Failure{"The promotion " + std::string(initials) + " is not part of this world."};
   s.set_md(md::player_initials, std::string(initials));
-  const std::string pattern = "*" + std::string(initials) + "*";
   for (std::size_t r = 0; r < s.worker_count(); ++r) {
     auto w = s.worker(r);
-    if (like(w.multiproms(), pattern) && w.promotion() != initials) w.set_promotion(std::string(initials));
+    if (contains(w.multiproms(), initials) && w.promotion() != initials) w.set_promotion(std::string(initials));
   }
   const auto p = s.promotion(*index);
   s.set_md(md::next_big_show_name, p.at(prom::next_big_show_name));
@@ -140,7 +144,7 @@ Status confirm_promotion(NewGame& game, std::string_view initials, bool new_indy
   s.set_md(md::next_big_show_date, p.at(prom::next_big_show_date));
   if (s.md(md::next_big_show_name) != none_text) {
     for (std::size_t m = 0; m < 12; ++m) {
-      if (!like(s.md(md::next_big_show_date), "*" + std::string(month_names[m]) + "*")) continue;
+      if (!contains(s.md(md::next_big_show_date), month_names[m])) continue;
       const bool named = !p.monthly_big_show(m, 0).empty();
       s.set_md(md::next_big_show_brand, named ? p.monthly_big_show(m, 1) : std::string(brand_all));
       s.set_md(md::next_big_show_logo, named ? p.monthly_big_show(m, 2) : "NA");

@@ -5,6 +5,7 @@
 
 #include "state/date.h"
 #include "state/fileio.h"
+#include "state/invariants.h"
 #include "state/tables.h"
 
 namespace rv {
@@ -47,6 +48,11 @@ Result<SaveInfo> read_save_info(const Home& home, std::string_view sav_file) {
   if (lines->empty() || lines->front().empty()) {
     return Failure{"The save description " + std::string(sav_file) + " is empty."};
   }
+  const std::string own_name = fs::path(std::string(sav_file)).stem().string();
+  if (lines->front() != own_name || !save_name_problems(own_name).empty()) {
+    return Failure{"The save description " + std::string(sav_file) + " names the save '" + lines->front() +
+                   "' instead of its own, " + own_name + ". It was left as it was."};
+  }
   SaveInfo info;
   info.folder = (*lines)[0];
   info.game_info = line_at(*lines, 1);
@@ -85,6 +91,8 @@ std::vector<std::string> save_name_problems(std::string_view name) {
 }
 
 void merge_stipulations(Lines& saved, const Lines& data_set) {
+  // Records are matched by position: a file cut short would match nothing and gain everything.
+  if (saved.size() % rec::stipulation != 0 || data_set.size() % rec::stipulation != 0) return;
   const std::size_t saved_records = record_count(saved, rec::stipulation);
   for (std::size_t d = 0; d + rec::stipulation <= data_set.size(); d += rec::stipulation) {
     bool found = false;
@@ -111,11 +119,14 @@ void upgrade_maindata(Store& store) {
   }
 }
 
-Result<Store> load_game_folder(const Home& home, std::string_view folder_name) {
+Result<Store> read_game_folder(const Home& home, std::string_view folder_name) {
+  if (folder_name.empty() || !save_name_problems(folder_name).empty()) {
+    return Failure{"'" + std::string(folder_name) + "' is not the name of a saved game."};
+  }
   recover_interrupted_save(home, folder_name);
   const fs::path folder = home.save_folder(folder_name);
   std::error_code ec;
-  if (folder_name.empty() || !fs::is_directory(folder, ec)) {
+  if (!fs::is_directory(folder, ec)) {
     return Failure{"The saved game folder '" + std::string(folder_name) + "' does not exist."};
   }
   Store store;
@@ -144,6 +155,15 @@ Result<Store> load_game_folder(const Home& home, std::string_view folder_name) {
   return store;
 }
 
+Result<Store> load_game_folder(const Home& home, std::string_view folder) {
+  auto store = read_game_folder(home, folder);
+  if (!store) return store;
+  const auto problems = check_store(*store);
+  if (problems.empty()) return store;
+  const std::string text = "The saved game '" + std::string(folder) + "' is broken and was left as it was:";
+  return Failure{listed(text, problems)};
+}
+
 Result<Store> load_game(const Home& home, std::string_view sav_file) {
   auto info = read_save_info(home, sav_file);
   if (!info) return Failure{info.error()};
@@ -163,7 +183,28 @@ bool save_exists(const Home& home, std::string_view name) {
   return fs::exists(home.sav_file(name), ec) || fs::exists(home.save_folder(name), ec);
 }
 
-Status save_game(const Store& store, const Home& home, std::string_view name, const WallTime& now) {
+namespace {
+
+// Writes every table and the description into the staging folder and the description's
+// temporary file, and flushes them to the disk.
+Status write_staging(const Store& store, const fs::path& staging, const fs::path& sav_temp, std::string_view name,
+                     const WallTime& now, const DiskSync& disk) {
+  for (const SavedTable& t : saved_tables) {
+    const fs::path file = staging / std::string(t.file);
+    const Status s = t.lines ? write_lines(file, store.*t.lines) : write_lines(file, store.wrestlers.to_lines());
+    if (!s) return s;
+    if (const Status f = disk.flush(file); !f) return f;
+  }
+  if (const Status f = disk.flush(staging); !f) return f;
+  const Lines description = {std::string(name), game_info_line(store), wall_date_text(now), wall_time_text(now)};
+  if (const Status s = write_lines(sav_temp, description); !s) return s;
+  return disk.flush(sav_temp);
+}
+
+}  // namespace
+
+Status save_game(const Store& store, const Home& home, std::string_view name, const WallTime& now,
+                 const DiskSync& disk) {
   if (!save_name_problems(name).empty() || name.empty()) {
     return Failure{"'" + std::string(name) + "' cannot be used as the name of a saved game."};
   }
@@ -172,32 +213,25 @@ Status save_game(const Store& store, const Home& home, std::string_view name, co
   const fs::path folder = home.save_folder(name);
   const fs::path previous = previous_folder(home, name);
   const fs::path sav = home.sav_file(name);
+  const bool had_folder = fs::exists(folder, ec);
+  if (had_folder && !fs::is_directory(folder, ec)) {
+    return Failure{"The save could not be written: " + folder.string() + " is a file, not a saved game folder."};
+  }
   fs::remove_all(staging, ec);
   fs::create_directories(staging, ec);
   if (ec) return Failure{"The save could not be written: the folder could not be created (" + ec.message() + ")."};
 
+  const fs::path sav_temp = sav.string() + ".tmp";
   auto fail = [&](const std::string& why) -> Status {
     std::error_code ignored;
     fs::remove_all(staging, ignored);
-    fs::remove(sav.string() + ".tmp", ignored);
+    fs::remove(sav_temp, ignored);
     return Failure{"The save could not be written: " + why + " Your previous save is unchanged."};
   };
-
-  for (const SavedTable& t : saved_tables) {
-    const fs::path file = staging / std::string(t.file);
-    const Status s = t.lines ? write_lines(file, store.*t.lines) : write_lines(file, store.wrestlers.to_lines());
-    if (!s) return fail(s.error());
-  }
-  const Lines description = {std::string(name), game_info_line(store), wall_date_text(now), wall_time_text(now)};
-  const fs::path sav_temp = sav.string() + ".tmp";
-  {
-    const Status s = write_lines(sav_temp, description);
-    if (!s) return fail(s.error());
-  }
+  if (const Status s = write_staging(store, staging, sav_temp, name, now, disk); !s) return fail(s.error());
 
   // Swap the new folder in.
   fs::remove_all(previous, ec);
-  const bool had_folder = fs::exists(folder, ec);
   if (had_folder) {
     fs::rename(folder, previous, ec);
     if (ec) return fail("the old save folder could not be moved aside (" + ec.message() + ").");
@@ -215,6 +249,7 @@ Status save_game(const Store& store, const Home& home, std::string_view name, co
     if (had_folder) fs::rename(previous, folder, ignored);
     return fail("the save description could not be written (" + ec.message() + ").");
   }
+  (void)disk.flush(home.root());  // the renames; the save is whole either way
   if (had_folder) {
     // Keep anything else the player left in the folder.
     for (fs::directory_iterator it(previous, ec), end; !ec && it != end; it.increment(ec)) {

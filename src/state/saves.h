@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "state/clock.h"
+#include "state/fileio.h"
 #include "state/home.h"
 #include "state/result.h"
 #include "state/store.h"
@@ -22,6 +23,7 @@ struct SaveInfo {
 
 // The ".sav" files of the home, sorted.
 std::vector<std::string> list_saves(const Home& home);
+// Refused when its first line is not the save's own name (the file's name without ".sav").
 Result<SaveInfo> read_save_info(const Home& home, std::string_view sav_file);
 // "Game Info:\n<line 2>\nSaved on: <line 3> at <line 4>." as the load screen shows it.
 std::string load_screen_info(const SaveInfo& info);
@@ -37,9 +39,12 @@ std::vector<std::string> save_name_problems(std::string_view name);
 inline constexpr std::string_view bad_save_name_message =
     "The name for your saved game cannot contain symbols or spaces.";
 
-// Loads the save folder `folder` of the home into a fresh store.
+// Reads the save folder `folder` of the home into a fresh store, sound or not (for the check).
+Result<Store> read_game_folder(const Home& home, std::string_view folder);
+// Loads the save folder `folder`; a save that breaks the store's invariants is refused with
+// the problems found.
 Result<Store> load_game_folder(const Home& home, std::string_view folder);
-// Loads the save described by `sav_file` (its first line names the folder).
+// Loads the save described by `sav_file`, whose first line must name its own save.
 Result<Store> load_game(const Home& home, std::string_view sav_file);
 // A loaded save and the name it is played under.
 struct OpenedSave {
@@ -51,8 +56,11 @@ Result<OpenedSave> open_save(const Home& home, std::string_view sav_file);
 // Whether a save of this name exists in the home (its description or its folder).
 bool save_exists(const Home& home, std::string_view name);
 
-// Writes the game as the save `name`: the folder `name` and the description `name`.sav.
-Status save_game(const Store& store, const Home& home, std::string_view name, const WallTime& now);
+// Writes the game as the save `name`: the folder `name` and the description `name`.sav. Every
+// file reaches the disk before the new folder is swapped in. A plain file named like the save
+// folder is never replaced.
+Status save_game(const Store& store, const Home& home, std::string_view name, const WallTime& now,
+                 const DiskSync& disk = system_disk());
 
 // Deletes the save described by `sav_file`: the description, the twelve files and the folder.
 Status delete_save(const Home& home, std::string_view sav_file);

@@ -1,7 +1,8 @@
 #pragma once
 // The game state store: every table of the game as the text lines of its file, with named,
 // typed accessors on top. Reads past the end of a table give an empty text (which reads as 0);
-// writes past the end grow the table, so malformed data never crashes the game.
+// writes past the end grow the table, so malformed data never crashes the game. Numbers with a
+// range (state/ranges.h) are read saturated to it, and written kept inside it.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -10,11 +11,10 @@
 #include <vector>
 
 #include "state/layout.h"
+#include "state/ranges.h"
 #include "state/text.h"
 
 namespace rv {
-
-using Num = std::int64_t;
 
 const std::string& line_at(const Lines& lines, std::size_t index);
 void set_line(Lines& lines, std::size_t index, std::string value);
@@ -52,9 +52,12 @@ class BasicWorker {
   BasicWorker(Table& table, std::size_t row) : table_(&table), row_(row) {}
   std::size_t row() const { return row_; }
   const std::string& text(Col c) const { return table_->text(row_, c); }
-  Num num(Col c) const { return leading_int(table_->text(row_, c)); }
+  Num num(Col c) const { return read_within(table_->text(row_, c), column_range(c)); }
   void set(Col c, std::string value) const { table_->set(row_, c, std::move(value)); }
-  void set_num(Col c, Num value) const { table_->set(row_, c, to_text(value)); }
+  void set_num(Col c, Num value) const {
+    const auto r = column_range(c);
+    table_->set(row_, c, to_text(r ? within(value, *r) : value));
+  }
 #define RV_TEXT_GETTER(col) \
   const std::string& col() const { return text(Col::col); } \
   void set_##col(std::string value) const { set(Col::col, std::move(value)); }
@@ -113,8 +116,10 @@ class BasicTitle {
   const std::string& name() const { return get(TitleField::name); }
   const std::string& holder() const { return get(TitleField::holder); }
   void set_holder(std::string v) const { put(TitleField::holder, std::move(v)); }
-  Num value() const { return leading_int(get(TitleField::value)); }
-  Num level() const { return leading_int(get(TitleField::level)); }
+  Num value() const { return within(leading_int(get(TitleField::value)), range::percent); }
+  Num level() const { return within(leading_int(get(TitleField::level)), range::percent); }
+  // The reign, the record reign (days) and the defences (matches), saturated to their range.
+  Num count(TitleField f) const { return within(leading_int(get(f)), range::days); }
   bool is_tag() const { return long_ && get(TitleField::kind) == "Tag Team"; }
   bool exists() const { return !name().empty(); }
   const std::string& history1() const { return get(TitleField::history1); }
@@ -136,9 +141,12 @@ class BasicPromotion {
   BasicPromotion(L& lines, std::size_t base) : rec_(lines, base) {}
   std::size_t base() const { return rec_.base(); }
   const std::string& at(std::size_t offset) const { return rec_.at(offset); }
-  Num num(std::size_t offset) const { return rec_.num(offset); }
+  Num num(std::size_t offset) const { return read_within(at(offset), promotion_range(offset)); }
   void set(std::size_t offset, std::string value) const { rec_.set(offset, std::move(value)); }
-  void set_num(std::size_t offset, Num value) const { rec_.set_num(offset, value); }
+  void set_num(std::size_t offset, Num value) const {
+    const auto r = promotion_range(offset);
+    rec_.set_num(offset, r ? within(value, *r) : value);
+  }
 
   const std::string& initials() const { return at(prom::initials); }
   const std::string& full_name() const { return at(prom::full_name); }
@@ -198,9 +206,12 @@ struct Store {
 
   // maindata by line.
   const std::string& md(std::size_t line) const { return line_at(maindata, line); }
-  Num md_num(std::size_t line) const { return leading_int(md(line)); }
+  Num md_num(std::size_t line) const { return read_within(md(line), maindata_range(line)); }
   void set_md(std::size_t line, std::string value) { set_line(maindata, line, std::move(value)); }
-  void set_md_num(std::size_t line, Num value) { set_md(line, to_text(value)); }
+  void set_md_num(std::size_t line, Num value) {
+    const auto r = maindata_range(line);
+    set_md(line, to_text(r ? within(value, *r) : value));
+  }
 
   std::size_t promotion_count() const { return record_count(promotions, rec::promotion); }
   Promotion promotion(std::size_t index) { return Promotion(promotions, index * rec::promotion); }

@@ -36,8 +36,9 @@ double leading_number(std::string_view text) {
 
 std::int64_t leading_int(std::string_view text) {
   const double v = leading_number(text);
-  if (v >= 9.0e18) return INT64_MAX;
-  if (v <= -9.0e18) return INT64_MIN;
+  constexpr auto limit = static_cast<double>(stored_number_limit);
+  if (!(v < limit)) return stored_number_limit;  // NaN cannot come out of the parser
+  if (v <= -limit) return -stored_number_limit;
   return static_cast<std::int64_t>(v);
 }
 
@@ -78,61 +79,67 @@ std::string money_text(std::int64_t amount) {
 
 namespace {
 
-bool like_at(std::string_view text, std::size_t ti, std::string_view pat, std::size_t pi) {
-  while (pi < pat.size()) {
-    const char p = pat[pi];
-    if (p == '*') {
-      while (pi < pat.size() && pat[pi] == '*') ++pi;
-      if (pi == pat.size()) return true;
-      for (std::size_t k = ti; k <= text.size(); ++k) {
-        if (like_at(text, k, pat, pi)) return true;
-      }
-      return false;
-    }
-    if (ti >= text.size()) return false;
-    const char c = text[ti];
-    if (p == '?') {
-      ++ti;
-      ++pi;
-    } else if (p == '#') {
-      if (c < '0' || c > '9') return false;
-      ++ti;
-      ++pi;
-    } else if (p == '[') {
-      const std::size_t close = pat.find(']', pi + 1);
-      if (close == std::string_view::npos) {  // a lone '[' matches itself
-        if (c != '[') return false;
-        ++ti;
-        ++pi;
-        continue;
-      }
-      std::string_view set = pat.substr(pi + 1, close - pi - 1);
-      bool negate = !set.empty() && set[0] == '!';
-      if (negate) set.remove_prefix(1);
-      bool found = false;
-      for (std::size_t k = 0; k < set.size(); ++k) {
-        if (k + 2 < set.size() && set[k + 1] == '-') {
-          if (c >= set[k] && c <= set[k + 2]) found = true;
-          k += 2;
-        } else if (set[k] == c) {
-          found = true;
-        }
-      }
-      if (found == negate) return false;
-      ++ti;
-      pi = close + 1;
-    } else {
-      if (c != p) return false;
-      ++ti;
-      ++pi;
+// Does the pattern item at `pi` (not a '*') match the character? `next` is the item after it.
+bool item_matches(char c, std::string_view pat, std::size_t pi, std::size_t& next) {
+  const char p = pat[pi];
+  next = pi + 1;
+  if (p == '?') return true;
+  if (p == '#') return c >= '0' && c <= '9';
+  if (p != '[') return c == p;
+  const std::size_t close = pat.find(']', pi + 1);
+  if (close == std::string_view::npos) return c == '[';  // a lone '[' matches itself
+  next = close + 1;
+  std::string_view set = pat.substr(pi + 1, close - pi - 1);
+  const bool negate = !set.empty() && set[0] == '!';
+  if (negate) set.remove_prefix(1);
+  bool found = false;
+  for (std::size_t k = 0; k < set.size(); ++k) {
+    if (k + 2 < set.size() && set[k + 1] == '-') {
+      if (c >= set[k] && c <= set[k + 2]) found = true;
+      k += 2;
+    } else if (set[k] == c) {
+      found = true;
     }
   }
-  return ti == text.size();
+  return found != negate;
 }
 
 }  // namespace
 
-bool like(std::string_view text, std::string_view pattern) { return like_at(text, 0, pattern, 0); }
+// Every item but '*' matches exactly one character, so when a match fails only the last '*'
+// needs to take one more character: no backtracking beyond it, and no run-away on patterns
+// such as "a*a*a*a*b".
+bool like(std::string_view text, std::string_view pat) {
+  constexpr std::size_t none = std::string_view::npos;
+  std::size_t t = 0, p = 0, star = none, star_text = 0;
+  while (t < text.size()) {
+    if (p < pat.size() && pat[p] == '*') {
+      while (p < pat.size() && pat[p] == '*') ++p;
+      if (p == pat.size()) return true;
+      star = p;
+      star_text = t;
+      continue;
+    }
+    std::size_t next = 0;
+    if (p < pat.size() && item_matches(text[t], pat, p, next)) {
+      ++t;
+      p = next;
+      continue;
+    }
+    if (star == none) return false;
+    p = star;
+    t = ++star_text;
+  }
+  while (p < pat.size() && pat[p] == '*') ++p;
+  return p == pat.size();
+}
+
+
+std::string listed(std::string heading, const std::vector<std::string>& items, std::size_t shown) {
+  for (std::size_t i = 0; i < items.size() && i < shown; ++i) heading += "\n  " + items[i];
+  if (items.size() > shown) heading += "\n  and " + std::to_string(items.size() - shown) + " more.";
+  return heading;
+}
 
 bool contains(std::string_view text, std::string_view part) {
   return !part.empty() && text.find(part) != std::string_view::npos;

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "state/numbers.h"
+
 namespace rv {
 
 using Lines = std::vector<std::string>;
@@ -14,7 +16,8 @@ using Lines = std::vector<std::string>;
 // A text that does not start with a number reads as 0.
 double leading_number(std::string_view text);
 
-// The leading number cut to a whole number (truncation toward zero).
+// The leading number cut to a whole number (truncation toward zero), saturated at
+// plus or minus stored_number_limit.
 std::int64_t leading_int(std::string_view text);
 
 // Plain decimal text of a whole number.
@@ -30,8 +33,12 @@ std::string money_text(std::int64_t amount);
 std::string grouped(std::int64_t amount);
 
 // Wildcard match: '*' any run, '?' any one character, '#' one digit, [abc] / [!abc] a set.
-// Case-sensitive. Used wherever names are tested with patterns such as "*" + initials + "*".
+// Case-sensitive. Used for file name patterns ("*.sav"); names are tested with contains().
+// Runs in time proportional to the text's length times the pattern's.
 bool like(std::string_view text, std::string_view pattern);
+
+// The heading followed by the first `shown` items, one an indented line, and how many more.
+std::string listed(std::string heading, const std::vector<std::string>& items, std::size_t shown = 10);
 
 // True when `text` contains `part` (an empty part never counts as contained).
 bool contains(std::string_view text, std::string_view part);

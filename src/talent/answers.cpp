@@ -34,7 +34,7 @@ AnswerResult accept_offer(Game& game, std::size_t first_line) {
     result.messages.push_back(name + " has rejected the move and remains on your roster.");
   } else {
     result.messages.push_back(name + " has accepted the contract offer and has signed with " + theirs.full_name() + ".");
-    const Num amount = leading_int(m.at(msg::ref3));
+    const Num amount = read_within(m.at(msg::ref3), offer_amount);
     remove_record(s.newslist, first_line, rec::message);  // before the move closes the worker's other offers
     join_promotion(s, *row, *bidder);
     w.set_expires(month_year(current_date(s), game.rng.draw(3)));
@@ -44,7 +44,7 @@ AnswerResult accept_offer(Game& game, std::size_t first_line) {
     w.set_roles(std::string(role_for_popularity(pop, v)));
     theirs.set_popularity(std::min<Num>(theirs.popularity() + signing_popularity_gain(pop, v), 100));
     mine.set_popularity(std::max<Num>(mine.popularity() - offer_popularity_loss(pop, mine.reference_level()), 0));
-    mine.set_balance(mine.balance() + amount);
+    mine.set_balance(add_sat(mine.balance(), amount));
     return result;
   }
   remove_record(s.newslist, first_line, rec::message);

@@ -122,7 +122,7 @@ ReleaseResult releasewrestler(Store& store, std::size_t row) {
   if (w.promotion() != p.initials()) return result;
   if (w.morale() >= 30) {
     result.cost = release_cost(store, row);
-    p.set_balance(p.balance() - result.cost);
+    p.set_balance(sub_sat(p.balance(), result.cost));
   }
   const std::string name = w.name();
   result.messages.push_back(name + " has now been released.");

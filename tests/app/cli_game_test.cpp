@@ -84,6 +84,30 @@ TEST_F(CliGame, BadCommandsChangeNothing) {
   EXPECT_NE(unknown.output.find("--book"), std::string::npos) << unknown.output;
 }
 
+TEST_F(CliGame, ADataSetTheCheckRejectsStartsNoGame) {
+  const fs::path wrestlers = home.data() / "wrestlers.rv1";
+  auto lines = *rv::read_lines(wrestlers);
+  const rv::Lines first(lines.begin(), lines.begin() + rv::column_count);
+  lines.insert(lines.end(), first.begin(), first.end());  // the first worker twice
+  rv::write_lines(wrestlers, lines);
+  const auto run = new_game();
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_NE(run.output.find("is used twice"), std::string::npos) << run.output;
+  EXPECT_FALSE(fs::exists(home.sav_file("Career")));
+}
+
+TEST_F(CliGame, ANewGameReplacesASaveOnlyWhenAskedTo) {
+  ASSERT_EQ(new_game(" --seed 1").exit_code, 0);
+  ASSERT_EQ(rvtest::run_cli("next-day " + home_arg + " --save Career --seed 1").exit_code, 0);
+  const std::string played = folder_bytes(home.save_folder("Career"));
+  const auto refused = new_game(" --seed 1");
+  EXPECT_EQ(refused.exit_code, 1);
+  EXPECT_NE(refused.output.find("--replace"), std::string::npos) << refused.output;
+  EXPECT_EQ(folder_bytes(home.save_folder("Career")), played);
+  EXPECT_EQ(new_game(" --seed 1 --replace").exit_code, 0);
+  EXPECT_NE(folder_bytes(home.save_folder("Career")), played);
+}
+
 TEST_F(CliGame, ABrokenSaveIsLeftAsItWas) {
   ASSERT_EQ(new_game().exit_code, 0);
   const fs::path wrestlers = home.save_folder("Career") / "wrestlers.rv1";

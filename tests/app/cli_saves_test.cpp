@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "app/cli_run.h"
 #include "state/fileio.h"
@@ -42,6 +43,33 @@ TEST_F(CliSaves, ResaveOfABrokenSaveFailsAndTouchesNothing) {
   EXPECT_EQ(rvtest::run_cli("resave --save Career").exit_code, 2);
   EXPECT_EQ(rvtest::run_cli("resave " + home_arg + " --save").exit_code, 2);
   EXPECT_EQ(rvtest::run_cli("fly " + home_arg).exit_code, 2);
+}
+
+TEST_F(CliSaves, ResaveRefusesWhatTheCheckRejects) {
+  const fs::path stips = home.save_folder("Career") / "stipulations.rv1";
+  rvtest::write_bytes(stips, "Singles\r\nCut Short\r\n");
+  EXPECT_EQ(rvtest::run_cli("check-save " + home_arg + " --save Career").exit_code, 1);
+  EXPECT_EQ(rvtest::run_cli("resave " + home_arg + " --save Career").exit_code, 1);
+  EXPECT_EQ(rvtest::file_bytes(stips), "Singles\r\nCut Short\r\n");
+}
+
+TEST_F(CliSaves, EveryCommandTakesOnlyASaveName) {
+  rv::Home other(dir.path() / "other");
+  ASSERT_TRUE(rv::save_game(rvtest::small_store(), other, "Career", {2026, 1, 2, 3, 4, 5, 0}).ok());
+  const std::string path = rvtest::quoted((dir.path() / "other" / "Career").string());
+  for (const std::string command : {"check-save", "resave", "next-day"}) {
+    const auto run = rvtest::run_cli(command + " " + home_arg + " --save " + path);
+    EXPECT_NE(run.exit_code, 0) << command << ": " << run.output;
+    EXPECT_NE(run.output.find(rv::bad_save_name_message), std::string::npos) << command << ": " << run.output;
+  }
+}
+
+TEST_F(CliSaves, ResaveRecordsTheFixedTimeWhenOneIsGiven) {
+  setenv("SOURCE_DATE_EPOCH", "1767225600", 1);  // 1st January 2026, midnight
+  const auto run = rvtest::run_cli("resave " + home_arg + " --save Career");
+  unsetenv("SOURCE_DATE_EPOCH");
+  ASSERT_EQ(run.exit_code, 0) << run.output;
+  EXPECT_NE(rvtest::file_bytes(home.sav_file("Career")).find("\r\n01/01/2026\r\n00:00:00\r\n"), std::string::npos);
 }
 
 TEST_F(CliSaves, CheckSaveListsEveryViolation) {

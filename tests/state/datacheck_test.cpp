@@ -10,29 +10,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Completes the small world into a whole data set: venues, alter egos and the text libraries.
-void complete_data_set(const rv::Home& home) {
-  rvtest::write_small_world(home);
-  rv::write_lines(home.data() / "venues.txt", {"Harbour Hall", "Harbour Hall, Dockside", "Portsmouth", "400", "UK", "123",
-                                              "Old Mill Arena", "Old Mill, Riverside", "Leeds", "5000", "UK", "3456"});
-  rv::write_lines(home.data() / "alteregos.rv1", {"Alpha Worker 1", "The Masked One", "2003", "2005"});
-  auto library = [&](const char* file, std::size_t size, const std::string& text) {
-    rv::Lines record(size, "Any");
-    record[size - 2] = text;
-    record[size - 1] = "-BLANK-";
-    rv::write_lines(home.data() / file, record);
-  };
-  library("normreports.rv1", 26, "<att1fullname> pins <recfullname> after the <attfinisher>.");
-  library("feudreports.rv1", 34, "<feudname1> and <feudname2> brawl.");
-  library("turnreports.rv1", 23, "<att1shortname> turns on <atttagpartner>!");
-  library("interviews.rv1", 9, "<interviewer> talks to <wrestler1longname> in <town>.");
-  library("talkshow.rv1", 9, "<hostname> welcomes <guest1longname> to <talkshowname>.");
-}
-
 struct DataCheck : ::testing::Test {
   rvtest::TempDir dir;
   rv::Home home{dir.path()};
-  void SetUp() override { complete_data_set(home); }
+  void SetUp() override { rvtest::write_small_world(home); }
 
   std::vector<std::string> problems() { return rv::check_data_set(home.data()).problems; }
   bool reports(const std::string& text) {
@@ -100,6 +81,23 @@ TEST_F(DataCheck, ReferencesAndValuesOfWorkers) {
   EXPECT_TRUE(reports("wrestlers.rv1:37: Alpha Worker 1: pop should be a whole number"));
   EXPECT_TRUE(reports("wrestlers.rv1:75: Alpha Worker 2: multiproms names no promotion"));
   EXPECT_TRUE(reports("wrestlers.rv1:328: Beta Worker 0: Twin Terror has members in RVA and RVB"));
+}
+
+TEST_F(DataCheck, DatesMustExistAndNumbersStayInRange) {
+  edit("maindata.rv1", [](rv::Lines& l) {
+    l[rv::md::day_number] = "31";
+    l[rv::md::month] = "February";
+    l[rv::md::board_rating] = "250";
+  });
+  edit("RVA.fed", [](rv::Lines& l) {
+    l[rv::prom::next_big_show_name] = "Winter Rumble";
+    l[rv::prom::next_big_show_date] = "Tuesday 1st January 2007";  // a Monday
+    l[rv::prom::balance] = "9223372036854775807";
+  });
+  EXPECT_TRUE(reports("maindata.rv1:3: lines 2 to 5"));
+  EXPECT_TRUE(reports("maindata.rv1:7: board rating \"250\" is outside 0 to 100"));
+  EXPECT_TRUE(reports("RVA.fed:237: the next big show needs a full date"));
+  EXPECT_TRUE(reports("RVA.fed:5: bank balance"));
 }
 
 TEST_F(DataCheck, MissingFilesAndGarbageGiveMessagesNotCrashes) {

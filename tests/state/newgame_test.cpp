@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "state/calendar.h"
 #include "state/fileio.h"
 #include "state/newgame.h"
@@ -77,6 +79,15 @@ TEST_F(NewGameFixture, ConfirmingTakesOverThePromotion) {
   EXPECT_FALSE(rv::confirm_promotion(g, "XXX", false).ok());
 }
 
+TEST_F(NewGameFixture, InitialsAreTextNotAPattern) {
+  rv::NewGame g = start();
+  g.store.promotion(1).set(rv::prom::initials, "?");
+  g.store.worker(*g.store.find_worker("Alpha Worker 4")).set_multiproms("RVA, ?");
+  ASSERT_TRUE(rv::confirm_promotion(g, "?", false).ok());
+  const auto& promotions = g.store.wrestlers.column(rv::Col::promotion);
+  EXPECT_EQ(std::count(promotions.begin(), promotions.end(), "?"), 1);
+}
+
 TEST_F(NewGameFixture, ANewIndyNeedsFreshInitialsAndName) {
   rv::NewGame g = start();
   g.store.worker(0).set_promotion("GHO");  // a contract holder not in the world
@@ -116,7 +127,10 @@ TEST_F(NewGameFixture, BrokenDataSetsAreRefusedWithAMessage) {
 TEST_F(NewGameFixture, ScenariosUseTheirOwnFilesAndVenues) {
   const fs::path sc = home.scenario("Winter");
   fs::create_directories(sc);
-  for (const auto& f : {"maindata.rv1", "wrestlers.rv1", "RVA.fed"}) fs::copy_file(home.data() / f, sc / f);
+  for (const auto& f : {"maindata.rv1", "RVA.fed"}) fs::copy_file(home.data() / f, sc / f);
+  auto workers = *rv::read_lines(home.data() / "wrestlers.rv1");
+  std::replace(workers.begin(), workers.end(), std::string("RVB"), std::string(rv::free_agent));  // one promotion here
+  rv::write_lines(sc / "wrestlers.rv1", workers);
   rvtest::write_bytes(sc / "scenario.txt", "Winter Of Discontent\r\nThe champion is gone.\r\nThe Team\r\n");
   rvtest::write_bytes(sc / "cover.jpg", "picture");
   rvtest::write_bytes(home.images() / "cover.jpg", "older picture");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 #include "state/fileio.h"
@@ -85,8 +86,9 @@ TEST_F(SaveFixture, OlderMaindataIsBroughtUpToDate) {
   // Any other length is left alone.
   md.resize(240);
   write_bytes(home.save_folder("Old") / "maindata.rv1", crlf(md));
-  auto odd = rv::load_game(home, "Old.sav");
+  auto odd = rv::read_game_folder(home, "Old");
   ASSERT_TRUE(odd.ok());
+  EXPECT_FALSE(rv::load_game(home, "Old.sav").ok());  // and such a save is not sound
   EXPECT_EQ(odd->maindata.size(), 240u);
 }
 
@@ -197,6 +199,67 @@ TEST_F(SaveFixture, SaveListDescriptionAndDelete) {
   write_bytes(home.sav_file("Evil"), "Data\r\n");
   EXPECT_FALSE(rv::delete_save(home, "Evil.sav").ok());
   EXPECT_TRUE(fs::exists(home.data() / "maindata.rv1"));
+}
+
+// Untrusted saves: what a careless or hostile hand may leave in the game home.
+TEST_F(SaveFixture, ADescriptionMustNameItsOwnSave) {
+  write_hand_made_save(home, "Slot1");
+  fs::create_directories(home.root() / ".." / ".x.previous");  // what a swap repair would rename
+  for (const std::string first : {"./../x", "Slot2", ""}) {
+    write_bytes(home.sav_file("Slot1"), crlf({first, "Player 1 (RVA) Monday 1st January 2007", "01/01/2026", "10:00"}));
+    EXPECT_FALSE(rv::load_game(home, "Slot1.sav").ok()) << first;
+    EXPECT_FALSE(rv::delete_save(home, "Slot1.sav").ok()) << first;
+  }
+  EXPECT_FALSE(fs::exists(home.root() / ".." / "x"));
+  fs::remove_all(home.root() / ".." / ".x.previous");
+}
+
+TEST_F(SaveFixture, UnsoundTablesAreRefused) {
+  write_hand_made_save(home, "Slot1");
+  const fs::path stips = home.save_folder("Slot1") / "stipulations.rv1";
+  rv::Lines lines = rv::split_lines(file_bytes(stips));
+  lines.pop_back();
+  write_bytes(stips, crlf(lines));
+  EXPECT_FALSE(rv::load_game(home, "Slot1.sav").ok());
+  EXPECT_EQ(rv::read_game_folder(home, "Slot1")->stipulations.size(), lines.size());  // nothing merged into it
+
+  const auto refused = [&](const std::function<void(rv::Store&)>& spoil) {
+    rv::Store s = rvtest::small_store();
+    spoil(s);
+    return rv::save_game(s, home, "Slot", noon).ok() && !rv::load_game(home, "Slot.sav").ok();
+  };
+  EXPECT_TRUE(refused([](rv::Store& s) { s.set_md(rv::md::day_number, "31"), s.set_md(rv::md::month, "February"); }));
+  EXPECT_TRUE(refused([](rv::Store& s) { s.set_md(rv::md::weekday, "Tuesday"); }));  // the 1st of 2007 is a Monday
+  EXPECT_TRUE(refused([](rv::Store& s) { s.calendar[rv::cal::date] = "Wednesday 31st February 1999"; }));
+  EXPECT_TRUE(refused([](rv::Store& s) { s.promotions[rv::prom::balance] = "9223372036854775807"; }));
+  EXPECT_TRUE(refused([](rv::Store& s) { s.worker(0).set(rv::Col::wages, "-5"); }));
+}
+
+TEST_F(SaveFixture, APlainFileNamedLikeTheSaveIsNeverReplaced) {
+  write_bytes(home.save_folder("Notes"), "mine");
+  EXPECT_FALSE(rv::save_game(rvtest::small_store(), home, "Notes", noon).ok());
+  EXPECT_EQ(file_bytes(home.save_folder("Notes")), "mine");
+}
+
+struct RecordingDisk final : rv::DiskSync {
+  mutable std::vector<fs::path> flushed;
+  rv::Status flush(const fs::path& path) const override { return flushed.push_back(path), rv::success(); }
+};
+
+TEST_F(SaveFixture, EveryFileReachesTheDiskBeforeTheSwap) {
+  RecordingDisk disk;
+  ASSERT_TRUE(rv::save_game(rvtest::small_store(), home, "Slot", noon, disk).ok());
+  EXPECT_EQ(disk.flushed.size(), rv::saved_tables.size() + 3);  // the tables, their folder, the description
+  EXPECT_EQ(disk.flushed.front(), home.root() / ".Slot.saving" / std::string(rv::saved_tables[0].file));
+  EXPECT_EQ(disk.flushed.back(), home.root());  // the renames themselves
+}
+
+TEST(LineFiles, FilesTooLargeForAGameAreRefusedByNameUnread) {
+  rvtest::TempDir dir;
+  const fs::path big = dir.path() / "inbox.rv1";
+  write_bytes(big, "x");
+  fs::resize_file(big, rv::max_file_bytes + 1);  // sparse: nothing is written
+  EXPECT_NE(rv::read_lines(big).error().find("inbox.rv1 is too large"), std::string::npos);
 }
 
 TEST(LineFiles, LineBreaksAndEmptyLines) {

@@ -150,6 +150,20 @@ void write_small_world(const rv::Home& home) {
   indy[rv::prom::balance] = "600000";
   indy[rv::prom::short_titles] = "";
   rv::write_lines(home.data() / "New Indy.rv1", indy);
+  rv::write_lines(home.data() / "venues.txt", {"Harbour Hall", "Harbour Hall, Dockside", "Portsmouth", "400", "UK", "123",
+                                              "Old Mill Arena", "Old Mill, Riverside", "Leeds", "5000", "UK", "3456"});
+  rv::write_lines(home.data() / "alteregos.rv1", {"Alpha Worker 1", "The Masked One", "2003", "2005"});
+  auto library = [&](const char* file, std::size_t size, const std::string& text) {
+    rv::Lines record(size, "Any");
+    record[size - 2] = text;
+    record[size - 1] = "-BLANK-";
+    rv::write_lines(home.data() / file, record);
+  };
+  library("normreports.rv1", 26, "<att1fullname> pins <recfullname> after the <attfinisher>.");
+  library("feudreports.rv1", 34, "<feudname1> and <feudname2> brawl.");
+  library("turnreports.rv1", 23, "<att1shortname> turns on <atttagpartner>!");
+  library("interviews.rv1", 9, "<interviewer> talks to <wrestler1longname> in <town>.");
+  library("talkshow.rv1", 9, "<hostname> welcomes <guest1longname> to <talkshowname>.");
 }
 
 std::string file_bytes(const fs::path& path) {

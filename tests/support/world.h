@@ -34,7 +34,8 @@ rv::Lines small_maindata();
 // the date Monday 1st January 2007 and a 42-day calendar.
 rv::Store small_store();
 
-// Writes the small world as a data set into home/Data (maindata, stipulations, *.fed, wrestlers).
+// Writes the small world as a whole data set into home/Data: the tables, the promotions, venues,
+// alter egos and a record of each text library.
 void write_small_world(const rv::Home& home);
 
 // A rival's offer for a worker ("Offer For <worker>"), as the rivals post it.
