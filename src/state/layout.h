@@ -242,7 +242,28 @@ inline constexpr std::size_t name = 1;
 inline constexpr std::size_t danger = 7;
 inline constexpr std::size_t crowd_value = 8;
 inline constexpr std::size_t rating_bonus = 9;
+inline constexpr std::size_t crowd_wear = 12;  // a number, or "NA" for no wear
+inline constexpr std::size_t bonus_wear = 13;
+inline constexpr std::size_t skill = 17;       // "Yes" hardcore only, "No" in-ring only, "Both"
+inline constexpr std::string_view no_wear = "NA";
 }  // namespace stip
+
+// Lines of a match record of the show card (rec::match_slots records of rec::match lines).
+namespace match {
+inline constexpr std::size_t slot = 0;  // the slot number once opened; empty for an unbooked slot
+inline constexpr std::size_t type = 1;
+inline constexpr std::size_t stipulation = 2;
+inline constexpr std::size_t title = 3;
+inline constexpr std::size_t winners = 4;
+inline constexpr std::size_t win_type = 5;
+inline constexpr std::size_t first_worker = 6;
+inline constexpr std::size_t worker_lines = 10;
+inline constexpr std::size_t first_team = 16;
+inline constexpr std::size_t team_lines = 4;
+inline constexpr std::string_view automatic = "Auto";  // winners or win type left to the game
+inline constexpr std::string_view normal_win = "Normal";
+inline constexpr std::string_view dq_win = "DQ";
+}  // namespace match
 
 // Lines of a venue.
 namespace venue {
