@@ -14,6 +14,11 @@
 #include "state/newgame.h"
 #include "state/saves.h"
 
+namespace rv {
+struct BookedShow;  // promotion/venues.h: the show of today whose venue is booked
+class Booking;      // shows/booking.h: the card being booked for it
+}  // namespace rv
+
 namespace rvgui {
 
 struct Session {
@@ -26,6 +31,10 @@ struct Session {
   std::unique_ptr<rv::NewGame> pending;  // the world of a new game while the promotion is chosen
   std::unique_ptr<rv::Game> game;        // the running game
   std::size_t history_slot = 0;          // the title whose history the history screen shows
+  // Today's show from the venue choice until its card is confirmed or given up; the venue,
+  // booking and battle royal screens share it. Nothing of it is in the store.
+  std::shared_ptr<rv::BookedShow> booked_show;
+  std::shared_ptr<rv::Booking> booking;
 
   // Starts the running game from a store (a confirmed new game or a loaded save).
   void start_game(rv::Store store, std::string save_name) {
@@ -34,6 +43,8 @@ struct Session {
     game->rng.reseed(seed);
     game->save_name = std::move(save_name);
     history_slot = 0;
+    booked_show.reset();
+    booking.reset();
   }
 
   // Opens the save described by `sav_file` as the running game; the message why not otherwise.
