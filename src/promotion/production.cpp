@@ -108,7 +108,12 @@ std::vector<RegularShowRow> regular_shows(const Store& store) {
                     brand == "Brand 1"   ? p.at(prom::brand1_name)
                     : brand == "Brand 2" ? p.at(prom::brand2_name)
                                          : "Both Brands",
-                    p.show(k, prom::show::image)});
+                    p.show(k, prom::show::image), {}, {}, {}});
+    RegularShowRow& row = rows.back();
+    const std::string& date = store.md(md::last_show_first + 2 * k + 1);
+    row.last_show = date.empty() ? "None" : date;
+    row.figure_name = kind == "House" ? "Attendence" : kind == "TV" ? "TV Rating" : "No. of Buys";
+    row.figure = date.empty() ? "-" : store.md(md::last_show_figures + k);
   }
   return rows;
 }

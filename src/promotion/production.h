@@ -38,6 +38,9 @@ inline constexpr std::string_view same_interviewer_message =
 struct RegularShowRow {
   std::size_t slot;
   std::string name, day, kind, brand, image;
+  // The last time the show ran ("None" before its first show) and its figure, named by the
+  // show's kind: "TV Rating", "Attendence" or "No. of Buys".
+  std::string last_show, figure_name, figure;
 };
 std::vector<RegularShowRow> regular_shows(const Store& store);
 // Renames a regular show and the calendar days that hold it; an empty name changes nothing.

@@ -28,10 +28,12 @@ ShowsScreen::ShowsScreen(Session& session, Navigator& navigator, QWidget* parent
   outer->addWidget(heading);
 
   shows_model_ = new GridModel({QStringLiteral("Show"), QStringLiteral("When"), QStringLiteral("Coverage"),
-                                QStringLiteral("Brand"), QStringLiteral("Image")},
+                                QStringLiteral("Brand"), QStringLiteral("Image"), QStringLiteral("Last Show"),
+                                QStringLiteral("Last Figure")},
                                this);
   shows_ = make_grid(QStringLiteral("regularShowsGrid"), shows_model_, this, false);
   shows_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  shows_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   shows_->setToolTip(QStringLiteral("Click a show to rename it or choose its image"));
   shows_->setMinimumHeight(150);
   outer->addWidget(shows_, 2);
@@ -105,7 +107,9 @@ void ShowsScreen::fill() {
     const rv::Store& s = session_.game->store;
     for (const auto& r : rv::regular_shows(s)) {
       shows.push_back({{{qs(r.name)}, {qs(r.day)}, {qs(r.kind)}, {qs(r.brand)},
-                        {r.image == rv::no_image ? QStringLiteral("No Image") : qs(r.image)}},
+                        {r.image == rv::no_image ? QStringLiteral("No Image") : qs(r.image)},
+                        {qs(r.last_show)},
+                        {qs(r.figure_name + ": " + r.figure)}},
                        static_cast<qulonglong>(r.slot)});
     }
     for (const auto& r : rv::weekly_top(s, tv_top_)) top.push_back({{{qs(r.rank)}, {qs(r.show)}, {qs(r.figure)}}, {}});

@@ -44,6 +44,21 @@ TEST(Production, InterviewersAndRenamingAShow) {
   EXPECT_FALSE(left);
 }
 
+TEST(Production, TheShowListReadsEachShowsOwnLastFigures) {
+  rv::Store s = rvtest::small_store();
+  const auto p = s.promotion(0);
+  p.set_show(1, rv::prom::show::name, "Alpha Second");
+  p.set_show(1, rv::prom::show::kind, "House");
+  s.set_md(rv::md::last_show_first + 3, "Tuesday 4th March 2025");
+  s.set_md(rv::md::last_show_figures + 1, "512");
+  const auto rows = rv::regular_shows(s);
+  ASSERT_GE(rows.size(), 2u);
+  EXPECT_EQ(rows[0].last_show, "None");
+  EXPECT_EQ(rows[1].last_show, "Tuesday 4th March 2025");
+  EXPECT_EQ(rows[1].figure_name, "Attendence");
+  EXPECT_EQ(rows[1].figure, "512");
+}
+
 TEST(BigShow, TheAnnouncementIsStoredOnlyWhenConfirmed) {
   rv::Store s = rvtest::small_store();  // RVA: size 4, no split roster
   const rv::Lines md_before = s.maindata, calendar_before = s.calendar;
