@@ -1,6 +1,7 @@
 #include "screens/venuesscreen.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -28,6 +29,9 @@ VenuesScreen::VenuesScreen(Session& session, Navigator& navigator, QWidget* pare
   outer->addWidget(note_);
   model_ = new GridModel({QStringLiteral("Venue"), QStringLiteral("Capacity"), QStringLiteral("Hire Cost")}, this);
   grid_ = make_grid(QStringLiteral("venuesGrid"), model_, this, true);
+  grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  grid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+  grid_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
   outer->addWidget(grid_, 1);
   auto* footer = new QHBoxLayout;
   auto* book = make_button(QStringLiteral("bookVenueButton"), QStringLiteral("Book Venue"), this);
