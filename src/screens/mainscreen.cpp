@@ -376,12 +376,9 @@ void MainScreen::press_main_action() {
   show_messages(result.messages);
   refresh();
   if (!result.can_go_ahead) return;
-  // Until the venue and show booking screens exist, the day ends without the show so that the
-  // game can go on.
-  session_.dialogs.info(QStringLiteral("Today's show could go ahead, but the venue and booking screens are not part "
-                                       "of this version of Ringvale yet, so the day ends without it."));
-  rv::end_show_day(game.store);
-  refresh();
+  // The venue of today's first show is chosen next; the day stays a show day until it is run.
+  session_.booked_show.reset();
+  navigator_.open(screen_name::venues);
 }
 
 void MainScreen::toggle_dates() {

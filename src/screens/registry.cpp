@@ -9,6 +9,7 @@
 #include "screens/promotionchoicescreen.h"
 #include "screens/showsscreen.h"
 #include "screens/titlehistoryscreen.h"
+#include "screens/venuesscreen.h"
 
 namespace rvgui {
 
@@ -23,6 +24,7 @@ const std::vector<ScreenEntry>& screen_registry() {
       {screen_name::title_history, Needs::game, make_screen<TitleHistoryScreen>},
       {screen_name::shows, Needs::game, make_screen<ShowsScreen>},
       {screen_name::big_show, Needs::game, make_screen<BigShowScreen>},
+      {screen_name::venues, Needs::game, make_screen<VenuesScreen>},
   };
   return screens;
 }

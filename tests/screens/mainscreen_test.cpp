@@ -135,17 +135,16 @@ class MainScreenTest : public QObject {
     QVERIFY(f.game() == nullptr);
   }
 
-  void go_to_show_ends_the_day() {
-    // Ten fit workers: the show could go ahead; without booking screens the day ends.
+  void go_to_show_opens_the_venue_list() {
+    // Ten fit workers: the show goes ahead and its venue is chosen; the day stays a show day.
     Fixture f;
     f.start();
     QVERIFY(f.new_game());
     for (int i = 0; i < 3; ++i) QVERIFY(f.click(QStringLiteral("mainActionButton")));
     QCOMPARE(f.text_of(QStringLiteral("mainActionButton")), QStringLiteral("Go To Show"));
     QVERIFY(f.click(QStringLiteral("mainActionButton")));
-    QCOMPARE(f.text_of(QStringLiteral("mainActionButton")), QStringLiteral("Next Day"));
-    QCOMPARE(f.text_of(QStringLiteral("dayHeadingLabel")), QStringLiteral("End Of Day"));
-    QCOMPARE(f.text_of(QStringLiteral("dayEventsLabel")), QString());
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::venues);
+    QCOMPARE(f.game()->store.md(rv::md::main_caption), std::string("Go To Show"));
   }
 };
 

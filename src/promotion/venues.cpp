@@ -1,0 +1,161 @@
+#include "promotion/venues.h"
+
+#include "state/date.h"
+#include "state/fileio.h"
+#include "state/ranges.h"
+#include "state/text.h"
+
+namespace rv {
+
+namespace {
+
+constexpr Num hire_cost_per_seat = 8;
+constexpr int fewest_big_show_matches = 7;
+constexpr int fewest_matches = 5;
+constexpr std::string_view house_show_name = "House Show";
+constexpr std::string_view no_picture = "NA";
+
+std::string picture_or_default(const std::string& file) {
+  return file.empty() || file == no_picture ? std::string(default_show_picture) : file;
+}
+
+ShowFacts regular_or_house(const Store& store, const std::string& event) {
+  ShowFacts f;
+  f.name = event;
+  f.type = ShowType::house;
+  const auto player = store.player_index();
+  if (!player || event == house_show_name) return f;
+  const auto p = store.promotion(*player);
+  for (std::size_t k = 0; k < prom::regular_show_count; ++k) {
+    if (p.show(k, prom::show::name) != event) continue;
+    const std::string& kind = p.show(k, prom::show::kind);
+    f.type = kind == "House" ? ShowType::house : ShowType::regular;
+    f.televised = kind == "TV" || kind == "PPV";
+    const std::string& brand = p.show(k, prom::show::brand);
+    if (brand == "Brand 1" || brand == "Brand 2") f.brand = brand;
+    f.picture = picture_or_default(p.show(k, prom::show::image));
+  }
+  return f;
+}
+
+ShowFacts big_show(const Store& store, const std::string& event) {
+  ShowFacts f;
+  f.name = event;
+  f.type = ShowType::big;
+  if (const auto player = store.player_index()) f.televised = store.promotion(*player).has_ppv_deal();
+  if (event == store.md(md::next_big_show_name)) {
+    const std::string& brand = store.md(md::next_big_show_brand);
+    if (brand == "Brand 1" || brand == "Brand 2") f.brand = brand;
+    f.picture = picture_or_default(store.md(md::next_big_show_logo));
+  }
+  return f;
+}
+
+std::vector<ShowFacts> shows_of(const Store& store, const std::string& regular, const std::string& big) {
+  std::vector<ShowFacts> shows;
+  if (!regular.empty()) shows.push_back(regular_or_house(store, regular));
+  if (!big.empty()) shows.push_back(big_show(store, big));
+  return shows;
+}
+
+// A venue is offered when its country is the promotion's exactly and its size levels hold the
+// digit of the promotion's size level.
+bool offered(const Lines& file, std::size_t at, const std::string& country, Num size_level) {
+  if (file[at + venue::country] != country) return false;
+  return like(file[at + venue::size_levels], "*" + std::to_string(size_level) + "*");
+}
+
+struct PlayerFacts {
+  std::string country;
+  Num size_level = 1;
+};
+
+std::optional<PlayerFacts> player_facts(const Store& store) {
+  const auto player = store.player_index();
+  if (!player) return std::nullopt;
+  const auto p = store.promotion(*player);
+  return PlayerFacts{p.country(), within(p.size_level(), range::size_level)};
+}
+
+Result<Lines> read_venue_file(const Store& store, const Home& home) {
+  auto path = venue_file(store, home);
+  if (!path) return Failure{path.error()};
+  auto lines = read_lines(*path);
+  if (!lines) return Failure{"The venue list could not be read: " + lines.error()};
+  return lines;
+}
+
+}  // namespace
+
+std::vector<ShowFacts> todays_shows(const Store& store) {
+  return shows_of(store, store.md(md::today_slot1), store.md(md::today_slot2));
+}
+
+std::optional<ShowFacts> next_show(const Store& store) {
+  auto today = todays_shows(store);
+  if (!today.empty()) return today.front();
+  const std::string now = current_full_date(store);
+  const std::size_t days = record_count(store.calendar, rec::calendar_day);
+  for (std::size_t i = 0; i < days; ++i) {
+    const std::size_t base = i * rec::calendar_day;
+    if (store.calendar[base + cal::date] == now) continue;
+    auto shows = shows_of(store, store.calendar[base + cal::regular], store.calendar[base + cal::big]);
+    if (!shows.empty()) return shows.front();
+  }
+  return std::nullopt;
+}
+
+std::string choose_venue_heading(const ShowFacts& show) { return "Choose Venue For " + show.name; }
+
+Num hire_cost(Num capacity) { return within(mul_sat(capacity, hire_cost_per_seat), range::money_amount); }
+
+Result<fs::path> venue_file(const Store& store, const Home& home) {
+  const std::string& named = store.md(md::venue_file);
+  if (named.empty()) return Failure{"No venue list is named for this game."};
+  const fs::path relative = named == "venues.txt" ? fs::path("Data") / "venues.txt" : data_path(named);
+  bool inside = !relative.is_absolute() && !relative.has_root_name() && !relative.has_root_directory();
+  for (const auto& part : relative) inside = inside && part != "..";
+  if (!inside) return Failure{"The venue list " + named + " is outside the game's folder."};
+  return home.root() / relative;
+}
+
+Result<std::vector<VenueOffer>> offered_venues(const Store& store, const Home& home, const ShowFacts& show) {
+  const auto facts = player_facts(store);
+  if (!facts) return Failure{"The player's promotion could not be found."};
+  auto file = read_venue_file(store, home);
+  if (!file) return Failure{file.error()};
+  std::vector<VenueOffer> offers;
+  for (std::size_t at = 0; at + rec::venue <= file->size(); at += rec::venue) {
+    if (!offered(*file, at, facts->country, facts->size_level)) continue;
+    VenueOffer v;
+    v.name = (*file)[at + venue::name];
+    v.capacity = read_within((*file)[at + venue::capacity], range::capacity);
+    v.hire_cost = hire_cost(v.capacity);
+    v.hire_cost_text = "$" + std::to_string(v.hire_cost);
+    offers.push_back(std::move(v));
+  }
+  if (offers.empty()) return Failure{"No venue can be booked for " + show.name + "."};
+  return offers;
+}
+
+Result<BookedShow> book_venue(const Store& store, const Home& home, const ShowFacts& show, std::string_view venue_name) {
+  const auto facts = player_facts(store);
+  if (!facts) return Failure{"The player's promotion could not be found."};
+  auto file = read_venue_file(store, home);
+  if (!file) return Failure{file.error()};
+  for (std::size_t at = 0; at + rec::venue <= file->size(); at += rec::venue) {
+    if ((*file)[at + venue::name] != venue_name || !offered(*file, at, facts->country, facts->size_level)) continue;
+    BookedShow b;
+    b.show = show;
+    for (std::size_t k = 0; k < rec::venue; ++k) b.venue[k] = (*file)[at + k];
+    b.capacity = read_within(b.venue[venue::capacity], range::capacity);
+    b.hire_cost = hire_cost(b.capacity);
+    b.heading = "Booking For " + show.name;
+    const int fewest = show.type == ShowType::big ? fewest_big_show_matches : fewest_matches;
+    for (std::size_t k = 0; k < b.match_counts.size(); ++k) b.match_counts[k] = fewest + static_cast<int>(k);
+    return b;
+  }
+  return Failure{"The venue " + std::string(venue_name) + " is no longer in the venue list."};
+}
+
+}  // namespace rv

@@ -1,0 +1,45 @@
+// The venue list of today's show: its grid, No changing nothing, Yes booking the show.
+#include <QTableView>
+#include <QtTest>
+
+#include "fixture.h"
+#include "promotion/venues.h"
+#include "screens/mainwindow.h"
+#include "screens/navigator.h"
+
+using rvscreens::Fixture;
+
+class VenuesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void choosing_a_venue() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    for (int i = 0; i < 3; ++i) QVERIFY(f.click(QStringLiteral("mainActionButton")));
+    QVERIFY(f.click(QStringLiteral("mainActionButton")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::venues);
+    QVERIFY(f.text_of(QStringLiteral("venuesHeading")).startsWith(QStringLiteral("Choose Venue For ")));
+    auto* grid = f.find<QTableView>(QStringLiteral("venuesGrid"));
+    QVERIFY(grid && grid->model()->rowCount() > 0);
+    grid->setCurrentIndex(grid->model()->index(0, 0));
+
+    const rv::Store before = f.game()->store;
+    f.dialogs().queue_no();
+    QVERIFY(f.click(QStringLiteral("bookVenueButton")));
+    QCOMPARE(f.game()->store.maindata, before.maindata);
+    QCOMPARE(f.game()->store.promotions, before.promotions);
+    auto& session = f.window().session();
+    QVERIFY(!session.booked_show);
+
+    f.dialogs().queue_yes();
+    QVERIFY(f.click(QStringLiteral("bookVenueButton")));
+    QVERIFY(session.booked_show);
+    QVERIFY(session.booked_show->hire_cost > 0);
+    QCOMPARE(f.game()->store.maindata, before.maindata);
+  }
+};
+
+QTEST_MAIN(VenuesTest)
+#include "venues_test.moc"
