@@ -1,0 +1,153 @@
+// Booking a card: which slots open, what each step offers, team names and confirming.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "shows/battleroyal.h"
+#include "shows/booking.h"
+#include "support/world.h"
+
+namespace {
+
+bool offers(const rv::Booking& b, const std::string& item) {
+  const auto c = b.choices();
+  return std::find(c.begin(), c.end(), item) != c.end();
+}
+
+// Books a singles match in `slot` between the first two offered workers.
+void book_singles(rv::Booking& b, std::size_t slot) {
+  ASSERT_TRUE(b.open_slot(slot));
+  ASSERT_TRUE(b.choose("Singles"));
+  ASSERT_TRUE(b.choose("None"));  // title
+  ASSERT_TRUE(b.choose("None"));  // stipulation
+  for (int i = 0; i < 2; ++i) ASSERT_TRUE(b.choose(b.choices().at(0)));
+  ASSERT_TRUE(b.choose("Auto"));
+  ASSERT_TRUE(b.choose("Auto"));
+}
+
+TEST(Booking, SlotsFollowTheCountAndConfirmWaitsForAFullCard) {
+  rv::Store s = rvtest::small_store();
+  for (std::size_t r : {0, 3, 6, 9}) s.wrestlers.set(r, rv::Col::gender, "Male");  // ten men for five singles
+  rv::Booking big(s, {std::string(rv::brand_all), true});
+  EXPECT_EQ(big.count_choices(), (std::vector<int>{7, 8, 9, 10}));
+
+  rv::Booking b(s, {});
+  EXPECT_EQ(b.count_choices(), (std::vector<int>{5, 6, 7, 8}));
+  EXPECT_FALSE(b.choose_count(9));
+  ASSERT_TRUE(b.choose_count(5));
+  EXPECT_TRUE(b.slot_usable(5));
+  EXPECT_FALSE(b.slot_usable(6));
+  EXPECT_FALSE(b.open_slot(6));
+  for (std::size_t k = 1; k <= 4; ++k) book_singles(b, k);
+  EXPECT_FALSE(b.can_confirm());
+  ASSERT_TRUE(b.open_slot(5));
+  ASSERT_TRUE(b.choose("Singles"));
+  EXPECT_FALSE(b.can_confirm());  // a slot half booked is not booked
+  ASSERT_TRUE(b.choose("None"));
+  ASSERT_TRUE(b.choose("None"));
+  ASSERT_TRUE(b.choose(b.choices().at(0)));
+  ASSERT_TRUE(b.choose(b.choices().at(0)));
+  ASSERT_TRUE(b.choose("Auto"));
+  ASSERT_TRUE(b.choose("DQ"));
+  EXPECT_TRUE(b.can_confirm());
+
+  // Clearing a match frees its workers and the card can no longer be confirmed.
+  const std::string worker = b.line(5, rv::match::first_worker);
+  ASSERT_TRUE(b.on_card(worker));
+  ASSERT_TRUE(b.open_slot(5));
+  ASSERT_TRUE(b.clear_match());
+  EXPECT_FALSE(b.on_card(worker));
+  EXPECT_FALSE(b.can_confirm());
+  b.clear_show();
+  EXPECT_EQ(b.step(), rv::BookingStep::count);
+  EXPECT_EQ(b.card(), rv::Lines(rv::rec::match * rv::rec::match_slots));
+}
+
+TEST(Booking, WhatEachStepOffers) {
+  rv::Store s = rvtest::small_store();
+  s.wrestlers.set(1, rv::Col::injury, "4");
+  s.wrestlers.set(2, rv::Col::retire, "R");
+  s.wrestlers.set(4, rv::Col::brand, "Brand 2");
+  rv::Booking b(s, {"Brand 1", false});
+  ASSERT_TRUE(b.choose_count(5));
+  ASSERT_TRUE(b.open_slot(1));
+  EXPECT_TRUE(offers(b, "Battle Royal"));
+  ASSERT_TRUE(b.choose("6 Man Tag"));
+  EXPECT_EQ(b.choices(), std::vector<std::string>{"None"});  // no title at stake in a 6 man tag
+  ASSERT_TRUE(b.choose("None"));
+  ASSERT_TRUE(b.choose("None"));
+  for (const char* gone : {"Alpha Worker 1", "Alpha Worker 2", "Alpha Worker 4", "Beta Worker 1", "Alpha Worker 0"}) {
+    EXPECT_FALSE(offers(b, gone)) << gone;  // injured, retired, other brand, other promotion, a woman
+  }
+
+  // A battle royal on one slot is not offered on another.
+  rv::Booking r(s, {});
+  ASSERT_TRUE(r.choose_count(5));
+  ASSERT_TRUE(r.open_slot(1));
+  ASSERT_TRUE(r.choose("Battle Royal"));
+  ASSERT_TRUE(r.choose("None"));
+  ASSERT_TRUE(r.choose("None"));
+  ASSERT_TRUE(r.awaiting_battle_royal());
+  rv::BattleRoyalSetup setup(r.battle_royal_pool());
+  setup.enter_all_workers();
+  ASSERT_FALSE(setup.confirm_problem());
+  ASSERT_TRUE(r.book_battle_royal(setup.entry()));
+  EXPECT_TRUE(r.slot_booked(1));
+  ASSERT_TRUE(r.open_slot(2));
+  EXPECT_TRUE(offers(r, "Singles"));
+  EXPECT_FALSE(offers(r, "Battle Royal"));
+}
+
+TEST(Booking, IntergenderPicksAlternateAsTheTypeSays) {
+  rv::Store s = rvtest::small_store();
+  auto gender_of = [&](const std::string& name) {
+    for (std::size_t r = 0; r < s.wrestlers.size(); ++r) {
+      if (s.wrestlers.text(r, rv::Col::names) == name) return s.wrestlers.text(r, rv::Col::gender);
+    }
+    return std::string();
+  };
+  rv::Booking b(s, {});
+  ASSERT_TRUE(b.choose_count(5));
+  ASSERT_TRUE(b.open_slot(1));
+  ASSERT_TRUE(b.choose("Intergender 6 Person Tag"));
+  ASSERT_TRUE(b.choose("None"));
+  ASSERT_TRUE(b.choose("None"));
+  const std::string order = "MMFMMF";
+  for (char want : order) {
+    const auto c = b.choices();
+    ASSERT_FALSE(c.empty());
+    for (const auto& name : c) EXPECT_EQ(gender_of(name), want == 'M' ? "Male" : "Female") << name;
+    ASSERT_TRUE(b.choose(c.front()));
+  }
+  EXPECT_EQ(b.step(), rv::BookingStep::team_names);
+}
+
+TEST(Booking, TeamNamesAreProposedAndNeverLeftEmpty) {
+  rv::BookableWorker a{"Ash", "Male", "", "", 0, "", false};
+  rv::BookableWorker c{"Cole", "Male", "", "", 0, "", false};
+  rv::BookableWorker d{"Dane", "Male", "", "", 0, "", false};
+  EXPECT_EQ(rv::proposed_team_name({a, c}), "Ash & Cole");
+  EXPECT_EQ(rv::proposed_team_name({a, c, d}), "Ash, Cole and Dane");
+  a.tagteam = c.tagteam = "The Hollow Pines";
+  EXPECT_EQ(rv::proposed_team_name({a, c}), "The Hollow Pines");
+
+  rv::Store s = rvtest::small_store();
+  rv::Booking b(s, {});
+  ASSERT_TRUE(b.choose_count(5));
+  ASSERT_TRUE(b.open_slot(1));
+  ASSERT_TRUE(b.choose("Tag Team"));
+  ASSERT_TRUE(b.choose("None"));
+  ASSERT_TRUE(b.choose("None"));
+  for (int i = 0; i < 4; ++i) ASSERT_TRUE(b.choose(b.choices().at(0)));
+  ASSERT_EQ(b.step(), rv::BookingStep::team_names);
+  EXPECT_EQ(b.team_asked(), 1u);
+  EXPECT_FALSE(b.name_team(""));
+  EXPECT_EQ(b.team_asked(), 1u);
+  ASSERT_TRUE(b.name_team("First Team"));
+  ASSERT_TRUE(b.name_team("Second Team"));
+  EXPECT_EQ(b.step(), rv::BookingStep::winners);
+  EXPECT_TRUE(offers(b, "First Team"));
+  EXPECT_EQ(b.line(1, rv::match::first_team + 1), "Second Team");
+}
+
+}  // namespace
