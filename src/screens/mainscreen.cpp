@@ -378,6 +378,7 @@ void MainScreen::press_main_action() {
   if (!result.can_go_ahead) return;
   // The venue of today's first show is chosen next; the day stays a show day until it is run.
   session_.booked_show.reset();
+  session_.booking.reset();
   navigator_.open(screen_name::venues);
 }
 

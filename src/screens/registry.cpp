@@ -1,6 +1,7 @@
 #include "screens/registry.h"
 
 #include "screens/bigshowscreen.h"
+#include "screens/bookingscreen.h"
 #include "screens/championshipsscreen.h"
 #include "screens/frontmenu.h"
 #include "screens/inboxscreen.h"
@@ -24,6 +25,7 @@ const std::vector<ScreenEntry>& screen_registry() {
       {screen_name::title_history, Needs::game, make_screen<TitleHistoryScreen>},
       {screen_name::shows, Needs::game, make_screen<ShowsScreen>},
       {screen_name::big_show, Needs::game, make_screen<BigShowScreen>},
+      {screen_name::booking, Needs::game, make_screen<BookingScreen>},
       {screen_name::venues, Needs::game, make_screen<VenuesScreen>},
   };
   return screens;

@@ -1,9 +1,13 @@
-// The venue list of today's show: its grid, No changing nothing, Yes booking the show.
+// The venue list of today's show (its grid, No changing nothing, Yes booking the show) and the
+// booking of its card that follows.
+#include <QPushButton>
 #include <QTableView>
 #include <QtTest>
 
 #include "fixture.h"
 #include "promotion/venues.h"
+#include "shows/booking.h"
+#include "screens/bookingscreen.h"
 #include "screens/mainwindow.h"
 #include "screens/navigator.h"
 
@@ -37,6 +41,24 @@ class VenuesTest : public QObject {
     QVERIFY(f.click(QStringLiteral("bookVenueButton")));
     QVERIFY(session.booked_show);
     QVERIFY(session.booked_show->hire_cost > 0);
+    QCOMPARE(f.game()->store.maindata, before.maindata);
+
+    // The card: five matches, a singles match booked by clicks on the booking list, then cleared.
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::booking);
+    QVERIFY(f.text_of(QStringLiteral("bookingHeading")).startsWith(QStringLiteral("Booking For ")));
+    auto* booking = f.find<rvgui::BookingScreen>(QStringLiteral("bookingScreen"));
+    QVERIFY(booking);
+    QVERIFY(f.click(QStringLiteral("matchCount1")));
+    QVERIFY(!f.find<QPushButton>(QStringLiteral("matchSlot6"))->isEnabled());
+    QVERIFY(f.click(QStringLiteral("matchSlot1")));
+    auto* list = f.find<QTableView>(QStringLiteral("bookingList"));
+    QCOMPARE(list->model()->index(0, 0).data().toString(), QStringLiteral("Singles"));
+    for (int pick = 0; pick < 7; ++pick) booking->pick(0);  // type, title, stipulation, two workers, winner, win type
+    QVERIFY(session.booking->slot_booked(1));
+    QVERIFY(!f.find<QPushButton>(QStringLiteral("confirmCardButton"))->isEnabled());
+    f.dialogs().queue_yes();
+    QVERIFY(f.click(QStringLiteral("clearMatchButton")));
+    QVERIFY(!session.booking->slot_booked(1));
     QCOMPARE(f.game()->store.maindata, before.maindata);
   }
 };

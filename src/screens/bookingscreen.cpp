@@ -1,0 +1,250 @@
+#include "screens/bookingscreen.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "promotion/venues.h"
+#include "shows/battleroyal.h"
+#include "shows/booking.h"
+#include "screens/cp1252.h"
+#include "screens/gridmodel.h"
+#include "screens/navigator.h"
+#include "screens/session.h"
+#include "cycle/showday.h"
+
+namespace rvgui {
+
+namespace {
+const QString count_prompt = QStringLiteral("How many matches will be on this show?");
+// The two quick ways into a battle royal that the booking list offers; choosing entrants one by
+// one is the battle royal screen's.
+const QString enter_all = QStringLiteral("Enter All");
+const QString enter_all_workers = QStringLiteral("Enter All Workers");
+}  // namespace
+
+BookingScreen::BookingScreen(Session& session, Navigator& navigator, QWidget* parent) : Screen(session, navigator, parent) {
+  setObjectName(QStringLiteral("bookingScreen"));
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(24, 20, 24, 20);
+  outer->setSpacing(10);
+  heading_ = make_label(QStringLiteral("bookingHeading"), QString(), this);
+  heading_->setProperty("role", "heading");
+  add_shadow(heading_);
+  outer->addWidget(heading_);
+  caption_ = make_label(QStringLiteral("bookingCaption"), QString(), this);
+  caption_->setProperty("role", "subheading");
+  outer->addWidget(caption_);
+
+  auto* count_row = new QHBoxLayout;
+  for (int i = 0; i < 4; ++i) {
+    auto* b = make_button(QStringLiteral("matchCount%1").arg(i + 1), QString(), this);
+    connect(b, &QPushButton::clicked, this, [this, i] { choose_count(i); });
+    counts_.push_back(b);
+    count_row->addWidget(b);
+  }
+  count_row->addStretch(1);
+  outer->addLayout(count_row);
+
+  auto* slot_grid = new QGridLayout;
+  for (int k = 1; k <= 10; ++k) {
+    auto* b = make_button(QStringLiteral("matchSlot%1").arg(k), QStringLiteral("Match %1").arg(k), this);
+    connect(b, &QPushButton::clicked, this, [this, k] { open_slot(k); });
+    slots_.push_back(b);
+    slot_grid->addWidget(b, (k - 1) / 5, (k - 1) % 5);
+  }
+  outer->addLayout(slot_grid);
+
+  auto* panels = new QHBoxLayout;
+  choices_model_ = new GridModel({QStringLiteral("Choose")}, this);
+  choices_ = make_grid(QStringLiteral("bookingList"), choices_model_, this, false);
+  choices_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  card_model_ = new GridModel({QStringLiteral("Card")}, this);
+  card_ = make_grid(QStringLiteral("bookingCard"), card_model_, this, false);
+  card_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  roster_model_ = new GridModel({QStringLiteral("Worker"), QStringLiteral("Gender"), QStringLiteral("Pop"),
+                                 QStringLiteral("On The Card")},
+                                this);
+  roster_ = make_grid(QStringLiteral("bookingRoster"), roster_model_, this, true);
+  roster_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  roster_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  panels->addWidget(choices_, 3);
+  panels->addWidget(card_, 3);
+  panels->addWidget(roster_, 4);
+  outer->addLayout(panels, 1);
+
+  auto* footer = new QHBoxLayout;
+  clear_match_ = make_button(QStringLiteral("clearMatchButton"), QStringLiteral("Clear Match"), this);
+  clear_show_ = make_button(QStringLiteral("clearShowButton"), QStringLiteral("Clear Show"), this);
+  footer->addWidget(clear_match_);
+  footer->addWidget(clear_show_);
+  footer->addStretch(1);
+  for (const auto& [name, text] : {std::pair{"rosterButton", "Roster"}, std::pair{"feudsButton", "Feuds"},
+                                   std::pair{"championsButton", "Champions"}, std::pair{"cardButton", "Card"}}) {
+    auto* b = make_button(QString::fromLatin1(name), QString::fromLatin1(text), this);
+    footer->addWidget(b);
+    if (QString::fromLatin1(text) == QStringLiteral("Roster")) connect(b, &QPushButton::clicked, this, [this] { roster_->setFocus(); });
+    else if (QString::fromLatin1(text) == QStringLiteral("Card")) connect(b, &QPushButton::clicked, this, [this] { card_->setFocus(); });
+    else if (QString::fromLatin1(text) == QStringLiteral("Champions"))
+      connect(b, &QPushButton::clicked, this, [this] { navigator_.open(screen_name::championships); });
+    else b->setEnabled(false);  // the feuds screen comes with the feuds work
+  }
+  confirm_ = make_button(QStringLiteral("confirmCardButton"), QStringLiteral("Confirm"), this);
+  confirm_->setProperty("role", "main");
+  footer->addWidget(confirm_);
+  auto* back = make_button(QStringLiteral("bookingBackButton"), QStringLiteral("Back"), this);
+  footer->addWidget(back);
+  outer->addLayout(footer);
+
+  connect(choices_, &QTableView::clicked, this, [this](const QModelIndex& i) { pick(i.row()); });
+  connect(clear_match_, &QPushButton::clicked, this, &BookingScreen::clear_match);
+  connect(clear_show_, &QPushButton::clicked, this, &BookingScreen::clear_show);
+  connect(confirm_, &QPushButton::clicked, this, &BookingScreen::confirm);
+  connect(back, &QPushButton::clicked, this, &BookingScreen::go_back);
+}
+
+void BookingScreen::ensure_booking() {
+  if (session_.booking || !session_.game) return;
+  rv::BookingSetting setting;
+  if (session_.booked_show) {
+    setting.brand = session_.booked_show->show.brand;
+    setting.big_show = session_.booked_show->show.type == rv::ShowType::big;
+  } else if (auto show = rv::next_show(session_.game->store)) {
+    setting.brand = show->brand;
+    setting.big_show = show->type == rv::ShowType::big;
+  }
+  session_.booking = std::make_shared<rv::Booking>(session_.game->store, setting);
+}
+
+void BookingScreen::enter() {
+  ensure_booking();
+  QString heading = QStringLiteral("Booking");
+  if (session_.booked_show) heading = qs(session_.booked_show->heading);
+  else if (session_.game) {
+    if (auto show = rv::next_show(session_.game->store)) heading = QStringLiteral("Booking For ") + qs(show->name);
+  }
+  heading_->setText(heading);
+  refresh();
+}
+
+void BookingScreen::refresh() {
+  rv::Booking* b = session_.booking.get();
+  const bool counting = !b || b->step() == rv::BookingStep::count;
+  caption_->setText(counting ? count_prompt : b ? qs(b->caption()) : QString());
+  const std::vector<int> choices = b ? b->count_choices() : std::vector<int>{};
+  for (std::size_t i = 0; i < counts_.size(); ++i) {
+    counts_[i]->setVisible(counting && i < choices.size());
+    if (i < choices.size()) counts_[i]->setText(QString::number(choices[i]));
+  }
+  for (std::size_t k = 0; k < slots_.size(); ++k) {
+    slots_[k]->setVisible(!counting);
+    slots_[k]->setEnabled(b && b->slot_usable(k + 1));
+    slots_[k]->setProperty("role", b && b->slot_booked(k + 1) ? "main" : "");
+    slots_[k]->style()->unpolish(slots_[k]);
+    slots_[k]->style()->polish(slots_[k]);
+  }
+  std::vector<GridModel::Row> list, card, roster;
+  if (b) {
+    if (b->awaiting_battle_royal()) {
+      list.push_back({{{enter_all}}, enter_all});
+      list.push_back({{{enter_all_workers}}, enter_all_workers});
+    } else {
+      for (const auto& c : b->choices()) list.push_back({{{qs(c)}}, qs(c)});
+    }
+    for (std::size_t k = 1; k <= rv::rec::match_slots; ++k) {
+      if (!b->slot_usable(k)) continue;
+      card.push_back({{{QStringLiteral("Match %1").arg(k), {}, true}}, {}});
+      for (const auto& line : b->slot_display(k)) card.push_back({{{qs(line)}}, {}});
+    }
+    for (const auto& w : b->roster()) {
+      roster.push_back({{{qs(w.name)}, {qs(w.gender)}, {QString::number(w.pop), QVariant::fromValue(w.pop)},
+                         {w.on_card ? QStringLiteral("Yes") : QStringLiteral("No")}},
+                        qs(w.name)});
+    }
+  }
+  choices_model_->set_rows(std::move(list));
+  card_model_->set_rows(std::move(card));
+  roster_model_->set_rows(std::move(roster));
+  clear_match_->setEnabled(b && b->current_slot() != 0);
+  clear_show_->setEnabled(!counting);
+  confirm_->setEnabled(b && b->can_confirm());
+}
+
+void BookingScreen::choose_count(int index) {
+  ensure_booking();
+  if (!session_.booking) return;
+  const auto choices = session_.booking->count_choices();
+  if (index < 0 || static_cast<std::size_t>(index) >= choices.size()) return;
+  session_.booking->choose_count(choices[static_cast<std::size_t>(index)]);
+  refresh();
+}
+
+void BookingScreen::open_slot(int slot) {
+  if (!session_.booking || slot < 1) return;
+  session_.booking->open_slot(static_cast<std::size_t>(slot));
+  refresh();
+}
+
+void BookingScreen::pick(int model_row) {
+  rv::Booking* b = session_.booking.get();
+  const GridModel::Row* row = choices_model_->row_at(model_row);
+  if (!b || !row) return;
+  const QString item = row->ref.toString();
+  if (b->awaiting_battle_royal()) {
+    rv::BattleRoyalSetup setup(b->battle_royal_pool());
+    if (item == enter_all) setup.enter_all();
+    else setup.enter_all_workers();
+    if (auto problem = setup.confirm_problem()) session_.dialogs.info(qs(*problem));
+    else b->book_battle_royal(setup.entry());
+    refresh();
+    return;
+  }
+  b->choose(to_cp1252_lossy(item));
+  if (b->step() == rv::BookingStep::team_names) ask_team_names();
+  refresh();
+}
+
+void BookingScreen::ask_team_names() {
+  rv::Booking* b = session_.booking.get();
+  while (b->step() == rv::BookingStep::team_names) {
+    auto name = ask_game_text(session_.dialogs, qs(b->team_question()), qs(b->team_proposal()));
+    if (!name) {  // a cancelled name gives the match up
+      b->clear_match();
+      return;
+    }
+    b->name_team(*name);  // an empty name is refused and asked again
+  }
+}
+
+void BookingScreen::clear_match() {
+  if (!session_.booking || session_.booking->current_slot() == 0) return;
+  if (!session_.dialogs.ask(qs(rv::Booking::clear_match_question()))) return;
+  session_.booking->clear_match();
+  refresh();
+}
+
+void BookingScreen::clear_show() {
+  if (!session_.booking) return;
+  if (!session_.dialogs.ask(qs(rv::Booking::clear_show_question()))) return;
+  session_.booking->clear_show();
+  refresh();
+}
+
+void BookingScreen::confirm() {
+  if (!session_.booking || !session_.booking->can_confirm() || !session_.game) return;
+  // Running the show comes next; until then a confirmed card ends the day without it.
+  session_.dialogs.info(QStringLiteral("The card is booked. Running shows comes with the next version of Ringvale, so "
+                                       "today ends without the show."));
+  rv::end_show_day(session_.game->store);
+  session_.booking.reset();
+  session_.booked_show.reset();
+  navigator_.restart_at(screen_name::main);
+}
+
+}  // namespace rvgui
