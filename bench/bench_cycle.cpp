@@ -11,31 +11,9 @@
 #include "support/days.h"
 #include "support/generated_world.h"
 #include "support/world.h"
+#include "bench_world.h"
 
 namespace {
-
-namespace fs = std::filesystem;
-
-// The bundled default world when it is complete, else a generated world of its size.
-// RINGVALE_BENCH_WORLD names another bundle (a folder holding Data/) to measure instead.
-rv::Store default_world() {
-  const char* other = std::getenv("RINGVALE_BENCH_WORLD");
-  const fs::path bundled = other ? fs::path(other) : fs::path(RINGVALE_SOURCE_DIR) / "data";
-  const fs::path data = bundled / "Data";
-  const bool ready = fs::exists(data / "maindata.rv1") && fs::exists(data / "wrestlers.rv1") &&
-                     fs::exists(data / "stipulations.rv1") && !rv::list_files(data, "*.fed").empty();
-  if (ready) {
-    rvtest::TempDir dir;
-    const rv::Home home(dir.path());
-    if (rv::prepare_home(home, bundled).ok()) {
-      auto game = rv::start_new_game(home, "Bench Player");
-      if (game.ok() && rv::confirm_promotion(*game, game->store.promotion(0).initials(), false).ok()) {
-        return std::move(game->store);
-      }
-    }
-  }
-  return rvtest::generated_store(11, 460);
-}
 
 // Plays the world into its second month so that inbox, free agents and contracts are lived in.
 rv::Game lived_in(rv::Store store, int days) {
@@ -60,14 +38,14 @@ void one_day_from(benchmark::State& state, const rv::Game& start) {
 }
 
 void BM_OrdinaryDay(benchmark::State& state) {
-  rv::Game g = lived_in(default_world(), 40);
+  rv::Game g = lived_in(rvbench::default_world(), 40);
   rvtest::set_date(g.store, "Monday", 11, "February", 2007);  // the 12th: no monthly step
   one_day_from(state, g);
 }
 BENCHMARK(BM_OrdinaryDay)->Unit(benchmark::kMicrosecond);
 
 void BM_FirstOfAMonth(benchmark::State& state) {
-  rv::Game g = lived_in(default_world(), 40);
+  rv::Game g = lived_in(rvbench::default_world(), 40);
   rvtest::set_date(g.store, "Friday", 28, "February", 2007);  // the new day: Saturday 1st March
   one_day_from(state, g);
 }

@@ -25,7 +25,7 @@ void injurychange(Store& store) {
     w.set_injury(to_text(days - 1));
     if (days - 1 == 0) {
       w.set_status("");
-      if (w.text(Col::cond) == "Inj") w.set(Col::cond, "85");
+      if (w.text(Col::cond) == injured_condition) w.set(Col::cond, "85");
       if (w.promotion() == player) returning.push_back(w.name());
     } else if (days - 1 == 3 && w.promotion() == player) {
       upcoming.push_back(w.name());
@@ -50,7 +50,7 @@ void recover_condition(Store& store) {
     const auto w = store.worker(r);
     if (w.injury() != "0") continue;
     const std::string& cond = w.text(Col::cond);
-    if (cond == "Inj") continue;  // only an injury that has healed gives the condition back
+    if (cond == injured_condition) continue;  // only an injury that has healed gives the condition back
     if (w.cond() >= 100) {
       if (cond != "100" && w.cond() > 100) w.set_cond(100);
       continue;

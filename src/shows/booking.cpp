@@ -274,9 +274,10 @@ std::vector<std::vector<std::string>> Booking::sides(std::size_t slot) const {
   std::vector<std::string> names;
   for (std::size_t i = 0; i < match::worker_lines && !line(slot, match::first_worker + i).empty(); ++i)
     names.push_back(line(slot, match::first_worker + i));
-  if (t->name == match_type::handicap) {
-    if (!names.empty()) out.push_back({names[0]});
-    if (names.size() > 1) out.emplace_back(names.begin() + 1, names.end());
+  if (t->name == match_type::handicap) {  // the pair on the first two lines, the lone worker after them
+    const std::size_t pair = std::min<std::size_t>(names.size(), 2);
+    if (pair > 0) out.emplace_back(names.begin(), names.begin() + static_cast<std::ptrdiff_t>(pair));
+    if (names.size() > 2) out.emplace_back(names.begin() + 2, names.end());
     return out;
   }
   for (std::size_t i = 0; i < names.size(); i += t->side_size)

@@ -317,6 +317,7 @@ inline constexpr std::string_view cleared = "no";   // a team, stable or manager
 inline constexpr std::string_view none_text = "None";
 inline constexpr std::string_view brand_all = "All";
 inline constexpr std::string_view non_worker = "Non-Worker";  // the ring style of a worker who does not wrestle
+inline constexpr std::string_view injured_condition = "Inj";  // a worker's condition while out injured
 
 // A worker's role on the card.
 namespace role {

@@ -15,6 +15,7 @@ namespace rv {
 
 namespace range {
 inline constexpr Range percent{0, 100};  // popularity, skills, morale, ratings, title values
+inline constexpr Range defended_title_value{1, 100};  // a title's value once it has been defended
 inline constexpr Range money{-1'000'000'000'000, 1'000'000'000'000};  // a bank balance in dollars
 inline constexpr Range money_amount{0, 1'000'000'000'000};            // a sum offered or a baseline
 inline constexpr Range wage{0, 10'000'000};                           // a weekly wage or a fee

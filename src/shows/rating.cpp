@@ -1,0 +1,404 @@
+#include "shows/rating.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+#include "feuds/feuds.h"
+#include "shows/booking.h"
+#include "titles/titles.h"
+
+namespace rv {
+
+namespace {
+
+// The rows of the wrestler table by name, found without a walk over the table per match.
+class WorkerIndex {
+ public:
+  explicit WorkerIndex(const WrestlerTable& table) {
+    const Lines& names = table.column(Col::names);
+    entries_.reserve(names.size());
+    for (std::size_t r = 0; r < names.size(); ++r)
+      if (!names[r].empty()) entries_.emplace_back(names[r], r);
+    std::sort(entries_.begin(), entries_.end());
+  }
+  // Appends the rows named `name` to `rows`.
+  void add_rows(std::string_view name, std::vector<std::size_t>& rows) const {
+    if (name.empty()) return;
+    auto it = std::lower_bound(entries_.begin(), entries_.end(), std::pair<std::string_view, std::size_t>(name, 0));
+    for (; it != entries_.end() && it->first == name; ++it) rows.push_back(it->second);
+  }
+  std::optional<std::size_t> first_row(std::string_view name) const {
+    auto it = std::lower_bound(entries_.begin(), entries_.end(), std::pair<std::string_view, std::size_t>(name, 0));
+    if (name.empty() || it == entries_.end() || it->first != name) return std::nullopt;
+    return it->second;
+  }
+
+ private:
+  std::vector<std::pair<std::string_view, std::size_t>> entries_;
+};
+
+// The lines of one match record of a card.
+class MatchLines {
+ public:
+  MatchLines(const Lines& card, std::size_t slot) : card_(&card), base_(slot * rec::match) {}
+  const std::string& at(std::size_t field) const { return line_at(*card_, base_ + field); }
+  bool booked() const { return !at(match::slot).empty(); }
+  const std::string& type() const { return at(match::type); }
+  const std::string& worker(std::size_t i) const { return at(match::first_worker + i); }
+
+ private:
+  const Lines* card_;
+  std::size_t base_;
+};
+
+// Workers named on the match's participant lines, once each, in wrestler-table order.
+std::vector<std::size_t> participant_rows(const WorkerIndex& index, const MatchLines& m) {
+  std::vector<std::size_t> rows;
+  for (std::size_t i = 0; i < match::worker_lines; ++i) index.add_rows(m.worker(i), rows);
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  return rows;
+}
+
+std::vector<std::size_t> entrant_rows(const WorkerIndex& index, const std::vector<std::string>& entrants) {
+  std::vector<std::size_t> rows;
+  for (const auto& name : entrants)
+    if (auto r = index.first_row(name)) rows.push_back(*r);
+  return rows;
+}
+
+struct Averages {
+  double pop = 0, ent = 0, morale = 0, cond = 0, charisma = 0, hardcore = 0;
+};
+
+// A figure of 50 or more earns a point, and one more for every five above; 95 earns the most.
+double ladder(double figure) {
+  if (figure < 50) return 0;
+  return std::min(10.0, std::floor((figure - 50) / 5) + 1);
+}
+
+std::optional<std::size_t> find_stipulation(const Store& store, const std::string& type, const std::string& name) {
+  const std::size_t n = record_count(store.stipulations, rec::stipulation);
+  for (std::size_t i = 0; i < n; ++i) {
+    const RecordView s(store.stipulations, i * rec::stipulation);
+    if (s.at(stip::match_type) == type && s.at(stip::name) == name) return i * rec::stipulation;
+  }
+  return std::nullopt;
+}
+
+// Wears a stipulation figure down by its wear per use; "NA" never wears.
+void wear(const Record& s, std::size_t figure, std::size_t wear_line) {
+  if (s.at(wear_line) == stip::no_wear) return;
+  s.set_num(figure, std::max<Num>(0, sub_sat(within(s.num(figure), range::percent), within(s.num(wear_line), range::percent))));
+}
+
+bool same_pair(const std::string& a, const std::string& b, const std::string& x, const std::string& y) {
+  return (a == x && b == y) || (a == y && b == x);
+}
+
+// The heat of the player's feud between the workers of a singles or tag match, else 0.
+Num feud_heat(const Store& store, const MatchLines& m) {
+  const std::string& type = m.type();
+  const bool singles = type == match_type::singles || type == "Women's Match";
+  const bool tag = type == match_type::tag_team || type == "Women's Tag Team";
+  if (!singles && !tag) return 0;
+  for (std::size_t k = 0; k < md::feud_slots; ++k) {
+    const RecordView f = feud_slot(store, k);
+    if (singles && f.at(feud::type) == "Singles" && same_pair(f.at(feud::worker1), f.at(feud::worker2), m.worker(0), m.worker(1)))
+      return within(f.num(feud::heat), range::percent);
+    if (tag && f.at(feud::type) == "Tag Team") {
+      const auto& a = f.at(feud::worker1);
+      const auto& b = f.at(feud::worker2);
+      const auto& c = f.at(feud::worker3);
+      const auto& d = f.at(feud::worker4);
+      const bool straight = same_pair(a, b, m.worker(0), m.worker(1)) && same_pair(c, d, m.worker(2), m.worker(3));
+      const bool crossed = same_pair(a, b, m.worker(2), m.worker(3)) && same_pair(c, d, m.worker(0), m.worker(1));
+      if (straight || crossed) return within(f.num(feud::heat), range::percent);
+    }
+  }
+  return 0;
+}
+
+std::optional<std::size_t> title_slot(const Store& store, std::size_t player, const std::string& name) {
+  if (name.empty() || name == none_text) return std::nullopt;
+  for (std::size_t k = 0; k < prom::title_slots; ++k) {
+    const auto t = store.promotion(player).title(k);
+    if (t.exists() && t.name() == name) return k;
+  }
+  return std::nullopt;
+}
+
+Num crowd_band(bool major, double a, double p, Num previous) {
+  // The lowest popularity of each band, from the best band down, and the points it gives.
+  static constexpr std::array<std::pair<int, Num>, 6> major_bands = {{{5, 17}, {0, 15}, {-5, 13}, {-10, 8}, {-15, 2}, {-20, 1}}};
+  static constexpr std::array<std::pair<int, Num>, 6> other_bands = {{{-5, 17}, {-10, 15}, {-15, 13}, {-20, 10}, {-25, 5}, {-30, 2}}};
+  for (const auto& [from, points] : major ? major_bands : other_bands)
+    if (a >= p + from) return points;
+  return previous;
+}
+
+Num crowd_extras(bool major, Num title_value, Num stipulation_value) {
+  Num extra = 0;
+  if (major) {
+    extra += title_value >= 90 ? 5 : title_value >= 85 ? 3 : title_value >= 80 ? 1 : 0;
+    extra += stipulation_value >= 90 ? 5 : stipulation_value >= 80 ? 4 : stipulation_value >= 70 ? 3
+           : stipulation_value >= 60 ? 2 : stipulation_value >= 50 ? 1 : 0;
+  } else {
+    extra += title_value >= 85 ? 5 : title_value >= 80 ? 3 : title_value >= 75 ? 1 : 0;
+    extra += stipulation_value >= 70 ? 5 : stipulation_value >= 60 ? 3 : stipulation_value >= 50 ? 1 : 0;
+  }
+  return extra;
+}
+
+// The stipulation's condition cost and injury roll for one worker; the injury when it hits.
+std::optional<Injury> wear_worker(Store& store, std::size_t row, Num danger, Rng& rng) {
+  Worker w = store.worker(row);
+  if (w.text(Col::cond) == injured_condition) return std::nullopt;
+  const Num retire = within(leading_int(w.retire()), range::percent);
+  const Num loss = static_cast<Num>(std::floor(static_cast<double>(35 - retire) * (static_cast<double>(danger) / 2) / 9));
+  const Num cond = std::max<Num>(10, w.cond() - loss);
+  w.set_cond(cond);
+  const Num odds = std::max<Num>(2, 140 - danger - (30 - retire) - (85 - w.cond()));
+  if (rng.draw(static_cast<int>(std::min<Num>(odds, 1'000'000))) != 1) return std::nullopt;
+  Injury injury = createinjury(store, w.name(), rng);
+  w.set_injury(std::to_string(injury.days));
+  w.set(Col::cond, std::string(injured_condition));
+  w.set_status(injury_status(injury));
+  return injury;
+}
+
+}  // namespace
+
+CardFigures matchstats(Store& store, const Lines& card, const CardSetting& setting, Rng& rng) {
+  CardFigures out;
+  const WorkerIndex index(store.wrestlers);
+  const auto player = store.player_index();
+  if (player) out.reference_level = store.promotion(*player).reference_level();
+
+  for (std::size_t k = 0; k < rec::match_slots; ++k) {
+    const MatchLines m(card, k);
+    if (!m.booked()) continue;
+    const bool royal = m.type() == match_type::battle_royal;
+
+    std::vector<std::size_t> rows = participant_rows(index, m);
+    Averages avg;
+    for (std::size_t row : rows) {
+      const WorkerView w = std::as_const(store).worker(row);
+      avg.pop += static_cast<double>(w.pop());
+      avg.ent += static_cast<double>(w.ent());
+      avg.morale += static_cast<double>(w.morale());
+      avg.cond += static_cast<double>(w.cond());
+      avg.charisma += static_cast<double>(w.charisma());
+      avg.hardcore += static_cast<double>(w.hardcore());
+      if (w.pop() >= out.reference_level - 5) out.star_points += 20;
+      else if (w.pop() >= out.reference_level - 12) out.star_points += 5;
+    }
+    if (royal) {
+      // The battle royal is rated on its entrants: the crowd sees their names and their in-ring
+      // work, and the rest evens out over so many workers.
+      rows = entrant_rows(index, setting.battle_royal_entrants);
+      std::sort(rows.begin(), rows.end());
+      double pop = 0, ent = 0;
+      for (std::size_t row : rows) {
+        const WorkerView w = std::as_const(store).worker(row);
+        pop += static_cast<double>(w.pop());
+        ent += static_cast<double>(w.ent());
+        if (w.pop() >= out.reference_level) out.star_points += 10;
+        else if (w.pop() >= out.reference_level - 10) out.star_points += 3;
+      }
+      const double n = static_cast<double>(rows.size());
+      avg = {};
+      if (!rows.empty()) {
+        avg.pop = std::floor(pop / n);
+        avg.ent = std::floor(ent / n);
+      }
+      avg.morale = avg.cond = avg.charisma = avg.hardcore = 75;
+    } else if (!rows.empty()) {
+      const double n = static_cast<double>(rows.size());
+      avg.pop /= n;
+      avg.ent /= n;
+      avg.morale /= n;
+      avg.cond /= n;
+      avg.charisma /= n;
+      avg.hardcore /= n;
+    }
+
+    Num bonus = 0;
+    if (auto at = find_stipulation(store, m.type(), m.at(match::stipulation))) {
+      const Record s(store.stipulations, *at);
+      out.stipulation_value = within(s.num(stip::crowd_value), range::percent);
+      bonus = within(s.num(stip::rating_bonus), range::percent);
+      const std::string& skill = s.at(stip::skill);
+      if (skill == "Yes") avg.ent = 0;
+      else if (skill == "No") avg.hardcore = 0;
+      else if (skill == "Both") {
+        avg.ent /= 2;
+        avg.hardcore /= 2;
+      }
+      wear(s, stip::crowd_value, stip::crowd_wear);
+      wear(s, stip::rating_bonus, stip::bonus_wear);
+      const Num danger = within(s.num(stip::danger), range::percent);
+      for (std::size_t row : rows)
+        if (auto injury = wear_worker(store, row, danger, rng)) out.injuries.push_back(std::move(*injury));
+    }
+
+    const Num heat = feud_heat(store, m);
+    out.star_points = std::min(out.star_points, most_star_points);
+
+    double r = (avg.hardcore + avg.ent) * 0.65;
+    r += static_cast<double>(bonus) / 10;
+    r += static_cast<double>(heat) / 10;
+    r += avg.charisma / 10;
+    r += ladder(avg.morale);
+    r += avg.cond < 50 ? -(60 - avg.cond) : ladder(avg.cond);
+    if (m.at(match::win_type) == match::dq_win) r -= 8;
+    if (r < static_cast<double>(worst_rating)) r = static_cast<double>(worst_rating);
+    if (r > static_cast<double>(best_rating)) r = static_cast<double>(rng.one_in(4) ? best_rating : best_rating - 1);
+
+    Num title_value = 0;
+    if (player) {
+      if (auto slot = title_slot(store, *player, m.at(match::title))) {
+        const Title t = store.promotion(*player).title(*slot);
+        ++out.title_matches;
+        out.reference_level = store.promotion(*player).reference_level();
+        title_value = t.value();
+        out.title_value_sum += static_cast<double>(title_value);
+        if (t.holder() != vacant) t.put(defences, to_text(add_sat(t.count(defences), 1)));
+        Num value = title_value;
+        if (r >= 90) value += 2;
+        else if (r < 70) value -= 2;
+        t.put(TitleField::value, to_text(within(value, range::defended_title_value)));
+      }
+    }
+
+    const bool major = setting.major_show;
+    out.crowd_points = crowd_band(major, avg.pop, static_cast<double>(out.reference_level), out.crowd_points);
+    out.crowd_points = std::min(most_crowd_points, out.crowd_points + crowd_extras(major, title_value, out.stipulation_value));
+
+    if (!royal) out.ratings[k] = to_text(static_cast<Num>(std::floor(r)));
+  }
+  return out;
+}
+
+std::size_t winning_place(std::size_t sides, Num gap, Rng& rng) {
+  // For each number of sides and each band of the gap (under 5, 10, 15, 20 and above), the last
+  // draw that each place wins, best place first; the last figure is the size of the draw.
+  using Bands = std::array<std::vector<int>, 5>;
+  static const Bands two = {{{1, 2}, {3, 4}, {6, 7}, {10, 11}, {25, 26}}};
+  static const Bands three = {{{1, 2, 3}, {3, 5, 6}, {6, 9, 10}, {10, 15, 16}, {25, 37, 38}}};
+  static const Bands four = {{{1, 2, 3, 4}, {4, 7, 9, 10}, {6, 10, 12, 13}, {10, 17, 21, 22}, {25, 43, 51, 52}}};
+  static const Bands six = {{{1, 2, 3, 4, 5, 6},
+                             {6, 11, 15, 18, 20, 21},
+                             {12, 22, 30, 36, 39, 40},
+                             {20, 37, 50, 59, 64, 65},
+                             {30, 55, 75, 90, 98, 99}}};
+  if (sides == 0) return 0;
+  const Bands* bands = sides == 2 ? &two : sides == 3 ? &three : sides == 4 ? &four : sides == 6 ? &six : nullptr;
+  if (!bands) return static_cast<std::size_t>(rng.draw(static_cast<int>(sides)) - 1);
+  const std::size_t band = gap < 5 ? 0 : gap < 10 ? 1 : gap < 15 ? 2 : gap < 20 ? 3 : 4;
+  const auto& last = (*bands)[band];
+  const int r = rng.draw(last.back());
+  for (std::size_t place = 0; place < last.size(); ++place)
+    if (r <= last[place]) return place;
+  return last.size() - 1;
+}
+
+namespace {
+
+struct Side {
+  std::string name;
+  Num score;
+};
+
+Num worker_score(const Store& store, const WorkerIndex& index, std::optional<std::size_t> player,
+                 std::optional<std::size_t> title, const std::string& name) {
+  const auto row = index.first_row(name);
+  if (!row) return 0;
+  const WorkerView w = store.worker(*row);
+  Num score = w.pop();
+  if (w.ringstyle() == non_worker) score -= 10;
+  if (player && title && holds_title(store, *player, *title, name)) score += 5;
+  return score;
+}
+
+std::string handicap_winner(const MatchLines& m, const std::vector<Num>& scores, Rng& rng) {
+  const Num d = scores[0] + scores[1] - scores[2];
+  bool lone_wins;
+  if (d <= 60) lone_wins = rng.draw(10) <= 7;
+  else if (d <= 70) lone_wins = rng.draw(10) <= 4;
+  else if (d <= 80) lone_wins = rng.draw(10) <= 2;
+  else lone_wins = rng.one_in(21);
+  return lone_wins ? m.worker(2) : m.at(match::first_team);
+}
+
+std::string intergender_winner(const MatchLines& m, const std::vector<Num>& scores, Rng& rng) {
+  const Num d = scores[0] - scores[1];
+  if (d >= 10) return m.worker(0);
+  if (d >= 0) return rng.one_in(10) ? m.worker(1) : m.worker(0);
+  return rng.draw(10) <= 3 ? m.worker(1) : m.worker(0);
+}
+
+}  // namespace
+
+void choosewinner(const Store& store, Lines& card, const std::vector<std::string>& battle_royal_entrants, Rng& rng) {
+  const WorkerIndex index(store.wrestlers);
+  const auto player = store.player_index();
+  for (std::size_t k = 0; k < rec::match_slots; ++k) {
+    const MatchLines m(card, k);
+    if (!m.booked()) continue;
+    const std::size_t base = k * rec::match;
+    if (m.at(match::win_type) == match::automatic) set_line(card, base + match::win_type, std::string(match::normal_win));
+    if (m.at(match::winners) != match::automatic) continue;
+    set_line(card, base + match::win_type, std::string(match::normal_win));
+
+    const std::string& type = m.type();
+    if (type == match_type::battle_royal) {
+      if (battle_royal_entrants.empty()) continue;
+      const auto pick = static_cast<std::size_t>(rng.draw(static_cast<int>(battle_royal_entrants.size())) - 1);
+      set_line(card, base + match::winners, battle_royal_entrants[pick]);
+      continue;
+    }
+
+    const auto title = player ? title_slot(store, *player, m.at(match::title)) : std::nullopt;
+    std::vector<std::string> names;
+    std::vector<Num> scores;
+    for (std::size_t i = 0; i < match::worker_lines && !m.worker(i).empty(); ++i) {
+      names.push_back(m.worker(i));
+      scores.push_back(worker_score(store, index, player, title, m.worker(i)));
+    }
+    if (type == match_type::handicap && names.size() >= 3) {
+      set_line(card, base + match::winners, handicap_winner(m, scores, rng));
+      continue;
+    }
+    if (type == "Intergender Match" && names.size() >= 2) {
+      set_line(card, base + match::winners, intergender_winner(m, scores, rng));
+      continue;
+    }
+
+    const MatchType* t = find_match_type(type);
+    const std::size_t side_size = t && t->side_size > 0 ? t->side_size : 1;
+    std::vector<Side> sides;
+    for (std::size_t first = 0; first < names.size(); first += side_size) {
+      const std::size_t last = std::min(names.size(), first + side_size);
+      Num sum = 0;
+      for (std::size_t i = first; i < last; ++i) sum = add_sat(sum, scores[i]);
+      const auto members = static_cast<Num>(last - first);
+      // A team's score is its members' mean, rounded down.
+      const Num mean = sum >= 0 ? sum / members : -((-sum + members - 1) / members);
+      std::string name = side_size == 1 ? names[first] : m.at(match::first_team + first / side_size);
+      if (name.empty()) name = names[first] + "'s Team";
+      sides.push_back({std::move(name), mean});
+    }
+    if (sides.empty()) continue;
+    // Equal scores keep their card order.
+    std::stable_sort(sides.begin(), sides.end(), [](const Side& a, const Side& b) { return a.score > b.score; });
+    const Num gap = sides.size() > 1 ? sides[0].score - sides[1].score : 0;
+    const std::size_t place = sides.size() > 1 ? winning_place(sides.size(), gap, rng) : 0;
+    set_line(card, base + match::winners, sides[std::min(place, sides.size() - 1)].name);
+  }
+}
+
+}  // namespace rv

@@ -1,0 +1,51 @@
+#pragma once
+// Rating the matches of a confirmed card and deciding the winners the player left to the game.
+// Rating wears the stipulations down, moves the value of the defended titles, costs the workers
+// condition and may injure them; it also leaves the figures of the whole card that running the
+// show needs.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "shows/injury.h"
+#include "state/random.h"
+#include "state/store.h"
+
+namespace rv {
+
+struct CardSetting {
+  // A big show or the primary show: the crowd wants more before it gets behind a match.
+  bool major_show = false;
+  // The entrants of the card's battle royal, if it has one.
+  std::vector<std::string> battle_royal_entrants;
+};
+
+struct CardFigures {
+  Num star_points = 0;      // 0 to 100, over the whole card
+  Num reference_level = 0;  // the popularity the workers are measured against
+  Num title_matches = 0;
+  double title_value_sum = 0;
+  Num crowd_points = 0;       // 0 to 17, of the last match rated
+  Num stipulation_value = 0;  // the crowd value of the last stipulation used
+  std::array<std::string, rec::match_slots> ratings;  // "1" to "100"; empty for an unrated slot
+  std::vector<Injury> injuries;
+};
+
+inline constexpr Num best_rating = 100;
+inline constexpr Num worst_rating = 1;
+inline constexpr Num most_crowd_points = 17;
+inline constexpr Num most_star_points = 100;
+
+// Rates every booked match of `card` in card order (a battle royal is rated but has no rating of
+// its own). Injured workers are marked out in the wrestler table and told of in the inbox.
+CardFigures matchstats(Store& store, const Lines& card, const CardSetting& setting, Rng& rng);
+
+// Decides the winner of every booked match of `card` whose winners line is "Auto", and turns an
+// "Auto" win type into "Normal".
+void choosewinner(const Store& store, Lines& card, const std::vector<std::string>& battle_royal_entrants, Rng& rng);
+
+// The place (0 = the best side) that a draw gives among `sides` sides ordered by score when the
+// best two are `gap` apart.
+std::size_t winning_place(std::size_t sides, Num gap, Rng& rng);
+
+}  // namespace rv
