@@ -1,5 +1,6 @@
 #pragma once
 // The commands of ringvale-cli. Each prints to `out` and `err` and returns the exit code.
+#include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -19,5 +20,7 @@ int cmd_check_save(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_check_data(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_new_game(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_next_day(const Args& args, std::ostream& out, std::ostream& err);
+// Reads its steps from `in`.
+int cmd_book_card(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace rv::cli

@@ -15,6 +15,10 @@ struct Command {
   std::string_view options;  // the options it takes besides --help and --quiet, space-separated
 };
 
+int book_card(const rv::cli::Args& args, std::ostream& out, std::ostream& err) {
+  return rv::cli::cmd_book_card(args, std::cin, out, err);
+}
+
 constexpr Command commands[] = {
     {"resave", rv::cli::cmd_resave, "resave --home DIR --save NAME      load a save and write it back", "home save"},
     {"check-save", rv::cli::cmd_check_save, "check-save --home DIR --save NAME  check a save's tables", "home save"},
@@ -24,6 +28,8 @@ constexpr Command commands[] = {
      "home promotion player scenario seed save"},
     {"next-day", rv::cli::cmd_next_day, "next-day --home DIR --save NAME [--days N] [--seed N]  play days and save",
      "home save days seed"},
+    {"book-card", book_card, "book-card --home DIR --save NAME [--seed N] < STEPS  book the next show's card and rate it",
+     "home save seed"},
 };
 
 void usage(std::ostream& out) {

@@ -154,4 +154,24 @@ TEST_F(CliGame, AShowDayWithTooFewWorkersIsCancelled) {
   EXPECT_EQ(store->md(rv::md::day_heading), "End Of Day");
 }
 
+TEST_F(CliGame, ACardIsBookedStepByStepAndRatedWithoutSaving) {
+  ASSERT_EQ(new_game(" --seed 2").exit_code, 0);
+  const std::string before = folder_bytes(home.save_folder("Career"));
+  std::string steps = "5\n";
+  auto singles = [&](int slot, const std::string& type) {
+    steps += "match " + std::to_string(slot) + "\n" + type + "\nNone\nNone\n1\n1\nAuto\nAuto\n";
+  };
+  for (int k = 1; k <= 3; ++k) singles(k, "Singles");
+  singles(4, "Women's Match");
+  const fs::path script = dir.path() / "steps.txt";
+  rvtest::write_bytes(script, steps + "confirm\nmatch 9\nmatch 5\nWomen's Match\nNone\nNone\n1\n1\nAuto\nNormal\nconfirm\n");
+  const auto run = rvtest::run_cli("book-card " + home_arg + " --save Career --seed 5 < " + rvtest::quoted(script.string()));
+  EXPECT_EQ(run.exit_code, 0) << run.output;
+  EXPECT_NE(run.output.find("Every match up to the number of matches must be booked first."), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("Not taken: match 9"), std::string::npos);
+  EXPECT_NE(run.output.find("Match 5: Women's Match, rated "), std::string::npos) << run.output;
+  EXPECT_EQ(run.output.find("won by Auto"), std::string::npos) << run.output;
+  EXPECT_EQ(folder_bytes(home.save_folder("Career")), before);
+}
+
 }  // namespace
