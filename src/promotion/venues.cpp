@@ -29,8 +29,10 @@ ShowFacts regular_or_house(const Store& store, const std::string& event) {
   for (std::size_t k = 0; k < prom::regular_show_count; ++k) {
     if (p.show(k, prom::show::name) != event) continue;
     const std::string& kind = p.show(k, prom::show::kind);
-    f.type = kind == "House" ? ShowType::house : ShowType::regular;
-    f.televised = kind == "TV" || kind == "PPV";
+    f.type = k < prom::main_show_count ? ShowType::primary : ShowType::secondary;
+    f.regular_slot = k;
+    f.televised = kind == broadcast_tv || kind == broadcast_ppv;
+    f.broadcast = f.televised ? kind : std::string(broadcast_house);
     const std::string& brand = p.show(k, prom::show::brand);
     if (brand == "Brand 1" || brand == "Brand 2") f.brand = brand;
     f.picture = picture_or_default(p.show(k, prom::show::image));
@@ -43,6 +45,7 @@ ShowFacts big_show(const Store& store, const std::string& event) {
   f.name = event;
   f.type = ShowType::big;
   if (const auto player = store.player_index()) f.televised = store.promotion(*player).has_ppv_deal();
+  f.broadcast = std::string(f.televised ? broadcast_ppv : broadcast_house);
   if (event == store.md(md::next_big_show_name)) {
     const std::string& brand = store.md(md::next_big_show_brand);
     if (brand == "Brand 1" || brand == "Brand 2") f.brand = brand;

@@ -16,14 +16,21 @@ namespace rv {
 inline constexpr std::string_view confirm_booking_question = "Confirm Booking?";
 inline constexpr std::string_view default_show_picture = "default2.jpg";
 
-enum class ShowType { regular, house, big };
+// Shows 1 and 2 of the promotion are its primary shows, 3 and 4 its secondary shows; a house show
+// is one booked on the calendar, and a big show the planned one.
+enum class ShowType { primary, secondary, house, big };
+inline constexpr std::string_view broadcast_house = "House";
+inline constexpr std::string_view broadcast_tv = "TV";
+inline constexpr std::string_view broadcast_ppv = "PPV";
 
 // A show of the player as the venue and booking screens see it.
 struct ShowFacts {
   std::string name;
-  ShowType type = ShowType::regular;
+  ShowType type = ShowType::primary;
   std::string brand = "All";  // "Brand 1", "Brand 2" or "All"
   bool televised = false;
+  std::string broadcast = std::string(broadcast_house);  // "House", "TV" or "PPV"
+  std::optional<std::size_t> regular_slot;                 // the regular show's slot, 0 to 3
   std::string picture = std::string(default_show_picture);
 };
 

@@ -22,7 +22,11 @@ struct VenueWorld : ::testing::Test {
   rvtest::TempDir dir;
   rv::Home home{dir.path()};
   rv::Store s = rvtest::small_store();
-  rv::ShowFacts show{"Alpha Weekly", rv::ShowType::regular};
+  rv::ShowFacts show = [] {
+    rv::ShowFacts f;
+    f.name = "Alpha Weekly";
+    return f;
+  }();
   void SetUp() override { s.set_md(rv::md::venue_file, "venues.txt"); }
 };
 
@@ -43,7 +47,9 @@ TEST_F(VenueWorld, CountryAndSizeLevelDecideWhatIsOffered) {
   EXPECT_EQ(booked->venue[rv::venue::place], "Bristol, England");
   EXPECT_EQ(booked->heading, "Booking For Alpha Weekly");
   EXPECT_EQ(booked->match_counts.front(), 5);
-  rv::ShowFacts big{"Alpha Mania", rv::ShowType::big};
+  rv::ShowFacts big;
+  big.name = "Alpha Mania";
+  big.type = rv::ShowType::big;
   EXPECT_EQ(rv::book_venue(s, home, big, "Severnside Hall")->match_counts.back(), 10);
 }
 
