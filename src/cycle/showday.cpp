@@ -8,13 +8,6 @@
 
 namespace rv {
 
-void end_show_day(Store& store) {
-  set_main_action(store, MainAction::next_day);
-  store.set_md(md::day_heading, "End Of Day");
-  store.set_md(md::day_event1, "");
-  store.set_md(md::day_event2, "");
-}
-
 int available_workers(const Store& s) {
   const std::string& player = s.md(md::player_initials);
   int count = 0;

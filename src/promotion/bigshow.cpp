@@ -34,6 +34,12 @@ std::vector<std::string> promotion_choices(Num size_level) {
   return out;
 }
 
+Num big_show_promotion_cost(Num size_level, Num promotion_level) {
+  const auto size = static_cast<std::size_t>(std::clamp<Num>(size_level, 1, 6));
+  const auto level = static_cast<std::size_t>(std::clamp<Num>(promotion_level, 1, 3));
+  return prices[size - 1][level - 1];
+}
+
 std::optional<BigShowInfo> big_show_info(const Store& store) {
   const std::string& name = store.md(md::next_big_show_name);
   const auto player = store.player_index();

@@ -23,6 +23,8 @@ std::optional<BigShowInfo> big_show_info(const Store& store);
 
 // The three levels of promotion and their prices for a promotion's size ("Basic ($80,000)").
 std::vector<std::string> promotion_choices(Num size_level);
+// What the promotion of a big show costs: by the size level and the level chosen (1 to 3).
+Num big_show_promotion_cost(Num size_level, Num promotion_level);
 
 class BigShowAnnouncement {
  public:

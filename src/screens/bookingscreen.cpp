@@ -18,6 +18,7 @@
 #include "screens/navigator.h"
 #include "screens/session.h"
 #include "cycle/showday.h"
+#include "state/calendar.h"
 
 namespace rvgui {
 

@@ -99,16 +99,16 @@ bool same_pair(const std::string& a, const std::string& b, const std::string& x,
   return (a == x && b == y) || (a == y && b == x);
 }
 
-// The heat of the player's feud between the workers of a singles or tag match, else 0.
-Num feud_heat(const Store& store, const MatchLines& m) {
+// The player's feud between the workers of a singles or tag match, if any.
+std::optional<std::size_t> match_feud(const Store& store, const MatchLines& m) {
   const std::string& type = m.type();
   const bool singles = type == match_type::singles || type == "Women's Match";
   const bool tag = type == match_type::tag_team || type == "Women's Tag Team";
-  if (!singles && !tag) return 0;
+  if (!singles && !tag) return std::nullopt;
   for (std::size_t k = 0; k < md::feud_slots; ++k) {
     const RecordView f = feud_slot(store, k);
     if (singles && f.at(feud::type) == "Singles" && same_pair(f.at(feud::worker1), f.at(feud::worker2), m.worker(0), m.worker(1)))
-      return within(f.num(feud::heat), range::percent);
+      return k;
     if (tag && f.at(feud::type) == "Tag Team") {
       const auto& a = f.at(feud::worker1);
       const auto& b = f.at(feud::worker2);
@@ -116,10 +116,10 @@ Num feud_heat(const Store& store, const MatchLines& m) {
       const auto& d = f.at(feud::worker4);
       const bool straight = same_pair(a, b, m.worker(0), m.worker(1)) && same_pair(c, d, m.worker(2), m.worker(3));
       const bool crossed = same_pair(a, b, m.worker(2), m.worker(3)) && same_pair(c, d, m.worker(0), m.worker(1));
-      if (straight || crossed) return within(f.num(feud::heat), range::percent);
+      if (straight || crossed) return k;
     }
   }
-  return 0;
+  return std::nullopt;
 }
 
 std::optional<std::size_t> title_slot(const Store& store, std::size_t player, const std::string& name) {
@@ -230,6 +230,7 @@ CardFigures matchstats(Store& store, const Lines& card, const CardSetting& setti
     if (auto at = find_stipulation(store, m.type(), m.at(match::stipulation))) {
       const Record s(store.stipulations, *at);
       out.stipulation_value = within(s.num(stip::crowd_value), range::percent);
+      out.stipulation_values[k] = out.stipulation_value;
       bonus = within(s.num(stip::rating_bonus), range::percent);
       const std::string& skill = s.at(stip::skill);
       if (skill == "Yes") avg.ent = 0;
@@ -245,7 +246,10 @@ CardFigures matchstats(Store& store, const Lines& card, const CardSetting& setti
         if (auto injury = wear_worker(store, row, danger, rng)) out.injuries.push_back(std::move(*injury));
     }
 
-    const Num heat = feud_heat(store, m);
+    out.feuds[k] = match_feud(store, m);
+    const Num heat = out.feuds[k] ? within(feud_slot(store, *out.feuds[k]).num(feud::heat), range::percent) : 0;
+    out.feud_heat[k] = heat;
+    out.popularity[k] = avg.pop;
     out.star_points = std::min(out.star_points, most_star_points);
 
     double r = (avg.hardcore + avg.ent) * 0.65;

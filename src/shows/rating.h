@@ -4,6 +4,7 @@
 // condition and may injure them; it also leaves the figures of the whole card that running the
 // show needs.
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,12 @@ struct CardFigures {
   Num crowd_points = 0;       // 0 to 17, of the last match rated
   Num stipulation_value = 0;  // the crowd value of the last stipulation used
   std::array<std::string, rec::match_slots> ratings;  // "1" to "100"; empty for an unrated slot
+  // Per slot: the popularity average the crowd saw, the stipulation's crowd value (0 without
+  // one) and the heat of the feud fought out (0 for none).
+  std::array<double, rec::match_slots> popularity{};
+  std::array<Num, rec::match_slots> stipulation_values{};
+  std::array<Num, rec::match_slots> feud_heat{};
+  std::array<std::optional<std::size_t>, rec::match_slots> feuds;  // the feud slot fought out
   std::vector<Injury> injuries;
 };
 

@@ -182,4 +182,11 @@ std::string describe_day(const Store& store, std::string_view date) {
   return text;
 }
 
+void end_show_day(Store& store) {
+  set_main_action(store, MainAction::next_day);
+  store.set_md(md::day_heading, "End Of Day");
+  store.set_md(md::day_event1, "");
+  store.set_md(md::day_event2, "");
+}
+
 }  // namespace rv

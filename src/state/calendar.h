@@ -26,6 +26,10 @@ void set_main_action(Store& store, MainAction action);
 // The caption of the main action: "Next Day", "Go To Show" or "Go To Shows".
 std::string_view caption_of(MainAction action);
 
+// After today's show(s) the main action returns to "Next Day" and the day panel reads
+// "End Of Day"; today's two event slots are kept as they were.
+void end_show_day(Store& store);
+
 // Sets the day panel lines of the main screen (caption, heading, the two events and today's two
 // slots) for a day holding these events; either may be empty.
 void set_day_panel(Store& store, const std::string& first, const std::string& second);

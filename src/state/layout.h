@@ -155,6 +155,13 @@ inline constexpr std::size_t prospect_mic = 18;
 inline constexpr std::size_t prospect_charisma = 19;
 inline constexpr std::size_t prospect_last = 19;
 inline constexpr std::size_t records_first = 20;  // value/holder pairs 20 to 33
+// Each record is a figure line and, after it, the show and date that set it.
+inline constexpr std::size_t record_top_rating = 20;
+inline constexpr std::size_t record_low_rating = 22;
+inline constexpr std::size_t record_top_buy_rate = 24;
+inline constexpr std::size_t record_low_buy_rate = 26;
+inline constexpr std::size_t record_top_attendance = 28;
+inline constexpr std::size_t record_low_attendance = 30;
 inline constexpr std::size_t record_longest_feud = 32;
 inline constexpr std::size_t record_longest_feud_days = 33;
 inline constexpr std::size_t last_show_first = 34;  // name/date pairs 34 to 41
@@ -220,6 +227,15 @@ inline constexpr std::size_t ref1 = 9;
 inline constexpr std::size_t ref2 = 10;
 inline constexpr std::size_t ref3 = 11;
 }  // namespace msg
+
+// Lines of a planned face or heel turn.
+namespace turn {
+inline constexpr std::size_t worker = 0;
+inline constexpr std::size_t disposition = 1;  // "Face" or "Heel": what the worker turns into
+inline constexpr std::size_t standing = 2;     // "Upper", "Mid" or "Lower"
+inline constexpr std::size_t tagteam = 3;
+inline constexpr std::size_t brand = 4;
+}  // namespace turn
 
 // Lines of a pending contract offer.
 namespace neg {

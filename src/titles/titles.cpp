@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 #include "state/inbox.h"
@@ -41,6 +42,78 @@ bool vacate_title(Store& store, std::size_t promotion, std::size_t slot) {
     post_info(store, "Front Office", "Title Vacated",
               "The " + title + " has been vacated. " + holder + " no longer holds it, and it awaits a new champion.");
   }
+  return true;
+}
+
+namespace {
+
+// A reign cut short makes a title look cheap: days under 3, 7 and 15 cost 10, 6 and 3 value.
+Num short_reign_cost(Num days) { return days < 3 ? 10 : days < 7 ? 6 : days < 15 ? 3 : 0; }
+
+// The press reaction to a new holder of a main title by how far below its level the holder is.
+struct Reaction {
+  Num popularity_loss, value_loss;
+  int text;
+};
+std::optional<Reaction> reaction_to(Num pop, Num level) {
+  if (pop > level - 6) return std::nullopt;
+  if (pop >= level - 10) return Reaction{6, 8, 0};
+  if (pop >= level - 20) return Reaction{12, 18, 1};
+  return Reaction{18, 27, 2};
+}
+
+std::string reaction_text(int text, const std::string& title, const std::string& holder, const std::string& owner,
+                          const std::string& promotion) {
+  if (text == 0)
+    return "The general reaction to the " + title + " change is that " + holder +
+           " is not a big enough name at the minute to be the champion.";
+  if (text == 1)
+    return "A major internet news site had this to say about the title change: 'Fans will surely have to question whether " +
+           owner + " should remain in charge of " + promotion + " after putting the " + title + " on " + holder +
+           ". There is no doubt that " + holder + " is not a big enough name at this point in time to be given the belt.'";
+  return "A major internet news site had this to say: 'You have to question the sanity of " + promotion + " to put " +
+         promotion + "'s top prize around the waist of " + holder +
+         ", who, at this point in their career, should be in opening matches - not main events. If " + promotion +
+         " keep going in this direction, their future is very bleak.'";
+}
+
+constexpr std::size_t main_title_slots = 2;
+
+}  // namespace
+
+bool award_title(Store& store, std::size_t promotion, std::size_t slot, const std::string& winners,
+                 const std::vector<std::string>& members) {
+  const auto t = store.promotion(promotion).title(slot);
+  if (!t.exists() || winners.empty()) return false;
+  const std::string outgoing = t.holder();
+  const Num reign = t.count(current_reign);
+  const Num level = t.level();
+  if (!t.long_block() && outgoing != vacant && !outgoing.empty()) {
+    t.put(TitleField::value, to_text(std::max<Num>(1, t.value() - short_reign_cost(reign))));
+  }
+  if (outgoing != vacant && !outgoing.empty() && t.count(TitleField::record_length) < reign) {
+    t.put(TitleField::record_holder, outgoing);
+    t.put(TitleField::record_length, to_text(reign));
+  }
+  t.set_holder(winners);
+  if (t.long_block()) {
+    t.put(TitleField::coholder1, members.size() > 0 ? members[0] : "");
+    t.put(TitleField::coholder2, members.size() > 1 ? members[1] : "");
+  }
+  t.put(current_reign, "0");
+  t.put(defences, "0");
+  append_record(store.titlehistory, {t.name(), current_full_date(store), winners});
+
+  if (slot >= main_title_slots) return true;
+  const auto row = store.find_worker(members.empty() ? winners : members.front());
+  if (!row) return true;
+  const auto reaction = reaction_to(store.worker(*row).pop(), level);
+  if (!reaction) return true;
+  const auto p = store.promotion(promotion);
+  p.set_popularity(std::max<Num>(0, p.popularity() - reaction->popularity_loss));
+  t.put(TitleField::value, to_text(std::max<Num>(0, t.value() - reaction->value_loss)));
+  post_info(store, "Front Office", std::string(title_reaction_subject),
+            reaction_text(reaction->text, t.name(), winners, store.md(md::player_name), store.md(md::player_initials)));
   return true;
 }
 

@@ -3,6 +3,8 @@
 // question, counting reigns, and the weekly drift of title levels.
 #include <cstddef>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "state/game.h"
 
@@ -19,6 +21,15 @@ bool holds_title(const Store& store, std::size_t promotion, std::size_t slot, co
 bool vacate_title(Store& store, std::size_t promotion, std::size_t slot);
 // Vacates every title of the promotion the worker holds; returns how many.
 int vacate_titles_of(Store& store, std::size_t promotion, const std::string& worker);
+
+// A title won from its holder (or won while vacant) by `winners` (a worker, or a team's name with
+// its members for a tag title). A short reign cheapens the title, a reign past the record becomes
+// the record, the new reign starts and the history records it. A new holder of one of the two
+// main titles who is not a big enough name costs the promotion popularity and the title value,
+// and the press says so. Returns false for an empty slot.
+bool award_title(Store& store, std::size_t promotion, std::size_t slot, const std::string& winners,
+                 const std::vector<std::string>& members);
+inline constexpr std::string_view title_reaction_subject = "Reaction To Title Change";
 
 // Daily: every held title of the player's promotion counts one more day of its reign; a reign
 // past the record becomes the record and is reported in a "New Record" message on the day it
