@@ -77,6 +77,7 @@ BattleRoyalScreen::BattleRoyalScreen(Session& session, Navigator& navigator, QWi
 
   auto* footer = new QHBoxLayout;
   count_ = make_label(QStringLiteral("participantCount"), QString(), this);
+  count_->setProperty("role", "subheading");
   add_shadow(count_);
   footer->addWidget(count_);
   footer->addStretch(1);

@@ -45,11 +45,9 @@ QStringList names(QTableView* grid) {
   return out;
 }
 
-int row_of(QTableView* grid, const QString& name) {
-  for (int r = 0; r < grid->model()->rowCount(); ++r)
-    if (grid->model()->index(r, 0).data().toString() == name) return rvgui::model_row(grid, r);
-  return -1;
-}
+// The grid row showing `name`, and the model row behind it.
+int view_row_of(QTableView* grid, const QString& name) { return static_cast<int>(names(grid).indexOf(name)); }
+int row_of(QTableView* grid, const QString& name) { return rvgui::model_row(grid, view_row_of(grid, name)); }
 
 }  // namespace
 
@@ -87,8 +85,7 @@ class BattleRoyalTest : public QObject {
     QStringList booked;
     for (const auto& n : session.booking->battle_royal_entrants()) booked << QString::fromStdString(n);
     QCOMPARE(booked, men);
-    auto* list = f.find<QTableView>(QStringLiteral("bookingList"));
-    QVERIFY(!names(list).contains(QStringLiteral("Enter All")));
+    QVERIFY(!names(f.find<QTableView>(QStringLiteral("bookingList"))).contains(QStringLiteral("Enter All")));
   }
 
   void choosing_by_hand_and_too_few() {
@@ -136,7 +133,7 @@ class BattleRoyalTest : public QObject {
     f.dialogs().queue_yes();
     QVERIFY(f.click(QStringLiteral("confirmParticipantsButton")));
     QCOMPARE(screen->mode(), rvgui::BattleRoyalScreen::Mode::picking_winner);
-    QCOMPARE(f.dialogs().count(qs(rv::BattleRoyalSetup::winner_instruction())), 1);
+    QCOMPARE(f.dialogs().count(QString::fromStdString(rv::BattleRoyalSetup::winner_instruction())), 1);
     QVERIFY(!f.find<QPushButton>(QStringLiteral("enterAllButton"))->isEnabled());
 
     f.dialogs().queue_yes();  // the runner-up too
@@ -175,14 +172,6 @@ class BattleRoyalTest : public QObject {
     QVERIFY(!session.booking->awaiting_battle_royal());
     QVERIFY(!session.booking->slot_booked(1));
     QVERIFY(session.booking->slot_display(1).empty());
-  }
-
- private:
-  static QString qs(const std::string& s) { return QString::fromStdString(s); }
-  static int view_row_of(QTableView* grid, const QString& name) {
-    for (int r = 0; r < grid->model()->rowCount(); ++r)
-      if (grid->model()->index(r, 0).data().toString() == name) return r;
-    return -1;
   }
 };
 
