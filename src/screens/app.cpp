@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "screens/battleroyalscreen.h"
 #include "screens/cp1252.h"
 #include "screens/mainwindow.h"
 #include "screens/registry.h"
@@ -131,6 +132,9 @@ bool open_for_screenshot(MainWindow& window, const QString& name) {
     }
     session.pending = std::make_unique<rv::NewGame>(std::move(*world));
   }
+  // The battle royal screen shows a battle royal waiting for its entrants: one is set up when the
+  // save has none (without one the screen is simply empty).
+  if (name == screen_name::battle_royal) prepare_battle_royal(session);
   window.open(name);
   return true;
 }

@@ -11,7 +11,6 @@
 #include <memory>
 
 #include "promotion/venues.h"
-#include "shows/battleroyal.h"
 #include "shows/booking.h"
 #include "screens/cp1252.h"
 #include "screens/gridmodel.h"
@@ -24,10 +23,6 @@ namespace rvgui {
 
 namespace {
 const QString count_prompt = QStringLiteral("How many matches will be on this show?");
-// The two quick ways into a battle royal that the booking list offers; choosing entrants one by
-// one is the battle royal screen's.
-const QString enter_all = QStringLiteral("Enter All");
-const QString enter_all_workers = QStringLiteral("Enter All Workers");
 }  // namespace
 
 BookingScreen::BookingScreen(Session& session, Navigator& navigator, QWidget* parent) : Screen(session, navigator, parent) {
@@ -152,12 +147,7 @@ void BookingScreen::refresh() {
   }
   std::vector<GridModel::Row> list, card, roster;
   if (b) {
-    if (b->awaiting_battle_royal()) {
-      list.push_back({{{enter_all}}, enter_all});
-      list.push_back({{{enter_all_workers}}, enter_all_workers});
-    } else {
-      for (const auto& c : b->choices()) list.push_back({{{qs(c)}}, qs(c)});
-    }
+    for (const auto& c : b->choices()) list.push_back({{{qs(c)}}, qs(c)});
     for (std::size_t k = 1; k <= rv::rec::match_slots; ++k) {
       if (!b->slot_usable(k)) continue;
       card.push_back({{{QStringLiteral("Match %1").arg(k), {}, true}}, {}});
@@ -196,19 +186,11 @@ void BookingScreen::pick(int model_row) {
   rv::Booking* b = session_.booking.get();
   const GridModel::Row* row = choices_model_->row_at(model_row);
   if (!b || !row) return;
-  const QString item = row->ref.toString();
-  if (b->awaiting_battle_royal()) {
-    rv::BattleRoyalSetup setup(b->battle_royal_pool());
-    if (item == enter_all) setup.enter_all();
-    else setup.enter_all_workers();
-    if (auto problem = setup.confirm_problem()) session_.dialogs.info(qs(*problem));
-    else b->book_battle_royal(setup.entry());
-    refresh();
-    return;
-  }
-  b->choose(to_cp1252_lossy(item));
+  b->choose(to_cp1252_lossy(row->ref.toString()));
   if (b->step() == rv::BookingStep::team_names) ask_team_names();
   refresh();
+  // A battle royal's entrants are chosen on a screen of their own.
+  if (b->awaiting_battle_royal()) navigator_.open(screen_name::battle_royal);
 }
 
 void BookingScreen::ask_team_names() {

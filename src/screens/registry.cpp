@@ -1,5 +1,6 @@
 #include "screens/registry.h"
 
+#include "screens/battleroyalscreen.h"
 #include "screens/bigshowscreen.h"
 #include "screens/bookingscreen.h"
 #include "screens/championshipsscreen.h"
@@ -27,6 +28,7 @@ const std::vector<ScreenEntry>& screen_registry() {
       {screen_name::big_show, Needs::game, make_screen<BigShowScreen>},
       {screen_name::booking, Needs::game, make_screen<BookingScreen>},
       {screen_name::venues, Needs::game, make_screen<VenuesScreen>},
+      {screen_name::battle_royal, Needs::game, make_screen<BattleRoyalScreen>},
   };
   return screens;
 }
