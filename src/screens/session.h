@@ -17,6 +17,7 @@
 namespace rv {
 struct BookedShow;  // promotion/venues.h: the show of today whose venue is booked
 class Booking;      // shows/booking.h: the card being booked for it
+struct ShowPresentation;  // shows/presentation.h: the show just run, as the player sees it
 }  // namespace rv
 
 namespace rvgui {
@@ -35,6 +36,8 @@ struct Session {
   // booking and battle royal screens share it. Nothing of it is in the store.
   std::shared_ptr<rv::BookedShow> booked_show;
   std::shared_ptr<rv::Booking> booking;
+  // The show just run, from "Confirm" until the player leaves its results.
+  std::shared_ptr<rv::ShowPresentation> presentation;
 
   // Starts the running game from a store (a confirmed new game or a loaded save).
   void start_game(rv::Store store, std::string save_name) {
@@ -45,6 +48,7 @@ struct Session {
     history_slot = 0;
     booked_show.reset();
     booking.reset();
+    presentation.reset();
   }
 
   // Opens the save described by `sav_file` as the running game; the message why not otherwise.
