@@ -287,6 +287,11 @@ CardFigures matchstats(Store& store, const Lines& card, const CardSetting& setti
   return out;
 }
 
+std::optional<std::size_t> feud_of_match(const Store& store, const Lines& card, std::size_t slot) {
+  const MatchLines m(card, slot);
+  return m.booked() ? match_feud(store, m) : std::nullopt;
+}
+
 std::size_t winning_place(std::size_t sides, Num gap, Rng& rng) {
   // For each number of sides and each band of the gap (under 5, 10, 15, 20 and above), the last
   // draw that each place wins, best place first; the last figure is the size of the draw.

@@ -51,6 +51,10 @@ CardFigures matchstats(Store& store, const Lines& card, const CardSetting& setti
 // "Auto" win type into "Normal".
 void choosewinner(const Store& store, Lines& card, const std::vector<std::string>& battle_royal_entrants, Rng& rng);
 
+// The player's feud fought out in card slot `slot` (0-based): a singles feud between the two
+// workers of a singles match, a tag feud between the two pairs of a tag match.
+std::optional<std::size_t> feud_of_match(const Store& store, const Lines& card, std::size_t slot);
+
 // The place (0 = the best side) that a draw gives among `sides` sides ordered by score when the
 // best two are `gap` apart.
 std::size_t winning_place(std::size_t sides, Num gap, Rng& rng);

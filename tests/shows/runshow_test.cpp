@@ -1,0 +1,85 @@
+// Running a show from a confirmed card: the night's steps in order, everything the show leaves
+// behind, and a card that can no longer run leaving the game untouched.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "shows/cardfile.h"
+#include "shows/runshow.h"
+#include "support/world.h"
+
+namespace {
+
+struct ShowRunTest : ::testing::Test {
+  rvtest::TempDir dir;
+  rv::Home home{dir.path()};
+  rv::Game game{rvtest::small_store(), rv::Rng(4), "test"};
+  rv::BookedShow booked;
+  void SetUp() override {
+    rvtest::write_small_world(home);
+    booked.show.name = "Ringvale Alpha Weekly";
+    booked.show.type = rv::ShowType::primary;
+    booked.show.broadcast = "TV";
+    booked.show.televised = true;
+    booked.show.regular_slot = 0;
+    booked.venue = {"Harbour Hall", "Harbour Hall, Dockside", "Portsmouth", "400", "UK", "123"};
+    booked.capacity = 400;
+    booked.hire_cost = 3200;
+  }
+  // Five singles and women's matches of the ten workers, booked as the screen would.
+  rv::Booking booking() {
+    rv::Booking b(game.store, {});
+    rv::Lines file;
+    const std::vector<std::pair<int, int>> pairs = {{1, 2}, {0, 3}, {4, 5}, {6, 9}, {7, 8}};
+    for (const auto& [x, y] : pairs) {
+      rv::Lines r(rv::rec::match, "");
+      r[rv::match::slot] = "1";
+      r[rv::match::type] = x % 3 ? "Singles" : "Women's Match";
+      r[rv::match::stipulation] = r[rv::match::title] = "None";
+      r[rv::match::winners] = r[rv::match::win_type] = "Auto";
+      r[rv::match::first_worker] = "Alpha Worker " + std::to_string(x);
+      r[rv::match::first_worker + 1] = "Alpha Worker " + std::to_string(y);
+      file.insert(file.end(), r.begin(), r.end());
+    }
+    EXPECT_TRUE(rv::book_card_file(b, file).ok());
+    return b;
+  }
+};
+
+TEST_F(ShowRunTest, TheNightRunsInOrderAndLeavesItsMark) {
+  EXPECT_EQ(rv::show_step_names(),
+            (std::vector<std::string_view>{"costs", "rating", "money and audience", "winners", "endings and interviews", "turns",
+                                           "morale", "feuds", "overall rating", "feedback", "results"}));
+  game.store.set_md(rv::md::main_caption, "Go To Show");
+  const auto b = booking();
+  const auto messages = game.store.message_count();
+  const auto run = rv::run_show(game, booked, b, rv::load_libraries(home));
+  ASSERT_TRUE(run.ok()) << run.error();
+  EXPECT_EQ(run->results.size(), 5u);
+  const auto count = [&](const std::string& marker) { return std::count(run->commentary.begin(), run->commentary.end(), marker); };
+  EXPECT_EQ(count("-MATCH-"), 5);
+  EXPECT_EQ(count("-SEGMENT-"), 4);  // an interview after every match but the last on a primary show
+  EXPECT_EQ(std::count(run->commentary.begin(), run->commentary.end(), "-BLANK-"), 0);
+  for (std::size_t k = 0; k < 5; ++k) EXPECT_NE(run->card[k * rv::rec::match + rv::match::winners], "Auto");
+  EXPECT_EQ(run->balance_after, game.store.promotion(0).balance());
+  EXPECT_EQ(run->balance_after - run->balance_before, run->takings.tickets + run->takings.merchandise - run->costs);
+  EXPECT_GE(game.store.message_count(), messages + 2);  // the show's info and its feedback
+  EXPECT_EQ(game.store.md(rv::md::main_caption), "Next Day");
+  const auto shown = rv::present_show(*run);
+  EXPECT_EQ(shown.results_title, "Ringvale Alpha Weekly Results");
+  EXPECT_EQ(shown.overall_text, rv::overall_rating_text(run->overall.before_star_power));
+}
+
+TEST_F(ShowRunTest, ACardThatCanNoLongerRunChangesNothing) {
+  const auto b = booking();
+  game.store.wrestlers.set(4, rv::Col::injury, "12");  // hurt since the card was booked
+  const rv::Store before = game.store;
+  const auto run = rv::run_show(game, booked, b, rv::load_libraries(home));
+  ASSERT_FALSE(run.ok());
+  EXPECT_EQ(run.error(), "Alpha Worker 4 can no longer appear on this show. Please change the card.");
+  EXPECT_EQ(game.store.maindata, before.maindata);
+  EXPECT_EQ(game.store.promotions, before.promotions);
+  EXPECT_EQ(game.store.newslist, before.newslist);
+}
+
+}  // namespace
