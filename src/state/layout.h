@@ -323,6 +323,9 @@ inline constexpr std::size_t worker3 = 8;
 inline constexpr std::size_t worker4 = 9;
 inline constexpr std::size_t pair1 = 10;
 inline constexpr std::size_t pair2 = 11;
+// The kinds of feud on the type line.
+inline constexpr std::string_view singles = "Singles";
+inline constexpr std::string_view tag_team = "Tag Team";
 }  // namespace feud
 
 // Marker texts the tables use.

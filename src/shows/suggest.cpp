@@ -1,0 +1,536 @@
+#include "shows/suggest.h"
+
+// How a suggested card is put together. Every pick is one of the items the booking machine offers
+// at that step; the suggester only chooses among them.
+//  - The number of matches: the largest offered count the free wrestlers fill at two a match.
+//  - Running feuds come first: a singles feud as Singles / Women's Match / Intergender Match between
+//    its two workers, a tag feud as Tag Team / Women's Tag Team / Intergender Tag Team with its
+//    pairs on either side, as long as every feud worker is free and the other slots can still be
+//    filled. A feud holding the most popular free wrestler is the main event.
+//  - The main event (the last slot) is booked next, picking the most popular workers offered; its
+//    type follows the gender of the most popular free wrestler.
+//  - Other slots are mostly Singles, Women's Match and Tag Team, now and then a Triple Threat,
+//    a 6 Man Tag, a 4 Way Dance, ...; a type is only taken when the free wrestlers left after it
+//    still fill the remaining slots at two a match. A battle royal is rare, never the main event,
+//    and only takes the wrestlers the remaining slots can spare.
+//  - Titles: one offered at the title step is put on the line one time in two in the main event,
+//    one in five elsewhere (in a feud match only a title a feud worker holds), and only when its
+//    holders are all free (or it is vacant). The champion's item is then picked first.
+//  - Stipulations one time in four, the dangerous ones left out nine times in ten; winners and
+//    win type are "Auto" nine times in ten. Team names are the proposed ones.
+//  - Wrestlers before non-wrestlers, a tag partner from the same tag team when there is one.
+//  - A slot that cannot be filled with its type is cleared and tried as Singles, Women's Match,
+//    Intergender Match, then every other offered type; when nothing fits it is left empty.
+#include <algorithm>
+#include <climits>
+#include <functional>
+#include <iterator>
+#include <optional>
+#include <utility>
+
+#include "feuds/feuds.h"
+#include "shows/battleroyal.h"
+#include "titles/titles.h"
+
+namespace rv {
+
+namespace {
+
+constexpr std::string_view womens_match = "Women's Match";
+constexpr std::string_view womens_tag = "Women's Tag Team";
+constexpr std::string_view intergender_match = "Intergender Match";
+constexpr std::string_view intergender_tag = "Intergender Tag Team";
+constexpr std::string_view female = "Female";
+
+constexpr std::size_t workers_per_match = 2;  // the fewest any match type takes
+constexpr Num safe_danger = 30;
+constexpr int main_title_chance = 2;  // one in
+constexpr int title_chance = 5;
+constexpr int stipulation_chance = 4;
+constexpr int risky_stipulation_chance = 10;
+constexpr int own_result_chance = 10;
+constexpr int battle_royal_chance = 30;
+constexpr int battle_royal_fewest = 6;
+constexpr int battle_royal_most = 12;
+
+struct Weighted {
+  std::string_view type;
+  int weight;
+};
+constexpr Weighted card_menu[] = {
+    {match_type::singles, 40}, {womens_match, 20}, {match_type::tag_team, 18}, {"Triple Threat", 6},
+    {"6 Man Tag", 4},          {womens_tag, 4},    {"4 Way Dance", 3},         {"Women's Triple Threat", 3},
+    {match_type::handicap, 2}, {intergender_tag, 1}};
+constexpr Weighted main_menu_men[] = {
+    {match_type::singles, 60}, {match_type::tag_team, 15}, {"Triple Threat", 10}, {"4 Way Dance", 4}, {"6 Man Tag", 4}};
+constexpr Weighted main_menu_women[] = {{womens_match, 60}, {"Women's Triple Threat", 10}, {womens_tag, 10}};
+constexpr std::string_view fallback_types[] = {match_type::singles, womens_match, intergender_match};
+
+// One in n of `n` items, 0-based.
+std::size_t random_index(Rng& rng, std::size_t n) {
+  if (n == 0) return 0;
+  const int capped = static_cast<int>(std::min<std::size_t>(n, INT_MAX));
+  return static_cast<std::size_t>(rng.draw(capped) - 1);
+}
+
+bool contains(const std::vector<std::string>& items, std::string_view item) {
+  return std::find(items.begin(), items.end(), item) != items.end();
+}
+
+std::string base_name(const std::string& item) {
+  return item.ends_with(champion_suffix) ? item.substr(0, item.size() - champion_suffix.size()) : item;
+}
+
+bool wrestles(const BookableWorker& w) { return w.ringstyle != non_worker; }
+
+struct Pool {
+  std::size_t men = 0, women = 0;
+  std::size_t total() const { return men + women; }
+};
+
+// A match wanted in a slot: its type, and for a feud the sides it must have.
+struct Plan {
+  std::size_t slot = 0;
+  std::string type;
+  std::vector<std::vector<std::string>> sides;
+  bool main_event = false;
+};
+
+class Suggester {
+ public:
+  Suggester(Booking& booking, const Store& store, Rng& rng) : b_(booking), store_(store), rng_(rng) {}
+  SuggestResult run();
+
+ private:
+  std::optional<BookableWorker> worker(const std::string& name) const;
+  Pool free_pool() const;
+  std::vector<Plan> feud_plans(const std::vector<std::size_t>& empty);
+  std::optional<Plan> feud_plan(std::size_t k, std::vector<std::string>& taken) const;
+  void order_plans(std::vector<Plan>& plans, const std::vector<std::size_t>& empty);
+  bool fill(const Plan& plan, std::size_t slots_after);
+  bool attempt(const Plan& plan, const std::string& type);
+  std::string pick_type(const Plan& plan, std::size_t slots_after);
+  bool battle_royal(const Plan& plan, std::size_t slots_after);
+  bool title_free(const std::string& title, const Plan& plan) const;
+  void choose_title(const Plan& plan);
+  void choose_stipulation(const std::string& type);
+  bool choose_participants(const Plan& plan);
+  std::string participant(const std::vector<std::string>& offered, const Plan& plan, std::size_t pick);
+  bool name_teams();
+  void choose_result(const Plan& plan);
+  void abandon();
+
+  Booking& b_;
+  const Store& store_;
+  Rng& rng_;
+  SuggestResult result_;
+  std::vector<std::string> picked_;  // the current match's participants so far
+};
+
+std::optional<BookableWorker> Suggester::worker(const std::string& name) const {
+  for (const auto& w : b_.roster())
+    if (w.name == name) return w;
+  return std::nullopt;
+}
+
+Pool Suggester::free_pool() const {
+  Pool p;
+  for (const auto& w : b_.roster()) {
+    if (w.on_card || !wrestles(w)) continue;
+    (w.gender == female ? p.women : p.men) += 1;
+  }
+  return p;
+}
+
+int count_for(const std::vector<int>& offered, std::size_t fillable) {
+  int best = 0;
+  for (int c : offered)
+    if (c > 0 && static_cast<std::size_t>(c) <= fillable) best = std::max(best, c);
+  if (best == 0 && !offered.empty()) best = *std::min_element(offered.begin(), offered.end());
+  return best;
+}
+
+}  // namespace
+
+int suggested_match_count(const Booking& booking) {
+  std::size_t free = 0;
+  for (const auto& w : booking.roster())
+    if (!w.on_card && wrestles(w)) ++free;
+  return count_for(booking.count_choices(), free / workers_per_match);
+}
+
+namespace {
+
+SuggestResult Suggester::run() {
+  if (b_.step() == BookingStep::count) {
+    const int count = suggested_match_count(b_);
+    if (!b_.choose_count(count)) {
+      result_.notes.push_back("The number of matches could not be chosen.");
+      return result_;
+    }
+    result_.notes.push_back(std::to_string(count) + " matches on the card.");
+  } else if (b_.step() != BookingStep::choose_match) {
+    b_.clear_match();  // a match left half booked is booked afresh
+  }
+  std::vector<std::size_t> empty;
+  for (std::size_t k = 1; b_.slot_usable(k); ++k)
+    if (!b_.slot_booked(k)) empty.push_back(k);
+  std::vector<Plan> plans = feud_plans(empty);
+  order_plans(plans, empty);
+  for (std::size_t i = 0; i < plans.size(); ++i) {
+    if (!fill(plans[i], plans.size() - i - 1))
+      result_.notes.push_back("Match " + std::to_string(plans[i].slot) + " could not be filled with the workers left.");
+  }
+  result_.complete = b_.can_confirm();
+  if (!result_.complete) result_.notes.push_back("The card is not complete.");
+  return result_;
+}
+
+// The feud's match when every worker of it is free and not already in another feud's match.
+std::optional<Plan> Suggester::feud_plan(std::size_t k, std::vector<std::string>& taken) const {
+  if (!feud_running(store_, k)) return std::nullopt;
+  const auto f = feud_slot(store_, k);
+  const bool tag = f.at(feud::type) == feud::tag_team;
+  if (!tag && f.at(feud::type) != feud::singles) return std::nullopt;
+  std::vector<std::size_t> lines{feud::worker1, feud::worker2};
+  if (tag) lines = {feud::worker1, feud::worker2, feud::worker3, feud::worker4};
+  std::vector<BookableWorker> members;
+  for (std::size_t line : lines) {
+    const auto w = worker(f.at(line));
+    if (!w || w->on_card || contains(taken, w->name)) return std::nullopt;
+    if (std::any_of(members.begin(), members.end(), [&](const BookableWorker& m) { return m.name == w->name; }))
+      return std::nullopt;
+    members.push_back(*w);
+  }
+  auto is_female = [](const BookableWorker& w) { return w.gender == female; };
+  const auto women = static_cast<std::size_t>(std::count_if(members.begin(), members.end(), is_female));
+  Plan plan;
+  const std::size_t side = tag ? 2 : 1;
+  for (std::size_t i = 0; i < members.size(); i += side) {
+    plan.sides.emplace_back();
+    for (std::size_t j = i; j < i + side; ++j) plan.sides.back().push_back(members[j].name);
+  }
+  if (women == 0) {
+    plan.type = tag ? match_type::tag_team : match_type::singles;
+  } else if (women == members.size()) {
+    plan.type = tag ? womens_tag : womens_match;
+  } else if (!tag) {
+    plan.type = intergender_match;
+  } else if (is_female(members[0]) != is_female(members[1]) && is_female(members[2]) != is_female(members[3])) {
+    plan.type = intergender_tag;
+  } else {
+    return std::nullopt;
+  }
+  for (const auto& m : members) taken.push_back(m.name);
+  return plan;
+}
+
+// The feuds that can be booked, as long as the slots left over can still be filled.
+std::vector<Plan> Suggester::feud_plans(const std::vector<std::size_t>& empty) {
+  std::vector<Plan> plans;
+  std::vector<std::string> taken;
+  for (std::size_t k = 0; k < md::feud_slots && plans.size() < empty.size(); ++k) {
+    auto plan = feud_plan(k, taken);
+    if (!plan) continue;
+    const std::size_t free = free_pool().total();
+    const std::size_t others = empty.size() - plans.size() - 1;
+    std::size_t used = 0;
+    for (const auto& p : plans)
+      for (const auto& side : p.sides) used += side.size();
+    for (const auto& side : plan->sides) used += side.size();
+    if (free < used || free - used < others * workers_per_match) break;
+    plans.push_back(std::move(*plan));
+  }
+  return plans;
+}
+
+// Gives each feud a slot (the main event when it holds the most popular free wrestler, else the
+// highest slots below it), then the main event, then the other empty slots from the top of the card.
+void Suggester::order_plans(std::vector<Plan>& plans, const std::vector<std::size_t>& empty) {
+  const auto last = static_cast<std::size_t>(std::max(b_.match_count(), 0));
+  const bool main_open = !empty.empty() && empty.back() == last;
+  std::optional<BookableWorker> top;
+  for (const auto& w : b_.roster())
+    if (!w.on_card && wrestles(w) && (!top || w.pop > top->pop)) top = w;
+  auto has_top = [&](const Plan& p) {
+    return top && std::any_of(p.sides.begin(), p.sides.end(), [&](const auto& side) { return contains(side, top->name); });
+  };
+  std::stable_partition(plans.begin(), plans.end(), has_top);
+  if (main_open && !plans.empty() && has_top(plans.front())) plans.front().main_event = true;
+  std::vector<std::size_t> rest(empty.rbegin(), empty.rend());  // highest first
+  if (main_open) rest.erase(rest.begin());
+  std::vector<Plan> out;
+  std::size_t next = 0;
+  for (auto& p : plans) {
+    if (!p.main_event && next == rest.size()) continue;  // no slot left for this feud
+    p.slot = p.main_event ? last : rest[next++];
+    out.push_back(std::move(p));
+  }
+  if (main_open && (out.empty() || !out.front().main_event)) out.push_back({last, "", {}, true});
+  std::vector<std::size_t> left(rest.begin() + static_cast<std::ptrdiff_t>(next), rest.end());
+  std::sort(left.begin(), left.end());
+  for (std::size_t k : left) out.push_back({k, "", {}, false});
+  plans = std::move(out);
+}
+
+// Leaves the slot being booked empty again.
+void Suggester::abandon() {
+  const std::size_t slot = b_.current_slot();
+  if (slot != 0 && !b_.slot_booked(slot)) b_.clear_match();
+  picked_.clear();
+}
+
+bool Suggester::fill(const Plan& plan, std::size_t slots_after) {
+  const std::string where = "Match " + std::to_string(plan.slot);
+  if (!plan.sides.empty()) {
+    if (attempt(plan, plan.type)) {
+      std::string heading;
+      for (const auto& side : plan.sides) {
+        if (!heading.empty()) heading += " vs ";
+        for (std::size_t i = 0; i < side.size(); ++i) heading += (i > 0 ? " & " : "") + side[i];
+      }
+      result_.notes.push_back(where + ": the feud " + heading + ".");
+      return true;
+    }
+    result_.notes.push_back(where + ": the feud could not be booked as planned.");
+  }
+  Plan open = plan;
+  open.sides.clear();
+  if (!plan.main_event && battle_royal(open, slots_after)) return true;
+  std::vector<std::string> tried;
+  auto try_type = [&](const std::string& type) {
+    if (type.empty() || type == match_type::battle_royal || contains(tried, type)) return false;
+    tried.push_back(type);
+    return attempt(open, type);
+  };
+  if (try_type(pick_type(open, slots_after))) return true;
+  for (auto t : fallback_types)
+    if (try_type(std::string(t))) return true;
+  std::vector<std::string> offered;
+  if (b_.open_slot(plan.slot)) offered = b_.choices();
+  abandon();
+  for (const auto& t : offered)
+    if (try_type(t)) return true;
+  abandon();
+  return false;
+}
+
+bool Suggester::attempt(const Plan& plan, const std::string& type) {
+  picked_.clear();
+  if (!b_.open_slot(plan.slot) || b_.step() != BookingStep::match_type || !b_.choose(type)) {
+    abandon();
+    return false;
+  }
+  choose_title(plan);
+  if (b_.step() == BookingStep::stipulation) choose_stipulation(type);
+  if (b_.step() != BookingStep::participants || !choose_participants(plan) || !name_teams()) {
+    abandon();
+    return false;
+  }
+  choose_result(plan);
+  if (!b_.slot_booked(plan.slot)) {
+    abandon();
+    return false;
+  }
+  return true;
+}
+
+std::string Suggester::pick_type(const Plan& plan, std::size_t slots_after) {
+  if (!b_.open_slot(plan.slot)) return "";
+  const auto offered = b_.choices();
+  const Pool pool = free_pool();
+  std::vector<Weighted> menu(std::begin(card_menu), std::end(card_menu));
+  if (plan.main_event) {
+    std::optional<BookableWorker> top;
+    for (const auto& w : b_.roster())
+      if (!w.on_card && wrestles(w) && (!top || w.pop > top->pop)) top = w;
+    if (top && top->gender == female) menu.assign(std::begin(main_menu_women), std::end(main_menu_women));
+    else menu.assign(std::begin(main_menu_men), std::end(main_menu_men));
+  }
+  std::vector<Weighted> fit;
+  int total = 0;
+  for (const auto& m : menu) {
+    const auto* t = find_match_type(m.type);
+    if (!t || t->genders.empty() || !contains(offered, m.type)) continue;
+    const auto women = static_cast<std::size_t>(std::count(t->genders.begin(), t->genders.end(), 'F'));
+    const std::size_t men = t->genders.size() - women;
+    if (men > pool.men || women > pool.women) continue;
+    if (pool.total() - t->genders.size() < slots_after * workers_per_match) continue;
+    fit.push_back(m);
+    total += m.weight;
+  }
+  int roll = rng_.draw(total);
+  for (const auto& m : fit) {
+    if (roll <= m.weight) return std::string(m.type);
+    roll -= m.weight;
+  }
+  return "";
+}
+
+// Now and then a battle royal of the wrestlers the remaining slots can spare.
+bool Suggester::battle_royal(const Plan& plan, std::size_t slots_after) {
+  if (!rng_.one_in(battle_royal_chance)) return false;
+  const std::size_t free = free_pool().total();
+  const std::size_t needed = slots_after * workers_per_match;
+  if (free < needed + battle_royal_fewest) return false;
+  const int most = static_cast<int>(std::min<std::size_t>(free - needed, battle_royal_most));
+  const auto entrants = static_cast<std::size_t>(rng_.between(battle_royal_fewest, most));
+  if (!b_.open_slot(plan.slot) || !b_.choose(match_type::battle_royal)) {
+    abandon();
+    return false;
+  }
+  choose_title(plan);
+  if (b_.step() == BookingStep::stipulation) choose_stipulation(std::string(match_type::battle_royal));
+  if (!b_.awaiting_battle_royal()) {
+    abandon();
+    return false;
+  }
+  BattleRoyalSetup setup(b_.battle_royal_pool());
+  std::vector<std::string> candidates;
+  for (const auto& w : b_.battle_royal_pool())
+    if (wrestles(w)) candidates.push_back(w.name);
+  while (setup.entered().size() < entrants && !candidates.empty()) {
+    const std::size_t i = random_index(rng_, candidates.size());
+    setup.enter(candidates[i]);
+    candidates.erase(candidates.begin() + static_cast<std::ptrdiff_t>(i));
+  }
+  if (setup.confirm_problem() || !b_.book_battle_royal(setup.entry())) {
+    abandon();
+    return false;
+  }
+  result_.notes.push_back("Match " + std::to_string(plan.slot) + ": a battle royal of " +
+                          std::to_string(setup.entered().size()) + ".");
+  return true;
+}
+
+// Whether the title can sensibly be at stake: its holders all free (or it is vacant); in a feud
+// match, held by one of the feud's workers.
+bool Suggester::title_free(const std::string& title, const Plan& plan) const {
+  const auto player = store_.player_index();
+  if (!player) return false;
+  const auto roster = b_.roster();
+  for (std::size_t k = 0; k < prom::title_slots; ++k) {
+    const auto t = store_.promotion(*player).title(k);
+    if (!t.exists() || t.name() != title) continue;
+    std::vector<BookableWorker> holders;
+    for (const auto& w : roster)
+      if (holds_title(store_, *player, k, w.name)) holders.push_back(w);
+    if (!plan.sides.empty())
+      return std::any_of(holders.begin(), holders.end(), [&](const BookableWorker& w) {
+        return std::any_of(plan.sides.begin(), plan.sides.end(), [&](const auto& side) { return contains(side, w.name); });
+      });
+    if (holders.empty()) return t.holder() == vacant;
+    return std::none_of(holders.begin(), holders.end(), [](const BookableWorker& w) { return w.on_card; });
+  }
+  return false;
+}
+
+// Takes `item` when offered, else the first offered item.
+void take(Booking& b, std::string_view item) {
+  if (b.choose(item)) return;
+  const auto offered = b.choices();
+  if (!offered.empty()) b.choose(offered.front());
+}
+
+void Suggester::choose_title(const Plan& plan) {
+  std::vector<std::string> titles;
+  for (const auto& c : b_.choices())
+    if (c != none_text && title_free(c, plan)) titles.push_back(c);
+  const int chance = plan.main_event || !plan.sides.empty() ? main_title_chance : title_chance;
+  if (!titles.empty() && rng_.one_in(chance) && b_.choose(titles[random_index(rng_, titles.size())])) return;
+  take(b_, none_text);
+}
+
+Num stipulation_danger(const Store& store, const std::string& type, const std::string& name) {
+  for (std::size_t i = 0; i < record_count(store.stipulations, rec::stipulation); ++i) {
+    const RecordView s(store.stipulations, i * rec::stipulation);
+    if (s.at(stip::match_type) == type && s.at(stip::name) == name) return s.num(stip::danger);
+  }
+  return stored_number_limit;  // unknown: taken as dangerous
+}
+
+void Suggester::choose_stipulation(const std::string& type) {
+  std::vector<std::string> stips;
+  for (const auto& c : b_.choices())
+    if (c != none_text) stips.push_back(c);
+  if (!stips.empty() && rng_.one_in(stipulation_chance)) {
+    if (!rng_.one_in(risky_stipulation_chance))
+      std::erase_if(stips, [&](const std::string& n) { return stipulation_danger(store_, type, n) > safe_danger; });
+    if (!stips.empty() && b_.choose(stips[random_index(rng_, stips.size())])) return;
+  }
+  take(b_, none_text);
+}
+
+bool Suggester::choose_participants(const Plan& plan) {
+  for (std::size_t pick = 0; pick < Booking::max_participants && b_.step() == BookingStep::participants; ++pick) {
+    const auto offered = b_.choices();
+    if (offered.empty()) return false;
+    const std::string item = participant(offered, plan, pick);
+    if (!b_.choose(item)) return false;
+    picked_.push_back(base_name(item));
+  }
+  return b_.step() != BookingStep::participants;
+}
+
+bool real_team(const std::string& team) { return !team.empty() && team != none_text && team != cleared; }
+
+// The item to pick: the planned worker of a feud match (nothing when not offered), else the
+// champion, else a wrestler (the tag partner of the side's first member when offered), the most
+// popular in the main event and any of them elsewhere.
+std::string Suggester::participant(const std::vector<std::string>& offered, const Plan& plan, std::size_t pick) {
+  const auto* t = find_match_type(b_.line(plan.slot, match::type));
+  const std::size_t side_size = t ? std::max<std::size_t>(t->side_size, 1) : 1;
+  const std::size_t side = pick / side_size;
+  if (!plan.sides.empty()) {
+    if (side < plan.sides.size())
+      for (const auto& item : offered)
+        if (contains(plan.sides[side], base_name(item))) return item;
+    return "";
+  }
+  for (const auto& item : offered)
+    if (item.ends_with(champion_suffix)) return item;
+  const auto roster = b_.roster();
+  std::vector<BookableWorker> candidates;
+  for (const auto& w : roster)
+    if (contains(offered, w.name)) candidates.push_back(w);
+  if (candidates.empty()) return offered.front();
+  if (std::any_of(candidates.begin(), candidates.end(), wrestles)) std::erase_if(candidates, [](const auto& w) { return !wrestles(w); });
+  if (side_size > 1 && pick % side_size != 0 && side * side_size < picked_.size()) {
+    std::string team;
+    for (const auto& w : roster)
+      if (w.name == picked_[side * side_size]) team = w.tagteam;
+    auto partner = [&](const BookableWorker& w) { return real_team(team) && w.tagteam == team; };
+    if (std::any_of(candidates.begin(), candidates.end(), partner)) std::erase_if(candidates, std::not_fn(partner));
+  }
+  if (plan.main_event)
+    return std::max_element(candidates.begin(), candidates.end(), [](const auto& a, const auto& b) { return a.pop < b.pop; })->name;
+  return candidates[random_index(rng_, candidates.size())].name;
+}
+
+bool Suggester::name_teams() {
+  for (std::size_t guard = 0; guard <= match::team_lines && b_.step() == BookingStep::team_names; ++guard) {
+    std::string name = b_.team_proposal();
+    if (name.empty()) name = "Team " + std::to_string(b_.team_asked());
+    if (!b_.name_team(name)) return false;
+  }
+  return b_.step() != BookingStep::team_names;
+}
+
+void Suggester::choose_result(const Plan& plan) {
+  for (auto step : {BookingStep::winners, BookingStep::win_type}) {
+    if (b_.step() != step) return;
+    const auto offered = b_.choices();
+    std::string item(match::automatic);
+    if (plan.sides.empty() && offered.size() > 1 && rng_.one_in(own_result_chance))
+      item = offered[1 + random_index(rng_, offered.size() - 1)];
+    take(b_, item);
+  }
+}
+
+}  // namespace
+
+SuggestResult suggest_card(Booking& booking, const Store& store, Rng& rng) {
+  return Suggester(booking, store, rng).run();
+}
+
+}  // namespace rv

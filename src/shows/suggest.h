@@ -1,0 +1,26 @@
+#pragma once
+// Suggesting a card: the booking machine driven step by step, as the player would drive it, with
+// sensible picks among what each step offers.
+#include <string>
+#include <vector>
+
+#include "shows/booking.h"
+#include "state/random.h"
+
+namespace rv {
+
+struct SuggestResult {
+  bool complete = false;            // the card can be confirmed
+  std::vector<std::string> notes;   // what was booked where, and what could not be
+};
+
+// Books every empty slot of the card (booked slots are kept): chooses the number of matches when
+// it is still to be chosen, then fills each empty slot. Running feuds are booked when their
+// workers are free, the most popular workers go in the main event (the last slot).
+SuggestResult suggest_card(Booking& booking, const Store& store, Rng& rng);
+
+// The number of matches to choose: the largest offered count the free workers can fill at two a
+// match, else the smallest offered one (0 when nothing is offered).
+int suggested_match_count(const Booking& booking);
+
+}  // namespace rv
