@@ -2,7 +2,8 @@
 
 // How a suggested card is put together. Every pick is one of the items the booking machine offers
 // at that step; the suggester only chooses among them.
-//  - The number of matches: the largest offered count the free wrestlers fill at two a match.
+//  - The number of matches: the largest offered count the free wrestlers fill at two a match, a
+//    bookable feud counting as one match whatever its size.
 //  - Running feuds come first: a singles feud as Singles / Women's Match / Intergender Match between
 //    its two workers, a tag feud as Tag Team / Women's Tag Team / Intergender Tag Team with its
 //    pairs on either side, as long as every feud worker is free and the other slots can still be
@@ -42,6 +43,7 @@ constexpr std::string_view womens_tag = "Women's Tag Team";
 constexpr std::string_view intergender_match = "Intergender Match";
 constexpr std::string_view intergender_tag = "Intergender Tag Team";
 constexpr std::string_view female = "Female";
+constexpr std::string_view male = "Male";
 
 constexpr std::size_t workers_per_match = 2;  // the fewest any match type takes
 constexpr int battle_royal_chance = 80;  // per slot: about one card in ten
@@ -112,14 +114,18 @@ std::optional<BookableWorker> Suggester::worker(const std::string& name) const {
   return std::nullopt;
 }
 
-Pool Suggester::free_pool() const {
+// The wrestlers not yet on the card, by the gender the booking picks them by.
+Pool free_wrestlers(const Booking& b) {
   Pool p;
-  for (const auto& w : b_.roster()) {
+  for (const auto& w : b.roster()) {
     if (w.on_card || !wrestles(w)) continue;
-    (w.gender == female ? p.women : p.men) += 1;
+    if (w.gender == female) ++p.women;
+    else if (w.gender == male) ++p.men;
   }
   return p;
 }
+
+Pool Suggester::free_pool() const { return free_wrestlers(b_); }
 
 int count_for(const std::vector<int>& offered, std::size_t fillable) {
   int best = 0;
@@ -132,10 +138,7 @@ int count_for(const std::vector<int>& offered, std::size_t fillable) {
 }  // namespace
 
 int suggested_match_count(const Booking& booking) {
-  std::size_t free = 0;
-  for (const auto& w : booking.roster())
-    if (!w.on_card && wrestles(w)) ++free;
-  return count_for(booking.count_choices(), free / workers_per_match);
+  return count_for(booking.count_choices(), free_wrestlers(booking).total() / workers_per_match);
 }
 
 namespace {
@@ -223,7 +226,7 @@ std::vector<Plan> Suggester::feud_plans(const std::vector<std::size_t>& empty) {
     for (const auto& p : plans)
       for (const auto& side : p.sides) used += side.size();
     for (const auto& side : plan->sides) used += side.size();
-    if (free < used || free - used < others * workers_per_match) break;
+    if (free < used || free - used < others * workers_per_match) continue;  // no room: a smaller feud may fit
     plans.push_back(std::move(*plan));
   }
   return plans;
