@@ -2,7 +2,8 @@
 
 // How a suggested card is put together. Every pick is one of the items the booking machine offers
 // at that step; the suggester only chooses among them.
-//  - The number of matches: the largest offered count the free wrestlers fill at two a match.
+//  - The number of matches: the largest offered count the free wrestlers fill at two a match, a
+//    bookable feud counting as one match whatever its size.
 //  - Running feuds come first: a singles feud as Singles / Women's Match / Intergender Match between
 //    its two workers, a tag feud as Tag Team / Women's Tag Team / Intergender Tag Team with its
 //    pairs on either side, as long as every feud worker is free and the other slots can still be
@@ -22,7 +23,6 @@
 //  - A slot that cannot be filled with its type is cleared and tried as Singles, Women's Match,
 //    Intergender Match, then every other offered type; when nothing fits it is left empty.
 #include <algorithm>
-#include <climits>
 #include <functional>
 #include <iterator>
 #include <optional>
@@ -30,26 +30,23 @@
 
 #include "feuds/feuds.h"
 #include "shows/battleroyal.h"
-#include "titles/titles.h"
+#include "shows/suggest_steps.h"
 
 namespace rv {
 
 namespace {
+
+using namespace suggest_step;
 
 constexpr std::string_view womens_match = "Women's Match";
 constexpr std::string_view womens_tag = "Women's Tag Team";
 constexpr std::string_view intergender_match = "Intergender Match";
 constexpr std::string_view intergender_tag = "Intergender Tag Team";
 constexpr std::string_view female = "Female";
+constexpr std::string_view male = "Male";
 
 constexpr std::size_t workers_per_match = 2;  // the fewest any match type takes
-constexpr Num safe_danger = 30;
-constexpr int main_title_chance = 2;  // one in
-constexpr int title_chance = 5;
-constexpr int stipulation_chance = 4;
-constexpr int risky_stipulation_chance = 10;
-constexpr int own_result_chance = 10;
-constexpr int battle_royal_chance = 30;
+constexpr int battle_royal_chance = 80;  // per slot: about one card in ten
 constexpr int battle_royal_fewest = 6;
 constexpr int battle_royal_most = 12;
 
@@ -65,17 +62,6 @@ constexpr Weighted main_menu_men[] = {
     {match_type::singles, 60}, {match_type::tag_team, 15}, {"Triple Threat", 10}, {"4 Way Dance", 4}, {"6 Man Tag", 4}};
 constexpr Weighted main_menu_women[] = {{womens_match, 60}, {"Women's Triple Threat", 10}, {womens_tag, 10}};
 constexpr std::string_view fallback_types[] = {match_type::singles, womens_match, intergender_match};
-
-// One in n of `n` items, 0-based.
-std::size_t random_index(Rng& rng, std::size_t n) {
-  if (n == 0) return 0;
-  const int capped = static_cast<int>(std::min<std::size_t>(n, INT_MAX));
-  return static_cast<std::size_t>(rng.draw(capped) - 1);
-}
-
-bool contains(const std::vector<std::string>& items, std::string_view item) {
-  return std::find(items.begin(), items.end(), item) != items.end();
-}
 
 std::string base_name(const std::string& item) {
   return item.ends_with(champion_suffix) ? item.substr(0, item.size() - champion_suffix.size()) : item;
@@ -111,13 +97,8 @@ class Suggester {
   bool attempt(const Plan& plan, const std::string& type);
   std::string pick_type(const Plan& plan, std::size_t slots_after);
   bool battle_royal(const Plan& plan, std::size_t slots_after);
-  bool title_free(const std::string& title, const Plan& plan) const;
-  void choose_title(const Plan& plan);
-  void choose_stipulation(const std::string& type);
   bool choose_participants(const Plan& plan);
   std::string participant(const std::vector<std::string>& offered, const Plan& plan, std::size_t pick);
-  bool name_teams();
-  void choose_result(const Plan& plan);
   void abandon();
 
   Booking& b_;
@@ -133,14 +114,18 @@ std::optional<BookableWorker> Suggester::worker(const std::string& name) const {
   return std::nullopt;
 }
 
-Pool Suggester::free_pool() const {
+// The wrestlers not yet on the card, by the gender the booking picks them by.
+Pool free_wrestlers(const Booking& b) {
   Pool p;
-  for (const auto& w : b_.roster()) {
+  for (const auto& w : b.roster()) {
     if (w.on_card || !wrestles(w)) continue;
-    (w.gender == female ? p.women : p.men) += 1;
+    if (w.gender == female) ++p.women;
+    else if (w.gender == male) ++p.men;
   }
   return p;
 }
+
+Pool Suggester::free_pool() const { return free_wrestlers(b_); }
 
 int count_for(const std::vector<int>& offered, std::size_t fillable) {
   int best = 0;
@@ -153,17 +138,20 @@ int count_for(const std::vector<int>& offered, std::size_t fillable) {
 }  // namespace
 
 int suggested_match_count(const Booking& booking) {
-  std::size_t free = 0;
-  for (const auto& w : booking.roster())
-    if (!w.on_card && wrestles(w)) ++free;
-  return count_for(booking.count_choices(), free / workers_per_match);
+  return count_for(booking.count_choices(), free_wrestlers(booking).total() / workers_per_match);
 }
 
 namespace {
 
 SuggestResult Suggester::run() {
   if (b_.step() == BookingStep::count) {
-    const int count = suggested_match_count(b_);
+    // A feud match counts as one match whatever its size, so a tag feud does not crowd out the card.
+    std::vector<std::string> taken;
+    std::size_t feuds = 0;
+    for (std::size_t k = 0; k < md::feud_slots; ++k)
+      if (feud_plan(k, taken)) ++feuds;
+    const std::size_t free = free_pool().total();
+    const int count = count_for(b_.count_choices(), feuds + (free - std::min(free, taken.size())) / workers_per_match);
     if (!b_.choose_count(count)) {
       result_.notes.push_back("The number of matches could not be chosen.");
       return result_;
@@ -238,7 +226,7 @@ std::vector<Plan> Suggester::feud_plans(const std::vector<std::size_t>& empty) {
     for (const auto& p : plans)
       for (const auto& side : p.sides) used += side.size();
     for (const auto& side : plan->sides) used += side.size();
-    if (free < used || free - used < others * workers_per_match) break;
+    if (free < used || free - used < others * workers_per_match) continue;  // no room: a smaller feud may fit
     plans.push_back(std::move(*plan));
   }
   return plans;
@@ -321,13 +309,13 @@ bool Suggester::attempt(const Plan& plan, const std::string& type) {
     abandon();
     return false;
   }
-  choose_title(plan);
-  if (b_.step() == BookingStep::stipulation) choose_stipulation(type);
-  if (b_.step() != BookingStep::participants || !choose_participants(plan) || !name_teams()) {
+  choose_title(b_, store_, rng_, plan.main_event, plan.sides);
+  if (b_.step() == BookingStep::stipulation) choose_stipulation(b_, store_, rng_, type);
+  if (b_.step() != BookingStep::participants || !choose_participants(plan) || !name_teams(b_)) {
     abandon();
     return false;
   }
-  choose_result(plan);
+  choose_result(b_, rng_, !plan.sides.empty());
   if (!b_.slot_booked(plan.slot)) {
     abandon();
     return false;
@@ -379,8 +367,8 @@ bool Suggester::battle_royal(const Plan& plan, std::size_t slots_after) {
     abandon();
     return false;
   }
-  choose_title(plan);
-  if (b_.step() == BookingStep::stipulation) choose_stipulation(std::string(match_type::battle_royal));
+  take(b_, none_text);  // no title: its holder would only be one entrant among many
+  if (b_.step() == BookingStep::stipulation) choose_stipulation(b_, store_, rng_, std::string(match_type::battle_royal));
   if (!b_.awaiting_battle_royal()) {
     abandon();
     return false;
@@ -401,64 +389,6 @@ bool Suggester::battle_royal(const Plan& plan, std::size_t slots_after) {
   result_.notes.push_back("Match " + std::to_string(plan.slot) + ": a battle royal of " +
                           std::to_string(setup.entered().size()) + ".");
   return true;
-}
-
-// Whether the title can sensibly be at stake: its holders all free (or it is vacant); in a feud
-// match, held by one of the feud's workers.
-bool Suggester::title_free(const std::string& title, const Plan& plan) const {
-  const auto player = store_.player_index();
-  if (!player) return false;
-  const auto roster = b_.roster();
-  for (std::size_t k = 0; k < prom::title_slots; ++k) {
-    const auto t = store_.promotion(*player).title(k);
-    if (!t.exists() || t.name() != title) continue;
-    std::vector<BookableWorker> holders;
-    for (const auto& w : roster)
-      if (holds_title(store_, *player, k, w.name)) holders.push_back(w);
-    if (!plan.sides.empty())
-      return std::any_of(holders.begin(), holders.end(), [&](const BookableWorker& w) {
-        return std::any_of(plan.sides.begin(), plan.sides.end(), [&](const auto& side) { return contains(side, w.name); });
-      });
-    if (holders.empty()) return t.holder() == vacant;
-    return std::none_of(holders.begin(), holders.end(), [](const BookableWorker& w) { return w.on_card; });
-  }
-  return false;
-}
-
-// Takes `item` when offered, else the first offered item.
-void take(Booking& b, std::string_view item) {
-  if (b.choose(item)) return;
-  const auto offered = b.choices();
-  if (!offered.empty()) b.choose(offered.front());
-}
-
-void Suggester::choose_title(const Plan& plan) {
-  std::vector<std::string> titles;
-  for (const auto& c : b_.choices())
-    if (c != none_text && title_free(c, plan)) titles.push_back(c);
-  const int chance = plan.main_event || !plan.sides.empty() ? main_title_chance : title_chance;
-  if (!titles.empty() && rng_.one_in(chance) && b_.choose(titles[random_index(rng_, titles.size())])) return;
-  take(b_, none_text);
-}
-
-Num stipulation_danger(const Store& store, const std::string& type, const std::string& name) {
-  for (std::size_t i = 0; i < record_count(store.stipulations, rec::stipulation); ++i) {
-    const RecordView s(store.stipulations, i * rec::stipulation);
-    if (s.at(stip::match_type) == type && s.at(stip::name) == name) return s.num(stip::danger);
-  }
-  return stored_number_limit;  // unknown: taken as dangerous
-}
-
-void Suggester::choose_stipulation(const std::string& type) {
-  std::vector<std::string> stips;
-  for (const auto& c : b_.choices())
-    if (c != none_text) stips.push_back(c);
-  if (!stips.empty() && rng_.one_in(stipulation_chance)) {
-    if (!rng_.one_in(risky_stipulation_chance))
-      std::erase_if(stips, [&](const std::string& n) { return stipulation_danger(store_, type, n) > safe_danger; });
-    if (!stips.empty() && b_.choose(stips[random_index(rng_, stips.size())])) return;
-  }
-  take(b_, none_text);
 }
 
 bool Suggester::choose_participants(const Plan& plan) {
@@ -505,26 +435,6 @@ std::string Suggester::participant(const std::vector<std::string>& offered, cons
   if (plan.main_event)
     return std::max_element(candidates.begin(), candidates.end(), [](const auto& a, const auto& b) { return a.pop < b.pop; })->name;
   return candidates[random_index(rng_, candidates.size())].name;
-}
-
-bool Suggester::name_teams() {
-  for (std::size_t guard = 0; guard <= match::team_lines && b_.step() == BookingStep::team_names; ++guard) {
-    std::string name = b_.team_proposal();
-    if (name.empty()) name = "Team " + std::to_string(b_.team_asked());
-    if (!b_.name_team(name)) return false;
-  }
-  return b_.step() != BookingStep::team_names;
-}
-
-void Suggester::choose_result(const Plan& plan) {
-  for (auto step : {BookingStep::winners, BookingStep::win_type}) {
-    if (b_.step() != step) return;
-    const auto offered = b_.choices();
-    std::string item(match::automatic);
-    if (plan.sides.empty() && offered.size() > 1 && rng_.one_in(own_result_chance))
-      item = offered[1 + random_index(rng_, offered.size() - 1)];
-    take(b_, item);
-  }
 }
 
 }  // namespace
