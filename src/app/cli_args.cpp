@@ -10,7 +10,9 @@ std::optional<std::string> Args::get(const std::string& name) const {
   return it->second;
 }
 
-bool is_flag(const std::string& name) { return name == "help" || name == "quiet" || name == "replace"; }
+bool is_flag(const std::string& name) {
+  return name == "help" || name == "quiet" || name == "replace" || name == "suggest" || name == "stop-at-show";
+}
 
 std::optional<Args> parse_args(int argc, char** argv, std::string& error) {
   Args args;

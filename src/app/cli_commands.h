@@ -8,6 +8,10 @@
 #include "app/cli_args.h"
 #include "state/clock.h"
 
+namespace rv {
+struct ShowRun;  // shows/runshow.h
+}
+
 namespace rv::cli {
 
 // The time a save records: SOURCE_DATE_EPOCH when set (for reproducible runs), else the clock.
@@ -20,6 +24,9 @@ int cmd_check_save(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_check_data(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_new_game(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_next_day(const Args& args, std::ostream& out, std::ostream& err);
+int cmd_show(const Args& args, std::ostream& out, std::ostream& err);
+// Prints a run show: one line per match, the overall rating, the attendance and the money made.
+void print_show(const ShowRun& run, std::ostream& out);
 // Reads its steps from `in`.
 int cmd_book_card(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 

@@ -4,7 +4,9 @@
 #include <optional>
 
 #include "app/cli_commands.h"
+#include "cycle/autoshow.h"
 #include "cycle/nextday.h"
+#include "promotion/venues.h"
 #include "cycle/showday.h"
 #include "state/calendar.h"
 #include "state/date.h"
@@ -118,15 +120,33 @@ int cmd_new_game(const Args& args, std::ostream& out, std::ostream& err) {
 
 namespace {
 
-// A show day as the player's "Go To Show" would have it: cancelled when too few workers are
-// available, otherwise passed over until the show screens can run it.
-void handle_show_day(Game& game, std::ostream& out) {
+// A show day as "Go To Show" would have it: cancelled when too few workers are available; with
+// --book suggest the suggester books the card and the show runs, otherwise it is passed over.
+void handle_show_day(Game& game, const Home& home, const ShowLibraries* libraries, std::ostream& out) {
   Store& s = game.store;
   const std::string shows = s.md(md::day_event2).empty() ? s.md(md::day_event1)
                                                           : s.md(md::day_event1) + " and " + s.md(md::day_event2);
+  if (libraries) {
+    const auto outcome = play_show_day(game, home, *libraries, {});
+    if (outcome) {
+      for (const auto& m : outcome->messages) out << "  " << m << "\n";
+      if (outcome->run)
+        for (const auto& line : show_summary(*outcome->run)) out << "  " << line << "\n";
+      if (main_action(s) != MainAction::next_day) end_show_day(s);  // a second show of the day is not run
+      return;
+    }
+    out << "  " << outcome.error() << "\n";
+  }
   const ShowDayResult result = pass_over_show_day(game);
   for (const auto& m : result.messages) out << "  " << m << "\n";
-  if (result.can_go_ahead) out << "  " << shows << " passed over: running shows is not possible from the command line yet.\n";
+  if (result.can_go_ahead) out << "  " << shows << " passed over.\n";
+}
+
+// The last line of a run stopped on a show day: the show's name and type.
+void tell_stop(const Store& s, std::ostream& out) {
+  const auto shows = todays_shows(s);
+  if (shows.empty()) return;
+  out << "Stopped at " << shows.front().name << " (" << show_type_name(shows.front().type) << ")\n";
 }
 
 }  // namespace
@@ -145,7 +165,16 @@ int cmd_next_day(const Args& args, std::ostream& out, std::ostream& err) {
   }
   const auto seed = seed_option(args, err);
   if (!seed) return exit_failure;
+  const auto book = args.get("book");
+  if (book && *book != "suggest") {
+    err << "The only way to book shows from the command line is --book suggest.\n";
+    return exit_failure;
+  }
+  const bool stop = args.has("stop-at-show");
   const Home home(*home_dir);
+  std::optional<ShowLibraries> libraries;
+  if (book) libraries = load_libraries(home);
+  const ShowLibraries* libs = libraries ? &*libraries : nullptr;
   const std::string sav = *save + ".sav";
   auto store = load_game(home, sav);
   if (!store) {
@@ -156,8 +185,12 @@ int cmd_next_day(const Args& args, std::ostream& out, std::ostream& err) {
   Game game{std::move(*store), Rng(*seed), folder};
 
   int code = exit_ok;
-  if (main_action(game.store) != MainAction::next_day) handle_show_day(game, out);
-  for (long long d = 0; d < *days; ++d) {
+  bool stopped = false;
+  if (main_action(game.store) != MainAction::next_day) {
+    if (stop) stopped = true;
+    else handle_show_day(game, home, libs, out);
+  }
+  for (long long d = 0; d < *days && !stopped; ++d) {
     const DayReport report = next_day(game);
     out << current_full_date(game.store) << "\n";
     for (const auto& subject : report.posted) out << "  " << subject << "\n";
@@ -166,12 +199,16 @@ int cmd_next_day(const Args& args, std::ostream& out, std::ostream& err) {
       code = exit_dismissed;
       break;
     }
-    if (main_action(game.store) != MainAction::next_day) handle_show_day(game, out);
+    if (main_action(game.store) != MainAction::next_day) {
+      if (stop) stopped = true;
+      else handle_show_day(game, home, libs, out);
+    }
   }
   if (const Status saved = save_game(game.store, home, folder, save_time()); !saved) {
     err << saved.error() << "\n";
     return exit_failure;
   }
+  if (stopped) tell_stop(game.store, out);
   return code;
 }
 

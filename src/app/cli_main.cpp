@@ -26,8 +26,11 @@ constexpr Command commands[] = {
     {"new-game", rv::cli::cmd_new_game,
      "new-game --home DIR --promotion INITIALS [--player NAME] [--scenario FOLDER] [--seed N] --save NAME [--replace]",
      "home promotion player scenario seed save"},
-    {"next-day", rv::cli::cmd_next_day, "next-day --home DIR --save NAME [--days N] [--seed N]  play days and save",
-     "home save days seed"},
+    {"next-day", rv::cli::cmd_next_day, "next-day --home DIR --save NAME [--days N] [--seed N] [--book suggest] [--stop-at-show]  play days and save",
+     "home save days seed book stop-at-show"},
+    {"show", rv::cli::cmd_show,
+     "show --home DIR --save NAME (--card FILE | --suggest) [--venue NAME] [--seed N]  run today's show and save",
+     "home save card suggest venue seed"},
     {"book-card", book_card, "book-card --home DIR --save NAME [--seed N] < STEPS  book the next show's card and rate it",
      "home save seed"},
 };

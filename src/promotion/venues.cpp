@@ -90,6 +90,16 @@ Result<Lines> read_venue_file(const Store& store, const Home& home) {
 
 }  // namespace
 
+std::string_view show_type_name(ShowType type) {
+  switch (type) {
+    case ShowType::primary: return "Primary Show";
+    case ShowType::secondary: return "Secondary Show";
+    case ShowType::house: return "House Show";
+    case ShowType::big: return "Big Show";
+  }
+  return "Show";
+}
+
 std::vector<ShowFacts> todays_shows(const Store& store) {
   return shows_of(store, store.md(md::today_slot1), store.md(md::today_slot2));
 }

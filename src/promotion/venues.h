@@ -23,6 +23,9 @@ inline constexpr std::string_view broadcast_house = "House";
 inline constexpr std::string_view broadcast_tv = "TV";
 inline constexpr std::string_view broadcast_ppv = "PPV";
 
+// "Primary Show", "Secondary Show", "House Show" or "Big Show".
+std::string_view show_type_name(ShowType type);
+
 // A show of the player as the venue and booking screens see it.
 struct ShowFacts {
   std::string name;

@@ -56,10 +56,11 @@ TEST_F(CliGame, TheSameSaveSeedAndArgumentsGiveTheSameBytes) {
   rv::copy_tree(home.root(), other.path());
   const std::string other_arg = "--home " + rvtest::quoted(other.path().string());
   setenv("SOURCE_DATE_EPOCH", "1767225600", 1);
-  const auto a = rvtest::run_cli("next-day " + home_arg + " --save Career --days 120 --seed 77");
-  const auto b = rvtest::run_cli("next-day " + other_arg + " --save Career --days 120 --seed 77");
+  const auto a = rvtest::run_cli("next-day " + home_arg + " --save Career --days 120 --seed 77 --book suggest");
+  const auto b = rvtest::run_cli("next-day " + other_arg + " --save Career --days 120 --seed 77 --book suggest");
   unsetenv("SOURCE_DATE_EPOCH");
   ASSERT_EQ(a.exit_code, 0) << a.output;
+  EXPECT_NE(a.output.find("  Match 5: "), std::string::npos) << a.output;  // the shows were run
   EXPECT_EQ(a.output, b.output);
   EXPECT_EQ(folder_bytes(home.save_folder("Career")), folder_bytes(other.path() / "Career"));
   EXPECT_EQ(rvtest::file_bytes(home.sav_file("Career")), rvtest::file_bytes(other.path() / "Career.sav"));
@@ -70,7 +71,7 @@ TEST_F(CliGame, BadCommandsChangeNothing) {
   ASSERT_EQ(new_game().exit_code, 0);
   const std::string before = folder_bytes(home.save_folder("Career")) + rvtest::file_bytes(home.sav_file("Career"));
   for (const std::string args : {"--save Career --days abc", "--save Career --days 0", "--save Career --seed -4",
-                                 "--save Missing", "--days 2", "--save Career --book suggest"}) {
+                                 "--save Missing", "--days 2", "--save Career --book everything", "--save Career --frobnicate 1"}) {
     const auto run = rvtest::run_cli("next-day " + home_arg + " " + args);
     EXPECT_EQ(run.exit_code, 1) << args << ": " << run.output;
     EXPECT_FALSE(run.output.empty()) << args;
@@ -80,8 +81,8 @@ TEST_F(CliGame, BadCommandsChangeNothing) {
   EXPECT_FALSE(fs::exists(home.sav_file("Other")));
   EXPECT_EQ(rvtest::run_cli("new-game " + home_arg + " --promotion RVA --save 'Bad Name'").exit_code, 1);
   EXPECT_EQ(rvtest::run_cli("new-game " + home_arg + " --save Other").exit_code, 1);
-  const auto unknown = rvtest::run_cli("next-day " + home_arg + " --save Career --book suggest");
-  EXPECT_NE(unknown.output.find("--book"), std::string::npos) << unknown.output;
+  const auto unknown = rvtest::run_cli("next-day " + home_arg + " --save Career --frobnicate 1");
+  EXPECT_NE(unknown.output.find("--frobnicate"), std::string::npos) << unknown.output;
 }
 
 TEST_F(CliGame, ADataSetTheCheckRejectsStartsNoGame) {
@@ -172,6 +173,30 @@ TEST_F(CliGame, ACardIsBookedStepByStepAndRatedWithoutSaving) {
   EXPECT_NE(run.output.find("Match 5: Women's Match, rated "), std::string::npos) << run.output;
   EXPECT_EQ(run.output.find("won by Auto"), std::string::npos) << run.output;
   EXPECT_EQ(folder_bytes(home.save_folder("Career")), before);
+}
+
+TEST_F(CliGame, AShowDayIsStoppedAtAndItsShowRun) {
+  ASSERT_EQ(new_game(" --seed 2").exit_code, 0);
+  const auto stopped = rvtest::run_cli("next-day " + home_arg + " --save Career --days 9 --stop-at-show --seed 3");
+  ASSERT_EQ(stopped.exit_code, 0) << stopped.output;
+  EXPECT_NE(stopped.output.find("Thursday 4th January 2007\nStopped at Ringvale Alpha Weekly (Primary Show)\n"), std::string::npos)
+      << stopped.output;
+
+  const fs::path card = dir.path() / "card.txt";
+  rvtest::write_bytes(card, "1\nSingles\nNone\nNone\nAuto\nAuto\nAlpha Worker 1\nNobody At All\n");
+  const std::string before = folder_bytes(home.save_folder("Career"));
+  const auto refused = rvtest::run_cli("show " + home_arg + " --save Career --card " + rvtest::quoted(card.string()));
+  EXPECT_EQ(refused.exit_code, 1);
+  EXPECT_NE(refused.output.find("is not offered"), std::string::npos) << refused.output;
+  EXPECT_EQ(folder_bytes(home.save_folder("Career")), before);
+
+  const auto run = rvtest::run_cli("show " + home_arg + " --save Career --suggest --seed 5");
+  ASSERT_EQ(run.exit_code, 0) << run.output;
+  for (const char* part : {"Match 1: ", ", rated ", ", won by ", "Overall rating: ", "Attendance: ", "Money made: $"})
+    EXPECT_NE(run.output.find(part), std::string::npos) << part << "\n" << run.output;
+  const auto again = rvtest::run_cli("show " + home_arg + " --save Career --suggest");
+  EXPECT_EQ(again.exit_code, 1);
+  EXPECT_NE(again.output.find("not one of your show days"), std::string::npos) << again.output;
 }
 
 }  // namespace

@@ -1,0 +1,69 @@
+// ringvale-cli show: runs today's show of a save resting on one of the player's show days, with a
+// card from a file or from the suggester, and saves.
+#include <cmath>
+
+#include "app/cli_commands.h"
+#include "cycle/autoshow.h"
+#include "state/calendar.h"
+#include "state/fileio.h"
+#include "state/saves.h"
+
+namespace rv::cli {
+
+void print_show(const ShowRun& run, std::ostream& out) {
+  for (const auto& line : show_summary(run)) out << line << "\n";
+  out << "Overall rating: " << decimal_text(std::round(run.overall.value * 100) / 100) << "\n";
+  out << "Attendance: " << run.takings.attendance << "\n";
+  out << "Money made: $" << sub_sat(run.balance_after, run.balance_before) << "\n";
+}
+
+int cmd_show(const Args& args, std::ostream& out, std::ostream& err) {
+  const auto home_dir = args.get("home");
+  const auto save = save_option(args, err);
+  const bool suggest = args.has("suggest");
+  const auto card_file = args.get("card");
+  if (!home_dir || home_dir->empty() || !save || suggest == card_file.has_value()) {
+    err << "Usage: ringvale-cli show --home DIR --save NAME (--card FILE | --suggest) [--venue NAME] [--seed N]\n";
+    return exit_failure;
+  }
+  const auto seed = number_option(args, "seed", 1);
+  if (!seed || *seed < 0) {
+    err << "The seed must be a whole number of 0 or more (--seed " << args.get("seed").value_or("") << ").\n";
+    return exit_failure;
+  }
+  const Home home(*home_dir);
+  auto store = load_game(home, *save + ".sav");
+  if (!store) {
+    err << store.error() << "\n";
+    return exit_failure;
+  }
+  Game game{std::move(*store), Rng(static_cast<std::uint64_t>(*seed)), *save};
+  if (main_action(game.store) == MainAction::next_day) {
+    err << "Today is not one of your show days (" << current_full_date(game.store) << ").\n";
+    return exit_failure;
+  }
+  ShowDayPlay play;
+  play.venue = args.get("venue").value_or("");
+  if (card_file) {
+    auto lines = read_lines(*card_file);
+    if (!lines) {
+      err << lines.error() << "\n";
+      return exit_failure;
+    }
+    play.card = std::move(*lines);
+  }
+  const auto outcome = play_show_day(game, home, load_libraries(home), play);
+  if (!outcome) {
+    err << outcome.error() << "\n";
+    return exit_failure;
+  }
+  for (const auto& m : outcome->messages) out << m << "\n";
+  if (outcome->run) print_show(*outcome->run, out);
+  if (const Status saved = save_game(game.store, home, *save, save_time()); !saved) {
+    err << saved.error() << "\n";
+    return exit_failure;
+  }
+  return exit_ok;
+}
+
+}  // namespace rv::cli
