@@ -6,6 +6,7 @@
 #include "screens/cp1252.h"
 #include "screens/mainwindow.h"
 #include "screens/registry.h"
+#include "screens/showsample.h"
 #include "state/home.h"
 #include "state/newgame.h"
 
@@ -135,6 +136,10 @@ bool open_for_screenshot(MainWindow& window, const QString& name) {
   // The battle royal screen shows a battle royal waiting for its entrants: one is set up when the
   // save has none (without one the screen is simply empty).
   if (name == screen_name::battle_royal) prepare_battle_royal(session);
+  // The presentation screens and the line-up picture a show booked and run for the purpose.
+  if (name == screen_name::show_intro || name == screen_name::playback || name == screen_name::results ||
+      name == screen_name::royal_details || name == screen_name::line_up)
+    prepare_sample_show(session);
   window.open(name);
   return true;
 }

@@ -12,6 +12,9 @@
 
 #include "promotion/venues.h"
 #include "shows/booking.h"
+#include "shows/presentation.h"
+#include "shows/runshow.h"
+#include "shows/suggest.h"
 #include "screens/cp1252.h"
 #include "screens/gridmodel.h"
 #include "screens/navigator.h"
@@ -75,6 +78,16 @@ BookingScreen::BookingScreen(Session& session, Navigator& navigator, QWidget* pa
   panels->addWidget(roster_, 4);
   outer->addLayout(panels, 1);
 
+  outer->addLayout(make_footer());
+
+  connect(choices_, &QTableView::clicked, this, [this](const QModelIndex& i) { pick(i.row()); });
+  connect(clear_match_, &QPushButton::clicked, this, &BookingScreen::clear_match);
+  connect(clear_show_, &QPushButton::clicked, this, &BookingScreen::clear_show);
+  connect(confirm_, &QPushButton::clicked, this, &BookingScreen::confirm);
+}
+
+// The row of buttons under the panels.
+QHBoxLayout* BookingScreen::make_footer() {
   auto* footer = new QHBoxLayout;
   clear_match_ = make_button(QStringLiteral("clearMatchButton"), QStringLiteral("Clear Match"), this);
   clear_show_ = make_button(QStringLiteral("clearShowButton"), QStringLiteral("Clear Show"), this);
@@ -86,23 +99,22 @@ BookingScreen::BookingScreen(Session& session, Navigator& navigator, QWidget* pa
     auto* b = make_button(QString::fromLatin1(name), QString::fromLatin1(text), this);
     footer->addWidget(b);
     if (QString::fromLatin1(text) == QStringLiteral("Roster")) connect(b, &QPushButton::clicked, this, [this] { roster_->setFocus(); });
-    else if (QString::fromLatin1(text) == QStringLiteral("Card")) connect(b, &QPushButton::clicked, this, [this] { card_->setFocus(); });
+    else if (QString::fromLatin1(text) == QStringLiteral("Card")) connect(b, &QPushButton::clicked, this, [this] { navigator_.open(screen_name::line_up); });
     else if (QString::fromLatin1(text) == QStringLiteral("Champions"))
       connect(b, &QPushButton::clicked, this, [this] { navigator_.open(screen_name::championships); });
     else b->setEnabled(false);  // the feuds screen comes with the feuds work
   }
+  auto* suggest = make_button(QStringLiteral("suggestCardButton"), QStringLiteral("Suggest Card"), this);
+  footer->addWidget(suggest);
+  connect(suggest, &QPushButton::clicked, this, &BookingScreen::suggest_card);
   confirm_ = make_button(QStringLiteral("confirmCardButton"), QStringLiteral("Confirm"), this);
   confirm_->setProperty("role", "main");
   footer->addWidget(confirm_);
   auto* back = make_button(QStringLiteral("bookingBackButton"), QStringLiteral("Back"), this);
   footer->addWidget(back);
-  outer->addLayout(footer);
-
-  connect(choices_, &QTableView::clicked, this, [this](const QModelIndex& i) { pick(i.row()); });
-  connect(clear_match_, &QPushButton::clicked, this, &BookingScreen::clear_match);
-  connect(clear_show_, &QPushButton::clicked, this, &BookingScreen::clear_show);
-  connect(confirm_, &QPushButton::clicked, this, &BookingScreen::confirm);
   connect(back, &QPushButton::clicked, this, &BookingScreen::go_back);
+  return footer;
+
 }
 
 void BookingScreen::ensure_booking() {
@@ -219,15 +231,38 @@ void BookingScreen::clear_show() {
   refresh();
 }
 
+void BookingScreen::suggest_card() {
+  ensure_booking();
+  if (!session_.booking || !session_.game) return;
+  const auto result = rv::suggest_card(*session_.booking, session_.game->store, session_.game->rng);
+  if (!result.complete && !result.notes.empty()) session_.dialogs.info(qs(result.notes.front()));
+  refresh();
+}
+
 void BookingScreen::confirm() {
   if (!session_.booking || !session_.booking->can_confirm() || !session_.game) return;
-  // Running the show comes next; until then a confirmed card ends the day without it.
-  session_.dialogs.info(QStringLiteral("The card is booked. Running shows comes with the next version of Ringvale, so "
-                                       "today ends without the show."));
-  rv::end_show_day(session_.game->store);
+  rv::BookedShow booked;
+  if (session_.booked_show) {
+    booked = *session_.booked_show;
+  } else if (auto show = rv::next_show(session_.game->store)) {  // a card opened without a venue
+    booked.show = *show;
+    booked.heading = "Booking For " + show->name;
+  }
+  confirm_->setEnabled(false);
+  std::optional<rv::Result<rv::ShowRun>> run;
+  {
+    BusyCursor busy;
+    run.emplace(rv::run_show(*session_.game, booked, *session_.booking, rv::load_libraries(session_.home)));
+  }
+  if (!*run) {
+    session_.dialogs.info(qs(run->error()));
+    refresh();
+    return;
+  }
+  session_.presentation = std::make_shared<rv::ShowPresentation>(rv::present_show(**run));
   session_.booking.reset();
   session_.booked_show.reset();
-  navigator_.restart_at(screen_name::main);
+  navigator_.restart_at(screen_name::show_intro);
 }
 
 }  // namespace rvgui

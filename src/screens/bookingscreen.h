@@ -7,6 +7,7 @@
 
 #include "screens/screen.h"
 
+class QHBoxLayout;
 class QTableView;
 
 namespace rvgui {
@@ -27,8 +28,11 @@ class BookingScreen : public Screen {
   void clear_match();
   void clear_show();
   void confirm();
+  // Fills every empty slot with the game's own suggestion; the player may change any of it.
+  void suggest_card();
 
  private:
+  QHBoxLayout* make_footer();
   void ensure_booking();
   void ask_team_names();
   void refresh();

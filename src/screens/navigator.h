@@ -18,6 +18,11 @@ inline const QString big_show = QStringLiteral("bigshow");
 inline const QString venues = QStringLiteral("venues");
 inline const QString booking = QStringLiteral("booking");
 inline const QString battle_royal = QStringLiteral("battleroyal");
+inline const QString line_up = QStringLiteral("lineup");
+inline const QString show_intro = QStringLiteral("showintro");
+inline const QString playback = QStringLiteral("playback");
+inline const QString results = QStringLiteral("results");
+inline const QString royal_details = QStringLiteral("royaldetails");
 }  // namespace screen_name
 
 class Navigator {

@@ -6,6 +6,11 @@
 #include "screens/championshipsscreen.h"
 #include "screens/frontmenu.h"
 #include "screens/inboxscreen.h"
+#include "screens/lineupscreen.h"
+#include "screens/playbackscreen.h"
+#include "screens/resultsscreen.h"
+#include "screens/royaldetailsscreen.h"
+#include "screens/showintroscreen.h"
 #include "screens/introscreen.h"
 #include "screens/mainscreen.h"
 #include "screens/promotionchoicescreen.h"
@@ -29,6 +34,11 @@ const std::vector<ScreenEntry>& screen_registry() {
       {screen_name::booking, Needs::game, make_screen<BookingScreen>},
       {screen_name::venues, Needs::game, make_screen<VenuesScreen>},
       {screen_name::battle_royal, Needs::game, make_screen<BattleRoyalScreen>},
+      {screen_name::line_up, Needs::game, make_screen<LineUpScreen>},
+      {screen_name::show_intro, Needs::game, make_screen<ShowIntroScreen>},
+      {screen_name::playback, Needs::game, make_screen<PlaybackScreen>},
+      {screen_name::results, Needs::game, make_screen<ResultsScreen>},
+      {screen_name::royal_details, Needs::game, make_screen<RoyalDetailsScreen>},
   };
   return screens;
 }

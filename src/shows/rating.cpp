@@ -172,6 +172,105 @@ std::optional<Injury> wear_worker(Store& store, std::size_t row, Num danger, Rng
 
 }  // namespace
 
+namespace {
+
+// The six averages of the workers in a match, and the star points their names bring the card.
+Averages match_averages(const Store& store, const std::vector<std::size_t>& rows, Num reference, Num& star_points) {
+  Averages avg;
+  for (std::size_t row : rows) {
+    const WorkerView w = store.worker(row);
+    avg.pop += static_cast<double>(w.pop());
+    avg.ent += static_cast<double>(w.ent());
+    avg.morale += static_cast<double>(w.morale());
+    avg.cond += static_cast<double>(w.cond());
+    avg.charisma += static_cast<double>(w.charisma());
+    avg.hardcore += static_cast<double>(w.hardcore());
+    if (w.pop() >= reference - 5) star_points += 20;
+    else if (w.pop() >= reference - 12) star_points += 5;
+  }
+  if (!rows.empty()) {
+    const double n = static_cast<double>(rows.size());
+    for (double* v : {&avg.pop, &avg.ent, &avg.morale, &avg.cond, &avg.charisma, &avg.hardcore}) *v /= n;
+  }
+  return avg;
+}
+
+// A battle royal is rated on its entrants: the crowd sees their names and their in-ring work, and
+// the rest evens out over so many workers.
+Averages royal_averages(const Store& store, const std::vector<std::size_t>& rows, Num reference, Num& star_points) {
+  double pop = 0, ent = 0;
+  for (std::size_t row : rows) {
+    const WorkerView w = store.worker(row);
+    pop += static_cast<double>(w.pop());
+    ent += static_cast<double>(w.ent());
+    if (w.pop() >= reference) star_points += 10;
+    else if (w.pop() >= reference - 10) star_points += 3;
+  }
+  Averages avg;
+  if (!rows.empty()) {
+    avg.pop = std::floor(pop / static_cast<double>(rows.size()));
+    avg.ent = std::floor(ent / static_cast<double>(rows.size()));
+  }
+  avg.morale = avg.cond = avg.charisma = avg.hardcore = 75;
+  return avg;
+}
+
+// The stipulation's figures, the skills it counts, its wear, and what it costs the workers.
+Num apply_stipulation(Store& store, const MatchLines& m, std::size_t k, const std::vector<std::size_t>& rows, Averages& avg,
+                      CardFigures& out, Rng& rng) {
+  const auto at = find_stipulation(store, m.type(), m.at(match::stipulation));
+  if (!at) return 0;
+  const Record s(store.stipulations, *at);
+  out.stipulation_value = within(s.num(stip::crowd_value), range::percent);
+  out.stipulation_values[k] = out.stipulation_value;
+  const Num bonus = within(s.num(stip::rating_bonus), range::percent);
+  const std::string& skill = s.at(stip::skill);
+  if (skill == "Yes") avg.ent = 0;
+  else if (skill == "No") avg.hardcore = 0;
+  else if (skill == "Both") {
+    avg.ent /= 2;
+    avg.hardcore /= 2;
+  }
+  wear(s, stip::crowd_value, stip::crowd_wear);
+  wear(s, stip::rating_bonus, stip::bonus_wear);
+  const Num danger = within(s.num(stip::danger), range::percent);
+  for (std::size_t row : rows)
+    if (auto injury = wear_worker(store, row, danger, rng)) out.injuries.push_back(std::move(*injury));
+  return bonus;
+}
+
+double raw_rating(const Averages& avg, Num bonus, Num heat, bool dq, Rng& rng) {
+  double r = (avg.hardcore + avg.ent) * 0.65;
+  r += static_cast<double>(bonus) / 10;
+  r += static_cast<double>(heat) / 10;
+  r += avg.charisma / 10;
+  r += ladder(avg.morale);
+  r += avg.cond < 50 ? -(60 - avg.cond) : ladder(avg.cond);
+  if (dq) r -= 8;
+  if (r < static_cast<double>(worst_rating)) r = static_cast<double>(worst_rating);
+  if (r > static_cast<double>(best_rating)) r = static_cast<double>(rng.one_in(4) ? best_rating : best_rating - 1);
+  return r;
+}
+
+// The defended title counts for the card and gains or loses value by the match; its value.
+Num defend_title(Store& store, std::size_t player, const MatchLines& m, double r, CardFigures& out) {
+  const auto slot = title_slot(store, player, m.at(match::title));
+  if (!slot) return 0;
+  const Title t = store.promotion(player).title(*slot);
+  ++out.title_matches;
+  out.reference_level = store.promotion(player).reference_level();
+  const Num title_value = t.value();
+  out.title_value_sum += static_cast<double>(title_value);
+  if (t.holder() != vacant) t.put(defences, to_text(add_sat(t.count(defences), 1)));
+  Num value = title_value;
+  if (r >= 90) value += 2;
+  else if (r < 70) value -= 2;
+  t.put(TitleField::value, to_text(within(value, range::defended_title_value)));
+  return title_value;
+}
+
+}  // namespace
+
 CardFigures matchstats(Store& store, const Lines& card, const CardSetting& setting, Rng& rng) {
   CardFigures out;
   const WorkerIndex index(store.wrestlers);
@@ -182,106 +281,24 @@ CardFigures matchstats(Store& store, const Lines& card, const CardSetting& setti
     const MatchLines m(card, k);
     if (!m.booked()) continue;
     const bool royal = m.type() == match_type::battle_royal;
-
     std::vector<std::size_t> rows = participant_rows(index, m);
-    Averages avg;
-    for (std::size_t row : rows) {
-      const WorkerView w = std::as_const(store).worker(row);
-      avg.pop += static_cast<double>(w.pop());
-      avg.ent += static_cast<double>(w.ent());
-      avg.morale += static_cast<double>(w.morale());
-      avg.cond += static_cast<double>(w.cond());
-      avg.charisma += static_cast<double>(w.charisma());
-      avg.hardcore += static_cast<double>(w.hardcore());
-      if (w.pop() >= out.reference_level - 5) out.star_points += 20;
-      else if (w.pop() >= out.reference_level - 12) out.star_points += 5;
-    }
+    Averages avg = match_averages(store, rows, out.reference_level, out.star_points);
     if (royal) {
-      // The battle royal is rated on its entrants: the crowd sees their names and their in-ring
-      // work, and the rest evens out over so many workers.
       rows = entrant_rows(index, setting.battle_royal_entrants);
       std::sort(rows.begin(), rows.end());
-      double pop = 0, ent = 0;
-      for (std::size_t row : rows) {
-        const WorkerView w = std::as_const(store).worker(row);
-        pop += static_cast<double>(w.pop());
-        ent += static_cast<double>(w.ent());
-        if (w.pop() >= out.reference_level) out.star_points += 10;
-        else if (w.pop() >= out.reference_level - 10) out.star_points += 3;
-      }
-      const double n = static_cast<double>(rows.size());
-      avg = {};
-      if (!rows.empty()) {
-        avg.pop = std::floor(pop / n);
-        avg.ent = std::floor(ent / n);
-      }
-      avg.morale = avg.cond = avg.charisma = avg.hardcore = 75;
-    } else if (!rows.empty()) {
-      const double n = static_cast<double>(rows.size());
-      avg.pop /= n;
-      avg.ent /= n;
-      avg.morale /= n;
-      avg.cond /= n;
-      avg.charisma /= n;
-      avg.hardcore /= n;
+      avg = royal_averages(store, rows, out.reference_level, out.star_points);
     }
-
-    Num bonus = 0;
-    if (auto at = find_stipulation(store, m.type(), m.at(match::stipulation))) {
-      const Record s(store.stipulations, *at);
-      out.stipulation_value = within(s.num(stip::crowd_value), range::percent);
-      out.stipulation_values[k] = out.stipulation_value;
-      bonus = within(s.num(stip::rating_bonus), range::percent);
-      const std::string& skill = s.at(stip::skill);
-      if (skill == "Yes") avg.ent = 0;
-      else if (skill == "No") avg.hardcore = 0;
-      else if (skill == "Both") {
-        avg.ent /= 2;
-        avg.hardcore /= 2;
-      }
-      wear(s, stip::crowd_value, stip::crowd_wear);
-      wear(s, stip::rating_bonus, stip::bonus_wear);
-      const Num danger = within(s.num(stip::danger), range::percent);
-      for (std::size_t row : rows)
-        if (auto injury = wear_worker(store, row, danger, rng)) out.injuries.push_back(std::move(*injury));
-    }
-
+    const Num bonus = apply_stipulation(store, m, k, rows, avg, out, rng);
     out.feuds[k] = match_feud(store, m);
     const Num heat = out.feuds[k] ? within(feud_slot(store, *out.feuds[k]).num(feud::heat), range::percent) : 0;
     out.feud_heat[k] = heat;
     out.popularity[k] = avg.pop;
     out.star_points = std::min(out.star_points, most_star_points);
-
-    double r = (avg.hardcore + avg.ent) * 0.65;
-    r += static_cast<double>(bonus) / 10;
-    r += static_cast<double>(heat) / 10;
-    r += avg.charisma / 10;
-    r += ladder(avg.morale);
-    r += avg.cond < 50 ? -(60 - avg.cond) : ladder(avg.cond);
-    if (m.at(match::win_type) == match::dq_win) r -= 8;
-    if (r < static_cast<double>(worst_rating)) r = static_cast<double>(worst_rating);
-    if (r > static_cast<double>(best_rating)) r = static_cast<double>(rng.one_in(4) ? best_rating : best_rating - 1);
-
-    Num title_value = 0;
-    if (player) {
-      if (auto slot = title_slot(store, *player, m.at(match::title))) {
-        const Title t = store.promotion(*player).title(*slot);
-        ++out.title_matches;
-        out.reference_level = store.promotion(*player).reference_level();
-        title_value = t.value();
-        out.title_value_sum += static_cast<double>(title_value);
-        if (t.holder() != vacant) t.put(defences, to_text(add_sat(t.count(defences), 1)));
-        Num value = title_value;
-        if (r >= 90) value += 2;
-        else if (r < 70) value -= 2;
-        t.put(TitleField::value, to_text(within(value, range::defended_title_value)));
-      }
-    }
-
+    const double r = raw_rating(avg, bonus, heat, m.at(match::win_type) == match::dq_win, rng);
+    const Num title_value = player ? defend_title(store, *player, m, r, out) : 0;
     const bool major = setting.major_show;
     out.crowd_points = crowd_band(major, avg.pop, static_cast<double>(out.reference_level), out.crowd_points);
     out.crowd_points = std::min(most_crowd_points, out.crowd_points + crowd_extras(major, title_value, out.stipulation_value));
-
     if (!royal) out.ratings[k] = to_text(static_cast<Num>(std::floor(r)));
   }
   return out;

@@ -15,8 +15,6 @@ namespace rv {
 namespace {
 
 constexpr std::string_view blank_line = "-BLANK-";
-constexpr std::string_view any_value = "Any";
-constexpr std::string_view any_turn = "Turning*";
 constexpr std::string_view yes = "Yes";
 constexpr std::string_view no = "No";
 constexpr std::string_view not_applying = "N/A";
@@ -27,11 +25,6 @@ constexpr std::string_view split_yes = "Yes";
 // A placeholder whose value is missing still reads as a person.
 constexpr std::string_view nobody = "someone";
 
-std::string_view trimmed(std::string_view s) {
-  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\r')) s.remove_suffix(1);
-  return s;
-}
 
 // A value in a worker's manager, stable or tagteam column, or a power figure slot, names someone.
 bool names_someone(const std::string& v) { return !v.empty() && v != "no" && v != "No" && v != none_text && v != "NA"; }
@@ -132,70 +125,23 @@ std::string pick_one(const std::vector<std::string>& names, Rng& rng) {
 
 }  // namespace
 
-std::size_t record_length(LibraryKind kind) {
-  static constexpr std::array<std::size_t, library_count> lengths = {26, 34, 23, 9, 9};
-  return lengths[static_cast<std::size_t>(kind)];
-}
+namespace {
 
-std::size_t condition_lines(LibraryKind kind) {
-  static constexpr std::array<std::size_t, library_count> lines = {16, 19, 17, 4, 4};
-  return lines[static_cast<std::size_t>(kind)];
-}
+// One match told: who is in it, who won and who took the fall, what the library conditions see
+// and the names its placeholders stand for.
+class MatchTale {
+ public:
+  MatchTale(const Store& store, const Lines& match_card, std::size_t match_slot, const ReportShow& the_show)
+      : s(store), card(match_card), slot(match_slot), show(the_show), player(store.player_index()),
+        people{store, store.md(md::player_initials)}, type(at(match::type)), winners(at(match::winners)),
+        royal(type == match_type::battle_royal) {}
+  const std::string& at(std::size_t f) const { return line_at(card, slot * rec::match + f); }
+  bool in_match(const std::string& n) const { return std::find(everyone.begin(), everyone.end(), n) != everyone.end(); }
+  static std::string yes_no(bool b) { return std::string(b ? yes : no); }
 
-std::string_view library_file(LibraryKind kind) {
-  static constexpr std::array<std::string_view, library_count> files = {"normreports.rv1", "feudreports.rv1", "turnreports.rv1",
-                                                                        "interviews.rv1", "talkshow.rv1"};
-  return files[static_cast<std::size_t>(kind)];
-}
-
-TextLibrary parse_library(LibraryKind kind, const Lines& lines) {
-  TextLibrary lib;
-  lib.conditions = condition_lines(kind);
-  const std::size_t size = record_length(kind);
-  for (std::size_t at = 0; at + size <= lines.size(); at += size) lib.records.emplace_back(lines.begin() + static_cast<std::ptrdiff_t>(at),
-                                                                                          lines.begin() + static_cast<std::ptrdiff_t>(at + size));
-  return lib;
-}
-
-ShowLibraries load_libraries(const Home& home) {
-  ShowLibraries out;
-  for (std::size_t k = 0; k < library_count; ++k) {
-    const auto kind = static_cast<LibraryKind>(k);
-    auto lines = read_lines(home.data() / std::string(library_file(kind)));
-    out.libraries[k] = lines ? parse_library(kind, *lines) : TextLibrary{condition_lines(kind), {}};
-  }
-  return out;
-}
-
-bool condition_fits(std::string_view condition, std::string_view value) {
-  condition = trimmed(condition);
-  if (condition.empty()) return false;
-  if (condition == any_value || condition == any_turn) return true;
-  while (true) {
-    const std::size_t comma = condition.find(',');
-    if (trimmed(condition.substr(0, comma)) == value) return true;
-    if (comma == std::string_view::npos) return false;
-    condition.remove_prefix(comma + 1);
-  }
-}
-
-EndingResult createending(const Store& s, const Lines& card, std::size_t slot, const ReportShow& show,
-                          const std::vector<PlannedTurn>& turns, const ShowLibraries& libraries, Rng& rng,
-                          std::vector<std::string>& commentary) {
-  EndingResult result;
-  const auto player = s.player_index();
-  const People people{s, s.md(md::player_initials)};
-  const auto at = [&](std::size_t f) -> const std::string& { return line_at(card, slot * rec::match + f); };
-  const std::string& type = at(match::type);
-  const std::string& winners = at(match::winners);
-  const bool royal = type == match_type::battle_royal;
-
+  // Who is in the match, who won, who took the fall and everyone else; false for a match of nobody.
+  bool cast(const std::vector<PlannedTurn>& turns, Rng& rng, EndingResult& result) {
   // Who is in the match, who won, who took the fall and everyone else.
-  std::vector<std::string> everyone;
-  std::vector<CardSide> sides;
-  std::size_t win = 0;
-  std::string att1, att2, rec_name;
-  std::vector<std::string> others, winning_members, losing_members;
   if (royal) {
     everyone = show.battle_royal_entrants;
     att1 = winners;
@@ -216,10 +162,7 @@ EndingResult createending(const Store& s, const Lines& card, std::size_t slot, c
     for (const auto& side : sides) everyone.insert(everyone.end(), side.members.begin(), side.members.end());
     for (std::size_t i = 0; i < sides.size(); ++i)
       if (sides[i].name == winners) win = i;
-    if (sides.empty()) {
-      commentary.emplace_back(match_marker);
-      return result;
-    }
+    if (sides.empty()) return false;
   }
 
   // A planned turn of someone in the match makes it a turn report.
@@ -229,7 +172,6 @@ EndingResult createending(const Store& s, const Lines& card, std::size_t slot, c
       break;
     }
 
-  std::size_t rec_side = 0;
   if (!royal) {
     winning_members = sides[win].members;
     const bool turner_wins = result.turn && std::find(winning_members.begin(), winning_members.end(), result.turn->worker) != winning_members.end();
@@ -256,25 +198,30 @@ EndingResult createending(const Store& s, const Lines& card, std::size_t slot, c
   }
 
   const auto found = royal ? std::optional<std::size_t>{} : feud_of_match(s, card, slot);
-  const bool feud = found.has_value();
-  const std::size_t feud_k = found.value_or(0);
+  feud = found.has_value();
+  feud_k = found.value_or(0);
   result.kind = result.turn ? LibraryKind::turn : feud ? LibraryKind::feud : LibraryKind::normal;
 
-  // The match's value for every condition line.
-  const bool teams = !royal && (type == match_type::handicap || (find_match_type(type) && find_match_type(type)->side_size > 1));
-  const auto title = title_at_stake(s, card, slot);
-  const std::string holder = title && player ? s.promotion(*player).title(*title).holder() : std::string();
-  const std::string manager1 = people.column(att1, Col::manager), manager2 = people.column(rec_name, Col::manager);
-  auto in_match = [&](const std::string& n) { return std::find(everyone.begin(), everyone.end(), n) != everyone.end(); };
-  const auto stable1 = people.at_hand(att1, Col::stable, everyone), stable2 = people.at_hand(rec_name, Col::stable, everyone);
-  const auto partner1 = people.at_hand(att1, Col::tagteam, everyone), partner2 = people.at_hand(rec_name, Col::tagteam, everyone);
-  const std::size_t pf = player ? power_figure_base(s, *player, show) : prom::power_figures;
-  const std::string pf1 = player ? s.promotion(*player).at(pf) : std::string();
-  const std::string pf2 = player ? s.promotion(*player).at(pf + prom::power_figure_size) : std::string();
-  const bool split = player && s.promotion(*player).at(prom::roster_split) == split_yes && (show.brand == "Brand 1" || show.brand == "Brand 2");
-  auto yes_no = [](bool b) { return std::string(b ? yes : no); };
+    return true;
+  }
 
-  std::vector<std::string> v = {
+  // The match's value for every condition line of its library.
+  void weigh(const EndingResult& result) {
+  teams = !royal && (type == match_type::handicap || (find_match_type(type) && find_match_type(type)->side_size > 1));
+  title = title_at_stake(s, card, slot);
+  holder = title && player ? s.promotion(*player).title(*title).holder() : std::string();
+  manager1 = people.column(att1, Col::manager);
+  manager2 = people.column(rec_name, Col::manager);
+  stable1 = people.at_hand(att1, Col::stable, everyone);
+  stable2 = people.at_hand(rec_name, Col::stable, everyone);
+  partner1 = people.at_hand(att1, Col::tagteam, everyone);
+  partner2 = people.at_hand(rec_name, Col::tagteam, everyone);
+  pf = player ? power_figure_base(s, *player, show) : prom::power_figures;
+  pf1 = player ? s.promotion(*player).at(pf) : std::string();
+  pf2 = player ? s.promotion(*player).at(pf + prom::power_figure_size) : std::string();
+  split = player && s.promotion(*player).at(prom::roster_split) == split_yes && (show.brand == "Brand 1" || show.brand == "Brand 2");
+
+  v = {
       type,
       winning_members.size() >= 2 ? "Team" : "Single",
       people.division(everyone, teams),
@@ -303,7 +250,11 @@ EndingResult createending(const Store& s, const Lines& card, std::size_t slot, c
     }
   }
 
-  std::map<std::string, std::string, std::less<>> values = {
+  }
+
+  // The names the placeholders stand for.
+  void name_everyone() {
+  values = {
       {"att1fullname", att1}, {"att1shortname", people.short_name(att1)},
       {"att2fullname", att2}, {"att2shortname", people.short_name(att2)},
       {"recfullname", rec_name}, {"recshortname", people.short_name(rec_name)},
@@ -340,20 +291,94 @@ EndingResult createending(const Store& s, const Lines& card, std::size_t slot, c
     }
   }
 
+  }
+
+  const Store& s;
+  const Lines& card;
+  std::size_t slot;
+  const ReportShow& show;
+  std::optional<std::size_t> player;
+  People people;
+  std::string type, winners;
+  bool royal;
+  std::vector<std::string> everyone, others, winning_members, losing_members;
+  std::vector<CardSide> sides;
+  std::size_t win = 0, rec_side = 0;
+  std::string att1, att2, rec_name;
+  bool feud = false;
+  std::size_t feud_k = 0;
+  bool teams = false, split = false;
+  std::optional<std::size_t> title;
+  std::string holder, manager1, manager2, pf1, pf2;
+  std::vector<std::string> stable1, stable2, partner1, partner2;
+  std::size_t pf = prom::power_figures;
+  std::vector<std::string> v;
+  std::map<std::string, std::string, std::less<>> values;
+};
+
+}  // namespace
+
+EndingResult createending(const Store& s, const Lines& card, std::size_t slot, const ReportShow& show,
+                          const std::vector<PlannedTurn>& turns, const ShowLibraries& libraries, Rng& rng,
+                          std::vector<std::string>& commentary) {
+  EndingResult result;
+  MatchTale tale(s, card, slot, show);
+  if (!tale.cast(turns, rng, result)) {
+    commentary.emplace_back(match_marker);
+    return result;
+  }
+  tale.weigh(result);
+  tale.name_everyone();
+  const std::string& att1 = tale.att1;
+  const auto& v = tale.v;
   commentary.emplace_back(match_marker);
-  std::string line = type;
-  if (title) line += " For The " + at(match::title) + " Match";
+  std::string line = tale.type;
+  if (tale.title) line += " For The " + tale.at(match::title) + " Match";
   commentary.push_back(line);
   const TextLibrary& library = libraries.of(result.kind);
   if (const Lines* record = pick(library, v, rng)) {
-    append_text(*record, library.conditions, values, commentary);
-  } else if (royal) {
+    append_text(*record, library.conditions, tale.values, commentary);
+  } else if (tale.royal) {
     commentary.push_back(att1 + " outlasts everyone else to win the battle royal.");
   } else {
-    commentary.push_back(att1 + " defeated " + rec_name + (v[5] == "DQ" ? " by disqualification." : "."));
+    commentary.push_back(att1 + " defeated " + tale.rec_name + (v[5] == "DQ" ? " by disqualification." : "."));
   }
   return result;
+  return result;
 }
+
+namespace {
+
+// The show's own talk show segment with these guests; false when the show has none.
+bool tell_talk_show(const Store& s, const People& people, const ReportShow& show, const std::vector<std::string>& side1,
+                    const std::vector<std::string>& side2, const std::string& makeup, const std::string& feud_value,
+                    const ShowLibraries& libraries, Rng& rng, std::vector<std::string>& commentary) {
+  const auto p = s.promotion(*s.player_index());
+  for (std::size_t t = 0; t < prom::talk_show_count; ++t) {
+    const std::size_t base = prom::talk_shows + t * prom::talk_show_size;
+    const std::string& name = p.at(base + prom::talk::name);
+    const std::string& host = p.at(base + prom::talk::host);
+    if (!names_someone(name) || !names_someone(host) || p.at(base + prom::talk::show) != show.name) continue;
+    const std::vector<std::string> guests = side2.empty() ? std::vector<std::string>{side1.front()}
+                                                          : std::vector<std::string>{side1.front(), side2.front()};
+    const std::vector<std::string> v = {people.division(guests, false), makeup, people.disposition({host}), feud_value};
+    const TextLibrary& library = libraries.of(LibraryKind::talk_show);
+    const Lines* record = pick(library, v, rng);
+    if (!record) return true;
+    const std::map<std::string, std::string, std::less<>> values = {
+        {"hostname", host}, {"talkshowname", name},
+        {"guest1longname", guests[0]}, {"guest1shortname", people.short_name(guests[0])},
+        {"guest2longname", guests.size() > 1 ? guests[1] : ""},
+        {"guest2shortname", guests.size() > 1 ? people.short_name(guests[1]) : ""}};
+    commentary.emplace_back(segment_marker);
+    append_text(*record, library.conditions, values, commentary);
+    return true;
+  }
+
+  return false;
+}
+
+}  // namespace
 
 void interview(const Store& s, const Lines& card, std::size_t slot, const ReportShow& show, const ShowLibraries& libraries,
                Rng& rng, std::vector<std::string>& commentary) {
@@ -404,26 +429,7 @@ void interview(const Store& s, const Lines& card, std::size_t slot, const Report
   const std::string feud_value = side2.empty() ? std::string(not_applying) : std::string(hot_feud ? yes : no);
 
   // The show's own talk show takes the place of the interview.
-  for (std::size_t t = 0; t < prom::talk_show_count; ++t) {
-    const std::size_t base = prom::talk_shows + t * prom::talk_show_size;
-    const std::string& name = p.at(base + prom::talk::name);
-    const std::string& host = p.at(base + prom::talk::host);
-    if (!names_someone(name) || !names_someone(host) || p.at(base + prom::talk::show) != show.name) continue;
-    const std::vector<std::string> guests = side2.empty() ? std::vector<std::string>{side1.front()}
-                                                          : std::vector<std::string>{side1.front(), side2.front()};
-    const std::vector<std::string> v = {people.division(guests, false), makeup, people.disposition({host}), feud_value};
-    const TextLibrary& library = libraries.of(LibraryKind::talk_show);
-    const Lines* record = pick(library, v, rng);
-    if (!record) return;
-    const std::map<std::string, std::string, std::less<>> values = {
-        {"hostname", host}, {"talkshowname", name},
-        {"guest1longname", guests[0]}, {"guest1shortname", people.short_name(guests[0])},
-        {"guest2longname", guests.size() > 1 ? guests[1] : ""},
-        {"guest2shortname", guests.size() > 1 ? people.short_name(guests[1]) : ""}};
-    commentary.emplace_back(segment_marker);
-    append_text(*record, library.conditions, values, commentary);
-    return;
-  }
+  if (tell_talk_show(s, people, show, side1, side2, makeup, feud_value, libraries, rng, commentary)) return;
 
   std::string interviewer;
   const bool split = p.at(prom::roster_split) == split_yes && (show.brand == "Brand 1" || show.brand == "Brand 2");

@@ -58,6 +58,56 @@ void keep_record(Store& s, std::size_t line, double figure, bool higher, const s
   s.set_md(line + 1, holder);
 }
 
+// A regular show's audience figure: a rating on television, buys on pay-per-view.
+void regular_show_figures(Store& store, const ShowContext& show, double score, Takings& t, std::vector<std::string>& report) {
+  const auto p = store.promotion(*store.player_index());
+  const std::string& name = show.show.name;
+  if (!show.show.regular_slot || *show.show.regular_slot >= prom::regular_show_count) return;
+  const std::size_t k = *show.show.regular_slot;
+  const Num figure = std::max<Num>(0, whole(static_cast<double>(leading_int(p.show(k, prom::show::audience))) * score / 100));
+  std::string figure_text = to_text(figure);
+  if (televised_tv(show)) {
+    double rating = static_cast<double>(figure) / 100;
+    rating += rating / 10;
+    t.rating = one_decimal(rating);
+    figure_text = t.rating;
+    report.push_back(name + " drew a " + t.rating + " rating.");
+  } else if (televised_ppv(show)) {
+    t.buys = figure;
+    p.set_balance(add_sat(p.balance(), mul_sat(figure, ppv_regular_show_price)));
+    report.push_back(name + " drew " + grouped(t.buys) + " buys.");
+  }
+  store.set_md(md::last_show_first + 2 * k, name);
+  store.set_md(md::last_show_first + 2 * k + 1, current_full_date(store));
+  store.set_md(md::last_show_figures + k, figure_text);
+}
+
+// A big show's buys and gross when the promotion has a pay-per-view deal.
+void big_show_figures(Store& store, const ShowContext& show, double score, Takings& t, std::vector<std::string>& report) {
+  const auto p = store.promotion(*store.player_index());
+  const std::string& name = show.show.name;
+  const std::string today = current_full_date(store);
+  store.set_md(md::last_big_show_name, name);
+  store.set_md(md::last_big_show_date, today);
+  if (!p.has_ppv_deal()) {
+    store.set_md(md::last_buy_rate, "0");
+    store.set_md(md::last_big_show_gross, "$0");
+    return;
+  }
+  const Num size = p.size_level();
+  const double buy_rate = static_cast<double>(whole(static_cast<double>(p.num(prom::ppv_rating)) * score / 100)) / 100;
+  t.buys = whole(buy_rate * static_cast<double>(buys_per_buy_rate_point));
+  t.gross = mul_sat(t.buys, size >= 6 ? 15 : size == 5 ? 12 : 8);
+  p.set_balance(add_sat(p.balance(), t.gross));
+  store.set_md(md::last_buy_rate, decimal_text(buy_rate));
+  store.set_md(md::last_big_show_gross, "$" + grouped(t.gross));
+  report.push_back(name + " drew " + grouped(t.buys) + " buys, for a buy rate of " + decimal_text(buy_rate) +
+                   " and a company gross of " + store.md(md::last_big_show_gross) + ".");
+  const std::string holder = name + " (" + today + ")";
+  keep_record(store, md::record_top_buy_rate, buy_rate, true, holder);
+  keep_record(store, md::record_low_buy_rate, buy_rate, false, holder);
+}
+
 }  // namespace
 
 ShowContext show_context(const BookedShow& booked, std::size_t matches) {
@@ -134,45 +184,8 @@ Takings take_show_money(Store& store, const ShowContext& show, double score) {
   t.attendance = std::max<Num>(0, whole(static_cast<double>(p.num(static_cast<std::size_t>(crowd_line))) * score / 100));
 
   std::vector<std::string> report;
-  if (!is_big(show) && show.show.regular_slot && *show.show.regular_slot < prom::regular_show_count) {
-    const std::size_t k = *show.show.regular_slot;
-    const Num figure = std::max<Num>(0, whole(static_cast<double>(leading_int(p.show(k, prom::show::audience))) * score / 100));
-    std::string figure_text = to_text(figure);
-    if (televised_tv(show)) {
-      double rating = static_cast<double>(figure) / 100;
-      rating += rating / 10;
-      t.rating = one_decimal(rating);
-      figure_text = t.rating;
-      report.push_back(name + " drew a " + t.rating + " rating.");
-    } else if (televised_ppv(show)) {
-      t.buys = figure;
-      p.set_balance(add_sat(p.balance(), mul_sat(figure, ppv_regular_show_price)));
-      report.push_back(name + " drew " + grouped(t.buys) + " buys.");
-    }
-    store.set_md(md::last_show_first + 2 * k, name);
-    store.set_md(md::last_show_first + 2 * k + 1, today);
-    store.set_md(md::last_show_figures + k, figure_text);
-  }
-  if (is_big(show)) {
-    store.set_md(md::last_big_show_name, name);
-    store.set_md(md::last_big_show_date, today);
-    if (!p.has_ppv_deal()) {
-      store.set_md(md::last_buy_rate, "0");
-      store.set_md(md::last_big_show_gross, "$0");
-    } else {
-      const double buy_rate = static_cast<double>(whole(static_cast<double>(p.num(prom::ppv_rating)) * score / 100)) / 100;
-      t.buys = whole(buy_rate * static_cast<double>(buys_per_buy_rate_point));
-      t.gross = mul_sat(t.buys, size >= 6 ? 15 : size == 5 ? 12 : 8);
-      p.set_balance(add_sat(p.balance(), t.gross));
-      store.set_md(md::last_buy_rate, decimal_text(buy_rate));
-      store.set_md(md::last_big_show_gross, "$" + grouped(t.gross));
-      report.push_back(name + " drew " + grouped(t.buys) + " buys, for a buy rate of " + decimal_text(buy_rate) +
-                       " and a company gross of " + store.md(md::last_big_show_gross) + ".");
-      const std::string holder = name + " (" + today + ")";
-      keep_record(store, md::record_top_buy_rate, buy_rate, true, holder);
-      keep_record(store, md::record_low_buy_rate, buy_rate, false, holder);
-    }
-  }
+  if (!is_big(show)) regular_show_figures(store, show, score, t, report);
+  else big_show_figures(store, show, score, t, report);
 
   if (show.capacity > 0 && t.attendance >= show.capacity) {
     t.sold_out = true;

@@ -1,0 +1,91 @@
+// A show day from "Confirm" to the results: the intro, the playback's speed and skip, the results
+// and back to the main screen; and the line-up during booking.
+#include <QLabel>
+#include <QTableView>
+#include <QtTest>
+
+#include "fixture.h"
+#include "screens/bookingscreen.h"
+#include "screens/mainwindow.h"
+#include "screens/navigator.h"
+#include "screens/playbackscreen.h"
+#include "screens/session.h"
+#include "shows/booking.h"
+
+using rvscreens::Fixture;
+
+namespace {
+
+// A new game's first show with its venue booked and the suggester's card: the booking screen.
+bool open_booked_card(Fixture& f) {
+  f.start();
+  if (!f.new_game()) return false;
+  for (int i = 0; i < 4 && f.window().current_name() == rvgui::screen_name::main; ++i) f.click(QStringLiteral("mainActionButton"));
+  auto* venues = f.find<QTableView>(QStringLiteral("venuesGrid"));
+  if (!venues) return false;
+  venues->setCurrentIndex(venues->model()->index(0, 0));
+  f.dialogs().queue_yes();
+  f.click(QStringLiteral("bookVenueButton"));
+  if (!f.click(QStringLiteral("suggestCardButton"))) return false;
+  const auto& session = f.window().session();
+  return session.booking && session.booking->can_confirm();
+}
+
+}  // namespace
+
+class PresentationTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void a_confirmed_card_runs_and_is_watched_to_the_end() {
+    Fixture f;
+    QVERIFY(open_booked_card(f));
+    const auto balance = f.game()->store.promotion(*f.game()->store.player_index()).balance();
+    QVERIFY(f.click(QStringLiteral("confirmCardButton")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::show_intro);
+    QVERIFY(f.game()->store.promotion(*f.game()->store.player_index()).balance() != balance);
+    QVERIFY(f.text_of(QStringLiteral("introAttendance")).startsWith(QStringLiteral("Attendence: ")));
+
+    QVERIFY(f.click(QStringLiteral("seeHighlightsButton")));
+    auto* playback = f.find<rvgui::PlaybackScreen>(QStringLiteral("playbackScreen"));
+    QVERIFY(!f.text_of(QStringLiteral("playbackText")).isEmpty());
+    for (int i = 0; i < 6; ++i) f.click(QStringLiteral("slowerButton"));
+    QCOMPARE(f.text_of(QStringLiteral("speedLabel")), QStringLiteral("0"));
+    QVERIFY(!playback->step_timer().isActive());  // stopped until Faster
+    f.click(QStringLiteral("fasterButton"));
+    QVERIFY(playback->step_timer().isActive());
+    for (int i = 0; i < 12; ++i) f.click(QStringLiteral("fasterButton"));
+    QCOMPARE(f.text_of(QStringLiteral("speedLabel")), QStringLiteral("10"));
+
+    f.dialogs().queue_no();
+    f.click(QStringLiteral("skipToResultsButton"));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::playback);
+    // At speed 10 the rest of the show plays out and the results follow.
+    QTRY_COMPARE_WITH_TIMEOUT(f.window().current_name(), rvgui::screen_name::results, 20000);
+    QVERIFY(f.text_of(QStringLiteral("overallRating")).startsWith(QStringLiteral("Overall Show Rating: ")));
+
+    QVERIFY(f.click(QStringLiteral("resultsContinueButton")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::main);
+    QVERIFY(!f.window().session().presentation);
+    QCOMPARE(QString::fromStdString(f.game()->store.md(rv::md::main_caption)), QStringLiteral("Next Day"));
+  }
+
+  void skipping_the_highlights_and_the_line_up() {
+    Fixture f;
+    QVERIFY(open_booked_card(f));
+    QVERIFY(f.click(QStringLiteral("cardButton")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::line_up);
+    QVERIFY(f.find<QTableView>(QStringLiteral("lineUpGrid"))->model()->rowCount() > 5);
+    QVERIFY(f.click(QStringLiteral("backToBookingButton")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::booking);
+
+    QVERIFY(f.click(QStringLiteral("confirmCardButton")));
+    QVERIFY(f.click(QStringLiteral("seeHighlightsButton")));
+    f.dialogs().queue_yes();
+    QVERIFY(f.click(QStringLiteral("skipToResultsButton")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::results);
+  }
+};
+
+QTEST_MAIN(PresentationTest)
+#include "presentation_test.moc"
