@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "cycle/autoshow.h"
 #include "cycle/contracts.h"
 #include "cycle/nextday.h"
 #include "cycle/showday.h"
@@ -58,11 +59,30 @@ void caretaker(rv::Store& s) {
 }
 
 struct SoakResult {
-  int days = 0, dismissals = 0, problems = 0;
+  int days = 0, dismissals = 0, problems = 0, shows = 0;
 };
 
-SoakResult soak(rv::Store start, std::uint64_t seed, int years) {
+bool check(const rv::Game& game, std::uint64_t seed, const char* when, SoakResult& result) {
+  const auto problems = rv::check_store(game.store);
+  if (problems.empty()) return true;
+  ++result.problems;
+  ADD_FAILURE() << "seed " << seed << ", " << when << " " << rv::current_full_date(game.store) << ": " << problems.front();
+  return false;
+}
+
+// Every show day the suggester books the card and the show runs, as a player pressing "Suggest
+// Card" and "Confirm" would; a show that cannot run is passed over.
+void show_day(rv::Game& game, const rv::Home& home, const rv::ShowLibraries& libraries, std::uint64_t seed, SoakResult& result) {
+  const auto outcome = rv::play_show_day(game, home, libraries, {});
+  if (outcome && outcome->run) ++result.shows;
+  if (!outcome) rv::pass_over_show_day(game);
+  if (rv::main_action(game.store) != rv::MainAction::next_day) rv::pass_over_show_day(game);
+  check(game, seed, "after the show of", result);
+}
+
+SoakResult soak(rv::Store start, const rv::Home& home, std::uint64_t seed, int years) {
   rv::Game game{std::move(start), rv::Rng(seed), "soak"};
+  const rv::ShowLibraries libraries = rv::load_libraries(home);
   SoakResult result;
   const int end_year = rv::current_date(game.store).year + years;
   while (rv::current_date(game.store).year < end_year) {
@@ -73,14 +93,10 @@ SoakResult soak(rv::Store start, std::uint64_t seed, int years) {
       game.store.set_md(rv::md::board_state, "No");
       game.store.set_md(rv::md::board_rating, "50");
     }
-    if (rv::main_action(game.store) != rv::MainAction::next_day) rv::pass_over_show_day(game);
+    if (rv::main_action(game.store) != rv::MainAction::next_day) show_day(game, home, libraries, seed, result);
     caretaker(game.store);
-    const auto problems = rv::check_store(game.store);
-    if (!problems.empty()) {
-      ++result.problems;
-      ADD_FAILURE() << "seed " << seed << ", " << rv::current_full_date(game.store) << ": " << problems.front();
-      if (result.problems > 5) break;
-    }
+    check(game, seed, "on", result);
+    if (result.problems > 5) break;
   }
   return result;
 }
@@ -88,8 +104,9 @@ SoakResult soak(rv::Store start, std::uint64_t seed, int years) {
 TEST(Soak, TenYearsWithThreeSeedsKeepEveryInvariant) {
   rvtest::TempDir dir;
   for (std::uint64_t seed : {1u, 2u, 3u}) {
-    const SoakResult r = soak(starting_world(dir, seed - 1), seed, 10);
+    const SoakResult r = soak(starting_world(dir, seed - 1), rv::Home(dir.path() / "home"), seed, 10);
     EXPECT_GE(r.days, 3652) << "seed " << seed;
+    EXPECT_GT(r.shows, 400) << "seed " << seed;
     EXPECT_EQ(r.problems, 0) << "seed " << seed;
   }
 }
@@ -98,7 +115,7 @@ TEST(Soak, FiftyYearsWithTenSeedsOnDemand) {
   if (!std::getenv("RINGVALE_LONG_SOAK")) GTEST_SKIP() << "set RINGVALE_LONG_SOAK=1 to run fifty years with ten seeds";
   rvtest::TempDir dir;
   for (std::uint64_t seed = 1; seed <= 10; ++seed) {
-    const SoakResult r = soak(starting_world(dir, seed - 1), seed, 50);
+    const SoakResult r = soak(starting_world(dir, seed - 1), rv::Home(dir.path() / "home"), seed, 50);
     EXPECT_EQ(r.problems, 0) << "seed " << seed;
   }
 }
