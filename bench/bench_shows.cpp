@@ -8,6 +8,7 @@
 #include "bench_world.h"
 #include "shows/booking.h"
 #include "shows/rating.h"
+#include "shows/runshow.h"
 
 namespace {
 
@@ -79,5 +80,29 @@ void BM_RefillRosterAndList(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RefillRosterAndList)->Unit(benchmark::kMicrosecond);
+
+// "Confirm" to the presentation's data: an eight-match show run from start to end.
+void BM_RunEightMatchShow(benchmark::State& state) {
+  const rv::Game start{rvbench::default_world(), rv::Rng(1), "bench"};
+  const auto libraries = rv::load_libraries(rv::Home(std::filesystem::path(RINGVALE_SOURCE_DIR) / "data"));
+  rv::Booking booking(start.store, {});
+  book_card(booking, 8);
+  rv::BookedShow booked;
+  booked.show.name = "Bench Weekly";
+  booked.show.broadcast = "TV";
+  booked.show.televised = true;
+  booked.show.regular_slot = 0;
+  booked.capacity = 5000;
+  booked.hire_cost = 40000;
+  rv::Game game = start;
+  for (auto _ : state) {
+    state.PauseTiming();
+    game = start;
+    state.ResumeTiming();
+    auto run = rv::run_show(game, booked, booking, libraries);
+    if (run) benchmark::DoNotOptimize(rv::present_show(*run).commentary.size());
+  }
+}
+BENCHMARK(BM_RunEightMatchShow)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
