@@ -106,17 +106,10 @@ int cmd_book_card(const Args& args, std::istream& in, std::ostream& out, std::os
     err << "Usage: ringvale-cli book-card --home DIR --save NAME [--seed N] < STEPS\n" << script_help << "\n";
     return exit_failure;
   }
-  const auto seed = number_option(args, "seed", 1);
-  if (!seed || *seed < 0) {
-    err << "The seed must be a whole number of 0 or more (--seed " << args.get("seed").value_or("") << ").\n";
-    return exit_failure;
-  }
   const Home home(*home_dir);
-  auto store = load_game(home, *save + ".sav");
-  if (!store) {
-    err << store.error() << "\n";
-    return exit_failure;
-  }
+  auto opened = open_saved_game(args, home, *save, err);
+  if (!opened) return exit_failure;
+  const Store* store = &opened->store;
   const auto show = next_show(*store);
   if (!show) {
     err << "There is no show of yours on the calendar to book.\n";
@@ -124,7 +117,7 @@ int cmd_book_card(const Args& args, std::istream& in, std::ostream& out, std::os
   }
   const bool big = show->type == ShowType::big;
   Booking booking(*store, {show->brand, big});
-  Rng rng(static_cast<std::uint64_t>(*seed));
+  Rng& rng = opened->rng;
   out << "Booking For " << show->name << "\n";
   show_step(booking, out);
   std::string line;

@@ -7,6 +7,8 @@
 
 #include "app/cli_args.h"
 #include "state/clock.h"
+#include "state/game.h"
+#include "state/home.h"
 
 namespace rv {
 struct ShowRun;  // shows/runshow.h
@@ -25,6 +27,9 @@ int cmd_check_data(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_new_game(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_next_day(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_show(const Args& args, std::ostream& out, std::ostream& err);
+// The save NAME of the home with the generator seeded from --seed (1 without it); nothing, with
+// the message, when the seed or the save is bad.
+std::optional<Game> open_saved_game(const Args& args, const Home& home, const std::string& save, std::ostream& err);
 // Prints a run show: one line per match, the overall rating, the attendance and the money made.
 void print_show(const ShowRun& run, std::ostream& out);
 // Reads its steps from `in`.

@@ -10,6 +10,20 @@
 
 namespace rv::cli {
 
+std::optional<Game> open_saved_game(const Args& args, const Home& home, const std::string& save, std::ostream& err) {
+  const auto seed = number_option(args, "seed", 1);
+  if (!seed || *seed < 0) {
+    err << "The seed must be a whole number of 0 or more (--seed " << args.get("seed").value_or("") << ").\n";
+    return std::nullopt;
+  }
+  auto store = load_game(home, save + ".sav");
+  if (!store) {
+    err << store.error() << "\n";
+    return std::nullopt;
+  }
+  return Game{std::move(*store), Rng(static_cast<std::uint64_t>(*seed)), save};
+}
+
 void print_show(const ShowRun& run, std::ostream& out) {
   for (const auto& line : show_summary(run)) out << line << "\n";
   out << "Overall rating: " << decimal_text(std::round(run.overall.value * 100) / 100) << "\n";
@@ -26,18 +40,10 @@ int cmd_show(const Args& args, std::ostream& out, std::ostream& err) {
     err << "Usage: ringvale-cli show --home DIR --save NAME (--card FILE | --suggest) [--venue NAME] [--seed N]\n";
     return exit_failure;
   }
-  const auto seed = number_option(args, "seed", 1);
-  if (!seed || *seed < 0) {
-    err << "The seed must be a whole number of 0 or more (--seed " << args.get("seed").value_or("") << ").\n";
-    return exit_failure;
-  }
   const Home home(*home_dir);
-  auto store = load_game(home, *save + ".sav");
-  if (!store) {
-    err << store.error() << "\n";
-    return exit_failure;
-  }
-  Game game{std::move(*store), Rng(static_cast<std::uint64_t>(*seed)), *save};
+  auto opened = open_saved_game(args, home, *save, err);
+  if (!opened) return exit_failure;
+  Game game = std::move(*opened);
   if (main_action(game.store) == MainAction::next_day) {
     err << "Today is not one of your show days (" << current_full_date(game.store) << ").\n";
     return exit_failure;

@@ -52,11 +52,11 @@ void feud_upkeep(Game& game) {
     if (duration < feud_days_before_cooling) continue;
     const Num cooling = std::max<Num>(f.num(feud::cooling) - 1, feud_min_cooling);
     f.set_num(feud::cooling, cooling);
-    if (f.at(feud::state) == "Cold") {
+    if (f.at(feud::state) == feud::cold) {
       f.set_num(feud::heat, std::max<Num>(f.num(feud::heat) - cold_feud_heat_loss, 1));
     } else if (weekday == "Tuesday" || weekday == "Friday") {
       if (game.rng.one_in(static_cast<int>(cooling))) {
-        f.set(feud::state, "Cold");
+        f.set(feud::state, std::string(feud::cold));
         update_longest_feud(s, k);
       }
     }
@@ -65,7 +65,7 @@ void feud_upkeep(Game& game) {
 
 void end_feud(Store& store, std::size_t k) {
   if (k >= md::feud_slots) return;
-  if (feud_slot(store, k).at(feud::state) == "Hot") update_longest_feud(store, k);
+  if (feud_slot(store, k).at(feud::state) == feud::hot) update_longest_feud(store, k);
   for (std::size_t i = 0; i < md::feud_size; ++i) store.set_md(md::feuds_first + k * md::feud_size + i, "");
 }
 

@@ -117,6 +117,12 @@ void PlaybackScreen::skip_to_results() {
   finish();
 }
 
+void PlaybackScreen::go_back() {
+  step_timer_.stop();
+  end_timer_.stop();
+  Screen::go_back();
+}
+
 void PlaybackScreen::finish() {
   step_timer_.stop();
   end_timer_.stop();

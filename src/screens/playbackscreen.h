@@ -27,6 +27,8 @@ class PlaybackScreen : public Screen {
   void faster();
   void slower();
   void skip_to_results();
+  // Leaving the highlights stops them.
+  void go_back() override;
 
  private:
   void show_speed();

@@ -18,9 +18,9 @@ constexpr std::string_view blank_line = "-BLANK-";
 constexpr std::string_view yes = "Yes";
 constexpr std::string_view no = "No";
 constexpr std::string_view not_applying = "N/A";
-constexpr std::string_view face = "Face";
-constexpr std::string_view heel = "Heel";
-constexpr std::string_view hot = "Hot";
+constexpr std::string_view face = alignment::face;
+constexpr std::string_view heel = alignment::heel;
+constexpr std::string_view hot = feud::hot;
 constexpr std::string_view split_yes = "Yes";
 // A placeholder whose value is missing still reads as a person.
 constexpr std::string_view nobody = "someone";

@@ -272,9 +272,9 @@ std::vector<TurnReaction> take_turns(Store& store, const ShowContext& show, cons
     TurnReaction r = react_to_turn(weight, store.md_num(md::turn_freshness), worker);
     r.disposition = store.turns[at + turn::disposition];
     if (auto row = store.find_worker(worker)) {
-      const std::string turned = r.disposition == "Face" || r.disposition == "Heel"
-                                     ? r.disposition
-                                     : (store.worker(*row).faceheel() == "Face" ? "Heel" : "Face");
+      const bool named = r.disposition == alignment::face || r.disposition == alignment::heel;
+      const std::string turned = named ? r.disposition
+                                       : std::string(store.worker(*row).faceheel() == alignment::face ? alignment::heel : alignment::face);
       store.worker(*row).set_faceheel(turned);
     }
     p.set_popularity(std::min<Num>(100, add_sat(p.popularity(), r.points)));

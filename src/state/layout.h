@@ -326,7 +326,15 @@ inline constexpr std::size_t pair2 = 11;
 // The kinds of feud on the type line.
 inline constexpr std::string_view singles = "Singles";
 inline constexpr std::string_view tag_team = "Tag Team";
+inline constexpr std::string_view hot = "Hot";  // the feud's state until it cools
+inline constexpr std::string_view cold = "Cold";
 }  // namespace feud
+
+// A worker's place with the fans (the faceheel column, and what a turn makes of it).
+namespace alignment {
+inline constexpr std::string_view face = "Face";
+inline constexpr std::string_view heel = "Heel";
+}  // namespace alignment
 
 // Marker texts the tables use.
 inline constexpr std::string_view free_agent = "Free Agent";  // a worker's promotion when unsigned
