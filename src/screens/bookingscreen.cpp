@@ -75,7 +75,7 @@ BookingScreen::BookingScreen(Session& session, Navigator& navigator, QWidget* pa
   roster_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   panels->addWidget(choices_, 3);
   panels->addWidget(card_, 3);
-  panels->addWidget(roster_, 4);
+  panels->addWidget(roster_, 5);
   outer->addLayout(panels, 1);
 
   outer->addLayout(make_footer());
@@ -87,8 +87,10 @@ BookingScreen::BookingScreen(Session& session, Navigator& navigator, QWidget* pa
 }
 
 // The row of buttons under the panels.
-QHBoxLayout* BookingScreen::make_footer() {
+QVBoxLayout* BookingScreen::make_footer() {
+  auto* rows = new QVBoxLayout;
   auto* footer = new QHBoxLayout;
+  auto* actions = new QHBoxLayout;
   clear_match_ = make_button(QStringLiteral("clearMatchButton"), QStringLiteral("Clear Match"), this);
   clear_show_ = make_button(QStringLiteral("clearShowButton"), QStringLiteral("Clear Show"), this);
   footer->addWidget(clear_match_);
@@ -105,15 +107,18 @@ QHBoxLayout* BookingScreen::make_footer() {
     else b->setEnabled(false);  // the feuds screen comes with the feuds work
   }
   auto* suggest = make_button(QStringLiteral("suggestCardButton"), QStringLiteral("Suggest Card"), this);
-  footer->addWidget(suggest);
+  actions->addWidget(suggest);
+  actions->addStretch(1);
   connect(suggest, &QPushButton::clicked, this, &BookingScreen::suggest_card);
   confirm_ = make_button(QStringLiteral("confirmCardButton"), QStringLiteral("Confirm"), this);
   confirm_->setProperty("role", "main");
-  footer->addWidget(confirm_);
+  actions->addWidget(confirm_);
   auto* back = make_button(QStringLiteral("bookingBackButton"), QStringLiteral("Back"), this);
-  footer->addWidget(back);
+  actions->addWidget(back);
   connect(back, &QPushButton::clicked, this, &BookingScreen::go_back);
-  return footer;
+  rows->addLayout(footer);
+  rows->addLayout(actions);
+  return rows;
 
 }
 

@@ -7,7 +7,7 @@
 
 #include "screens/screen.h"
 
-class QHBoxLayout;
+class QVBoxLayout;
 class QTableView;
 
 namespace rvgui {
@@ -32,7 +32,7 @@ class BookingScreen : public Screen {
   void suggest_card();
 
  private:
-  QHBoxLayout* make_footer();
+  QVBoxLayout* make_footer();
   void ensure_booking();
   void ask_team_names();
   void refresh();
