@@ -122,15 +122,6 @@ std::optional<std::size_t> match_feud(const Store& store, const MatchLines& m) {
   return std::nullopt;
 }
 
-std::optional<std::size_t> title_slot(const Store& store, std::size_t player, const std::string& name) {
-  if (name.empty() || name == none_text) return std::nullopt;
-  for (std::size_t k = 0; k < prom::title_slots; ++k) {
-    const auto t = store.promotion(player).title(k);
-    if (t.exists() && t.name() == name) return k;
-  }
-  return std::nullopt;
-}
-
 Num crowd_band(bool major, double a, double p, Num previous) {
   // The lowest popularity of each band, from the best band down, and the points it gives.
   static constexpr std::array<std::pair<int, Num>, 6> major_bands = {{{5, 17}, {0, 15}, {-5, 13}, {-10, 8}, {-15, 2}, {-20, 1}}};
@@ -254,7 +245,7 @@ double raw_rating(const Averages& avg, Num bonus, Num heat, bool dq, Rng& rng) {
 
 // The defended title counts for the card and gains or loses value by the match; its value.
 Num defend_title(Store& store, std::size_t player, const MatchLines& m, double r, CardFigures& out) {
-  const auto slot = title_slot(store, player, m.at(match::title));
+  const auto slot = title_named(store, player, m.at(match::title));
   if (!slot) return 0;
   const Title t = store.promotion(player).title(*slot);
   ++out.title_matches;
@@ -388,7 +379,7 @@ void choosewinner(const Store& store, Lines& card, const std::vector<std::string
       continue;
     }
 
-    const auto title = player ? title_slot(store, *player, m.at(match::title)) : std::nullopt;
+    const auto title = player ? title_named(store, *player, m.at(match::title)) : std::nullopt;
     std::vector<std::string> names;
     std::vector<Num> scores;
     for (std::size_t i = 0; i < match::worker_lines && !m.worker(i).empty(); ++i) {

@@ -108,12 +108,8 @@ std::string overall_rating_text(double rating) {
 
 std::optional<std::size_t> title_at_stake(const Store& store, const Lines& card, std::size_t slot) {
   const auto player = store.player_index();
-  if (!player || !booked(card, slot) || !has_title(card, slot)) return std::nullopt;
-  for (std::size_t k = 0; k < prom::title_slots; ++k) {
-    const auto t = store.promotion(*player).title(k);
-    if (t.exists() && t.name() == at(card, slot, match::title)) return k;
-  }
-  return std::nullopt;
+  if (!player || !booked(card, slot)) return std::nullopt;
+  return title_named(store, *player, at(card, slot, match::title));
 }
 
 std::vector<std::size_t> titlecheck(Store& store, const Lines& card) {

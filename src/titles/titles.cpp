@@ -17,6 +17,15 @@ bool holds_title(const Store& store, std::size_t promotion, std::size_t slot, co
   return t.long_block() && (t.get(TitleField::coholder1) == worker || t.get(TitleField::coholder2) == worker);
 }
 
+std::optional<std::size_t> title_named(const Store& store, std::size_t promotion, std::string_view name) {
+  if (name.empty() || name == none_text || promotion >= store.promotion_count()) return std::nullopt;
+  for (std::size_t k = 0; k < prom::title_slots; ++k) {
+    const auto t = store.promotion(promotion).title(k);
+    if (t.exists() && t.name() == name) return k;
+  }
+  return std::nullopt;
+}
+
 bool vacate_title(Store& store, std::size_t promotion, std::size_t slot) {
   const auto t = store.promotion(promotion).title(slot);
   if (!t.exists() || t.holder() == vacant) return false;

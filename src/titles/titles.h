@@ -2,6 +2,7 @@
 // Championships as the daily cycle and the talent moves see them: vacating a title without the
 // question, counting reigns, and the weekly drift of title levels.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,9 @@ namespace rv {
 // True when the worker holds the title in slot `slot` of the promotion (as holder or, for a tag
 // title, as one of the co-holders).
 bool holds_title(const Store& store, std::size_t promotion, std::size_t slot, const std::string& worker);
+
+// The slot of the promotion's title called `name` ("None" and empty name no title).
+std::optional<std::size_t> title_named(const Store& store, std::size_t promotion, std::string_view name);
 
 // Vacates a title (no question asked). A reign longer than the record becomes the record (with a
 // "New Record" message for the player's titles); the holder becomes "Vacant", the reign and the
