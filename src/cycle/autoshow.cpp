@@ -11,36 +11,34 @@ namespace rv {
 Result<ShowDayOutcome> play_show_day(Game& game, const Home& home, const ShowLibraries& libraries, const ShowDayPlay& play) {
   const auto shows = todays_shows(game.store);
   if (shows.empty()) return Failure{"Today is not one of your show days."};
-  // Everything is tried on a copy first, so that a refused card leaves the day as it was.
-  Game trial = game;
+  // Only a cancelled show and the run itself change the game; the run replaces it in one go, so
+  // a refused venue or card leaves the day as it was.
   ShowDayOutcome out;
-  const ShowDayResult go = go_to_show(trial);
+  const ShowDayResult go = go_to_show(game);
   out.messages = go.messages;
   if (go.cancelled || !go.can_go_ahead) {
     out.cancelled = go.cancelled;
-    game = std::move(trial);
     return out;
   }
   const ShowFacts& show = shows.front();
   std::string venue = play.venue;
   if (venue.empty()) {
-    auto offers = offered_venues(trial.store, home, show);
+    auto offers = offered_venues(game.store, home, show);
     if (!offers) return Failure{offers.error()};
     venue = offers->front().name;
   }
-  auto booked = book_venue(trial.store, home, show, venue);
+  auto booked = book_venue(game.store, home, show, venue);
   if (!booked) return Failure{booked.error()};
-  Booking booking(trial.store, {show.brand, show.type == ShowType::big});
+  Booking booking(game.store, {show.brand, show.type == ShowType::big});
   if (play.card) {
     if (auto status = book_card_file(booking, *play.card); !status) return Failure{status.error()};
   } else {
-    const auto suggested = suggest_card(booking, trial.store, trial.rng);
+    const auto suggested = suggest_card(booking, game.store, game.rng);
     if (!suggested.complete) return Failure{"No card could be suggested for " + show.name + "."};
   }
-  auto run = run_show(trial, *booked, booking, libraries);
+  auto run = run_show(game, *booked, booking, libraries);
   if (!run) return Failure{run.error()};
   out.run = std::move(*run);
-  game = std::move(trial);
   return out;
 }
 
