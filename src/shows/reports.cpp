@@ -113,9 +113,14 @@ struct People {
   }
 };
 
+// A show of one brand of a promotion whose roster is split.
+bool split_brand_show(const PromotionView& p, const ReportShow& show) {
+  return p.at(prom::roster_split) == split_yes && (show.brand == brand_one || show.brand == brand_two);
+}
+
 std::size_t power_figure_base(const Store& s, std::size_t player, const ReportShow& show) {
   const auto p = s.promotion(player);
-  const bool second_brand = p.at(prom::roster_split) == split_yes && show.brand == "Brand 2";
+  const bool second_brand = p.at(prom::roster_split) == split_yes && show.brand == brand_two;
   return prom::power_figures + (second_brand ? 2 * prom::power_figure_size : 0);
 }
 
@@ -219,7 +224,7 @@ class MatchTale {
   pf = player ? power_figure_base(s, *player, show) : prom::power_figures;
   pf1 = player ? s.promotion(*player).at(pf) : std::string();
   pf2 = player ? s.promotion(*player).at(pf + prom::power_figure_size) : std::string();
-  split = player && s.promotion(*player).at(prom::roster_split) == split_yes && (show.brand == "Brand 1" || show.brand == "Brand 2");
+  split = player && split_brand_show(s.promotion(*player), show);
 
   v = {
       type,
@@ -273,7 +278,7 @@ class MatchTale {
   for (std::size_t i = 0; i < 4; ++i) values["wrestler" + std::to_string(i + 1)] = i < others.size() ? others[i] : "";
   if (player) {
     const auto p = s.promotion(*player);
-    const bool second = show.brand == "Brand 2";
+    const bool second = show.brand == brand_two;
     values["thisbrand"] = split ? p.at(second ? prom::brand2_name : prom::brand1_name) : p.full_name();
     values["otherbrand"] = split ? p.at(second ? prom::brand1_name : prom::brand2_name) : p.full_name();
     values["feudpftitle"] = names_someone(pf1) ? p.at(pf + 1) : "Front Office";
@@ -432,8 +437,8 @@ void interview(const Store& s, const Lines& card, std::size_t slot, const Report
   if (tell_talk_show(s, people, show, side1, side2, makeup, feud_value, libraries, rng, commentary)) return;
 
   std::string interviewer;
-  const bool split = p.at(prom::roster_split) == split_yes && (show.brand == "Brand 1" || show.brand == "Brand 2");
-  if (split) interviewer = p.at(show.brand == "Brand 2" ? prom::interviewer2 : prom::interviewer1);
+  const bool split = split_brand_show(p, show);
+  if (split) interviewer = p.at(show.brand == brand_two ? prom::interviewer2 : prom::interviewer1);
   else interviewer = names_someone(p.at(prom::interviewer1)) ? p.at(prom::interviewer1) : p.at(prom::interviewer2);
   const bool has_interviewer = names_someone(interviewer);
   const std::vector<std::string> v = {people.division(everyone, side1.size() == 2), makeup, feud_value,

@@ -343,6 +343,8 @@ inline constexpr std::string_view no_record_yet = "No Record Yet";
 inline constexpr std::string_view cleared = "no";   // a team, stable or manager taken away by a move
 inline constexpr std::string_view none_text = "None";
 inline constexpr std::string_view brand_all = "All";
+inline constexpr std::string_view brand_one = "Brand 1";
+inline constexpr std::string_view brand_two = "Brand 2";
 inline constexpr std::string_view non_worker = "Non-Worker";  // the ring style of a worker who does not wrestle
 inline constexpr std::string_view injured_condition = "Inj";  // a worker's condition while out injured
 
