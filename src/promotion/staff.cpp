@@ -1,5 +1,7 @@
 #include "promotion/staff.h"
 
+#include <vector>
+
 namespace rv {
 
 int remove_from_staff(Store& store, std::size_t promotion, const std::string& worker) {
@@ -24,6 +26,17 @@ int remove_from_staff(Store& store, std::size_t promotion, const std::string& wo
     ++emptied;
   }
   return emptied;
+}
+
+void rename_in_staff(Store& store, std::size_t promotion, const std::string& from, const std::string& to) {
+  if (from.empty()) return;
+  const auto p = store.promotion(promotion);
+  std::vector<std::size_t> lines = {prom::interviewer1, prom::interviewer2};
+  for (std::size_t k = 0; k < prom::power_figure_count; ++k) lines.push_back(prom::power_figures + k * prom::power_figure_size);
+  for (std::size_t k = 0; k < prom::talk_show_count; ++k) lines.push_back(prom::talk_shows + k * prom::talk_show_size + prom::talk::host);
+  for (const std::size_t line : lines) {
+    if (p.at(line) == from) p.set(line, to);
+  }
 }
 
 }  // namespace rv

@@ -149,4 +149,38 @@ std::int64_t clamp_int(std::int64_t value, std::int64_t lo, std::int64_t hi) {
   return value < lo ? lo : (value > hi ? hi : value);
 }
 
+namespace {
+bool letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+}  // namespace
+
+std::string for_gender(std::string text, bool female) {
+  if (!female) return text;
+  std::string out;
+  out.reserve(text.size() + 8);
+  for (std::size_t i = 0; i < text.size();) {
+    if (!letter(text[i])) {
+      out += text[i++];
+      continue;
+    }
+    std::size_t end = i;
+    while (end < text.size() && letter(text[end])) ++end;
+    const std::string_view word(text.data() + i, end - i);
+    if (word == "He") out += "She";
+    else if (word == "he") out += "she";
+    else if (word == "his" || word == "him") out += "her";
+    else if (word == "His" || word == "Him") out += "Her";
+    else out += word;
+    i = end;
+  }
+  return out;
+}
+
+bool storable_text(std::string_view text) {
+  for (const char ch : text) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c < 0x20 || c == 0x7F || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D) return false;
+  }
+  return true;
+}
+
 }  // namespace rv

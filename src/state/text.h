@@ -43,6 +43,13 @@ std::string listed(std::string heading, const std::vector<std::string>& items, s
 // True when `text` contains `part` (an empty part never counts as contained).
 bool contains(std::string_view text, std::string_view part);
 
+// The text for a woman: the whole words He, he, his and him become She, she, her and her.
+std::string for_gender(std::string text, bool female);
+
+// A text one line of a table can hold: no line break or other control character and no byte
+// that Windows-1252 leaves undefined.
+bool storable_text(std::string_view text);
+
 // A whole number clamped to [lo, hi].
 std::int64_t clamp_int(std::int64_t value, std::int64_t lo, std::int64_t hi);
 

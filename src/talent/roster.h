@@ -1,0 +1,37 @@
+#pragma once
+// The roster grid: the player's workers through one of the views (a filter) or sorts of the
+// choice list, with the column the choice adds.
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "state/store.h"
+
+namespace rv {
+
+// "Very Low" below 30, "Low", "Below Average", "OK", "Good", "Very Good", "Excellent" from 90.
+std::string_view ability_word(Num value);
+
+// Every entry of the choice list, "View All" first; a brand view per brand while split.
+std::vector<std::string> roster_choices(const Store& store);
+
+struct RosterRow {
+  std::size_t row;       // the worker's row in the worker table
+  std::string name;
+  Num draw;
+  Num ability;
+  std::string extra;     // the choice's own column, when it has one
+  long long extra_key;   // orders the extra column (a month's place, a figure)
+};
+struct RosterGrid {
+  std::string extra_caption;  // empty: no extra column
+  std::vector<RosterRow> rows;
+};
+// The grid for one entry of the choice list (an unknown entry shows everybody). Sorts put the
+// highest figure first (the soonest expiry first), ties in roster order.
+RosterGrid roster_grid(const Store& store, std::string_view choice);
+// The player's workers, in table order.
+std::vector<std::size_t> roster_rows(const Store& store);
+
+}  // namespace rv
