@@ -100,7 +100,10 @@ QVBoxLayout* BookingScreen::make_footer() {
                                    std::pair{"championsButton", "Champions"}, std::pair{"cardButton", "Card"}}) {
     auto* b = make_button(QString::fromLatin1(name), QString::fromLatin1(text), this);
     footer->addWidget(b);
-    if (QString::fromLatin1(text) == QStringLiteral("Roster")) connect(b, &QPushButton::clicked, this, [this] { roster_->setFocus(); });
+    if (QString::fromLatin1(text) == QStringLiteral("Roster")) connect(b, &QPushButton::clicked, this, [this] {
+      session_.roster_from_booking = true;
+      navigator_.open(screen_name::roster);
+    });
     else if (QString::fromLatin1(text) == QStringLiteral("Card")) connect(b, &QPushButton::clicked, this, [this] { navigator_.open(screen_name::line_up); });
     else if (QString::fromLatin1(text) == QStringLiteral("Champions"))
       connect(b, &QPushButton::clicked, this, [this] { navigator_.open(screen_name::championships); });

@@ -64,6 +64,12 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
   }
 }
 
+void GridModel::set_header(int section, const QString& text) {
+  if (section < 0 || section >= headers_.size() || headers_[section] == text) return;
+  headers_[section] = text;
+  emit headerDataChanged(Qt::Horizontal, section, section);
+}
+
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= headers_.size()) return {};
   return headers_[section];

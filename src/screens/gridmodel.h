@@ -35,6 +35,8 @@ class GridModel : public QAbstractTableModel {
   GridModel(QStringList headers, QObject* parent);
   // Replaces every row (the grid is filled afresh from the core).
   void set_rows(std::vector<Row> rows);
+  // Renames a column (a grid whose last column follows a choice).
+  void set_header(int section, const QString& text);
   // Changes one row in place (a message read).
   void set_row(int row, Row value);
   const Row* row_at(int row) const;

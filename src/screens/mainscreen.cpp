@@ -165,14 +165,18 @@ QWidget* MainScreen::build_nav() {
   nl->addWidget(view_dates_);
   nl->addWidget(save_game_);
   nl->addSpacing(8);
-  const std::pair<QString, QString> screens[] = {{QStringLiteral("championships"), QStringLiteral("Championships")},
+  const std::pair<QString, QString> screens[] = {{QStringLiteral("roster"), QStringLiteral("Roster")},
+                                                 {QStringLiteral("championships"), QStringLiteral("Championships")},
                                                  {QStringLiteral("shows"), QStringLiteral("Shows")},
                                                  {QStringLiteral("bigShow"), QStringLiteral("Big Show")}};
-  const QString names[] = {screen_name::championships, screen_name::shows, screen_name::big_show};
+  const QString names[] = {screen_name::roster, screen_name::championships, screen_name::shows, screen_name::big_show};
   for (std::size_t i = 0; i < std::size(names); ++i) {
     auto* b = make_button(screens[i].first + QStringLiteral("Button"), screens[i].second, nav);
     nl->addWidget(b);
-    connect(b, &QPushButton::clicked, this, [this, name = names[i]] { navigator_.open(name); });
+    connect(b, &QPushButton::clicked, this, [this, name = names[i]] {
+      session_.roster_from_booking = false;
+      navigator_.open(name);
+    });
     promotion_buttons_.push_back(b);
   }
   nl->addStretch(1);

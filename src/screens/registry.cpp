@@ -4,15 +4,19 @@
 #include "screens/bigshowscreen.h"
 #include "screens/bookingscreen.h"
 #include "screens/championshipsscreen.h"
+#include "screens/contractscreen.h"
+#include "screens/editinfoscreen.h"
 #include "screens/frontmenu.h"
 #include "screens/inboxscreen.h"
 #include "screens/lineupscreen.h"
 #include "screens/playbackscreen.h"
 #include "screens/resultsscreen.h"
+#include "screens/rosterscreen.h"
 #include "screens/royaldetailsscreen.h"
 #include "screens/showintroscreen.h"
 #include "screens/introscreen.h"
 #include "screens/mainscreen.h"
+#include "screens/profilescreen.h"
 #include "screens/promotionchoicescreen.h"
 #include "screens/showsscreen.h"
 #include "screens/titlehistoryscreen.h"
@@ -39,6 +43,10 @@ const std::vector<ScreenEntry>& screen_registry() {
       {screen_name::playback, Needs::game, make_screen<PlaybackScreen>},
       {screen_name::results, Needs::game, make_screen<ResultsScreen>},
       {screen_name::royal_details, Needs::game, make_screen<RoyalDetailsScreen>},
+      {screen_name::roster, Needs::game, make_screen<RosterScreen>},
+      {screen_name::profile, Needs::game, make_screen<ProfileScreen>},
+      {screen_name::edit_info, Needs::game, make_screen<EditInfoScreen>},
+      {screen_name::contract, Needs::game, make_screen<ContractScreen>},
   };
   return screens;
 }

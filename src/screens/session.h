@@ -32,6 +32,10 @@ struct Session {
   std::unique_ptr<rv::NewGame> pending;  // the world of a new game while the promotion is chosen
   std::unique_ptr<rv::Game> game;        // the running game
   std::size_t history_slot = 0;          // the title whose history the history screen shows
+  // The worker the profile, "Edit Info" and contract screens show (his ring name); the first of
+  // the roster when empty or gone.
+  std::string profile_worker;
+  bool roster_from_booking = false;  // the roster was opened from show booking and returns there
   // Today's show from the venue choice until its card is confirmed or given up; the venue,
   // booking and battle royal screens share it. Nothing of it is in the store.
   std::shared_ptr<rv::BookedShow> booked_show;
@@ -46,6 +50,8 @@ struct Session {
     game->rng.reseed(seed);
     game->save_name = std::move(save_name);
     history_slot = 0;
+    profile_worker.clear();
+    roster_from_booking = false;
     booked_show.reset();
     booking.reset();
     presentation.reset();

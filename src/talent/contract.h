@@ -71,6 +71,7 @@ class ContractOffer {
   void length_down() { terms_.years = terms_.years == 1 ? longest_contract_years : terms_.years - 1; }
   void length_up() { terms_.years = terms_.years == longest_contract_years ? 1 : terms_.years + 1; }
   void toggle_indy() { terms_.indy = !terms_.indy; }
+  void set_indy(bool allowed) { terms_.indy = allowed; }
 
  private:
   OfferTerms terms_;

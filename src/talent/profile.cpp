@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "state/date.h"
+#include "state/fileio.h"
 #include "state/inbox.h"
 #include "talent/contract.h"
 #include "titles/titles.h"
@@ -217,6 +218,11 @@ std::string alter_ego_note(const Lines& records, const std::string& name) {
   std::string note = "Names this worker has used before: ";
   for (std::size_t i = 0; i < others.size(); ++i) note += (i ? ", " : "") + others[i];
   return note + ".";
+}
+
+Lines load_alter_egos(const Home& home) {
+  auto lines = read_lines(home.data() / std::string(alter_ego_file));
+  return lines ? std::move(*lines) : Lines{};
 }
 
 Status set_short_name(Store& store, std::size_t row, const std::string& name) {

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "state/home.h"
 #include "state/result.h"
 #include "state/store.h"
 
@@ -59,6 +60,9 @@ inline constexpr std::string_view finisher_type_question =
 // The names a worker has used before, from the alter-ego records ("-" an empty line).
 std::vector<std::string> alter_egos(const Lines& records, const std::string& name);
 std::string alter_ego_note(const Lines& records, const std::string& name);
+inline constexpr std::string_view alter_ego_file = "alteregos.rv1";
+// The alter-ego records of the game home's data; none when the file cannot be read.
+Lines load_alter_egos(const Home& home);
 // Renames the worker everywhere the world names him: titles, feuds, staff, managers, turns,
 // offers and bookings. Refused when empty, not storable or used by another worker.
 Status rename_worker(Store& store, std::size_t row, const std::string& name);

@@ -122,6 +122,17 @@ std::vector<std::size_t> roster_rows(const Store& store) {
   return out;
 }
 
+std::optional<std::size_t> roster_worker(const Store& store, std::string_view name) {
+  const auto p = store.player_index();
+  if (!p) return std::nullopt;
+  if (const auto row = store.find_worker(name); row && store.worker(*row).promotion() == store.promotion(*p).initials()) {
+    return row;
+  }
+  const auto rows = roster_rows(store);
+  if (rows.empty()) return std::nullopt;
+  return rows.front();
+}
+
 RosterGrid roster_grid(const Store& store, std::string_view choice) {
   RosterGrid grid;
   const auto player = store.player_index();

@@ -2,6 +2,7 @@
 // The roster grid: the player's workers through one of the views (a filter) or sorts of the
 // choice list, with the column the choice adds.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,5 +34,7 @@ struct RosterGrid {
 RosterGrid roster_grid(const Store& store, std::string_view choice);
 // The player's workers, in table order.
 std::vector<std::size_t> roster_rows(const Store& store);
+// The named worker when he is on the player's roster, else the roster's first worker.
+std::optional<std::size_t> roster_worker(const Store& store, std::string_view name);
 
 }  // namespace rv

@@ -1,0 +1,257 @@
+#include "screens/contractscreen.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "screens/cp1252.h"
+#include "screens/session.h"
+#include "talent/contract.h"
+#include "talent/profile.h"
+#include "talent/release.h"
+#include "talent/roster.h"
+
+namespace rvgui {
+
+namespace {
+
+QFrame* contract_panel(const QString& name, QWidget* parent) {
+  auto* f = new QFrame(parent);
+  f->setObjectName(name);
+  f->setProperty("role", "panel");
+  return f;
+}
+
+QLabel* value_label(const QString& name, QWidget* parent) {
+  auto* l = make_label(name, QString(), parent);
+  l->setProperty("role", "value");
+  return l;
+}
+
+}  // namespace
+
+ContractScreen::ContractScreen(Session& session, Navigator& navigator, QWidget* parent) : Screen(session, navigator, parent) {
+  setObjectName(QStringLiteral("contractScreen"));
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(24, 20, 24, 20);
+  outer->setSpacing(12);
+  heading_ = make_label(QStringLiteral("contractHeading"), QStringLiteral("Contract Negotiations"), this);
+  heading_->setProperty("role", "heading");
+  add_shadow(heading_);
+  outer->addWidget(heading_);
+
+  auto* current = contract_panel(QStringLiteral("currentContractPanel"), this);
+  auto* cl = new QGridLayout(current);
+  cl->setContentsMargins(20, 16, 20, 16);
+  wages_ = value_label(QStringLiteral("currentWagesLabel"), current);
+  role_ = value_label(QStringLiteral("currentRoleLabel"), current);
+  expires_ = value_label(QStringLiteral("contractExpiresLabel"), current);
+  indy_ = value_label(QStringLiteral("allowIndyLabel"), current);
+  const std::pair<QString, QLabel*> rows[] = {{QStringLiteral("Current Wages"), wages_},
+                                              {QStringLiteral("Current Role"), role_},
+                                              {QStringLiteral("Contract Expires"), expires_},
+                                              {QStringLiteral("Allow Indy Bookings?"), indy_}};
+  int column = 0;
+  for (const auto& [text, label] : rows) {
+    cl->addWidget(caption(label->objectName() + QStringLiteral("Caption"), text.toUpper(), current), 0, column);
+    cl->addWidget(label, 1, column++);
+  }
+  career_ = make_label(QStringLiteral("careerLabel"), QString(), current);
+  career_->setWordWrap(true);
+  cl->addWidget(career_, 2, 0, 1, column);
+  outer->addWidget(current);
+
+  offer_panel_ = build_offer_panel();
+  outer->addWidget(offer_panel_);
+  outer->addStretch(1);
+
+  auto* footer = new QHBoxLayout;
+  offer_button_ = make_button(QStringLiteral("offerNewContractButton"), QStringLiteral("Offer New Contract"), this);
+  release_ = make_button(QStringLiteral("giveReleaseButton"), QStringLiteral("Give Release"), this);
+  back_ = make_button(QStringLiteral("contractBackButton"), QStringLiteral("Back to Profile"), this);
+  footer->addWidget(offer_button_);
+  footer->addWidget(release_);
+  footer->addStretch(1);
+  footer->addWidget(back_);
+  outer->addLayout(footer);
+  connect(offer_button_, &QPushButton::clicked, this, &ContractScreen::offer_new_contract);
+  connect(release_, &QPushButton::clicked, this, &ContractScreen::give_release);
+  connect(back_, &QPushButton::clicked, this, &ContractScreen::go_back);
+}
+
+ContractScreen::~ContractScreen() = default;
+
+void ContractScreen::add_step(QLayout* layout, const QString& name, const QString& text, void (rv::ContractOffer::*step)()) {
+  auto* b = make_button(name, text, offer_panel_);
+  layout->addWidget(b);
+  connect(b, &QPushButton::clicked, this, [this, step] {
+    if (!offer_) return;
+    ((*offer_).*step)();
+    show_offer();
+  });
+}
+
+QWidget* ContractScreen::build_offer_panel() {
+  offer_panel_ = contract_panel(QStringLiteral("offerPanel"), this);
+  auto* grid = new QGridLayout(offer_panel_);
+  grid->setContentsMargins(20, 16, 20, 16);
+  grid->setVerticalSpacing(10);
+  offer_wages_ = new QLineEdit(offer_panel_);
+  offer_wages_->setObjectName(QStringLiteral("offerWagesEdit"));
+  offer_wages_->setMaximumWidth(160);
+  offer_role_ = value_label(QStringLiteral("offerRoleLabel"), offer_panel_);
+  offer_length_ = value_label(QStringLiteral("offerLengthLabel"), offer_panel_);
+  offer_indy_ = value_label(QStringLiteral("offerIndyLabel"), offer_panel_);
+
+  auto* wage_buttons = new QHBoxLayout;
+  for (const auto& [name, text, step] : {std::tuple{"wageDown1000Button", "-1000", -1000}, std::tuple{"wageDown100Button", "-100", -100},
+                                         std::tuple{"wageUp100Button", "+100", 100}, std::tuple{"wageUp1000Button", "+1000", 1000}}) {
+    auto* b = make_button(QString::fromLatin1(name), QString::fromLatin1(text), offer_panel_);
+    wage_buttons->addWidget(b);
+    connect(b, &QPushButton::clicked, this, [this, step = step] {
+      if (!offer_) return;
+      if (const auto typed = to_cp1252(offer_wages_->text().trimmed()); typed) (void)offer_->set_wages(*typed);
+      if (step < 0) offer_->wage_down(-step);
+      else offer_->wage_up(step);
+      show_offer();
+    });
+  }
+  auto* role_buttons = new QHBoxLayout;
+  add_step(role_buttons, QStringLiteral("roleDownButton"), QStringLiteral("Role Down"), &rv::ContractOffer::role_down);
+  add_step(role_buttons, QStringLiteral("roleUpButton"), QStringLiteral("Role Up"), &rv::ContractOffer::role_up);
+  auto* length_buttons = new QHBoxLayout;
+  add_step(length_buttons, QStringLiteral("lengthDownButton"), QStringLiteral("Shorter"), &rv::ContractOffer::length_down);
+  add_step(length_buttons, QStringLiteral("lengthUpButton"), QStringLiteral("Longer"), &rv::ContractOffer::length_up);
+  auto* indy_buttons = new QHBoxLayout;
+  for (const bool allowed : {true, false}) {
+    auto* b = make_button(allowed ? QStringLiteral("indyYesButton") : QStringLiteral("indyNoButton"),
+                          allowed ? QStringLiteral("Yes") : QStringLiteral("No"), offer_panel_);
+    indy_buttons->addWidget(b);
+    connect(b, &QPushButton::clicked, this, [this, allowed] {
+      if (!offer_) return;
+      offer_->set_indy(allowed);
+      show_offer();
+    });
+  }
+
+  const std::tuple<QString, QWidget*, QLayout*> rows[] = {
+      {QStringLiteral("WAGES PER WEEK ($)"), offer_wages_, wage_buttons},
+      {QStringLiteral("ROLE"), offer_role_, role_buttons},
+      {QStringLiteral("LENGTH"), offer_length_, length_buttons},
+      {QStringLiteral("INDY BOOKINGS"), offer_indy_, indy_buttons}};
+  int r = 0;
+  for (const auto& [text, value, buttons] : rows) {
+    grid->addWidget(caption(QStringLiteral("offerCaption%1").arg(r), text, offer_panel_), r, 0);
+    grid->addWidget(value, r, 1);
+    grid->addLayout(buttons, r, 2);
+    ++r;
+  }
+  auto* actions = new QHBoxLayout;
+  make_offer_ = make_button(QStringLiteral("makeOfferButton"), QStringLiteral("Make Offer"), offer_panel_);
+  make_offer_->setProperty("role", "main");
+  cancel_ = make_button(QStringLiteral("cancelNegotiationsButton"), QStringLiteral("Cancel Negotiations"), offer_panel_);
+  actions->addWidget(make_offer_);
+  actions->addWidget(cancel_);
+  actions->addStretch(1);
+  grid->addLayout(actions, r, 0, 1, 3);
+  grid->setColumnStretch(1, 1);
+  connect(make_offer_, &QPushButton::clicked, this, &ContractScreen::make_offer);
+  connect(cancel_, &QPushButton::clicked, this, &ContractScreen::cancel_negotiations);
+  offer_panel_->hide();
+  return offer_panel_;
+}
+
+std::optional<std::size_t> ContractScreen::row() const {
+  if (!session_.game) return std::nullopt;
+  return rv::roster_worker(session_.game->store, session_.profile_worker);
+}
+
+void ContractScreen::enter() {
+  offer_.reset();
+  fill();
+}
+
+void ContractScreen::fill() {
+  const auto r = row();
+  offer_button_->setEnabled(r.has_value());
+  release_->setEnabled(r.has_value());
+  offer_panel_->setVisible(offer_ != nullptr);
+  offer_button_->setVisible(offer_ == nullptr);
+  release_->setVisible(offer_ == nullptr);
+  if (!r) return;
+  const rv::Store& s = session_.game->store;
+  heading_->setText(QStringLiteral("Contract Negotiations: %1").arg(qs(s.worker(*r).name())));
+  const auto d = rv::contract_details(s, *r);
+  wages_->setText(qs(d.wages));
+  role_->setText(qs(d.role));
+  expires_->setText(qs(d.expires));
+  indy_->setText(qs(d.indy));
+  career_->setText(qs(d.career + d.mood));
+  if (offer_) show_offer();
+}
+
+void ContractScreen::show_offer() {
+  const auto& t = offer_->terms();
+  offer_wages_->setText(QString::number(t.wages));
+  offer_role_->setText(qs(rv::role_names[static_cast<std::size_t>(t.role - 1)]));
+  offer_length_->setText(qs(rv::length_name(t.years)));
+  offer_indy_->setText(t.indy ? QStringLiteral("Yes") : QStringLiteral("No"));
+}
+
+void ContractScreen::offer_new_contract() {
+  const auto r = row();
+  if (!r) return;
+  if (const auto why = rv::offer_refusal(session_.game->store, *r)) {
+    session_.dialogs.info(qs(*why));
+    return;
+  }
+  offer_ = std::make_unique<rv::ContractOffer>(session_.game->store, *r);
+  fill();
+}
+
+void ContractScreen::cancel_negotiations() {
+  offer_.reset();
+  fill();
+}
+
+bool ContractScreen::escape_inner() {
+  if (!offer_) return false;
+  cancel_negotiations();
+  return true;
+}
+
+void ContractScreen::make_offer() {
+  const auto r = row();
+  if (!r || !offer_) return;
+  const auto typed = to_cp1252(offer_wages_->text().trimmed());
+  if (const auto status = offer_->set_wages(typed.value_or(std::string("?"))); !status) {
+    session_.dialogs.info(qs(status.error()));
+    return;
+  }
+  const auto outcome = rv::make_offer(*session_.game, *r, offer_->terms());
+  session_.dialogs.info(outcome ? qs(outcome->message) : qs(outcome.error()));
+  offer_.reset();
+  if (outcome) go_back();
+  else fill();
+}
+
+void ContractScreen::give_release() {
+  const auto r = row();
+  if (!r) return;
+  rv::Store& s = session_.game->store;
+  if (!session_.dialogs.ask(qs(rv::release_question(s, *r)))) return;
+  const auto result = rv::releasewrestler(s, *r);
+  for (const auto& m : result.messages) session_.dialogs.info(qs(m));
+  if (!result.released) return;
+  session_.profile_worker.clear();
+  // Back past the profile of a worker who is no longer on the roster.
+  navigator_.back();
+  navigator_.back();
+}
+
+}  // namespace rvgui

@@ -1,0 +1,60 @@
+#pragma once
+// "Contract Negotiations": a worker's current contract, a new offer composed with the adjusting
+// buttons and made with "Make Offer", and "Give Release".
+#include <memory>
+
+#include "screens/screen.h"
+
+class QLineEdit;
+
+namespace rv {
+class ContractOffer;
+}
+
+namespace rvgui {
+
+class ContractScreen : public Screen {
+  Q_OBJECT
+
+ public:
+  ContractScreen(Session& session, Navigator& navigator, QWidget* parent = nullptr);
+  ~ContractScreen() override;
+  void enter() override;
+  bool offering() const { return offer_ != nullptr; }
+
+ public slots:
+  void offer_new_contract();
+  void cancel_negotiations();
+  void make_offer();
+  void give_release();
+
+ protected:
+  bool escape_inner() override;
+
+ private:
+  std::optional<std::size_t> row() const;
+  void fill();
+  void show_offer();
+  QWidget* build_offer_panel();
+  void add_step(QLayout* layout, const QString& name, const QString& text, void (rv::ContractOffer::*step)());
+
+  std::unique_ptr<rv::ContractOffer> offer_;
+  QLabel* heading_;
+  QLabel* wages_;
+  QLabel* role_;
+  QLabel* expires_;
+  QLabel* indy_;
+  QLabel* career_;
+  QWidget* offer_panel_;
+  QLineEdit* offer_wages_;
+  QLabel* offer_role_;
+  QLabel* offer_length_;
+  QLabel* offer_indy_;
+  QPushButton* offer_button_;
+  QPushButton* release_;
+  QPushButton* make_offer_;
+  QPushButton* cancel_;
+  QPushButton* back_;
+};
+
+}  // namespace rvgui
