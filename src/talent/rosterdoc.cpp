@@ -85,7 +85,7 @@ Lines roster_document(const Store& store, const std::string& real_date) {
 
 Result<std::string> print_roster(const Home& home, const Store& store, const std::string& real_date) {
   const Status written = write_lines(home.root() / std::string(roster_file), roster_document(store, real_date));
-  if (!written) return Failure{"Roster.doc could not be written: " + written.error()};
+  if (!written) return Failure{std::string(roster_file) + " could not be written: " + written.error()};
   return std::string(roster_split(store) ? rosters_printed_message : roster_printed_message);
 }
 
