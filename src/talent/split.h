@@ -42,7 +42,7 @@ struct SplitResult {
   std::string message;
 };
 // Names the two brands and deals the player's workers out between them at random, half each
-// (the first brand takes the odd one). A refusal leaves the store as it was.
+// (an odd worker out lands on either). A refusal leaves the store as it was.
 SplitResult create_split(Game& game, const std::string& brand1, const std::string& brand2);
 
 // Ends the split: every worker, show, title and big show of either brand belongs to all again.
