@@ -88,6 +88,12 @@ inline constexpr std::size_t big_show_attendance = 48;
 // Twelve monthly big shows, three lines each (name, brand, logo), January first.
 inline constexpr std::size_t monthly_big_shows = 49;
 inline constexpr std::size_t monthly_big_show_size = 3;
+inline constexpr std::size_t monthly_big_show_count = 12;
+namespace monthly {
+inline constexpr std::size_t name = 0;
+inline constexpr std::size_t brand = 1;
+inline constexpr std::size_t logo = 2;
+}  // namespace monthly
 // Titles: slots 1 to 4 are 15-line blocks from 85, slots 5 to 8 are 18-line blocks from 145.
 inline constexpr std::size_t short_titles = 85;
 inline constexpr std::size_t short_title_size = 15;
@@ -345,6 +351,8 @@ inline constexpr std::string_view none_text = "None";
 inline constexpr std::string_view brand_all = "All";
 inline constexpr std::string_view brand_one = "Brand 1";
 inline constexpr std::string_view brand_two = "Brand 2";
+inline constexpr std::string_view split_on = "Yes";   // a promotion's roster split line
+inline constexpr std::string_view split_off = "No";
 inline constexpr std::string_view non_worker = "Non-Worker";  // the ring style of a worker who does not wrestle
 inline constexpr std::string_view injured_condition = "Inj";  // a worker's condition while out injured
 
