@@ -96,8 +96,8 @@ QVBoxLayout* BookingScreen::make_footer() {
   footer->addWidget(clear_match_);
   footer->addWidget(clear_show_);
   footer->addStretch(1);
-  for (const auto& [name, text] : {std::pair{"rosterButton", "Roster"}, std::pair{"feudsButton", "Feuds"},
-                                   std::pair{"championsButton", "Champions"}, std::pair{"cardButton", "Card"}}) {
+  for (const auto& [name, text] : {std::pair{"bookingRosterButton", "Roster"}, std::pair{"bookingFeudsButton", "Feuds"},
+                                   std::pair{"bookingChampionsButton", "Champions"}, std::pair{"cardButton", "Card"}}) {
     auto* b = make_button(QString::fromLatin1(name), QString::fromLatin1(text), this);
     footer->addWidget(b);
     if (QString::fromLatin1(text) == QStringLiteral("Roster")) connect(b, &QPushButton::clicked, this, [this] {

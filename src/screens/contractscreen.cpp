@@ -56,14 +56,18 @@ ContractScreen::ContractScreen(Session& session, Navigator& navigator, QWidget* 
                                               {QStringLiteral("Current Role"), role_},
                                               {QStringLiteral("Contract Expires"), expires_},
                                               {QStringLiteral("Allow Indy Bookings?"), indy_}};
-  int column = 0;
+  int at = 0;
   for (const auto& [text, label] : rows) {
-    cl->addWidget(caption(label->objectName() + QStringLiteral("Caption"), text.toUpper(), current), 0, column);
-    cl->addWidget(label, 1, column++);
+    // Two by two: wages and role above, expiry and indy bookings below.
+    const int line = (at / 2) * 2, column = at % 2;
+    cl->addWidget(caption(label->objectName() + QStringLiteral("Caption"), text.toUpper(), current), line, column);
+    cl->addWidget(label, line + 1, column);
+    ++at;
   }
   career_ = make_label(QStringLiteral("careerLabel"), QString(), current);
   career_->setWordWrap(true);
-  cl->addWidget(career_, 2, 0, 1, column);
+  cl->addWidget(career_, 4, 0, 1, 2);
+  cl->setVerticalSpacing(6);
   outer->addWidget(current);
 
   offer_panel_ = build_offer_panel();
@@ -244,6 +248,11 @@ void ContractScreen::give_release() {
   const auto r = row();
   if (!r) return;
   rv::Store& s = session_.game->store;
+  // The card being booked holds the names of tonight's workers: nobody leaves before the show.
+  if (session_.booking) {
+    session_.dialogs.info(QStringLiteral("Releases must wait until tonight's show is over."));
+    return;
+  }
   if (!session_.dialogs.ask(qs(rv::release_question(s, *r)))) return;
   const auto result = rv::releasewrestler(s, *r);
   for (const auto& m : result.messages) session_.dialogs.info(qs(m));

@@ -105,19 +105,27 @@ void EditInfoScreen::save_changes() {
   if (!r) return;
   struct Field {
     QString text;
+    rv::Col column;
     rv::Status (*apply)(rv::Store&, std::size_t, const std::string&);
   };
-  const Field fields[] = {{full_name_->text().trimmed(), rv::rename_worker},
-                          {short_name_->text().trimmed(), rv::set_short_name},
-                          {description_->toPlainText().simplified(), rv::set_description},
-                          {finisher_->text().trimmed(), rv::set_finisher},
-                          {QString::fromLatin1(finisher_types[std::max(0, finisher_type_->currentIndex())]), rv::set_finisher_type}};
+  const Field fields[] = {{full_name_->text().trimmed(), rv::Col::names, rv::rename_worker},
+                          {short_name_->text().trimmed(), rv::Col::shortname, rv::set_short_name},
+                          {description_->toPlainText().simplified(), rv::Col::desc, rv::set_description},
+                          {finisher_->text().trimmed(), rv::Col::finisher, rv::set_finisher},
+                          {QString::fromLatin1(finisher_types[std::max(0, finisher_type_->currentIndex())]),
+                           rv::Col::finishertype, rv::set_finisher_type}};
   // Every change is made on a copy first: one refusal leaves the worker as he was.
   rv::Store edited = session_.game->store;
   for (const auto& f : fields) {
     const auto bytes = to_cp1252(f.text);
     if (!bytes) {
       session_.dialogs.info(not_cp1252_message(f.text));
+      return;
+    }
+    if (*bytes == edited.worker(*r).text(f.column)) continue;  // left as it was
+    if (f.column == rv::Col::names && session_.booking) {
+      // The card being booked holds the names of tonight's workers.
+      session_.dialogs.info(QStringLiteral("Names can be changed once tonight's show is over."));
       return;
     }
     if (const auto status = f.apply(edited, *r, *bytes); !status) {

@@ -110,7 +110,7 @@ void RosterScreen::show_choice(const QString& choice) {
                        {qs(r.extra), static_cast<qlonglong>(r.extra_key)}},
                       qs(r.name)});
     }
-    count_->setText(QStringLiteral("%1 of %2 workers").arg(grid.rows.size()).arg(rv::roster_rows(session_.game->store).size()));
+    count_->setText(QStringLiteral("%1 of %2 workers").arg(grid.rows.size()).arg(rv::player_workers(session_.game->store).size()));
   }
   model_->set_header(extra_column, extra);
   grid_->setColumnHidden(extra_column, extra.isEmpty());
@@ -139,7 +139,7 @@ void RosterScreen::create_split() {
     return;
   }
   std::string names[2];
-  const std::string_view questions[] = {rv::brand1_question, rv::brand2_question};
+  const std::string_view questions[] = {rv::brand1_name_prompt, rv::brand2_name_prompt};
   const QString defaults[] = {qs(rv::brand_one), qs(rv::brand_two)};
   for (int i = 0; i < 2; ++i) {
     const auto name = ask_game_text(session_.dialogs, qs(questions[i]), defaults[i]);

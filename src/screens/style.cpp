@@ -65,10 +65,20 @@ QScrollBar:vertical { background: #10131c; width: 12px; margin: 0; }
 QScrollBar::handle:vertical { background: #4a5270; border-radius: 5px; min-height: 30px; }
 QScrollBar::add-line, QScrollBar::sub-line { height: 0; }
 QMessageBox, QInputDialog { background: #161a26; }
-QLineEdit {
-  background: #0c0f17; border: 1px solid #5a6380; border-radius: 4px; padding: 6px;
+QLineEdit, QPlainTextEdit, QComboBox {
+  background: #0c0f17; color: #f0ece0; border: 1px solid #5a6380; border-radius: 4px; padding: 6px;
   selection-background-color: #d99b1d;
 }
+QComboBox:hover { border-color: #f5c542; }
+QComboBox QAbstractItemView {
+  background: #161a26; color: #f0ece0; border: 1px solid #5a6380;
+  selection-background-color: #d99b1d; selection-color: #1a1405;
+}
+QProgressBar {
+  background: #10131c; border: 1px solid #3a4158; border-radius: 5px; height: 20px;
+  color: #ffffff; font-weight: bold; text-align: center;
+}
+QProgressBar::chunk { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #a8761a, stop:1 #f5c542); border-radius: 4px; }
 )");
 }
 

@@ -6,6 +6,7 @@
 #include "state/fileio.h"
 #include "state/inbox.h"
 #include "talent/contract.h"
+#include "talent/split.h"
 #include "titles/titles.h"
 
 namespace rv {
@@ -23,7 +24,7 @@ std::string shown_or_none(const std::string& text) {
 
 std::string brand_text(const Store& store, const std::string& brand) {
   const auto p = store.player_index();
-  if (!p || store.promotion(*p).at(prom::roster_split) != "Yes") return brand.empty() ? std::string(brand_all) : brand;
+  if (!p || !roster_split(store)) return brand.empty() ? std::string(brand_all) : brand;
   const auto promo = store.promotion(*p);
   if (brand == brand_one) return promo.at(prom::brand1_name).empty() ? brand : promo.at(prom::brand1_name);
   if (brand == brand_two) return promo.at(prom::brand2_name).empty() ? brand : promo.at(prom::brand2_name);

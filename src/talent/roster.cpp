@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "state/date.h"
+#include "talent/split.h"
 
 namespace rv {
 
@@ -99,7 +100,7 @@ std::vector<std::string> roster_choices(const Store& store) {
   std::vector<std::string> out = {"View All",           "View All Unavailable", "View All Available",
                                   "View Title Holders", "View Upper Card Only", "View Mid Card Only",
                                   "View Lower Card Only", "View Faces Only",    "View Heels Only"};
-  if (const auto p = store.player_index(); p && store.promotion(*p).at(prom::roster_split) == "Yes") {
+  if (const auto p = store.player_index(); p && store.promotion(*p).at(prom::roster_split) == split_on) {
     out.push_back("View " + store.promotion(*p).at(prom::brand1_name) + " Roster Only");
     out.push_back("View " + store.promotion(*p).at(prom::brand2_name) + " Roster Only");
   }
@@ -111,24 +112,13 @@ std::vector<std::string> roster_choices(const Store& store) {
   return out;
 }
 
-std::vector<std::size_t> roster_rows(const Store& store) {
-  std::vector<std::size_t> out;
-  const auto p = store.player_index();
-  if (!p) return out;
-  const std::string& initials = store.promotion(*p).initials();
-  for (std::size_t r = 0; r < store.worker_count(); ++r) {
-    if (store.worker(r).promotion() == initials) out.push_back(r);
-  }
-  return out;
-}
-
 std::optional<std::size_t> roster_worker(const Store& store, std::string_view name) {
   const auto p = store.player_index();
   if (!p) return std::nullopt;
   if (const auto row = store.find_worker(name); row && store.worker(*row).promotion() == store.promotion(*p).initials()) {
     return row;
   }
-  const auto rows = roster_rows(store);
+  const auto rows = player_workers(store);
   if (rows.empty()) return std::nullopt;
   return rows.front();
 }
@@ -144,7 +134,7 @@ RosterGrid roster_grid(const Store& store, std::string_view choice) {
   if (sorting) grid.extra_caption = sort->caption;
   if (holders) grid.extra_caption = "Title";
   if (injured) grid.extra_caption = "Estimated Return";
-  for (const std::size_t r : roster_rows(store)) {
+  for (const std::size_t r : player_workers(store)) {
     const auto w = store.worker(r);
     RosterRow row{r, w.name(), w.pop(), w.ent(), {}, 0};
     if (holders) {

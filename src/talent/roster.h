@@ -32,8 +32,6 @@ struct RosterGrid {
 // The grid for one entry of the choice list (an unknown entry shows everybody). Sorts put the
 // highest figure first (the soonest expiry first), ties in roster order.
 RosterGrid roster_grid(const Store& store, std::string_view choice);
-// The player's workers, in table order.
-std::vector<std::size_t> roster_rows(const Store& store);
 // The named worker when he is on the player's roster, else the roster's first worker.
 std::optional<std::size_t> roster_worker(const Store& store, std::string_view name);
 

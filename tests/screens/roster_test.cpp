@@ -1,0 +1,146 @@
+// The roster, a worker's profile, "Edit Info" and the contract screen: the clicks reach the core
+// and each screen shows what it answers.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTest>
+
+#include "fixture.h"
+#include "screens/contractscreen.h"
+#include "screens/gridmodel.h"
+
+using rvscreens::Fixture;
+
+namespace {
+
+QString cell(QTableView* grid, int row, int column) { return grid->model()->index(row, column).data().toString(); }
+
+void click_row(QTableView* grid, int row) {
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(row, 0)).center());
+}
+
+// Opens the profile of the roster's first worker; his name.
+QString open_first_profile(Fixture& f) {
+  auto* grid = f.find<QTableView>(QStringLiteral("rosterGrid"));
+  const QString name = cell(grid, 0, 0);
+  click_row(grid, 0);
+  return name;
+}
+
+}  // namespace
+
+class RosterTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void the_choice_list_filters_and_sorts_the_grid() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    QVERIFY(f.click(QStringLiteral("rosterButton")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::roster);
+    auto* grid = f.find<QTableView>(QStringLiteral("rosterGrid"));
+    const int everybody = grid->model()->rowCount();
+    QVERIFY(everybody > 0);
+    QVERIFY(grid->isColumnHidden(3));
+
+    auto* choice = f.find<QComboBox>(QStringLiteral("rosterChoice"));
+    choice->setCurrentText(QStringLiteral("Sort by Wages"));
+    QVERIFY(!grid->isColumnHidden(3));
+    QCOMPARE(grid->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Wages"));
+    QCOMPARE(grid->model()->rowCount(), everybody);
+    for (int r = 1; r < everybody; ++r) {
+      QVERIFY(grid->model()->index(r - 1, 3).data(rvgui::GridModel::key_role).toLongLong() >=
+              grid->model()->index(r, 3).data(rvgui::GridModel::key_role).toLongLong());
+    }
+    choice->setCurrentText(QStringLiteral("View Females Only"));
+    QVERIFY(grid->model()->rowCount() < everybody);
+
+    // Too few workers for a split; the printed roster lands in the game home.
+    QVERIFY(f.click(QStringLiteral("rosterSplitButton")));
+    QCOMPARE(f.dialogs().shown().back().text,
+             QStringLiteral("You must have at least 40 full time wrestlers before you can create a roster split."));
+    QVERIFY(f.click(QStringLiteral("printRosterButton")));
+    QCOMPARE(f.dialogs().shown().back().text,
+             QStringLiteral("Your roster has been printed to the file 'Roster.doc' in your Ringvale folder."));
+    QVERIFY(std::filesystem::exists(f.home().root() / "Roster.doc"));
+    QVERIFY(f.click(QStringLiteral("rosterBackButton")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::main);
+  }
+
+  void the_profile_changes_reach_the_worker() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    QVERIFY(f.click(QStringLiteral("rosterButton")));
+    auto* grid = f.find<QTableView>(QStringLiteral("rosterGrid"));
+    const QString other = cell(grid, 1, 0);
+    const QString name = open_first_profile(f);
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::profile);
+    QCOMPARE(f.text_of(QStringLiteral("profileHeading")), name);
+    const auto row = *f.game()->store.find_worker(name.toStdString());
+
+    f.dialogs().queue_choice(1);  // Mid Card Worker
+    QVERIFY(f.click(QStringLiteral("profileRoleButton")));
+    QCOMPARE(f.game()->store.worker(row).roles(), std::string("2"));
+
+    f.dialogs().queue_yes();
+    QVERIFY(f.click(QStringLiteral("profileTurnButton")));
+    QVERIFY(f.text_of(QStringLiteral("profileFact1")).startsWith(QStringLiteral("Turning ")));
+
+    // Edit Info: a name another worker has is refused and nothing changes; a new one is kept.
+    QVERIFY(f.click(QStringLiteral("editInfoButton")));
+    f.find<QLineEdit>(QStringLiteral("fullNameEdit"))->setText(other);
+    f.find<QLineEdit>(QStringLiteral("finisherEdit"))->setText(QStringLiteral("Thunder Drop"));
+    QVERIFY(f.click(QStringLiteral("saveInfoButton")));
+    QCOMPARE(f.dialogs().shown().back().text, QStringLiteral("That name is already in use."));
+    QCOMPARE(QString::fromStdString(f.game()->store.worker(row).name()), name);
+    QVERIFY(f.game()->store.worker(row).finisher() != "Thunder Drop");
+    f.find<QLineEdit>(QStringLiteral("fullNameEdit"))->setText(QStringLiteral("Brand New Name"));
+    QVERIFY(f.click(QStringLiteral("saveInfoButton")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::profile);
+    QCOMPARE(f.text_of(QStringLiteral("profileHeading")), QStringLiteral("Brand New Name"));
+    QCOMPARE(f.game()->store.worker(row).finisher(), std::string("Thunder Drop"));
+    QCOMPARE(f.game()->store.turns.front(), std::string("Brand New Name"));  // his planned turn follows him
+  }
+
+  void an_offer_is_made_and_a_worker_released() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    QVERIFY(f.click(QStringLiteral("rosterButton")));
+    const int before = f.find<QTableView>(QStringLiteral("rosterGrid"))->model()->rowCount();
+    const QString name = open_first_profile(f);
+    QVERIFY(f.click(QStringLiteral("contractButton")));
+    auto* contract = f.window().screen_as<rvgui::ContractScreen>(rvgui::screen_name::contract);
+    QVERIFY(!contract->offering());
+    QVERIFY(f.click(QStringLiteral("offerNewContractButton")));
+    QVERIFY(contract->offering());
+    auto* wages = f.find<QLineEdit>(QStringLiteral("offerWagesEdit"));
+    const long long start = wages->text().toLongLong();
+    QVERIFY(f.click(QStringLiteral("wageUp1000Button")));
+    QVERIFY(f.click(QStringLiteral("wageDown100Button")));
+    QCOMPARE(wages->text().toLongLong(), start + 900);
+    wages->setText(QStringLiteral("12.5"));
+    QVERIFY(f.click(QStringLiteral("makeOfferButton")));
+    QCOMPARE(f.dialogs().shown().back().text, QStringLiteral("Wages must be a whole number of dollars per week."));
+    QVERIFY(f.game()->store.negotiations.empty());
+    wages->setText(QStringLiteral("5000"));
+    const std::size_t messages = f.game()->store.message_count();
+    QVERIFY(f.click(QStringLiteral("makeOfferButton")));
+    QCOMPARE(f.dialogs().shown().back().text, name + QStringLiteral(" will consider your offer and come back to you shortly."));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::profile);
+    QVERIFY(!f.game()->store.negotiations.empty() || f.game()->store.message_count() == messages + 1);
+
+    // The release asks first; "Yes" lets him go and the roster is one shorter.
+    QVERIFY(f.click(QStringLiteral("contractButton")));
+    f.dialogs().queue_yes();
+    QVERIFY(f.click(QStringLiteral("giveReleaseButton")));
+    QCOMPARE(f.dialogs().shown().back().text, name + QStringLiteral(" has now been released."));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::roster);
+    QCOMPARE(f.find<QTableView>(QStringLiteral("rosterGrid"))->model()->rowCount(), before - 1);
+  }
+};
+
+QTEST_MAIN(RosterTest)
+#include "roster_test.moc"
