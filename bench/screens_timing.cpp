@@ -4,11 +4,14 @@
 //   ringvale_screens_timing --shots HOME OUTDIR  pictures of the screens, for looking at them
 //   ringvale_screens_timing --make-save HOME NAME  a save NAME two days into a new game
 //   ringvale_screens_timing --make-home DIR   writes the small test world, its pictures and a save Demo
+//   ringvale_screens_timing --roster HOME    times every view and sort of the roster grid, and
+//                                         opening a profile, on a roster of 5000 workers
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QInputDialog>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QComboBox>
 #include <QTableView>
 #include <algorithm>
 #include <cstdio>
@@ -23,6 +26,7 @@
 #include "state/date.h"
 #include "fixture.h"
 #include "screens/style.h"
+#include "support/generated_world.h"
 
 namespace {
 
@@ -127,6 +131,59 @@ int shots(const char* home_path, const std::string& out) {
   return 0;
 }
 
+double elapsed_ms(const QElapsedTimer& t) { return static_cast<double>(t.nsecsElapsed()) / 1e6; }
+
+int roster_timing(const char* home_path) {
+  qApp->setStyleSheet(rvgui::style_sheet());
+  rvgui::Dialogs dialogs;
+  dialogs.set_scripted(true);
+  const rv::SystemClock clock;
+  rvgui::MainWindow window(rv::Home{std::filesystem::path(home_path)}, dialogs, clock, 1);
+  window.resize(1280, 800);
+  window.start(false);
+  window.show();
+  rv::Store store = rvtest::generated_store(10, 5000);
+  const std::string player = store.md(rv::md::player_initials);
+  for (std::size_t r = 0; r < store.worker_count(); ++r) store.worker(r).set_promotion(player);
+  window.session().start_game(std::move(store), "");
+  QElapsedTimer t;
+  t.start();
+  window.open(rvgui::screen_name::roster);
+  QApplication::processEvents();
+  (void)window.grab();
+  std::printf("opening the roster of 5000 workers: %.1f ms\n", elapsed_ms(t));
+  auto* choice = window.findChild<QComboBox*>(QStringLiteral("rosterChoice"));
+  double worst = 0, sum = 0;
+  QString worst_name;
+  for (int i = 1; i <= choice->count(); ++i) {
+    const int k = i % choice->count();  // every entry, ending back at "View All"
+    t.restart();
+    choice->setCurrentIndex(k);
+    QApplication::processEvents();
+    (void)window.grab();
+    const double ms = elapsed_ms(t);
+    sum += ms;
+    if (ms > worst) {
+      worst = ms;
+      worst_name = choice->itemText(k);
+    }
+  }
+  std::printf("a view or sort change to the repainted grid over %d choices: mean %.2f ms, max %.2f ms (%s)\n",
+              choice->count(), sum / choice->count(), worst, qPrintable(worst_name));
+  auto* grid = window.findChild<QTableView*>(QStringLiteral("rosterGrid"));
+  t.restart();
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 0)).center());
+  QApplication::processEvents();
+  (void)window.grab();
+  std::printf("a click to the painted profile: %.2f ms\n", elapsed_ms(t));
+  t.restart();
+  window.open(rvgui::screen_name::contract);
+  QApplication::processEvents();
+  (void)window.grab();
+  std::printf("the profile's Contract to the painted contract screen: %.2f ms\n", elapsed_ms(t));
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -142,6 +199,7 @@ int main(int argc, char** argv) {
   if (argc >= 4 && std::string(argv[1]) == "--make-save") {
     return make_save(rv::Home{std::filesystem::path(argv[2])}, argv[3]);
   }
+  if (argc >= 3 && std::string(argv[1]) == "--roster") return roster_timing(argv[2]);
   if (argc >= 3 && std::string(argv[1]) == "--shots") return shots(argv[2], argc >= 4 ? argv[3] : "/tmp");
   if (argc < 2) {
     std::fputs("usage: ringvale_screens_timing HOME [DAYS] | --make-home DIR\n", stderr);

@@ -51,8 +51,12 @@ RosterScreen::RosterScreen(Session& session, Navigator& navigator, QWidget* pare
   model_ = new GridModel({QStringLiteral("Wrestler"), QStringLiteral("Draw"), QStringLiteral("Ability"), QString()}, this);
   grid_ = make_grid(QStringLiteral("rosterGrid"), model_, this, true);
   grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-  grid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-  grid_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+  // Fixed widths: measuring thousands of rows on every change would cost more than the change.
+  for (int column : {1, 2}) {
+    grid_->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Fixed);
+    grid_->setColumnWidth(column, 96);
+  }
+  grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   grid_->horizontalHeader()->setSectionResizeMode(extra_column, QHeaderView::Stretch);
   outer->addWidget(grid_, 1);
 
