@@ -19,6 +19,10 @@ int book_card(const rv::cli::Args& args, std::ostream& out, std::ostream& err) {
   return rv::cli::cmd_book_card(args, std::cin, out, err);
 }
 
+int contract(const rv::cli::Args& args, std::ostream& out, std::ostream& err) {
+  return rv::cli::cmd_contract(args, std::cin, out, err);
+}
+
 constexpr Command commands[] = {
     {"resave", rv::cli::cmd_resave, "resave --home DIR --save NAME      load a save and write it back", "home save"},
     {"check-save", rv::cli::cmd_check_save, "check-save --home DIR --save NAME  check a save's tables", "home save"},
@@ -33,6 +37,11 @@ constexpr Command commands[] = {
      "home save card suggest venue seed"},
     {"book-card", book_card, "book-card --home DIR --save NAME [--seed N] < STEPS  book the next show's card and rate it",
      "home save seed"},
+    {"roster", rv::cli::cmd_roster, "roster --home DIR --save NAME [--view CHOICE]  the roster through a view or sort",
+     "home save view"},
+    {"contract", contract,
+     "contract --home DIR --save NAME --worker NAME [--seed N] < STEPS  offer a new contract or a release, and save",
+     "home save worker seed"},
 };
 
 void usage(std::ostream& out) {
