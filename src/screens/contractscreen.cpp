@@ -20,13 +20,6 @@ namespace rvgui {
 
 namespace {
 
-QFrame* contract_panel(const QString& name, QWidget* parent) {
-  auto* f = new QFrame(parent);
-  f->setObjectName(name);
-  f->setProperty("role", "panel");
-  return f;
-}
-
 QLabel* value_label(const QString& name, QWidget* parent) {
   auto* l = make_label(name, QString(), parent);
   l->setProperty("role", "value");
@@ -45,7 +38,7 @@ ContractScreen::ContractScreen(Session& session, Navigator& navigator, QWidget* 
   add_shadow(heading_);
   outer->addWidget(heading_);
 
-  auto* current = contract_panel(QStringLiteral("currentContractPanel"), this);
+  auto* current = make_panel(QStringLiteral("currentContractPanel"), this);
   auto* cl = new QGridLayout(current);
   cl->setContentsMargins(20, 16, 20, 16);
   wages_ = value_label(QStringLiteral("currentWagesLabel"), current);
@@ -101,7 +94,7 @@ void ContractScreen::add_step(QLayout* layout, const QString& name, const QStrin
 }
 
 QWidget* ContractScreen::build_offer_panel() {
-  offer_panel_ = contract_panel(QStringLiteral("offerPanel"), this);
+  offer_panel_ = make_panel(QStringLiteral("offerPanel"), this);
   auto* grid = new QGridLayout(offer_panel_);
   grid->setContentsMargins(20, 16, 20, 16);
   grid->setVerticalSpacing(10);

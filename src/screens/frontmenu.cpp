@@ -19,13 +19,6 @@ namespace rvgui {
 
 namespace {
 
-QFrame* panel(const QString& name, QWidget* parent) {
-  auto* f = new QFrame(parent);
-  f->setObjectName(name);
-  f->setProperty("role", "panel");
-  return f;
-}
-
 QString credits_text() {
   return QStringLiteral(
              "<p style='font-size:20px; color:#f5c542'><b>Ringvale</b> %1</p>"
@@ -89,7 +82,7 @@ FrontMenu::FrontMenu(Session& session, Navigator& navigator, QWidget* parent)
 
 // The menu entries.
 QWidget* FrontMenu::build_menu_panel() {
-  menu_panel_ = panel(QStringLiteral("menuPanel"), this);
+  menu_panel_ = make_panel(QStringLiteral("menuPanel"), this);
   auto* menu = new QVBoxLayout(menu_panel_);
   menu->setContentsMargins(26, 22, 26, 22);
   menu->setSpacing(10);
@@ -117,7 +110,7 @@ QWidget* FrontMenu::build_menu_panel() {
 
 // The load and scenario lists, and the credits.
 void FrontMenu::build_list_panel() {
-  list_panel_ = panel(QStringLiteral("listPanel"), this);
+  list_panel_ = make_panel(QStringLiteral("listPanel"), this);
   auto* lists = new QVBoxLayout(list_panel_);
   lists->setContentsMargins(24, 20, 24, 20);
   list_title_ = make_label(QStringLiteral("listTitle"), QString(), list_panel_);

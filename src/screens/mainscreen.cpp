@@ -27,17 +27,6 @@
 
 namespace rvgui {
 
-namespace {
-
-QFrame* panel(const QString& name, QWidget* parent) {
-  auto* f = new QFrame(parent);
-  f->setObjectName(name);
-  f->setProperty("role", "panel");
-  return f;
-}
-
-}  // namespace
-
 MainScreen::MainScreen(Session& session, Navigator& navigator, QWidget* parent)
     : Screen(session, navigator, parent) {
   setObjectName(QStringLiteral("mainScreen"));
@@ -86,7 +75,7 @@ MainScreen::MainScreen(Session& session, Navigator& navigator, QWidget* parent)
 
 // The top bar: logo, promotion, date, money and the board.
 QWidget* MainScreen::build_top_bar() {
-  auto* top = panel(QStringLiteral("topBar"), this);
+  auto* top = make_panel(QStringLiteral("topBar"), this);
   top_ = top;
   auto* tl = new QHBoxLayout(top);
   tl->setContentsMargins(16, 12, 20, 12);
@@ -153,7 +142,7 @@ QWidget* MainScreen::build_top_bar() {
 
 // The navigation column.
 QWidget* MainScreen::build_nav() {
-  auto* nav = panel(QStringLiteral("navPanel"), this);
+  auto* nav = make_panel(QStringLiteral("navPanel"), this);
   auto* nl = new QVBoxLayout(nav);
   nl->setContentsMargins(14, 14, 14, 14);
   nl->setSpacing(10);
@@ -193,7 +182,7 @@ void MainScreen::build_day_page() {
   day_page_->setObjectName(QStringLiteral("dayPage"));
   auto* dp = new QVBoxLayout(day_page_);
   dp->setContentsMargins(0, 0, 0, 0);
-  auto* day_panel = panel(QStringLiteral("dayPanel"), day_page_);
+  auto* day_panel = make_panel(QStringLiteral("dayPanel"), day_page_);
   auto* dpl = new QVBoxLayout(day_panel);
   dpl->setContentsMargins(30, 30, 30, 30);
   day_heading_ = make_label(QStringLiteral("dayHeadingLabel"), QString(), day_panel);
@@ -212,7 +201,7 @@ void MainScreen::build_day_page() {
   dp->addSpacing(12);
 
   // The coming week, as the calendar holds it.
-  auto* coming = panel(QStringLiteral("comingUpPanel"), day_page_);
+  auto* coming = make_panel(QStringLiteral("comingUpPanel"), day_page_);
   auto* cl = new QVBoxLayout(coming);
   cl->setContentsMargins(16, 10, 16, 12);
   cl->addWidget(caption(QStringLiteral("comingUpCaption"), QStringLiteral("THE WEEK AHEAD"), coming));
@@ -252,7 +241,7 @@ void MainScreen::build_calendar() {
 
 void MainScreen::build_logo_page() {
   // The logo choice.
-  logo_page_ = panel(QStringLiteral("logoPage"), center_);
+  logo_page_ = make_panel(QStringLiteral("logoPage"), center_);
   auto* lp = new QVBoxLayout(logo_page_);
   lp->setContentsMargins(20, 16, 20, 16);
   auto* logo_heading = make_label(QStringLiteral("logoHeading"), QStringLiteral("Choose a logo from the Images folder"),

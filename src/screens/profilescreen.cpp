@@ -17,17 +17,6 @@
 
 namespace rvgui {
 
-namespace {
-
-QFrame* profile_panel(const QString& name, QWidget* parent) {
-  auto* f = new QFrame(parent);
-  f->setObjectName(name);
-  f->setProperty("role", "panel");
-  return f;
-}
-
-}  // namespace
-
 ProfileScreen::ProfileScreen(Session& session, Navigator& navigator, QWidget* parent) : Screen(session, navigator, parent) {
   setObjectName(QStringLiteral("profileScreen"));
   auto* outer = new QVBoxLayout(this);
@@ -43,7 +32,7 @@ ProfileScreen::ProfileScreen(Session& session, Navigator& navigator, QWidget* pa
   outer->addWidget(subheading_);
 
   auto* panels = new QHBoxLayout;
-  auto* figures = profile_panel(QStringLiteral("profileFiguresPanel"), this);
+  auto* figures = make_panel(QStringLiteral("profileFiguresPanel"), this);
   auto* fl = new QGridLayout(figures);
   fl->setContentsMargins(18, 16, 18, 16);
   fl->setVerticalSpacing(10);
@@ -59,7 +48,7 @@ ProfileScreen::ProfileScreen(Session& session, Navigator& navigator, QWidget* pa
     fl->addWidget(bar, i, 1);
   }
   fl->setColumnStretch(1, 1);
-  auto* facts = profile_panel(QStringLiteral("profileFactsPanel"), this);
+  auto* facts = make_panel(QStringLiteral("profileFactsPanel"), this);
   auto* al = new QGridLayout(facts);
   al->setContentsMargins(18, 16, 18, 16);
   al->setVerticalSpacing(6);
@@ -75,7 +64,7 @@ ProfileScreen::ProfileScreen(Session& session, Navigator& navigator, QWidget* pa
   panels->addWidget(facts, 1);
   outer->addLayout(panels, 1);
 
-  auto* about = profile_panel(QStringLiteral("profileAboutPanel"), this);
+  auto* about = make_panel(QStringLiteral("profileAboutPanel"), this);
   auto* bl = new QVBoxLayout(about);
   bl->setContentsMargins(18, 12, 18, 12);
   description_ = make_label(QStringLiteral("profileDescription"), QString(), about);

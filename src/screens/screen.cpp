@@ -1,5 +1,7 @@
 #include "screens/screen.h"
 
+#include <QFrame>
+
 #include <QApplication>
 #include <QGraphicsDropShadowEffect>
 #include <QKeyEvent>
@@ -94,6 +96,13 @@ QLabel* make_label(const QString& object_name, const QString& text, QWidget* par
   auto* l = new QLabel(text, parent);
   l->setObjectName(object_name);
   return l;
+}
+
+QFrame* make_panel(const QString& object_name, QWidget* parent) {
+  auto* f = new QFrame(parent);
+  f->setObjectName(object_name);
+  f->setProperty("role", "panel");
+  return f;
 }
 
 QLabel* caption(const QString& object_name, const QString& text, QWidget* parent) {

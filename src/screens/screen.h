@@ -10,6 +10,7 @@
 
 #include "screens/navigator.h"
 
+class QFrame;
 class QLabel;
 class QPushButton;
 
@@ -76,6 +77,8 @@ std::optional<std::string> ask_game_choice(Dialogs& dialogs, const QString& ques
 // Widget helpers: every control gets an object name.
 QPushButton* make_button(const QString& object_name, const QString& caption, QWidget* parent);
 QLabel* make_label(const QString& object_name, const QString& text, QWidget* parent);
+// A framed, darkened panel that groups controls over the background picture.
+QFrame* make_panel(const QString& object_name, QWidget* parent);
 // A small label styled as the caption of a value.
 QLabel* caption(const QString& object_name, const QString& text, QWidget* parent);
 // A soft dark shadow that keeps text readable over any background picture.
