@@ -1,0 +1,206 @@
+// A new contract: the worker's judgement of an offer, its delivery and the offer screen's terms.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "state/game.h"
+#include "support/days.h"
+#include "support/world.h"
+#include "talent/contract.h"
+
+namespace {
+
+using rvtest::worker;
+
+struct Contract : ::testing::Test {
+  // A worker of a company at level 70 and popularity 90: any length suits him unless a test says
+  // otherwise, and the upper card role always does.
+  static rv::OfferContext who(rv::Num pop, rv::Num morale) {
+    return {.name = "Ace", .pop = pop, .morale = morale, .level = 70, .popularity = 90, .weeks_left = 10};
+  }
+  static rv::OfferTerms terms(rv::Num wages, int role = 3, int years = 3) {
+    return {.wages = wages, .role = role, .years = years};
+  }
+  // The answers given over many seeds: {false}, {true} or both.
+  static std::set<bool> answers(const rv::OfferContext& c, const rv::OfferTerms& t) {
+    std::set<bool> seen;
+    for (std::uint64_t seed = 1; seed <= 200; ++seed) {
+      rv::Rng rng(seed);
+      seen.insert(rv::judge_offer(c, t, rng).accepted);
+    }
+    return seen;
+  }
+  static rv::OfferJudgement judge(const rv::OfferContext& c, const rv::OfferTerms& t) {
+    rv::Rng rng(5);
+    return rv::judge_offer(c, t, rng);
+  }
+  const std::set<bool> always{true}, never{false}, either{false, true};
+  const std::string rejected = "Ace has rejected your offer of a new contract. He ";
+};
+
+TEST_F(Contract, WagesAgainstTheExpectedWage) {
+  // The bands of the expected wage include their upper bound.
+  EXPECT_EQ(rv::expected_wage(96), 12000);
+  EXPECT_EQ(rv::expected_wage(95), 9000);
+  EXPECT_EQ(rv::expected_wage(90), 7000);
+  EXPECT_EQ(rv::expected_wage(75), 1000);
+  EXPECT_EQ(rv::expected_wage(51), 200);
+  EXPECT_EQ(rv::expected_wage(50), 100);
+  // Exactly the expected wage is not enough below morale 70; a quarter more is at morale 40.
+  EXPECT_EQ(answers(who(96, 50), terms(12000)), never);
+  EXPECT_EQ(judge(who(96, 50), terms(12000)).reply, rejected + "is not happy with the wages you offered.");
+  EXPECT_EQ(answers(who(96, 40), terms(15000)), always);
+  EXPECT_EQ(judge(who(96, 50), terms(15000)).reply, "Ace has accepted your offer of a new contract.");
+  // Far above the expected wage: always yes, whatever the morale, with a morale bonus.
+  const struct {
+    rv::Num wages, bonus;
+  } generous[] = {{18120, 30}, {18000, 25}, {16920, 25}, {16800, 20}, {15720, 20}};
+  for (const auto& g : generous) {
+    EXPECT_EQ(answers(who(96, 0), terms(g.wages)), always) << g.wages;
+    EXPECT_EQ(judge(who(96, 0), terms(g.wages)).morale_bonus, g.bonus) << g.wages;
+  }
+  EXPECT_EQ(answers(who(96, 0), terms(15600)), never);  // 30% above: morale counts again
+  // Up to 5% above: no below morale 60, yes from 70.
+  EXPECT_EQ(answers(who(96, 59), terms(12600)), never);
+  EXPECT_EQ(answers(who(96, 70), terms(12600)), always);
+  // Less than 1% above is taken even by the unhappiest worker.
+  EXPECT_EQ(answers(who(96, 0), terms(12001)), always);
+  // More than 20% below never; 9599 is 20.008% below, which rounds down to 21.
+  EXPECT_EQ(answers(who(96, 100), terms(9480)), never);
+  EXPECT_EQ(answers(who(96, 100), terms(9599)), never);
+}
+
+TEST_F(Contract, RoleAgainstTheReferenceLevel) {
+  // Wages just above the expected ones and a happy worker: only the role decides.
+  const auto fair = [](rv::Num pop, int role) { return terms(rv::expected_wage(pop) + 1, role); };
+  EXPECT_EQ(answers(who(54, 100), fair(54, 1)), always);
+  EXPECT_EQ(answers(who(55, 100), fair(55, 1)), either);
+  EXPECT_EQ(answers(who(60, 100), fair(60, 1)), never);
+  EXPECT_EQ(judge(who(60, 100), fair(60, 1)).reply, rejected + "is not happy with the role you offered.");
+
+  EXPECT_EQ(answers(who(54, 100), fair(54, 2)), always);
+  EXPECT_EQ(judge(who(54, 100), fair(54, 2)).morale_bonus, 10);
+  EXPECT_EQ(judge(who(59, 100), fair(59, 2)).morale_bonus, 5);
+  EXPECT_EQ(answers(who(70, 100), fair(70, 2)), never);
+
+  EXPECT_EQ(answers(who(99, 100), fair(99, 3)), always);
+  EXPECT_EQ(judge(who(99, 100), fair(99, 3)).morale_bonus, 0);
+  EXPECT_EQ(judge(who(54, 100), fair(54, 3)).morale_bonus, 15);
+
+  auto non_worker = who(99, 100);
+  non_worker.any_role = true;
+  EXPECT_EQ(answers(non_worker, fair(99, 1)), always);
+}
+
+TEST_F(Contract, LengthAgainstTheCompanysPopularity) {
+  const auto at = [](rv::Num pop, rv::Num q) { auto c = who(pop, 100); c.popularity = q; return c; };
+  const auto years = [](int n) { return terms(rv::expected_wage(70) + 1, 3, n); };
+  EXPECT_EQ(answers(at(70, 59), years(1)), always);
+  EXPECT_EQ(answers(at(70, 59), years(2)), never);
+  EXPECT_EQ(judge(at(70, 59), years(2)).reply, rejected + "does not want to commit to a long term contract.");
+  EXPECT_EQ(answers(at(70, 60), years(2)), always);
+  EXPECT_EQ(answers(at(70, 69), years(3)), never);
+  EXPECT_EQ(answers(at(70, 70), years(4)), always);
+  EXPECT_EQ(answers(at(70, 75), years(5)), never);
+  EXPECT_EQ(answers(at(70, 80), years(5)), always);
+  // A worker more than five below the level signs for any length.
+  EXPECT_EQ(answers(at(64, 0), terms(rv::expected_wage(64) + 1, 3, 5)), always);
+  EXPECT_EQ(answers(at(65, 0), terms(rv::expected_wage(65) + 1, 3, 5)), never);
+}
+
+TEST_F(Contract, ShorterDealRefusedBeforeTheTerms) {
+  auto c = who(96, 76);
+  c.weeks_left = 101;
+  const auto j = judge(c, terms(1'000'000, 3, 1));
+  EXPECT_FALSE(j.accepted);
+  EXPECT_TRUE(j.early_refusal);
+  EXPECT_EQ(j.reply, "Ace has rejected your contract offer. He would prefer to stay on his current contract rather "
+                     "than sign a shorter deal.");
+  c.female = true;
+  EXPECT_EQ(judge(c, terms(1'000'000, 3, 1)).reply,
+            "Ace has rejected your contract offer. She would prefer to stay on her current contract rather than "
+            "sign a shorter deal.");
+  c.morale = 75;
+  EXPECT_FALSE(judge(c, terms(1'000'000, 3, 1)).early_refusal);
+  c.morale = 76;
+  c.weeks_left = 100;
+  EXPECT_FALSE(judge(c, terms(1'000'000, 3, 1)).early_refusal);
+}
+
+TEST_F(Contract, MakeOfferKeepsOrAnswersAtOnce) {
+  rv::Game g{rvtest::small_store(), rv::Rng(3), "t"};
+  rv::Store& s = g.store;
+  s.promotion(0).set(rv::prom::reference_level, "70");
+  s.promotion(0).set_popularity(90);
+  auto w = worker(s, "Alpha Worker 1");
+  w.set_pop(50);
+  w.set_morale(95);
+  // 1000 is nine times the expected 100 (+30) on the upper card far below the level (+15).
+  rv::OfferTerms offer = terms(1000, 3, 3);
+
+  ASSERT_FALSE(rv::make_offer(g, w.row(), offer)->answered_now);
+  const rv::Lines expected = {"Alpha Worker 1", "RVA", "1000", "3", "January 2010", "No", "4", "0", "45",
+                              "Alpha Worker 1 has accepted your offer of a new contract."};
+  EXPECT_EQ(s.negotiations, expected);
+  EXPECT_EQ(w.wages(), 2000);  // nothing applies before the answer comes
+
+  const rv::Store before = s;
+  const auto again = rv::make_offer(g, w.row(), offer);
+  ASSERT_FALSE(again.ok());
+  EXPECT_EQ(again.error(), "Alpha Worker 1 is already considering a contract offer from you.");
+  EXPECT_EQ(s.negotiations, before.negotiations);
+  EXPECT_EQ(s.newslist, before.newslist);
+
+  // A one-year offer to a happy worker with years left keeps no terms.
+  auto long_deal = worker(s, "Alpha Worker 2");
+  long_deal.set_expires("June 2009");
+  long_deal.set_morale(80);
+  ASSERT_TRUE(rv::make_offer(g, long_deal.row(), terms(1000, 3, 1)).ok());
+  ASSERT_EQ(s.negotiations.size(), 20u);
+  for (std::size_t i = 2; i <= 5; ++i) EXPECT_EQ(s.negotiations[10 + i], "") << i;
+  EXPECT_EQ(s.negotiations[10 + rv::neg::outcome], "3");
+
+  // The contract runs out this month: answered at once, and applied when accepted.
+  auto due = worker(s, "Alpha Worker 3");
+  due.set_pop(50);
+  due.set_morale(95);
+  due.set_expires("January 2007");
+  offer.indy = true;
+  ASSERT_TRUE(rv::make_offer(g, due.row(), offer)->answered_now);
+  EXPECT_EQ(s.negotiations.size(), 20u);
+  const auto msg = rvtest::message_with(s, "Your Contract Offer For Alpha Worker 3");
+  ASSERT_TRUE(msg);
+  EXPECT_EQ(msg->at(rv::msg::body), "Alpha Worker 3 has accepted your offer of a new contract.");
+  EXPECT_EQ(due.wages(), 1000);
+  EXPECT_EQ(due.roles(), "3");
+  EXPECT_EQ(due.indybookings(), "Yes");
+  EXPECT_EQ(due.expires(), "January 2010");
+  EXPECT_EQ(due.morale(), 100);
+}
+
+TEST_F(Contract, OfferScreenTerms) {
+  rv::Store s = rvtest::small_store();
+  rv::ContractOffer o(s, worker(s, "Alpha Worker 1").row());
+  EXPECT_EQ(o.terms().wages, 2000);
+  EXPECT_EQ(o.terms().role, 2);
+  for (int i = 0; i < 2; ++i) o.role_up();
+  EXPECT_EQ(o.terms().role, 1);
+  o.role_down();
+  EXPECT_EQ(o.terms().role, 3);
+  for (int i = 0; i < 3; ++i) o.length_up();
+  EXPECT_EQ(o.terms().years, 1);
+  o.length_down();
+  EXPECT_EQ(o.terms().years, 5);
+  o.wage_down(1500);
+  o.wage_down(1500);
+  EXPECT_EQ(o.terms().wages, 0);
+
+  ASSERT_TRUE(o.set_wages("10000000").ok());
+  EXPECT_EQ(o.terms().wages, 10'000'000);
+  ASSERT_TRUE(o.set_wages("750").ok());
+  EXPECT_FALSE(o.set_wages("10000001").error().empty());
+  for (const char* bad : {"12.5", "-3", "", "99999999999", " 5", "5k"}) EXPECT_FALSE(o.set_wages(bad).ok()) << bad;
+  EXPECT_EQ(o.terms().wages, 750);
+}
+
+}  // namespace
