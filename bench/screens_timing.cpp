@@ -61,15 +61,23 @@ int make_save(const rv::Home& home, const std::string& name) {
   return saved ? 0 : 1;
 }
 
-int shots(const char* home_path, const std::string& out) {
-  qApp->setStyleSheet(rvgui::style_sheet());
+// The program's window over a game home, with scripted dialogs, shown at 1280 x 800.
+struct ShownWindow {
+  ShownWindow(const char* home_path, bool intro) : window(rv::Home{std::filesystem::path(home_path)}, dialogs, clock, 1) {
+    qApp->setStyleSheet(rvgui::style_sheet());
+    dialogs.set_scripted(true);
+    window.resize(1280, 800);
+    window.start(intro);
+    window.show();
+  }
   rvgui::Dialogs dialogs;
-  dialogs.set_scripted(true);
   const rv::SystemClock clock;
-  rvgui::MainWindow window(rv::Home{std::filesystem::path(home_path)}, dialogs, clock, 1);
-  window.resize(1280, 800);
-  window.start(true);
-  window.show();
+  rvgui::MainWindow window;
+};
+
+int shots(const char* home_path, const std::string& out) {
+  ShownWindow shown(home_path, true);
+  auto& window = shown.window;
   auto shot = [&](const char* name) {
     QApplication::processEvents();
     window.grab().save(QString::fromStdString(out + "/" + name + ".png"));
@@ -84,7 +92,7 @@ int shots(const char* home_path, const std::string& out) {
   click("loadGameButton");
   window.findChild<QListWidget*>(QStringLiteral("loadList"))->setCurrentRow(0);
   shot("load");
-  dialogs.queue_text(QStringLiteral("Player 1"));
+  shown.dialogs.queue_text(QStringLiteral("Player 1"));
   click("newGameButton");
   shot("choice");
   click("startButton");
@@ -134,14 +142,8 @@ int shots(const char* home_path, const std::string& out) {
 double elapsed_ms(const QElapsedTimer& t) { return static_cast<double>(t.nsecsElapsed()) / 1e6; }
 
 int roster_timing(const char* home_path) {
-  qApp->setStyleSheet(rvgui::style_sheet());
-  rvgui::Dialogs dialogs;
-  dialogs.set_scripted(true);
-  const rv::SystemClock clock;
-  rvgui::MainWindow window(rv::Home{std::filesystem::path(home_path)}, dialogs, clock, 1);
-  window.resize(1280, 800);
-  window.start(false);
-  window.show();
+  ShownWindow shown(home_path, false);
+  auto& window = shown.window;
   rv::Store store = rvtest::generated_store(10, 5000);
   const std::string player = store.md(rv::md::player_initials);
   for (std::size_t r = 0; r < store.worker_count(); ++r) store.worker(r).set_promotion(player);
@@ -206,18 +208,11 @@ int main(int argc, char** argv) {
     return 2;
   }
   const int days = argc >= 3 ? std::max(1, std::atoi(argv[2])) : 200;
-  app.setStyleSheet(rvgui::style_sheet());
-  rvgui::Dialogs dialogs;
-  dialogs.set_scripted(true);
-  const rv::SystemClock clock;
-  const rv::Home home{std::filesystem::path(argv[1])};
-
   QElapsedTimer t;
   t.start();
-  rvgui::MainWindow window(home, dialogs, clock, 1);
-  window.resize(1280, 800);
-  window.start(false);
-  window.show();
+  ShownWindow shown(argv[1], false);
+  auto& window = shown.window;
+  auto& dialogs = shown.dialogs;
   QApplication::processEvents();
   (void)window.grab();
   std::printf("window to the painted front menu: %.1f ms\n", static_cast<double>(t.nsecsElapsed()) / 1e6);
