@@ -27,6 +27,11 @@ inline const QString roster = QStringLiteral("roster");
 inline const QString profile = QStringLiteral("profile");
 inline const QString edit_info = QStringLiteral("editinfo");
 inline const QString contract = QStringLiteral("contract");
+inline const QString signing = QStringLiteral("signing");
+inline const QString outside_profile = QStringLiteral("outsideprofile");
+inline const QString negotiation = QStringLiteral("negotiation");
+inline const QString training_camp = QStringLiteral("trainingcamp");
+inline const QString indy_booking = QStringLiteral("indybooking");
 }  // namespace screen_name
 
 class Navigator {

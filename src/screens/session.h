@@ -36,6 +36,9 @@ struct Session {
   // the roster when empty or gone.
   std::string profile_worker;
   bool roster_from_booking = false;  // the roster was opened from show booking and returns there
+  // The worker from outside the roster that the outside profile, the negotiation and the indy
+  // booking screens show (his ring name); the world's first free agent when empty or gone.
+  std::string outside_worker;
   // Today's show from the venue choice until its card is confirmed or given up; the venue,
   // booking and battle royal screens share it. Nothing of it is in the store.
   std::shared_ptr<rv::BookedShow> booked_show;
@@ -52,6 +55,7 @@ struct Session {
     history_slot = 0;
     profile_worker.clear();
     roster_from_booking = false;
+    outside_worker.clear();
     booked_show.reset();
     booking.reset();
     presentation.reset();
