@@ -123,6 +123,15 @@ std::optional<std::size_t> roster_worker(const Store& store, std::string_view na
   return rows.front();
 }
 
+std::optional<std::size_t> outside_worker(const Store& store, std::string_view name) {
+  const std::string& player = store.md(md::player_initials);
+  if (const auto row = store.find_worker(name); row && store.worker(*row).promotion() != player) return row;
+  for (std::size_t r = 0; r < store.worker_count(); ++r) {
+    if (store.worker(r).promotion() == free_agent && !store.worker(r).name().empty()) return r;
+  }
+  return std::nullopt;
+}
+
 RosterGrid roster_grid(const Store& store, std::string_view choice) {
   RosterGrid grid;
   const auto player = store.player_index();

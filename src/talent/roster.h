@@ -34,5 +34,7 @@ struct RosterGrid {
 RosterGrid roster_grid(const Store& store, std::string_view choice);
 // The named worker when he is on the player's roster, else the roster's first worker.
 std::optional<std::size_t> roster_worker(const Store& store, std::string_view name);
+// The named worker when he is not on the player's roster, else the world's first free agent.
+std::optional<std::size_t> outside_worker(const Store& store, std::string_view name);
 
 }  // namespace rv
