@@ -115,6 +115,23 @@ void contractexpire(Store& store) {
   }
 }
 
+namespace {
+
+// A worker signed from outside joins with the disposition offered; the sum agreed with his old
+// promotion, if any, is paid to it now that he has signed.
+void sign_bought_worker(Store& s, std::size_t row, std::size_t player, const Lines& offer) {
+  const auto owner = s.find_promotion(offer[neg::from_promotion]);
+  join_promotion(s, row, player);
+  const std::string& disposition = offer[neg::disposition];
+  if (disposition == alignment::face || disposition == alignment::heel) s.worker(row).set_faceheel(disposition);
+  const Num sum = std::max<Num>(leading_int(offer[neg::buy_out_sum]), 0);
+  if (!owner || sum == 0 || *owner == player) return;
+  s.promotion(player).set_balance(sub_sat(s.promotion(player).balance(), sum));
+  s.promotion(*owner).set_balance(add_sat(s.promotion(*owner).balance(), sum));
+}
+
+}  // namespace
+
 int reply_odds(Num day) {
   if (day <= 1) return 5;
   if (day == 2) return 3;
@@ -149,15 +166,16 @@ void deliver_offer_replies(Game& game) {
     const auto w = s.worker(*row);
     const auto p = s.promotion(*player);
     if (!own) {
-      join_promotion(s, *row, *player);
+      sign_bought_worker(s, *row, *player, offer);
       const int gain = standing_popularity_change(w.pop(), p.reference_level());
       p.set_popularity(std::min<Num>(p.popularity() + gain, 100));
+    } else {
+      w.set_indybookings(offer[neg::indy]);
+      w.set_morale(std::min<Num>(w.morale() + leading_int(offer[neg::morale_change]), 100));
     }
     w.set_wages(leading_int(offer[neg::wages]));
     w.set_roles(offer[neg::role]);
     w.set_expires(offer[neg::expiry]);
-    w.set_indybookings(offer[neg::indy]);
-    if (own) w.set_morale(std::min<Num>(w.morale() + leading_int(offer[neg::morale_change]), 100));
   }
 }
 

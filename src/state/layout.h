@@ -253,8 +253,12 @@ inline constexpr std::size_t expiry = 4;
 inline constexpr std::size_t indy = 5;
 inline constexpr std::size_t outcome = 6;
 inline constexpr std::size_t days = 7;
-inline constexpr std::size_t morale_change = 8;
+inline constexpr std::size_t morale_change = 8;  // an offer to one of the player's own workers
 inline constexpr std::size_t reply = 9;
+// An offer to a worker from outside: line 1 holds his promotion then ("Free Agent" for none),
+// line 5 the disposition he is to join with and line 8 the sum agreed with his promotion.
+inline constexpr std::size_t disposition = 5;
+inline constexpr std::size_t buy_out_sum = 8;
 }  // namespace neg
 
 // Lines of a stipulation.

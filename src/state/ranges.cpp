@@ -119,10 +119,14 @@ const std::vector<NumberField>& stipulation_numbers() {
   return fields;
 }
 
+// Line 8 of an offer is a morale change for one of the player's own workers and the sum agreed
+// with his promotion for a worker bought out.
+constexpr Range offer_morale_or_sum{range::morale_change.lo, range::money_amount.hi};
+
 const std::vector<NumberField>& negotiation_numbers() {
   static const std::vector<NumberField> fields = {{neg::wages, "wages", range::wage},
                                                   {neg::days, "days waited", range::days},
-                                                  {neg::morale_change, "morale change", range::morale_change}};
+                                                  {neg::morale_change, "morale change or buy-out sum", offer_morale_or_sum}};
   return fields;
 }
 
