@@ -155,10 +155,11 @@ QWidget* MainScreen::build_nav() {
   nl->addWidget(save_game_);
   nl->addSpacing(8);
   const std::pair<QString, QString> screens[] = {{QStringLiteral("roster"), QStringLiteral("Roster")},
+                                                 {QStringLiteral("newSigning"), QStringLiteral("New Signing")},
                                                  {QStringLiteral("championships"), QStringLiteral("Championships")},
                                                  {QStringLiteral("shows"), QStringLiteral("Shows")},
                                                  {QStringLiteral("bigShow"), QStringLiteral("Big Show")}};
-  const QString names[] = {screen_name::roster, screen_name::championships, screen_name::shows, screen_name::big_show};
+  const QString names[] = {screen_name::roster, screen_name::signing, screen_name::championships, screen_name::shows, screen_name::big_show};
   for (std::size_t i = 0; i < std::size(names); ++i) {
     auto* b = make_button(screens[i].first + QStringLiteral("Button"), screens[i].second, nav);
     nl->addWidget(b);

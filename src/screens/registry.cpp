@@ -16,9 +16,12 @@
 #include "screens/showintroscreen.h"
 #include "screens/introscreen.h"
 #include "screens/mainscreen.h"
+#include "screens/negotiationscreen.h"
+#include "screens/outsideprofilescreen.h"
 #include "screens/profilescreen.h"
 #include "screens/promotionchoicescreen.h"
 #include "screens/showsscreen.h"
+#include "screens/signingscreen.h"
 #include "screens/titlehistoryscreen.h"
 #include "screens/venuesscreen.h"
 
@@ -47,6 +50,9 @@ const std::vector<ScreenEntry>& screen_registry() {
       {screen_name::profile, Needs::game, make_screen<ProfileScreen>},
       {screen_name::edit_info, Needs::game, make_screen<EditInfoScreen>},
       {screen_name::contract, Needs::game, make_screen<ContractScreen>},
+      {screen_name::signing, Needs::game, make_screen<SigningScreen>},
+      {screen_name::outside_profile, Needs::game, make_screen<OutsideProfileScreen>},
+      {screen_name::negotiation, Needs::game, make_screen<NegotiationScreen>},
   };
   return screens;
 }

@@ -17,6 +17,7 @@
 namespace rv {
 struct BookedShow;  // promotion/venues.h: the show of today whose venue is booked
 class Booking;      // shows/booking.h: the card being booked for it
+class Signing;      // talent/signing.h: the approach to a worker from outside the roster
 struct ShowPresentation;  // shows/presentation.h: the show just run, as the player sees it
 }  // namespace rv
 
@@ -39,6 +40,7 @@ struct Session {
   // The worker from outside the roster that the outside profile, the negotiation and the indy
   // booking screens show (his ring name); the world's first free agent when empty or gone.
   std::string outside_worker;
+  std::shared_ptr<rv::Signing> signing;  // from "Approach To Sign" until the negotiation closes
   // Today's show from the venue choice until its card is confirmed or given up; the venue,
   // booking and battle royal screens share it. Nothing of it is in the store.
   std::shared_ptr<rv::BookedShow> booked_show;
@@ -56,6 +58,7 @@ struct Session {
     profile_worker.clear();
     roster_from_booking = false;
     outside_worker.clear();
+    signing.reset();
     booked_show.reset();
     booking.reset();
     presentation.reset();
