@@ -8,6 +8,7 @@
 #include "screens/editinfoscreen.h"
 #include "screens/frontmenu.h"
 #include "screens/inboxscreen.h"
+#include "screens/indybookingscreen.h"
 #include "screens/lineupscreen.h"
 #include "screens/playbackscreen.h"
 #include "screens/resultsscreen.h"
@@ -47,6 +48,7 @@ const std::vector<ScreenEntry>& screen_registry() {
       {screen_name::profile, Needs::game, make_screen<ProfileScreen>},
       {screen_name::edit_info, Needs::game, make_screen<EditInfoScreen>},
       {screen_name::contract, Needs::game, make_screen<ContractScreen>},
+      {screen_name::indy_booking, Needs::game, make_screen<IndyBookingScreen>},
   };
   return screens;
 }
