@@ -1,5 +1,6 @@
 #include "screens/indybookingscreen.h"
 
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -60,14 +61,29 @@ IndyBookingScreen::IndyBookingScreen(Session& session, Navigator& navigator, QWi
   }
   outer->addWidget(panel);
 
+  // The dates to choose from and, beside them while asked for, the bookings already made.
   auto* lists = new QHBoxLayout;
-  dates_ = new QListWidget(this);
+  lists->setSpacing(16);
+  auto* dates_panel = make_panel(QStringLiteral("indyDatesPanel"), this);
+  dates_panel->setMaximumWidth(460);
+  auto* dl = new QVBoxLayout(dates_panel);
+  dl->setContentsMargins(16, 12, 16, 12);
+  dl->addWidget(caption(QStringLiteral("indyDatesCaption"), QStringLiteral("CHOOSE A DATE"), dates_panel));
+  dates_ = new QListWidget(dates_panel);
   dates_->setObjectName(QStringLiteral("indyDateList"));
-  others_ = new QListWidget(this);
+  dl->addWidget(dates_, 1);
+  others_panel_ = make_panel(QStringLiteral("indyOtherBookingsPanel"), this);
+  others_panel_->setMaximumWidth(560);
+  auto* ol = new QVBoxLayout(others_panel_);
+  ol->setContentsMargins(16, 12, 16, 12);
+  ol->addWidget(caption(QStringLiteral("indyOtherBookingsCaption"), QStringLiteral("YOUR OTHER INDY BOOKINGS"), others_panel_));
+  others_ = new QListWidget(others_panel_);
   others_->setObjectName(QStringLiteral("indyOtherBookingsList"));
   others_->setSelectionMode(QAbstractItemView::NoSelection);
-  lists->addWidget(dates_, 1);
-  lists->addWidget(others_, 1);
+  ol->addWidget(others_, 1);
+  lists->addWidget(dates_panel, 1);
+  lists->addWidget(others_panel_, 1);
+  lists->addStretch(1);
   outer->addLayout(lists, 1);
 
   auto* footer = new QHBoxLayout;
@@ -123,17 +139,17 @@ void IndyBookingScreen::fill_other_bookings() {
 }
 
 void IndyBookingScreen::set_others_shown(bool shown) {
-  others_->setVisible(shown);
+  others_panel_->setVisible(shown);
   others_button_->setText(shown ? hide_others : show_others);
 }
 
 void IndyBookingScreen::toggle_other_bookings() {
   fill_other_bookings();
-  set_others_shown(!others_->isVisible());
+  set_others_shown(others_panel_->isHidden());
 }
 
 bool IndyBookingScreen::escape_inner() {
-  if (!others_->isVisible()) return false;
+  if (others_panel_->isHidden()) return false;
   set_others_shown(false);
   return true;
 }

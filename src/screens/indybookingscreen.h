@@ -5,6 +5,7 @@
 
 #include "screens/screen.h"
 
+class QFrame;
 class QListWidget;
 
 namespace rvgui {
@@ -35,6 +36,7 @@ class IndyBookingScreen : public Screen {
   QLabel* flight_;
   QLabel* balance_;
   QListWidget* dates_;
+  QFrame* others_panel_;
   QListWidget* others_;
   QPushButton* confirm_;
   QPushButton* cancel_;

