@@ -8,6 +8,7 @@
 #include "screens/editinfoscreen.h"
 #include "screens/frontmenu.h"
 #include "screens/inboxscreen.h"
+#include "screens/indybookingscreen.h"
 #include "screens/lineupscreen.h"
 #include "screens/playbackscreen.h"
 #include "screens/resultsscreen.h"
@@ -53,6 +54,7 @@ const std::vector<ScreenEntry>& screen_registry() {
       {screen_name::signing, Needs::game, make_screen<SigningScreen>},
       {screen_name::outside_profile, Needs::game, make_screen<OutsideProfileScreen>},
       {screen_name::negotiation, Needs::game, make_screen<NegotiationScreen>},
+      {screen_name::indy_booking, Needs::game, make_screen<IndyBookingScreen>},
   };
   return screens;
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "shows/battleroyal.h"
+#include "state/date.h"
+#include "talent/indy.h"
 #include "titles/titles.h"
 
 namespace rv {
@@ -83,6 +85,7 @@ Booking::Booking(const Store& store, BookingSetting setting) : setting_(std::mov
     if (w.name().empty()) continue;
     workers_.push_back({w.name(), w.gender(), w.ringstyle(), w.tagteam(), w.pop(), w.roles(), false});
   }
+  add_indy_workers(store);
   const auto prom = store.promotion(*player);
   for (std::size_t k = 0; k < prom::title_slots; ++k) {
     const auto t = prom.title(k);
@@ -96,6 +99,18 @@ Booking::Booking(const Store& store, BookingSetting setting) : setting_(std::mov
   for (std::size_t i = 0; i < record_count(store.stipulations, rec::stipulation); ++i) {
     const RecordView s(store.stipulations, i * rec::stipulation);
     if (!s.at(stip::name).empty()) stipulations_.push_back({s.at(stip::match_type), s.at(stip::name)});
+  }
+}
+
+// Workers from outside the roster booked for today work the show whatever its brand.
+void Booking::add_indy_workers(const Store& store) {
+  for (const auto& name : indy_workers_on(store, current_full_date(store))) {
+    const auto row = store.find_worker(name);
+    if (!row) continue;
+    const auto w = store.worker(*row);
+    if (w.retire() == retired || leading_int(w.injury()) != 0) continue;
+    if (std::any_of(workers_.begin(), workers_.end(), [&](const BookableWorker& b) { return b.name == name; })) continue;
+    workers_.push_back({w.name(), w.gender(), w.ringstyle(), w.tagteam(), w.pop(), w.roles(), false});
   }
 }
 

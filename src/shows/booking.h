@@ -132,6 +132,7 @@ class Booking {
   std::vector<std::string> current_team_members() const;
   void empty_slot(std::size_t slot);
   void finish_participants();
+  void add_indy_workers(const Store& store);
 
   struct TitleInfo {
     std::string name, kind, gender, brand;

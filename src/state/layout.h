@@ -308,9 +308,18 @@ inline constexpr std::size_t date = 1;
 inline constexpr std::size_t event = 2;
 }  // namespace hist
 
-// Lines of an indy booking and of a weekly top ten entry.
+// Lines of an indy booking and of a weekly top ten entry. The indy bookings (indydates) hold the
+// worker, the date and the promotion he works for; the dates a worker cannot be booked for
+// (indydates2) hold the worker, the date and the reason.
 namespace indy {
+inline constexpr std::size_t worker = 0;
 inline constexpr std::size_t date = 1;
+inline constexpr std::size_t promotion = 2;
+inline constexpr std::size_t reason = 2;
+inline constexpr std::string_view unavailable = "unavailable";  // the reason an injury check writes
+inline constexpr int weeks_ahead = 6;                            // how far ahead a worker can be booked
+inline constexpr std::string_view refused = "No";  // a worker's indybookings column when his contract forbids them
+inline constexpr int national_size_level = 6;             // promotions of this size keep their workers to themselves
 }  // namespace indy
 namespace top10 {
 inline constexpr std::size_t kind = 0;  // "TV Rating" or "Attendence"
