@@ -20,6 +20,7 @@
 #include "screens/promotionchoicescreen.h"
 #include "screens/showsscreen.h"
 #include "screens/titlehistoryscreen.h"
+#include "screens/trainingcampscreen.h"
 #include "screens/venuesscreen.h"
 
 namespace rvgui {
@@ -47,6 +48,7 @@ const std::vector<ScreenEntry>& screen_registry() {
       {screen_name::profile, Needs::game, make_screen<ProfileScreen>},
       {screen_name::edit_info, Needs::game, make_screen<EditInfoScreen>},
       {screen_name::contract, Needs::game, make_screen<ContractScreen>},
+      {screen_name::training_camp, Needs::game, make_screen<TrainingCampScreen>},
   };
   return screens;
 }
