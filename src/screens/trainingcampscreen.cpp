@@ -164,11 +164,10 @@ void TrainingCampScreen::fill() {
   const auto p = session_.game ? rv::current_prospect(session_.game->store) : std::nullopt;
   prospect_panel_->setVisible(p.has_value());
   empty_->setVisible(!p);
-  sign_->setEnabled(p.has_value() && !signing());
-  if (!p) {
-    sign_panel_->hide();
-    return;
-  }
+  if (!p) sign_panel_->hide();
+  sign_->setEnabled(p.has_value());
+  sign_->setVisible(!signing());
+  if (!p) return;
   name_->setText(qs(p->name));
   gender_->setText(qs(p->gender));
   style_->setText(qs(p->ring_style));
@@ -191,7 +190,7 @@ void TrainingCampScreen::start_signing() {
   indy_->setCurrentIndex(defaults.indy ? 0 : 1);
   show_finisher_warning();
   sign_panel_->show();
-  sign_->setEnabled(false);
+  sign_->hide();
   ring_name_->setFocus();
 }
 
