@@ -7,6 +7,7 @@
 #include "state/inbox.h"
 #include "state/names.h"
 #include "state/date.h"
+#include "talent/contract.h"
 
 namespace rv {
 
@@ -205,7 +206,7 @@ bool generatewrestler(Game& game) {
   put(Col::pop, to_text(t.pop));
   put(Col::ent, to_text(t.ent));
   put(Col::desc, "Debuted on the indy circuit in " + to_text(today.year) + ".");
-  put(Col::expires, month_year(today, 1));
+  put(Col::expires, new_worker_expiry(today));
   put(Col::wages, to_text(t.wages));
   put(Col::indybookings, "Yes");
   put(Col::bookingfee, "300");

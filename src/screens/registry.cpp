@@ -24,6 +24,7 @@
 #include "screens/showsscreen.h"
 #include "screens/signingscreen.h"
 #include "screens/titlehistoryscreen.h"
+#include "screens/trainingcampscreen.h"
 #include "screens/venuesscreen.h"
 
 namespace rvgui {
@@ -55,6 +56,7 @@ const std::vector<ScreenEntry>& screen_registry() {
       {screen_name::outside_profile, Needs::game, make_screen<OutsideProfileScreen>},
       {screen_name::negotiation, Needs::game, make_screen<NegotiationScreen>},
       {screen_name::indy_booking, Needs::game, make_screen<IndyBookingScreen>},
+      {screen_name::training_camp, Needs::game, make_screen<TrainingCampScreen>},
   };
   return screens;
 }

@@ -226,6 +226,8 @@ std::optional<std::string> offer_refusal(const Store& store, std::size_t row) {
   return std::nullopt;
 }
 
+std::string new_worker_expiry(const Date& today) { return month_year(today, new_worker_contract_years); }
+
 void apply_contract(Store& store, std::size_t row, const OfferTerms& offer, Num morale_bonus) {
   const auto w = store.worker(row);
   w.set_wages(offer.wages);

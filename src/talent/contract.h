@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "state/date.h"
 #include "state/game.h"
 #include "state/result.h"
 
@@ -16,6 +17,10 @@ namespace rv {
 inline constexpr std::array<std::string_view, 3> role_names = {"Lower Card Worker", "Mid Card Worker",
                                                                "Upper Card Worker"};
 inline constexpr int longest_contract_years = 5;
+// A worker new to the world (a free agent who appears, a prospect signed from the training camp)
+// starts on a contract that runs this many years from the current month.
+inline constexpr int new_worker_contract_years = 1;
+std::string new_worker_expiry(const Date& today);
 // "Lower Card Worker" for "1" and so on; an unknown code reads as the lower card.
 std::string_view role_name(std::string_view code);
 // "1 Year", "2 Years", ...
