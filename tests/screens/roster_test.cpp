@@ -140,6 +140,36 @@ class RosterTest : public QObject {
     QCOMPARE(f.window().current_name(), rvgui::screen_name::roster);
     QCOMPARE(f.find<QTableView>(QStringLiteral("rosterGrid"))->model()->rowCount(), before - 1);
   }
+
+  void a_free_agent_is_found_and_offered_a_contract() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    QVERIFY(f.click(QStringLiteral("newSigningButton")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::signing);
+    auto* grid = f.find<QTableView>(QStringLiteral("signingGrid"));
+    QVERIFY(grid->model()->rowCount() > 1);
+    f.find<QLineEdit>(QStringLiteral("searchNameEdit"))->setText(QStringLiteral("free worker 1"));
+    QCOMPARE(grid->model()->rowCount(), 1);
+    QVERIFY(!f.find<QPushButton>(QStringLiteral("viewProfileButton"))->isEnabled());
+    click_row(grid, 0);
+    QVERIFY(f.click(QStringLiteral("viewProfileButton")));
+    QCOMPARE(f.text_of(QStringLiteral("outsideProfileHeading")), QStringLiteral("Free Worker 1"));
+
+    QVERIFY(f.click(QStringLiteral("approachToSignButton")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::negotiation);
+    QCOMPARE(f.text_of(QStringLiteral("negotiationActionButton")), QStringLiteral("Offer Contract"));
+    f.find<QLineEdit>(QStringLiteral("negotiationAmountEdit"))->setText(QStringLiteral("4000"));
+    QVERIFY(f.click(QStringLiteral("negotiationActionButton")));
+    QCOMPARE(f.dialogs().shown().back().text,
+             QStringLiteral("Free Worker 1 will consider your offer of a contract and will let you know his decision shortly."));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::outside_profile);
+    QCOMPARE(f.game()->store.negotiations.size(), rv::rec::negotiation);
+    QCOMPARE(f.game()->store.negotiations[rv::neg::wages], std::string("4000"));
+    QVERIFY(f.click(QStringLiteral("approachToSignButton")));
+    QCOMPARE(f.dialogs().shown().back().text, QStringLiteral("You are already waiting on a reply from Free Worker 1."));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::outside_profile);
+  }
 };
 
 QTEST_MAIN(RosterTest)

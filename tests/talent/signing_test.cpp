@@ -74,7 +74,7 @@ TEST_F(Signing, TheWorkerJudgesTheContract) {
   who.name = "Free Worker 0";
   who.pop = 55;
   who.player_size = 4;
-  who.level = 60;
+  who.level = 70;
   who.popularity = 80;
   who.promotion_name = "Ringvale Alpha";
   EXPECT_EQ(rv::signing_wage(55, 50, 4, std::nullopt), 200);
@@ -85,7 +85,7 @@ TEST_F(Signing, TheWorkerJudgesTheContract) {
             "Free Worker 0 has rejected your contract offer. He was not happy with the wages you offered.");
   terms.wages = 200;
   EXPECT_TRUE(rv::judge_signing(who, terms, g.rng).accepted);
-  who.pop = 50;  // T - 10 refuses the lower card
+  who.pop = 60;  // T - 10 refuses the lower card
   EXPECT_FALSE(rv::judge_signing(who, terms, g.rng).accepted);
   who.pop = 95;  // too big for a size 4 promotion, whatever the terms
   terms = {50000, 3, 1, "Heel"};
