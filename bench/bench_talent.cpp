@@ -6,6 +6,7 @@
 #include "talent/contract.h"
 #include "talent/profile.h"
 #include "talent/roster.h"
+#include "talent/search.h"
 
 namespace {
 
@@ -41,5 +42,21 @@ void BM_OpenProfile(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_OpenProfile)->Unit(benchmark::kMicrosecond);
+
+// "Make New Signing" over the ten-times world (5000 workers, nearly all outside the player's
+// roster): one iteration is one filter change, cycling through name, list and figure filters.
+void BM_SearchFilterChange(benchmark::State& state) {
+  const rv::Store s = rvtest::generated_store(10, 5000);
+  std::vector<rv::SearchFilters> changes(4);
+  changes[1].name = "an";
+  changes[2].lists[static_cast<std::size_t>(rv::SearchList::gender)] = "Female";
+  changes[3].low[static_cast<std::size_t>(rv::SearchFigure::draw)] = 60;
+  std::size_t k = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(rv::search_workers(s, changes[k]).size());
+    k = (k + 1) % changes.size();
+  }
+}
+BENCHMARK(BM_SearchFilterChange)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

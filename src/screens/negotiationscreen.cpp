@@ -94,8 +94,8 @@ NegotiationScreen::NegotiationScreen(Session& session, Navigator& navigator, QWi
       {QStringLiteral("LENGTH"), length_, QStringLiteral("negotiationLengthDown"), [](rv::Signing& s) { s.length_down(); },
        QStringLiteral("negotiationLengthUp"), [](rv::Signing& s) { s.length_up(); }},
       {QStringLiteral("FACE/HEEL"), disposition_, QStringLiteral("negotiationFace"),
-       [](rv::Signing& s) { s.toggle_disposition(); }, QStringLiteral("negotiationHeel"),
-       [](rv::Signing& s) { s.toggle_disposition(); }}};
+       [](rv::Signing& s) { s.set_disposition(rv::alignment::face); }, QStringLiteral("negotiationHeel"),
+       [](rv::Signing& s) { s.set_disposition(rv::alignment::heel); }}};
   int r = 0;
   for (const auto& [text, value, down_name, down, up_name, up] : rows) {
     tl->addWidget(caption(QStringLiteral("negotiationTermCaption%1").arg(r), text, terms_), r, 0);

@@ -224,6 +224,10 @@ void Signing::toggle_disposition() {
   terms_.disposition = terms_.disposition == alignment::face ? std::string(alignment::heel) : std::string(alignment::face);
 }
 
+void Signing::set_disposition(std::string_view disposition) {
+  if (disposition == alignment::face || disposition == alignment::heel) terms_.disposition = std::string(disposition);
+}
+
 Status Signing::confirm_offer(const Store& store) {
   if (mode_ != Mode::buy_out && mode_ != Mode::refused) return Failure{"There is no buy-out offer to confirm."};
   const auto row = store.find_worker(name_);

@@ -80,6 +80,7 @@ class Signing {
   void length_down() { terms_.years = terms_.years == 1 ? longest_contract_years : terms_.years - 1; }
   void length_up() { terms_.years = terms_.years == longest_contract_years ? 1 : terms_.years + 1; }
   void toggle_disposition();
+  void set_disposition(std::string_view disposition);
 
   // "Confirm Offer": the owner's answer; the mode becomes agreed or refused.
   Status confirm_offer(const Store& store);
