@@ -35,6 +35,7 @@ void print_show(const ShowRun& run, std::ostream& out);
 int cmd_roster(const Args& args, std::ostream& out, std::ostream& err);
 // Read their steps from `in`.
 int cmd_contract(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
+int cmd_sign(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int cmd_book_card(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace rv::cli

@@ -23,6 +23,10 @@ int contract(const rv::cli::Args& args, std::ostream& out, std::ostream& err) {
   return rv::cli::cmd_contract(args, std::cin, out, err);
 }
 
+int sign(const rv::cli::Args& args, std::ostream& out, std::ostream& err) {
+  return rv::cli::cmd_sign(args, std::cin, out, err);
+}
+
 constexpr Command commands[] = {
     {"resave", rv::cli::cmd_resave, "resave --home DIR --save NAME      load a save and write it back", "home save"},
     {"check-save", rv::cli::cmd_check_save, "check-save --home DIR --save NAME  check a save's tables", "home save"},
@@ -41,6 +45,9 @@ constexpr Command commands[] = {
      "home save view"},
     {"contract", contract,
      "contract --home DIR --save NAME --worker NAME [--seed N] < STEPS  offer a new contract or a release, and save",
+     "home save worker seed"},
+    {"sign", sign,
+     "sign --home DIR --save NAME --worker NAME [--seed N] < STEPS  buy out and offer a contract to an outside worker, and save",
      "home save worker seed"},
 };
 

@@ -56,6 +56,22 @@ NegotiationScreen::NegotiationScreen(Session& session, Navigator& navigator, QWi
   add_shadow(note_);
   outer->addWidget(note_);
 
+  outer->addWidget(build_offer_panel());
+  outer->addStretch(1);
+
+  auto* footer = new QHBoxLayout;
+  action_ = make_button(QStringLiteral("negotiationActionButton"), QString(), this);
+  action_->setProperty("role", "main");
+  cancel_ = make_button(QStringLiteral("negotiationCancelButton"), QString(), this);
+  footer->addWidget(action_);
+  footer->addStretch(1);
+  footer->addWidget(cancel_);
+  outer->addLayout(footer);
+  connect(action_, &QPushButton::clicked, this, &NegotiationScreen::main_action);
+  connect(cancel_, &QPushButton::clicked, this, &NegotiationScreen::go_back);
+}
+
+QWidget* NegotiationScreen::build_offer_panel() {
   auto* offer = make_panel(QStringLiteral("negotiationOfferPanel"), this);
   auto* ol = new QGridLayout(offer);
   ol->setContentsMargins(20, 14, 20, 14);
@@ -109,19 +125,7 @@ NegotiationScreen::NegotiationScreen(Session& session, Navigator& navigator, QWi
   tl->setColumnStretch(1, 1);
   ol->addWidget(terms_, 1, 0, 1, 3);
   ol->setColumnStretch(1, 1);
-  outer->addWidget(offer);
-  outer->addStretch(1);
-
-  auto* footer = new QHBoxLayout;
-  action_ = make_button(QStringLiteral("negotiationActionButton"), QString(), this);
-  action_->setProperty("role", "main");
-  cancel_ = make_button(QStringLiteral("negotiationCancelButton"), QString(), this);
-  footer->addWidget(action_);
-  footer->addStretch(1);
-  footer->addWidget(cancel_);
-  outer->addLayout(footer);
-  connect(action_, &QPushButton::clicked, this, &NegotiationScreen::main_action);
-  connect(cancel_, &QPushButton::clicked, this, &NegotiationScreen::go_back);
+  return offer;
 }
 
 void NegotiationScreen::add_step_button(QLayout* row, const QString& name, const QString& text, void (*step)(rv::Signing&)) {

@@ -27,6 +27,7 @@ class NegotiationScreen : public Screen {
 
  private:
   void fill();
+  QWidget* build_offer_panel();
   bool take_typed_amount();
   void add_step_button(QLayout* row, const QString& name, const QString& text, void (*step)(rv::Signing&));
 

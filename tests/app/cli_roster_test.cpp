@@ -59,4 +59,22 @@ TEST_F(CliRoster, AnOfferIsSavedOnceAndBadStepsChangeNothing) {
   EXPECT_EQ(roster.output.rfind("Wrestler\tDraw\tAbility\tWages\n", 0), 0u) << roster.output;
 }
 
+TEST_F(CliRoster, AFreeAgentIsOfferedAContractOnce) {
+  const fs::path script = dir.path() / "sign.txt";
+  rvtest::write_bytes(script, "amount 4000\nheel\noffer\n");
+  const std::string run = "sign " + home_arg + " --save Career --worker 'Free Worker 1' --seed 4 < " + rvtest::quoted(script.string());
+  const auto made = rvtest::run_cli(run);
+  ASSERT_EQ(made.exit_code, 0) << made.output;
+  EXPECT_NE(made.output.find("Contract: $4,000 Per Week, "), std::string::npos) << made.output;
+  const auto loaded = rv::load_game(home, "Career.sav");
+  ASSERT_TRUE(loaded.ok());
+  ASSERT_EQ(loaded->negotiations.size(), rv::rec::negotiation);
+  EXPECT_EQ(loaded->negotiations[rv::neg::disposition], "Heel");
+  const std::string pending = save_bytes();
+  const auto again = rvtest::run_cli(run);
+  EXPECT_EQ(again.exit_code, 1);
+  EXPECT_NE(again.output.find("You are already waiting on a reply from Free Worker 1."), std::string::npos);
+  EXPECT_EQ(save_bytes(), pending);
+}
+
 }  // namespace
