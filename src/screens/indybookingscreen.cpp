@@ -21,12 +21,6 @@ namespace {
 const QString show_others = QStringLiteral("See Your Other Indy Bookings");
 const QString hide_others = QStringLiteral("Hide Your Other Indy Bookings");
 
-QLabel* value_label(const QString& name, QWidget* parent) {
-  auto* l = make_label(name, QString(), parent);
-  l->setProperty("role", "value");
-  return l;
-}
-
 }  // namespace
 
 IndyBookingScreen::IndyBookingScreen(Session& session, Navigator& navigator, QWidget* parent)

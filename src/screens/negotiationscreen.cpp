@@ -15,16 +15,6 @@
 
 namespace rvgui {
 
-namespace {
-
-QLabel* value_label(const QString& name, QWidget* parent) {
-  auto* l = make_label(name, QString(), parent);
-  l->setProperty("role", "value");
-  return l;
-}
-
-}  // namespace
-
 NegotiationScreen::NegotiationScreen(Session& session, Navigator& navigator, QWidget* parent)
     : Screen(session, navigator, parent) {
   setObjectName(QStringLiteral("negotiationScreen"));

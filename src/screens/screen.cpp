@@ -98,6 +98,12 @@ QLabel* make_label(const QString& object_name, const QString& text, QWidget* par
   return l;
 }
 
+QLabel* value_label(const QString& object_name, QWidget* parent) {
+  auto* l = make_label(object_name, QString(), parent);
+  l->setProperty("role", "value");
+  return l;
+}
+
 QFrame* make_panel(const QString& object_name, QWidget* parent) {
   auto* f = new QFrame(parent);
   f->setObjectName(object_name);

@@ -79,6 +79,8 @@ QPushButton* make_button(const QString& object_name, const QString& caption, QWi
 QLabel* make_label(const QString& object_name, const QString& text, QWidget* parent);
 // A framed, darkened panel that groups controls over the background picture.
 QFrame* make_panel(const QString& object_name, QWidget* parent);
+// An empty label styled as a large value (a wage, a date, a balance).
+QLabel* value_label(const QString& object_name, QWidget* parent);
 // A small label styled as the caption of a value.
 QLabel* caption(const QString& object_name, const QString& text, QWidget* parent);
 // A soft dark shadow that keeps text readable over any background picture.

@@ -23,12 +23,6 @@ namespace {
 // The finisher type choices, in the order of the finisher type combo.
 const char* const finisher_type_codes[] = {"p", "s", "t"};
 
-QLabel* value_label(const QString& name, QWidget* parent) {
-  auto* l = make_label(name, QString(), parent);
-  l->setProperty("role", "value");
-  return l;
-}
-
 QComboBox* make_choice(const QString& name, const QStringList& items, QWidget* parent) {
   auto* c = new QComboBox(parent);
   c->setObjectName(name);

@@ -28,6 +28,12 @@ std::string length_name(int years);
 // "$" + the amount in thousands + " Per Week".
 std::string weekly_wage_text(Num wages);
 
+// The role and length buttons of an offer cycle through their lists.
+constexpr int role_below(int role) { return role <= 1 ? 3 : role - 1; }
+constexpr int role_above(int role) { return role >= 3 ? 1 : role + 1; }
+constexpr int shorter(int years) { return years <= 1 ? longest_contract_years : years - 1; }
+constexpr int longer(int years) { return years >= longest_contract_years ? 1 : years + 1; }
+
 // What the player offers.
 struct OfferTerms {
   Num wages = 0;
@@ -71,10 +77,10 @@ class ContractOffer {
   void wage_up(Num step);
   // The wage typed as text: a whole number from 0 to the highest wage a contract can hold.
   Status set_wages(std::string_view text);
-  void role_down() { terms_.role = terms_.role == 1 ? 3 : terms_.role - 1; }
-  void role_up() { terms_.role = terms_.role == 3 ? 1 : terms_.role + 1; }
-  void length_down() { terms_.years = terms_.years == 1 ? longest_contract_years : terms_.years - 1; }
-  void length_up() { terms_.years = terms_.years == longest_contract_years ? 1 : terms_.years + 1; }
+  void role_down() { terms_.role = role_below(terms_.role); }
+  void role_up() { terms_.role = role_above(terms_.role); }
+  void length_down() { terms_.years = shorter(terms_.years); }
+  void length_up() { terms_.years = longer(terms_.years); }
   void toggle_indy() { terms_.indy = !terms_.indy; }
   void set_indy(bool allowed) { terms_.indy = allowed; }
 

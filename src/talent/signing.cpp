@@ -14,13 +14,6 @@ namespace {
 // E + E x factor, rounded down.
 Num raised(Num e, double factor) { return static_cast<Num>(std::floor(static_cast<double>(e) * (1.0 + factor))); }
 
-bool pending(const Store& store, const std::string& name) {
-  for (std::size_t b = 0; b + rec::negotiation <= store.negotiations.size(); b += rec::negotiation) {
-    if (store.negotiations[b + neg::name] == name) return true;
-  }
-  return false;
-}
-
 std::string signing_reply(bool wages, bool role, bool length) {
   const int key = (wages ? 4 : 0) + (role ? 2 : 0) + (length ? 1 : 0);
   const std::string lead = " has rejected your contract offer. He was not happy with ";
@@ -166,7 +159,7 @@ OfferJudgement judge_signing(const SigningContext& who, const SigningTerms& offe
 Result<Signing> Signing::approach(const Store& store, std::size_t row) {
   if (row >= store.worker_count()) return Failure{"That worker is not in the game."};
   const auto w = store.worker(row);
-  if (pending(store, w.name())) return Failure{"You are already waiting on a reply from " + w.name() + "."};
+  if (offer_pending(store, w.name())) return Failure{"You are already waiting on a reply from " + w.name() + "."};
   if (w.promotion() == store.md(md::player_initials)) return Failure{w.name() + " already works for your promotion."};
   Signing s;
   s.name_ = w.name();
@@ -277,7 +270,7 @@ Result<std::string> Signing::offer_contract(Game& game) {
   if (mode_ != Mode::contract) return Failure{"The contract cannot be offered yet."};
   const auto row = s.find_worker(name_);
   if (!row) return Failure{name_ + " is no longer in the game."};
-  if (pending(s, name_)) return Failure{"You are already waiting on a reply from " + name_ + "."};
+  if (offer_pending(s, name_)) return Failure{"You are already waiting on a reply from " + name_ + "."};
   const auto j = judge_signing(signing_context(s, *row), terms_, game.rng);
   append_record(s.negotiations, {name_, s.worker(*row).promotion(), to_text(terms_.wages), to_text(terms_.role),
                                  month_year(current_date(s), terms_.years), terms_.disposition, j.accepted ? "4" : "3",

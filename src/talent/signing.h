@@ -75,10 +75,10 @@ class Signing {
   void amount_down(Num step);
   void amount_up(Num step);
   Status set_amount(std::string_view text);
-  void role_down() { terms_.role = terms_.role == 1 ? 3 : terms_.role - 1; }
-  void role_up() { terms_.role = terms_.role == 3 ? 1 : terms_.role + 1; }
-  void length_down() { terms_.years = terms_.years == 1 ? longest_contract_years : terms_.years - 1; }
-  void length_up() { terms_.years = terms_.years == longest_contract_years ? 1 : terms_.years + 1; }
+  void role_down() { terms_.role = role_below(terms_.role); }
+  void role_up() { terms_.role = role_above(terms_.role); }
+  void length_down() { terms_.years = shorter(terms_.years); }
+  void length_up() { terms_.years = longer(terms_.years); }
   void toggle_disposition();
   void set_disposition(std::string_view disposition);
 
