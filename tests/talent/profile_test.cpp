@@ -2,7 +2,7 @@
 // and the lines about the worker's career and mood.
 #include <gtest/gtest.h>
 
-#include <regex>
+#include <sstream>
 
 #include "support/days.h"
 #include "support/world.h"
@@ -148,9 +148,15 @@ TEST_F(Profile, NamesUsedBefore) {
 TEST_F(Profile, CareerAndMoodOfAWomanSpeakOfHer) {
   auto w = worker(s, "Alpha Worker 3");
   ASSERT_TRUE(w.is_female());
-  const auto male_word = [](const std::string& text) {
-    static const std::regex word(R"(\b(He|he|His|his|Him|him)\b)");
-    return std::regex_search(text, word);
+  const auto male_word = [](std::string text) {
+    for (char& c : text) {
+      if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))) c = ' ';
+    }
+    std::istringstream words(text);
+    for (std::string word; words >> word;) {
+      if (word == "He" || word == "he" || word == "His" || word == "his" || word == "Him" || word == "him") return true;
+    }
+    return false;
   };
   w.set_retire("D");
   EXPECT_EQ(rv::career_line(s, w.row()), "Alpha Worker 3 has announced her retirement as an active worker.");
