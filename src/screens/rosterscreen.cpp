@@ -114,7 +114,7 @@ void RosterScreen::show_choice(const QString& choice) {
                        {qs(r.extra), static_cast<qlonglong>(r.extra_key)}},
                       qs(r.name)});
     }
-    count_->setText(QStringLiteral("%1 of %2 workers").arg(grid.rows.size()).arg(rv::player_workers(session_.game->store).size()));
+    count_->setText(QStringLiteral("%1 of %2 workers").arg(grid.rows.size()).arg(grid.roster_size));
   }
   model_->set_header(extra_column, extra);
   grid_->setColumnHidden(extra_column, extra.isEmpty());

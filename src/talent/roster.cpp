@@ -143,7 +143,9 @@ RosterGrid roster_grid(const Store& store, std::string_view choice) {
   if (sorting) grid.extra_caption = sort->caption;
   if (holders) grid.extra_caption = "Title";
   if (injured) grid.extra_caption = "Estimated Return";
-  for (const std::size_t r : player_workers(store)) {
+  const auto roster = player_workers(store);
+  grid.roster_size = roster.size();
+  for (const std::size_t r : roster) {
     const auto w = store.worker(r);
     RosterRow row{r, w.name(), w.pop(), w.ent(), {}, 0};
     if (holders) {

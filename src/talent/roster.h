@@ -28,6 +28,7 @@ struct RosterRow {
 struct RosterGrid {
   std::string extra_caption;  // empty: no extra column
   std::vector<RosterRow> rows;
+  std::size_t roster_size = 0;  // the whole roster, shown or not
 };
 // The grid for one entry of the choice list (an unknown entry shows everybody). Sorts put the
 // highest figure first (the soonest expiry first), ties in roster order.
