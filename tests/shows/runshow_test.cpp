@@ -82,4 +82,28 @@ TEST_F(ShowRunTest, ACardThatCanNoLongerRunChangesNothing) {
   EXPECT_EQ(game.store.newslist, before.newslist);
 }
 
+TEST_F(ShowRunTest, AFeudMatchHeatsItsFeudOnlyAndNeverPastFull) {
+  // The first match is Alpha Worker 1 against Alpha Worker 2; their feud sits in the first slot.
+  rvtest::start_feud(game.store, "Alpha Worker 2", "Alpha Worker 1", "Hot", "3");
+  game.store.set_md(rv::md::feuds_first + rv::feud::heat, "50");
+  const std::size_t other = rv::md::feuds_first + rv::md::feud_size;  // a feud of workers not on the card
+  game.store.set_md(other + rv::feud::type, "Singles");
+  game.store.set_md(other + rv::feud::heat, "50");
+  game.store.set_md(other + rv::feud::worker1, "Nobody Here");
+  game.store.set_md(other + rv::feud::worker2, "Nobody There");
+  const auto b = booking();
+  auto run = rv::run_show(game, booked, b, rv::load_libraries(home));
+  ASSERT_TRUE(run.ok()) << run.error();
+  const rv::Num rating = rv::leading_int(run->figures.ratings[0]);
+  const rv::Num gain = rating >= 80 ? 5 : rating >= 60 ? 3 : rating >= 40 ? 1 : 0;
+  EXPECT_EQ(game.store.md_num(rv::md::feuds_first + rv::feud::heat), 50 + gain) << "rating " << rating;
+  EXPECT_EQ(game.store.md(other + rv::feud::heat), "50");
+
+  game.store.set_md(rv::md::feuds_first + rv::feud::heat, "100");
+  game.store.set_md(rv::md::main_caption, "Go To Show");
+  run = rv::run_show(game, booked, booking(), rv::load_libraries(home));
+  ASSERT_TRUE(run.ok()) << run.error();
+  EXPECT_EQ(game.store.md(rv::md::feuds_first + rv::feud::heat), "100");
+}
+
 }  // namespace
