@@ -87,6 +87,7 @@ TeamsScreen::TeamsScreen(Session& session, Navigator& navigator, QWidget* parent
 void TeamsScreen::enter() {
   pending_.reset();  // an empty new team does not outlive the visit
   fill(std::nullopt);
+  if (!listed_.empty()) fill(listed_.front());  // the first team's members rather than an empty grid
 }
 
 rv::TeamKind TeamsScreen::kind() const { return kind_->currentIndex() == 1 ? rv::TeamKind::stable : rv::TeamKind::tag_team; }
