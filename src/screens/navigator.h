@@ -15,6 +15,7 @@ inline const QString championships = QStringLiteral("championships");
 inline const QString title_history = QStringLiteral("titlehistory");
 inline const QString shows = QStringLiteral("shows");
 inline const QString big_show = QStringLiteral("bigshow");
+inline const QString teams = QStringLiteral("teams");
 inline const QString venues = QStringLiteral("venues");
 inline const QString booking = QStringLiteral("booking");
 inline const QString battle_royal = QStringLiteral("battleroyal");

@@ -23,6 +23,7 @@
 #include "screens/promotionchoicescreen.h"
 #include "screens/showsscreen.h"
 #include "screens/signingscreen.h"
+#include "screens/teamsscreen.h"
 #include "screens/titlehistoryscreen.h"
 #include "screens/trainingcampscreen.h"
 #include "screens/venuesscreen.h"
@@ -40,6 +41,7 @@ const std::vector<ScreenEntry>& screen_registry() {
       {screen_name::title_history, Needs::game, make_screen<TitleHistoryScreen>},
       {screen_name::shows, Needs::game, make_screen<ShowsScreen>},
       {screen_name::big_show, Needs::game, make_screen<BigShowScreen>},
+      {screen_name::teams, Needs::game, make_screen<TeamsScreen>},
       {screen_name::booking, Needs::game, make_screen<BookingScreen>},
       {screen_name::venues, Needs::game, make_screen<VenuesScreen>},
       {screen_name::battle_royal, Needs::game, make_screen<BattleRoyalScreen>},

@@ -1,0 +1,142 @@
+#include "promotion/teams.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace rv {
+
+namespace {
+
+Col team_column(TeamKind kind) { return kind == TeamKind::tag_team ? Col::tagteam : Col::stable; }
+
+// The promotion's initials; empty for a promotion that does not exist, so that no worker (not
+// even one with an empty promotion line) counts as one of its workers.
+std::string initials_of(const Store& store, std::size_t promotion) {
+  if (promotion >= store.promotion_count()) return {};
+  return store.promotion(promotion).initials();
+}
+
+bool works_for(const Store& store, const std::string& initials, std::size_t row) {
+  if (initials.empty() || row >= store.worker_count()) return false;
+  const auto w = store.worker(row);
+  return w.promotion() == initials && !w.name().empty();
+}
+
+bool same_word(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+bool blank(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return std::isspace(static_cast<unsigned char>(c)); });
+}
+
+// The refusals every team name shares, whether the team is new or not.
+Status check_team_name(const std::string& name, TeamKind kind) {
+  const std::string word(team_kind_word(kind));
+  if (blank(name)) return Failure{"Please enter a name for the " + word + "."};
+  if (!storable_text(name)) return Failure{"That name holds a character the game cannot store. Please choose another."};
+  if (same_word(name, cleared) || same_word(name, none_text)) {
+    return Failure{"\"" + name + "\" cannot be the name of a " + word + ". Please choose another."};
+  }
+  return success();
+}
+
+Status check_team_exists(const Store& store, std::size_t promotion, TeamKind kind, const std::string& name) {
+  if (team_members(store, promotion, kind, name).empty()) {
+    return Failure{"There is no " + std::string(team_kind_word(kind)) + " called " + name + " in your promotion."};
+  }
+  return success();
+}
+
+}  // namespace
+
+std::string_view team_kind_word(TeamKind kind) { return kind == TeamKind::tag_team ? "tag team" : "stable"; }
+
+std::string new_team_prompt(TeamKind kind) {
+  return "Please enter the name for this new " + std::string(team_kind_word(kind)) + ".";
+}
+
+std::string add_member_question(TeamKind kind, const std::string& name) {
+  return "Who will join the " + std::string(team_kind_word(kind)) + " " + name + "?";
+}
+
+bool names_a_team(std::string_view text) { return !text.empty() && text != cleared && text != none_text; }
+
+std::vector<std::string> team_names(const Store& store, std::size_t promotion, TeamKind kind) {
+  std::vector<std::string> names;
+  const std::string initials = initials_of(store, promotion);
+  for (std::size_t r = 0; r < store.worker_count(); ++r) {
+    if (!works_for(store, initials, r)) continue;
+    const std::string& team = store.worker(r).text(team_column(kind));
+    if (names_a_team(team) && std::find(names.begin(), names.end(), team) == names.end()) names.push_back(team);
+  }
+  return names;
+}
+
+std::vector<std::size_t> team_members(const Store& store, std::size_t promotion, TeamKind kind, const std::string& name) {
+  std::vector<std::size_t> rows;
+  if (!names_a_team(name)) return rows;
+  const std::string initials = initials_of(store, promotion);
+  for (std::size_t r = 0; r < store.worker_count(); ++r) {
+    if (works_for(store, initials, r) && store.worker(r).text(team_column(kind)) == name) rows.push_back(r);
+  }
+  return rows;
+}
+
+Result<std::string> check_new_team(const Store& store, std::size_t promotion, TeamKind kind, const std::string& name) {
+  if (const auto status = check_team_name(name, kind); !status) return Failure{status.error()};
+  const auto names = team_names(store, promotion, kind);
+  if (std::find(names.begin(), names.end(), name) != names.end()) {
+    return Failure{kind == TeamKind::tag_team ? "There is already a team in your promotion with that name."
+                                              : "There is already a stable in your promotion with that name."};
+  }
+  return std::string(kind == TeamKind::tag_team ? "Click Add New Member to add wrestlers to this tag team."
+                                                : "Click on Add New Member to add wrestlers to this stable.");
+}
+
+std::vector<MemberCandidate> member_candidates(const Store& store, std::size_t promotion, TeamKind kind,
+                                               const std::string& name) {
+  std::vector<MemberCandidate> out;
+  const std::string initials = initials_of(store, promotion);
+  for (std::size_t r = 0; r < store.worker_count(); ++r) {
+    if (!works_for(store, initials, r)) continue;
+    const auto w = store.worker(r);
+    const std::string& team = w.text(team_column(kind));
+    if (team == name) continue;
+    out.push_back({r, names_a_team(team) ? w.name() + " (leaves " + team + ")" : w.name()});
+  }
+  return out;
+}
+
+Status add_member(Store& store, std::size_t promotion, TeamKind kind, const std::string& name, std::size_t row) {
+  if (const auto status = check_team_name(name, kind); !status) return status;
+  if (!works_for(store, initials_of(store, promotion), row)) {
+    return Failure{"That worker does not work for your promotion."};
+  }
+  const auto w = store.worker(row);
+  if (w.text(team_column(kind)) == name) return Failure{w.name() + " is already in " + name + "."};
+  w.set(team_column(kind), name);
+  return success();
+}
+
+Status remove_member(Store& store, std::size_t promotion, TeamKind kind, const std::string& name, std::size_t row) {
+  if (const auto status = check_team_exists(store, promotion, kind, name); !status) return status;
+  const auto members = team_members(store, promotion, kind, name);
+  if (std::find(members.begin(), members.end(), row) == members.end()) {
+    return Failure{"That worker is not a member of " + name + "."};
+  }
+  store.worker(row).set(team_column(kind), std::string(cleared));
+  return success();
+}
+
+Status delete_team(Store& store, std::size_t promotion, TeamKind kind, const std::string& name) {
+  if (const auto status = check_team_exists(store, promotion, kind, name); !status) return status;
+  for (const std::size_t row : team_members(store, promotion, kind, name)) {
+    store.worker(row).set(team_column(kind), std::string(cleared));
+  }
+  return success();
+}
+
+}  // namespace rv
