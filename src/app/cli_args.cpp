@@ -11,7 +11,7 @@ std::optional<std::string> Args::get(const std::string& name) const {
 }
 
 bool is_flag(const std::string& name) {
-  return name == "help" || name == "quiet" || name == "replace" || name == "suggest" || name == "stop-at-show";
+  return name == "help" || name == "quiet" || name == "replace" || name == "suggest" || name == "stop-at-show" || name == "until-show";
 }
 
 std::optional<Args> parse_args(int argc, char** argv, std::string& error) {
