@@ -1,6 +1,9 @@
 #include "app/cli_args.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
+#include <string_view>
 
 namespace rv::cli {
 
@@ -11,8 +14,9 @@ std::optional<std::string> Args::get(const std::string& name) const {
 }
 
 bool is_flag(const std::string& name) {
-  return name == "help" || name == "quiet" || name == "replace" || name == "suggest" || name == "stop-at-show" ||
-         name == "stables";
+  // Options that stand alone, without a value.
+  static constexpr std::string_view flags[] = {"help", "quiet", "replace", "suggest", "stop-at-show", "stables", "until-show"};
+  return std::find(std::begin(flags), std::end(flags), name) != std::end(flags);
 }
 
 std::optional<Args> parse_args(int argc, char** argv, std::string& error) {

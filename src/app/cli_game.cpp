@@ -6,6 +6,7 @@
 #include "app/cli_commands.h"
 #include "cycle/autoshow.h"
 #include "cycle/nextday.h"
+#include "cycle/playuntil.h"
 #include "promotion/venues.h"
 #include "cycle/showday.h"
 #include "state/calendar.h"
@@ -151,11 +152,31 @@ void tell_stop(const Store& s, std::ostream& out) {
 
 }  // namespace
 
+// --until-show: days pass as "Play Until Next Show" plays them; the exit code tells a dismissal.
+int play_until_show(Game& game, std::ostream& out) {
+  PlayUntil play(game);
+  if (!play.can_start()) {
+    out << "Today is already a show day.\n";
+    return exit_ok;
+  }
+  bool dismissed = false;
+  while (!play.finished()) {
+    const DayReport report = play.step();
+    out << current_full_date(game.store) << "\n";
+    for (const auto& subject : report.posted) out << "  " << subject << "\n";
+    dismissed = dismissed || report.dismissed;
+  }
+  if (dismissed) out << dismissal_message << "\n";
+  else out << play_stop_text(*play.stop()) << "\n";
+  if (play.stop() == PlayStop::show_day) tell_stop(game.store, out);
+  return dismissed ? exit_dismissed : exit_ok;
+}
+
 int cmd_next_day(const Args& args, std::ostream& out, std::ostream& err) {
   const auto home_dir = required(args, "home", err);
   const auto save = save_option(args, err);
   if (!home_dir || !save) {
-    err << "Usage: ringvale-cli next-day --home DIR --save NAME [--days N] [--seed N]\n";
+    err << "Usage: ringvale-cli next-day --home DIR --save NAME [--days N | --until-show] [--seed N]\n";
     return exit_failure;
   }
   const auto days = number_option(args, "days", 1);
@@ -184,6 +205,14 @@ int cmd_next_day(const Args& args, std::ostream& out, std::ostream& err) {
   const std::string folder = *save;
   Game game{std::move(*store), Rng(*seed), folder};
 
+  if (args.has("until-show")) {
+    const int code = play_until_show(game, out);
+    if (const Status saved = save_game(game.store, home, folder, save_time()); !saved) {
+      err << saved.error() << "\n";
+      return exit_failure;
+    }
+    return code;
+  }
   int code = exit_ok;
   bool stopped = false;
   if (main_action(game.store) != MainAction::next_day) {

@@ -19,6 +19,7 @@
 #include "cycle/showday.h"
 #include "screens/cp1252.h"
 #include "screens/gridmodel.h"
+#include "screens/playuntil.h"
 #include "screens/savepanel.h"
 #include "screens/session.h"
 #include "state/date.h"
@@ -60,6 +61,7 @@ MainScreen::MainScreen(Session& session, Navigator& navigator, QWidget* parent)
   setTabOrder(menu_, logo_);
 
   connect(main_action_, &QPushButton::clicked, this, &MainScreen::press_main_action);
+  connect(play_until_, &QPushButton::clicked, this, &MainScreen::play_until);
   connect(inbox_, &QPushButton::clicked, this, [this] { navigator_.open(screen_name::inbox); });
   connect(view_dates_, &QPushButton::clicked, this, &MainScreen::toggle_dates);
   connect(save_game_, &QPushButton::clicked, this, &MainScreen::toggle_save_mode);
@@ -230,6 +232,9 @@ void MainScreen::build_day_page() {
   main_action_->setProperty("role", "main");
   main_action_->setMinimumWidth(320);
   dp->addWidget(main_action_, 0, Qt::AlignHCenter);
+  play_until_ = make_button(QStringLiteral("playUntilButton"), QStringLiteral("Play Until Next Show"), day_page_);
+  play_until_->setToolTip(QStringLiteral("Ends day after day until a show, a message that needs your answer, or two months"));
+  dp->addWidget(play_until_, 0, Qt::AlignHCenter);
 
 }
 
@@ -291,6 +296,7 @@ void MainScreen::refresh() {
   balance_->setText(qs(rv::money_text(player ? s.promotion(*player).balance() : 0)));
   board_->setText(qs(s.md(rv::md::board_rating)) + QStringLiteral("%"));
   main_action_->setText(qs(rv::main_caption(s)));
+  play_until_->setEnabled(rv::main_action(s) == rv::MainAction::next_day);
   day_heading_->setText(qs(s.md(rv::md::day_heading)));
   QString events = qs(s.md(rv::md::day_event1));
   if (!s.md(rv::md::day_event2).empty()) events += QStringLiteral("\nand\n") + qs(s.md(rv::md::day_event2));
@@ -358,15 +364,7 @@ void MainScreen::press_main_action() {
     std::optional<BusyCursor> busy(std::in_place);
     const rv::DayReport report = rv::next_day(game);
     busy.reset();
-    show_messages(report.messages);
-    if (report.dismissed) {
-      bool told = false;
-      for (const auto& m : report.messages) told = told || m == rv::dismissal_message;
-      if (!told) session_.dialogs.info(qs(rv::dismissal_message));
-      navigator_.end_program();
-      return;
-    }
-    refresh();
+    after_days(report.messages, report.dismissed);
     return;
   }
   const rv::ShowDayResult result = rv::go_to_show(game);
@@ -377,6 +375,24 @@ void MainScreen::press_main_action() {
   session_.booked_show.reset();
   session_.booking.reset();
   navigator_.open(screen_name::venues);
+}
+
+void MainScreen::play_until() {
+  if (!session_.game || view_ != View::day) return;
+  const PlayedDays played = play_until_next_show(*session_.game, this);
+  after_days(played.messages, played.dismissed);
+}
+
+void MainScreen::after_days(const std::vector<std::string>& messages, bool dismissed) {
+  show_messages(messages);
+  if (dismissed) {
+    bool told = false;
+    for (const auto& m : messages) told = told || m == rv::dismissal_message;
+    if (!told) session_.dialogs.info(qs(rv::dismissal_message));
+    navigator_.end_program();
+    return;
+  }
+  refresh();
 }
 
 void MainScreen::toggle_dates() {

@@ -31,6 +31,7 @@ class MainScreen : public Screen {
   // Shows the running game as the store holds it.
   void refresh();
   void press_main_action();
+  void play_until();
   void toggle_dates();
   void toggle_save_mode();
   void show_logo_choice();
@@ -56,6 +57,8 @@ class MainScreen : public Screen {
   void fill_calendar();
   void fill_coming_up();
   void show_messages(const std::vector<std::string>& messages);
+  // After one or more days: their messages, then the end of the game or the new day shown.
+  void after_days(const std::vector<std::string>& messages, bool dismissed);
 
   View view_ = View::day;
   QWidget* top_;
@@ -74,6 +77,7 @@ class MainScreen : public Screen {
   GridModel* coming_up_model_;
   QTableView* coming_up_;
   QPushButton* main_action_;
+  QPushButton* play_until_;
   QPushButton* inbox_;
   QPushButton* view_dates_;
   QPushButton* save_game_;

@@ -232,6 +232,10 @@ inline constexpr std::size_t status = 8;
 inline constexpr std::size_t ref1 = 9;
 inline constexpr std::size_t ref2 = 10;
 inline constexpr std::size_t ref3 = 11;
+// The kinds of message that wait for the player's answer.
+inline constexpr std::string_view offer = "OFFER";
+inline constexpr std::string_view release = "RELEASE";
+inline constexpr std::string_view unread = "Unread";
 }  // namespace msg
 
 // Lines of a planned face or heel turn.

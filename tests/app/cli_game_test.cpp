@@ -2,7 +2,9 @@
 // every way a bad command leaves the save alone.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdlib>
+#include <sstream>
 
 #include "app/cli_run.h"
 #include "state/calendar.h"
@@ -65,6 +67,18 @@ TEST_F(CliGame, TheSameSaveSeedAndArgumentsGiveTheSameBytes) {
   EXPECT_EQ(folder_bytes(home.save_folder("Career")), folder_bytes(other.path() / "Career"));
   EXPECT_EQ(rvtest::file_bytes(home.sav_file("Career")), rvtest::file_bytes(other.path() / "Career.sav"));
   EXPECT_NE(rvtest::file_bytes(home.sav_file("Career")).find("01/01/2026"), std::string::npos);
+
+  // Playing until the next show gives the bytes of the same number of single days.
+  const auto until = rvtest::run_cli("next-day " + home_arg + " --save Career --until-show --seed 5");
+  ASSERT_EQ(until.exit_code, 0) << until.output;
+  long long dated = 0;  // the date of each day played heads its lines
+  std::istringstream lines(until.output);
+  for (std::string line; std::getline(lines, line);)
+    dated += line.size() > 4 && line[0] != ' ' && std::isdigit(static_cast<unsigned char>(line.back())) ? 1 : 0;
+  ASSERT_GT(dated, 0) << until.output;
+  const auto single = rvtest::run_cli("next-day " + other_arg + " --save Career --days " + std::to_string(dated) + " --seed 5 --stop-at-show");
+  ASSERT_EQ(single.exit_code, 0) << single.output;
+  EXPECT_EQ(folder_bytes(home.save_folder("Career")), folder_bytes(other.path() / "Career")) << until.output;
 }
 
 TEST_F(CliGame, BadCommandsChangeNothing) {

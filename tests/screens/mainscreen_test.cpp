@@ -146,6 +146,16 @@ class MainScreenTest : public QObject {
     QCOMPARE(f.window().current_name(), rvgui::screen_name::venues);
     QCOMPARE(f.game()->store.md(rv::md::main_caption), std::string("Go To Show"));
   }
+  void play_until_next_show_stops_on_the_show_day() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    QVERIFY(f.click(QStringLiteral("playUntilButton")));
+    // Monday to Thursday, the day of the weekly show, in one press.
+    QCOMPARE(f.text_of(QStringLiteral("fullDateLabel")), QStringLiteral("Thursday 4th January 2007"));
+    QCOMPARE(f.text_of(QStringLiteral("mainActionButton")), QStringLiteral("Go To Show"));
+    QVERIFY(!f.find<QPushButton>(QStringLiteral("playUntilButton"))->isEnabled());
+  }
 };
 
 QTEST_MAIN(MainScreenTest)
