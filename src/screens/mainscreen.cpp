@@ -157,16 +157,17 @@ QWidget* MainScreen::build_nav() {
   const std::pair<QString, QString> screens[] = {{QStringLiteral("roster"), QStringLiteral("Roster")},
                                                  {QStringLiteral("newSigning"), QStringLiteral("New Signing")},
                                                  {QStringLiteral("championships"), QStringLiteral("Championships")},
+                                                 {QStringLiteral("feuds"), QStringLiteral("Feuds")},
                                                  {QStringLiteral("shows"), QStringLiteral("Shows")},
                                                  {QStringLiteral("bigShow"), QStringLiteral("Big Show")},
                                                  {QStringLiteral("trainingCamp"), QStringLiteral("Training Camp")}};
-  const QString names[] = {screen_name::roster, screen_name::signing, screen_name::championships, screen_name::shows,
+  const QString names[] = {screen_name::roster, screen_name::signing, screen_name::championships, screen_name::feuds, screen_name::shows,
                            screen_name::big_show, screen_name::training_camp};
   for (std::size_t i = 0; i < std::size(names); ++i) {
     auto* b = make_button(screens[i].first + QStringLiteral("Button"), screens[i].second, nav);
     nl->addWidget(b);
     connect(b, &QPushButton::clicked, this, [this, name = names[i]] {
-      session_.roster_from_booking = false;
+      session_.opened_from_booking = false;
       navigator_.open(name);
     });
     promotion_buttons_.push_back(b);
