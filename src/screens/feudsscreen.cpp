@@ -7,7 +7,6 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include "feuds/feuds.h"
@@ -71,12 +70,13 @@ QWidget* FeudsScreen::build_rows() {
   grid->setVerticalSpacing(18);
   for (int i = 0; i < static_cast<int>(rv::feud::slots_per_page); ++i) {
     auto* row = make_button(QStringLiteral("feudRow%1").arg(i), QString(), panel);
-    row->setMinimumHeight(48);
+    row->setMinimumHeight(56);
     auto* bar = new QProgressBar(panel);
     bar->setObjectName(QStringLiteral("feudHeatBar%1").arg(i));
     bar->setRange(0, 100);
     bar->setFormat(QStringLiteral("%p%"));
     bar->setMinimumWidth(160);
+    bar->setMinimumHeight(28);
     auto policy = bar->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     bar->setSizePolicy(policy);
@@ -84,11 +84,11 @@ QWidget* FeudsScreen::build_rows() {
     bars_[static_cast<std::size_t>(i)] = bar;
     grid->addWidget(row, i, 0);
     grid->addWidget(bar, i, 1);
+    grid->setRowStretch(i, 1);  // the five rows share the panel's height
     connect(row, &QPushButton::clicked, this, [this, i] { open_row(i); });
   }
   grid->setColumnStretch(0, 3);
   grid->setColumnStretch(1, 2);
-  grid->setRowStretch(static_cast<int>(rv::feud::slots_per_page), 1);
   return panel;
 }
 
@@ -124,10 +124,7 @@ void FeudsScreen::fill() {
   page_heading_->setText(qs(page.heading));
   for (std::size_t i = 0; i < rows_.size(); ++i) {
     const auto& row = page.rows[i];
-    rows_[i]->setText(qs(row.text));
-    rows_[i]->setProperty("role", row.running ? QVariant() : QVariant(QStringLiteral("main")));
-    rows_[i]->style()->unpolish(rows_[i]);
-    rows_[i]->style()->polish(rows_[i]);
+    rows_[i]->setText(qs(row.text).replace(QLatin1Char('&'), QStringLiteral("&&")));  // a pair's "&" is no shortcut
     bars_[i]->setVisible(row.running);
     bars_[i]->setValue(static_cast<int>(row.heat));
     bars_[i]->setStyleSheet(bar_style(row.colour));

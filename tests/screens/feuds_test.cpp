@@ -1,6 +1,7 @@
 // The feuds screen: opened from the main screen, a singles feud started through the choice list,
-// then ended from its row.
+// then ended from its row; opened from show booking, it goes back there.
 #include <QListWidget>
+#include <QTableView>
 #include <QTest>
 
 #include "fixture.h"
@@ -67,6 +68,26 @@ class FeudsTest : public QObject {
     QCOMPARE(f.text_of(QStringLiteral("feudRow0")), QStringLiteral("Click Here To Start A Feud"));
     QVERIFY(f.click(QStringLiteral("feudsBackButton")));
     QCOMPARE(f.window().current_name(), rvgui::screen_name::main);
+  }
+
+  void booking_opens_feuds_and_champions_and_gets_them_back() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    for (int i = 0; i < 4; ++i) QVERIFY(f.click(QStringLiteral("mainActionButton")));  // to the first show day
+    auto* venues = f.find<QTableView>(QStringLiteral("venuesGrid"));
+    venues->setCurrentIndex(venues->model()->index(0, 0));
+    f.dialogs().queue_yes();
+    QVERIFY(f.click(QStringLiteral("bookVenueButton")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::booking);
+    const std::pair<const char*, const char*> sides[] = {{"bookingFeudsButton", "feudsBackButton"},
+                                                         {"bookingChampionsButton", "championshipsBackButton"}};
+    for (const auto& [open, back] : sides) {
+      QVERIFY(f.click(QLatin1String(open)));
+      QCOMPARE(f.text_of(QLatin1String(back)), QStringLiteral("Back To Booking"));
+      QVERIFY(f.click(QLatin1String(back)));
+      QCOMPARE(f.window().current_name(), rvgui::screen_name::booking);
+    }
   }
 };
 
