@@ -34,9 +34,11 @@ std::optional<Game> open_saved_game(const Args& args, const Home& home, const st
 void print_show(const ShowRun& run, std::ostream& out);
 int cmd_roster(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_teams(const Args& args, std::ostream& out, std::ostream& err);
+int cmd_feuds(const Args& args, std::ostream& out, std::ostream& err);
 // Read their steps from `in`.
 int cmd_contract(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int cmd_sign(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
+int cmd_feud_start(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int cmd_book_card(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace rv::cli

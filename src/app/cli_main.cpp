@@ -27,6 +27,10 @@ int sign(const rv::cli::Args& args, std::ostream& out, std::ostream& err) {
   return rv::cli::cmd_sign(args, std::cin, out, err);
 }
 
+int feud_start(const rv::cli::Args& args, std::ostream& out, std::ostream& err) {
+  return rv::cli::cmd_feud_start(args, std::cin, out, err);
+}
+
 constexpr Command commands[] = {
     {"resave", rv::cli::cmd_resave, "resave --home DIR --save NAME      load a save and write it back", "home save"},
     {"check-save", rv::cli::cmd_check_save, "check-save --home DIR --save NAME  check a save's tables", "home save"},
@@ -51,6 +55,9 @@ constexpr Command commands[] = {
     {"sign", sign,
      "sign --home DIR --save NAME --worker NAME [--seed N] < STEPS  buy out and offer a contract to an outside worker, and save",
      "home save worker seed"},
+    {"feuds", rv::cli::cmd_feuds, "feuds --home DIR --save NAME         the ten feud slots", "home save"},
+    {"feud-start", feud_start, "feud-start --home DIR --save NAME < STEPS  start a feud choice by choice, and save",
+     "home save"},
 };
 
 void usage(std::ostream& out) {

@@ -79,4 +79,37 @@ int end_feuds_of(Store& store, const std::string& worker) {
   return ended;
 }
 
+FeudPage feud_page(const Store& store, int page) {
+  page = std::clamp(page, 1, feud_pages);
+  FeudPage out;
+  out.heading = "- Page " + std::to_string(page) + " of " + std::to_string(feud_pages) + " -";
+  for (std::size_t i = 0; i < feud::slots_per_page; ++i) {
+    FeudRow& row = out.rows[i];
+    row.slot = static_cast<std::size_t>(page - 1) * feud::slots_per_page + i;
+    row.running = feud_running(store, row.slot);
+    if (!row.running) {
+      row.text = std::string(free_feud_slot_text);
+      continue;
+    }
+    const auto f = feud_slot(store, row.slot);
+    row.text = feud_heading(store, row.slot);
+    row.heat = std::clamp<Num>(f.num(feud::heat), 0, 100);
+    const bool hot = f.at(feud::state) == feud::hot;
+    row.colour = !hot ? HeatColour::dark_blue : row.heat >= 100 ? HeatColour::red : HeatColour::orange;
+  }
+  return out;
+}
+
+std::string feud_details_text(const Store& store, std::size_t k) {
+  if (k >= md::feud_slots || !feud_running(store, k)) return {};
+  const auto f = feud_slot(store, k);
+  const Num days = f.num(feud::duration);
+  std::string text = feud_heading(store, k) + " Feud\n\n";
+  text += "Feud Started: " + f.at(feud::start_date) + "\n\n";
+  text += days == 1 ? std::string("Duration: 1 Day") : "Duration: " + to_text(days) + " Days";
+  text += "\n\nFeud Heat: " + to_text(std::clamp<Num>(f.num(feud::heat), 0, 100)) + "%\n\n";
+  text += "Do you want to end this feud?";
+  return text;
+}
+
 }  // namespace rv

@@ -1,7 +1,9 @@
 #pragma once
 // The player's feuds: ten slots in maindata, their daily upkeep and ending one.
+#include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "state/game.h"
 
@@ -29,5 +31,25 @@ void feud_upkeep(Game& game);
 void end_feud(Store& store, std::size_t k);
 // Ends every feud the worker is part of; returns how many ended.
 int end_feuds_of(Store& store, const std::string& worker);
+
+// The feuds screen: the ten slots in two pages of five.
+inline constexpr int feud_pages = 2;
+inline constexpr std::string_view free_feud_slot_text = "Click Here To Start A Feud";
+enum class HeatColour { none, dark_blue, orange, red };
+struct FeudRow {
+  std::size_t slot = 0;
+  std::string text;  // the heading, or the invitation to start one in a free slot
+  Num heat = 0;
+  HeatColour colour = HeatColour::none;  // orange while "Hot", red at full heat, dark blue once cold
+  bool running = false;
+};
+struct FeudPage {
+  std::string heading;  // "- Page 1 of 2 -"
+  std::array<FeudRow, feud::slots_per_page> rows;
+};
+// Page 1 or 2 (others read as the nearest).
+FeudPage feud_page(const Store& store, int page);
+// What a click on a running feud tells before asking whether to end it; empty for a free slot.
+std::string feud_details_text(const Store& store, std::size_t k);
 
 }  // namespace rv

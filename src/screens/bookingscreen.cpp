@@ -100,14 +100,19 @@ QVBoxLayout* BookingScreen::make_footer() {
                                    std::pair{"bookingChampionsButton", "Champions"}, std::pair{"cardButton", "Card"}}) {
     auto* b = make_button(QString::fromLatin1(name), QString::fromLatin1(text), this);
     footer->addWidget(b);
-    if (QString::fromLatin1(text) == QStringLiteral("Roster")) connect(b, &QPushButton::clicked, this, [this] {
-      session_.roster_from_booking = true;
-      navigator_.open(screen_name::roster);
+    const QString label = QString::fromLatin1(text);
+    if (label == QStringLiteral("Card")) {
+      connect(b, &QPushButton::clicked, this, [this] { navigator_.open(screen_name::line_up); });
+      continue;
+    }
+    // The roster, the feuds and the championships come back here.
+    const QString target = label == QStringLiteral("Roster") ? screen_name::roster
+                           : label == QStringLiteral("Feuds") ? screen_name::feuds
+                                                              : screen_name::championships;
+    connect(b, &QPushButton::clicked, this, [this, target] {
+      session_.opened_from_booking = true;
+      navigator_.open(target);
     });
-    else if (QString::fromLatin1(text) == QStringLiteral("Card")) connect(b, &QPushButton::clicked, this, [this] { navigator_.open(screen_name::line_up); });
-    else if (QString::fromLatin1(text) == QStringLiteral("Champions"))
-      connect(b, &QPushButton::clicked, this, [this] { navigator_.open(screen_name::championships); });
-    else b->setEnabled(false);  // the feuds screen comes with the feuds work
   }
   auto* suggest = make_button(QStringLiteral("suggestCardButton"), QStringLiteral("Suggest Card"), this);
   actions->addWidget(suggest);

@@ -57,6 +57,7 @@ ChampionshipsScreen::ChampionshipsScreen(Session& session, Navigator& navigator,
 
 void ChampionshipsScreen::enter() {
   edit_ = false;
+  back_->setText(session_.opened_from_booking ? QStringLiteral("Back To Booking") : QStringLiteral("Back"));
   fill();
 }
 

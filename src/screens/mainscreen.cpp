@@ -156,20 +156,25 @@ QWidget* MainScreen::build_nav() {
   nl->addWidget(view_dates_);
   nl->addWidget(save_game_);
   nl->addSpacing(8);
-  const std::pair<QString, QString> screens[] = {{QStringLiteral("roster"), QStringLiteral("Roster")},
-                                                 {QStringLiteral("newSigning"), QStringLiteral("New Signing")},
-                                                 {QStringLiteral("championships"), QStringLiteral("Championships")},
-                                                 {QStringLiteral("shows"), QStringLiteral("Shows")},
-                                                 {QStringLiteral("bigShow"), QStringLiteral("Big Show")},
-                                                 {QStringLiteral("teams"), QStringLiteral("Teams && Stables")},
-                                                 {QStringLiteral("trainingCamp"), QStringLiteral("Training Camp")}};
-  const QString names[] = {screen_name::roster, screen_name::signing, screen_name::championships, screen_name::shows,
-                           screen_name::big_show, screen_name::teams, screen_name::training_camp};
-  for (std::size_t i = 0; i < std::size(names); ++i) {
-    auto* b = make_button(screens[i].first + QStringLiteral("Button"), screens[i].second, nav);
+  // The promotion's own screens: object name, caption, screen.
+  struct NavEntry {
+    QString object, caption, screen;
+  };
+  const NavEntry entries[] = {
+      {QStringLiteral("rosterButton"), QStringLiteral("Roster"), screen_name::roster},
+      {QStringLiteral("newSigningButton"), QStringLiteral("New Signing"), screen_name::signing},
+      {QStringLiteral("championshipsButton"), QStringLiteral("Championships"), screen_name::championships},
+      {QStringLiteral("feudsButton"), QStringLiteral("Feuds"), screen_name::feuds},
+      {QStringLiteral("showsButton"), QStringLiteral("Shows"), screen_name::shows},
+      {QStringLiteral("bigShowButton"), QStringLiteral("Big Show"), screen_name::big_show},
+      {QStringLiteral("teamsButton"), QStringLiteral("Teams && Stables"), screen_name::teams},
+      {QStringLiteral("trainingCampButton"), QStringLiteral("Training Camp"), screen_name::training_camp},
+  };
+  for (const NavEntry& e : entries) {
+    auto* b = make_button(e.object, e.caption, nav);
     nl->addWidget(b);
-    connect(b, &QPushButton::clicked, this, [this, name = names[i]] {
-      session_.roster_from_booking = false;
+    connect(b, &QPushButton::clicked, this, [this, name = e.screen] {
+      session_.opened_from_booking = false;
       navigator_.open(name);
     });
     promotion_buttons_.push_back(b);

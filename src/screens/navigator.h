@@ -12,6 +12,7 @@ inline const QString choice = QStringLiteral("choice");
 inline const QString main = QStringLiteral("main");
 inline const QString inbox = QStringLiteral("inbox");
 inline const QString championships = QStringLiteral("championships");
+inline const QString feuds = QStringLiteral("feuds");
 inline const QString title_history = QStringLiteral("titlehistory");
 inline const QString shows = QStringLiteral("shows");
 inline const QString big_show = QStringLiteral("bigshow");

@@ -6,6 +6,7 @@
 #include "screens/championshipsscreen.h"
 #include "screens/contractscreen.h"
 #include "screens/editinfoscreen.h"
+#include "screens/feudsscreen.h"
 #include "screens/frontmenu.h"
 #include "screens/inboxscreen.h"
 #include "screens/indybookingscreen.h"
@@ -38,6 +39,7 @@ const std::vector<ScreenEntry>& screen_registry() {
       {screen_name::main, Needs::game, make_screen<MainScreen>},
       {screen_name::inbox, Needs::game, make_screen<InboxScreen>},
       {screen_name::championships, Needs::game, make_screen<ChampionshipsScreen>},
+      {screen_name::feuds, Needs::game, make_screen<FeudsScreen>},
       {screen_name::title_history, Needs::game, make_screen<TitleHistoryScreen>},
       {screen_name::shows, Needs::game, make_screen<ShowsScreen>},
       {screen_name::big_show, Needs::game, make_screen<BigShowScreen>},

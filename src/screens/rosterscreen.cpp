@@ -79,7 +79,7 @@ RosterScreen::RosterScreen(Session& session, Navigator& navigator, QWidget* pare
 }
 
 void RosterScreen::enter() {
-  back_->setText(session_.roster_from_booking ? QStringLiteral("Back To Booking") : QStringLiteral("Back To Main Screen"));
+  back_->setText(session_.opened_from_booking ? QStringLiteral("Back To Booking") : QStringLiteral("Back To Main Screen"));
   fill_choices();
 }
 

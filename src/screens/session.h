@@ -36,7 +36,8 @@ struct Session {
   // The worker the profile, "Edit Info" and contract screens show (his ring name); the first of
   // the roster when empty or gone.
   std::string profile_worker;
-  bool roster_from_booking = false;  // the roster was opened from show booking and returns there
+  // The roster, the feuds or the championships were opened from show booking and return there.
+  bool opened_from_booking = false;
   // The worker from outside the roster that the outside profile, the negotiation and the indy
   // booking screens show (his ring name); the world's first free agent when empty or gone.
   std::string outside_worker;
@@ -56,7 +57,7 @@ struct Session {
     game->save_name = std::move(save_name);
     history_slot = 0;
     profile_worker.clear();
-    roster_from_booking = false;
+    opened_from_booking = false;
     outside_worker.clear();
     signing.reset();
     booked_show.reset();

@@ -351,7 +351,15 @@ inline constexpr std::string_view singles = "Singles";
 inline constexpr std::string_view tag_team = "Tag Team";
 inline constexpr std::string_view hot = "Hot";  // the feud's state until it cools
 inline constexpr std::string_view cold = "Cold";
+inline constexpr std::size_t slots_per_page = 5;  // the feuds screen shows the ten slots in two pages
+inline constexpr std::string_view pair_joint = " & ";  // between the two names of a tag pair
 }  // namespace feud
+
+// A worker's gender column.
+namespace genders {
+inline constexpr std::string_view male = "Male";
+inline constexpr std::string_view female = "Female";
+}  // namespace genders
 
 // A worker's place with the fans (the faceheel column, and what a turn makes of it).
 namespace alignment {

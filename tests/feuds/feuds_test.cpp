@@ -1,7 +1,9 @@
-// Feuds: the daily upkeep and ending a feud with the "Longest Feud" record.
+// Feuds: the daily upkeep, ending a feud with the "Longest Feud" record, the feuds pages and
+// starting a feud step by step.
 #include <gtest/gtest.h>
 
 #include "feuds/feuds.h"
+#include "feuds/feudstart.h"
 #include "support/days.h"
 #include "support/world.h"
 
@@ -101,6 +103,84 @@ TEST_F(Feuds, AWorkersFeudsEndWithHim) {
   EXPECT_EQ(rv::end_feuds_of(s, "Alpha Worker 1"), 1);
   EXPECT_EQ(rv::end_feuds_of(s, ""), 0);
   EXPECT_TRUE(rv::feud_running(s, 7));
+}
+
+TEST(FeudHeat, TypeDrawAlignmentAndGender) {
+  using O = rv::FeudOpening;
+  EXPECT_EQ(rv::starting_heat(O{"Singles", "Male", 60, 60, "Face", "Heel"}), 70);
+  EXPECT_EQ(rv::starting_heat(O{"Tag Team", "Female", 5, 60, "Heel", "Heel"}), 13);
+  EXPECT_EQ(rv::starting_heat(O{"Singles", "Male", 45, 60, "Face", "Face"}), 39);   // 15 below: +8
+  EXPECT_EQ(rv::starting_heat(O{"Singles", "Female", 50, 60, "Heel", "Face"}), 28);  // 10 below: +13
+}
+
+// Drives a start through its steps; the status of the last one.
+rv::Status drive(rv::Store& s, std::initializer_list<const char*> steps) {
+  auto start = rv::FeudStart::begin(s);
+  if (!start) return rv::Failure{start.error()};
+  rv::Status last = rv::success();
+  for (const char* step : steps) last = start->choose(s, step);
+  return last;
+}
+
+TEST_F(Feuds, StartingFeudsWritesTheFirstFreeSlot) {
+  s.promotion(0).set_num(rv::prom::reference_level, 50);
+  s.worker(*s.find_worker("Alpha Worker 4")).set_faceheel("Heel");
+  s.worker(*s.find_worker("Alpha Worker 6")).set_faceheel("Heel");
+  rvtest::start_feud(s, "Alpha Worker 1", "Beta Worker 1");
+  auto start = rv::FeudStart::begin(s);
+  ASSERT_TRUE(start);
+  EXPECT_FALSE(start->choose(s, "Doubles"));
+  EXPECT_EQ(start->prompt(), "Choose Feud Type");
+  ASSERT_TRUE(start->choose(s, "Singles") && start->choose(s, "Male"));
+  EXPECT_EQ(start->choices(), (std::vector<std::string>{"Alpha Worker 2", "Alpha Worker 4", "Alpha Worker 5",
+                                                        "Alpha Worker 7", "Alpha Worker 8"}));
+  ASSERT_TRUE(start->choose(s, "Alpha Worker 2"));
+  EXPECT_FALSE(start->choose(s, "Alpha Worker 2"));
+  ASSERT_TRUE(start->choose(s, "Alpha Worker 4"));
+  EXPECT_TRUE(start->finished());
+  EXPECT_EQ(start->slot(), 1u);
+  auto f = rv::feud_slot(s, 1);
+  EXPECT_EQ(rv::feud_heading(s, 1), "Alpha Worker 2 vs Alpha Worker 4");
+  EXPECT_EQ(f.at(rv::feud::heat), "70");
+  EXPECT_EQ(f.at(rv::feud::duration), "0");
+  EXPECT_EQ(f.at(rv::feud::start_date), "Monday 1st January 2007");
+  EXPECT_EQ(f.at(rv::feud::state), "Hot");
+  EXPECT_EQ(f.at(rv::feud::cooling), "");
+
+  // Tag: picks 1 and 2 are the first pair; the heat weighs the first worker of each pair.
+  ASSERT_TRUE(drive(s, {"Tag Team", "Female", "Alpha Worker 0", "Alpha Worker 3", "Alpha Worker 6", "Alpha Worker 9"}));
+  f = rv::feud_slot(s, 2);
+  EXPECT_EQ(rv::feud_heading(s, 2), "Alpha Worker 0 & Alpha Worker 3 vs Alpha Worker 6 & Alpha Worker 9");
+  EXPECT_EQ(f.at(rv::feud::worker2), "Alpha Worker 6");
+  EXPECT_EQ(f.at(rv::feud::worker3), "Alpha Worker 3");
+  EXPECT_EQ(f.at(rv::feud::heat), "50");
+
+  // Every woman feuds now; cancelling or lacking workers stores nothing.
+  const rv::Lines before = s.maindata;
+  EXPECT_EQ(drive(s, {"Singles", "Female"}).error(), "You don't have enough workers for this type of feud.");
+  EXPECT_EQ(drive(s, {"Tag Team", "Male"}).error(), rv::too_few_feud_workers_text);  // three men are free
+  EXPECT_FALSE(drive(s, {"Singles", "Male", "Alpha Worker 5", "Cancel", "Alpha Worker 7"}));
+  EXPECT_EQ(s.maindata, before);
+}
+
+TEST_F(Feuds, TenFeudsFillBothPages) {
+  for (std::size_t k = 0; k < rv::md::feud_slots; ++k) start(k, "Singles", static_cast<int>(k), "Hot", 99);
+  EXPECT_EQ(rv::FeudStart::begin(s).error(), rv::no_free_feud_slot_text);
+  start(5, "Singles", 1, "Hot", 100);
+  start(6, "Singles", 1, "Cold", 100);
+  rv::feud_slot(s, 6).set(rv::feud::start_date, "Friday 5th January 2007");
+  rv::end_feud(s, 9);
+  const auto page = rv::feud_page(s, 2);
+  EXPECT_EQ(page.heading, "- Page 2 of 2 -");
+  EXPECT_EQ(page.rows[0].colour, rv::HeatColour::red);
+  EXPECT_EQ(page.rows[1].colour, rv::HeatColour::dark_blue);
+  EXPECT_EQ(page.rows[2].colour, rv::HeatColour::orange);
+  EXPECT_EQ(page.rows[4].text, "Click Here To Start A Feud");
+  EXPECT_FALSE(page.rows[4].running);
+  EXPECT_EQ(rv::feud_details_text(s, 6), "Alpha Worker 1 vs Alpha Worker 2 Feud\n\nFeud Started: Friday 5th January "
+                                         "2007\n\nDuration: 1 Day\n\nFeud Heat: 100%\n\nDo you want to end this feud?");
+  EXPECT_NE(rv::feud_details_text(s, 7).find("Duration: 7 Days"), std::string::npos);
+  EXPECT_EQ(rv::feud_details_text(s, 9), "");
 }
 
 }  // namespace
