@@ -159,9 +159,10 @@ QWidget* MainScreen::build_nav() {
                                                  {QStringLiteral("championships"), QStringLiteral("Championships")},
                                                  {QStringLiteral("shows"), QStringLiteral("Shows")},
                                                  {QStringLiteral("bigShow"), QStringLiteral("Big Show")},
+                                                 {QStringLiteral("generalInfo"), QStringLiteral("General Info")},
                                                  {QStringLiteral("trainingCamp"), QStringLiteral("Training Camp")}};
   const QString names[] = {screen_name::roster, screen_name::signing, screen_name::championships, screen_name::shows,
-                           screen_name::big_show, screen_name::training_camp};
+                           screen_name::big_show, screen_name::general_info, screen_name::training_camp};
   for (std::size_t i = 0; i < std::size(names); ++i) {
     auto* b = make_button(screens[i].first + QStringLiteral("Button"), screens[i].second, nav);
     nl->addWidget(b);
