@@ -43,6 +43,8 @@ constexpr Command commands[] = {
      "home save seed"},
     {"roster", rv::cli::cmd_roster, "roster --home DIR --save NAME [--view CHOICE]  the roster through a view or sort",
      "home save view"},
+    {"info", rv::cli::cmd_info, "info --home DIR --save NAME         the General Info rows, the records and the rankings",
+     "home save"},
     {"contract", contract,
      "contract --home DIR --save NAME --worker NAME [--seed N] < STEPS  offer a new contract or a release, and save",
      "home save worker seed"},
