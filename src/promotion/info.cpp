@@ -12,6 +12,10 @@ namespace {
 constexpr std::string_view type_names[] = {"Basic Indy",     "Indy With Local TV", "Regional Indy",
                                            "Small National", "Medium National",    "Large National"};
 
+// A split roster has two brands, each with its half of the power figure slots and one talk show.
+constexpr std::size_t brand_slots = 2;
+constexpr std::size_t figures_per_brand = prom::power_figure_count / brand_slots;
+
 // An empty slot reads as empty, "NA" (the shipped data) or "None".
 bool names_nobody(const std::string& text) { return text.empty() || text == no_entry || text == none_text; }
 
@@ -93,10 +97,10 @@ std::vector<InfoRow> general_info(const Store& store) {
     add_staff_rows(rows, p, 0, 0);
     return rows;
   }
-  for (std::size_t brand = 0; brand < 2; ++brand) {
+  for (std::size_t brand = 0; brand < brand_slots; ++brand) {
     rows.push_back({std::string(brand == 0 ? brand_one : brand_two) + " Name", brand_name(store, *player, brand),
                     InfoAction::brand, brand});
-    add_staff_rows(rows, p, brand * 2, brand);
+    add_staff_rows(rows, p, brand * figures_per_brand, brand);
   }
   return rows;
 }
@@ -110,7 +114,7 @@ const std::string& brand_name(const Store& store, std::size_t promotion, std::si
 }
 
 Status set_brand_name(Store& store, std::size_t promotion, std::size_t brand, const std::string& name) {
-  if (!valid_promotion(store, promotion) || brand > 1) return Failure{"There is no such brand."};
+  if (!valid_promotion(store, promotion) || brand >= brand_slots) return Failure{"There is no such brand."};
   if (auto problem = text_problem(name, "brand name")) return Failure{*problem};
   store.promotion(promotion).set(brand == 0 ? prom::brand1_name : prom::brand2_name, name);
   return success();
