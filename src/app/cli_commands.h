@@ -35,6 +35,8 @@ void print_show(const ShowRun& run, std::ostream& out);
 int cmd_roster(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_teams(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_feuds(const Args& args, std::ostream& out, std::ostream& err);
+// The General Info rows, the records and the promotion rankings of a save.
+int cmd_info(const Args& args, std::ostream& out, std::ostream& err);
 // Read their steps from `in`.
 int cmd_contract(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int cmd_sign(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);

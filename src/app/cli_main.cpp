@@ -48,6 +48,8 @@ constexpr Command commands[] = {
     {"roster", rv::cli::cmd_roster, "roster --home DIR --save NAME [--view CHOICE]  the roster through a view or sort",
      "home save view"},
     {"teams", rv::cli::cmd_teams, "teams --home DIR --save NAME [--stables]  the tag teams (or stables) and their members",
+     "home save stables"},
+    {"info", rv::cli::cmd_info, "info --home DIR --save NAME         the General Info rows, the records and the rankings",
      "home save"},
     {"contract", contract,
      "contract --home DIR --save NAME --worker NAME [--seed N] < STEPS  offer a new contract or a release, and save",

@@ -22,7 +22,7 @@ int remove_from_staff(Store& store, std::size_t promotion, const std::string& wo
   for (std::size_t k = 0; k < prom::talk_show_count; ++k) {
     const std::size_t first = prom::talk_shows + k * prom::talk_show_size;
     if (p.at(first + prom::talk::host) != worker) continue;
-    for (std::size_t i = 0; i < prom::talk_show_size; ++i) p.set(first + i, "NA");
+    for (std::size_t i = 0; i < prom::talk_show_size; ++i) p.set(first + i, std::string(no_entry));
     ++emptied;
   }
   return emptied;

@@ -168,6 +168,7 @@ QWidget* MainScreen::build_nav() {
       {QStringLiteral("showsButton"), QStringLiteral("Shows"), screen_name::shows},
       {QStringLiteral("bigShowButton"), QStringLiteral("Big Show"), screen_name::big_show},
       {QStringLiteral("teamsButton"), QStringLiteral("Teams && Stables"), screen_name::teams},
+      {QStringLiteral("generalInfoButton"), QStringLiteral("General Info"), screen_name::general_info},
       {QStringLiteral("trainingCampButton"), QStringLiteral("Training Camp"), screen_name::training_camp},
   };
   for (const NavEntry& e : entries) {

@@ -34,6 +34,9 @@ inline const QString outside_profile = QStringLiteral("outsideprofile");
 inline const QString negotiation = QStringLiteral("negotiation");
 inline const QString training_camp = QStringLiteral("trainingcamp");
 inline const QString indy_booking = QStringLiteral("indybooking");
+inline const QString general_info = QStringLiteral("generalinfo");
+inline const QString records = QStringLiteral("records");
+inline const QString rankings = QStringLiteral("rankings");
 }  // namespace screen_name
 
 class Navigator {

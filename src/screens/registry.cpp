@@ -8,6 +8,7 @@
 #include "screens/editinfoscreen.h"
 #include "screens/feudsscreen.h"
 #include "screens/frontmenu.h"
+#include "screens/generalinfoscreen.h"
 #include "screens/inboxscreen.h"
 #include "screens/indybookingscreen.h"
 #include "screens/lineupscreen.h"
@@ -22,6 +23,8 @@
 #include "screens/outsideprofilescreen.h"
 #include "screens/profilescreen.h"
 #include "screens/promotionchoicescreen.h"
+#include "screens/rankingsscreen.h"
+#include "screens/recordsscreen.h"
 #include "screens/showsscreen.h"
 #include "screens/signingscreen.h"
 #include "screens/teamsscreen.h"
@@ -61,6 +64,9 @@ const std::vector<ScreenEntry>& screen_registry() {
       {screen_name::negotiation, Needs::game, make_screen<NegotiationScreen>},
       {screen_name::indy_booking, Needs::game, make_screen<IndyBookingScreen>},
       {screen_name::training_camp, Needs::game, make_screen<TrainingCampScreen>},
+      {screen_name::general_info, Needs::game, make_screen<GeneralInfoScreen>},
+      {screen_name::records, Needs::game, make_screen<RecordsScreen>},
+      {screen_name::rankings, Needs::game, make_screen<RankingsScreen>},
   };
   return screens;
 }

@@ -16,7 +16,6 @@ namespace rv {
 inline constexpr std::string_view booking_confirmed = "Booking Confirmed.";
 inline constexpr std::string_view booking_cancelled = "Booking Cancelled.";
 inline constexpr std::string_view no_indy_bookings = "You have no wrestlers booked for upcoming dates.";
-inline constexpr std::string_view not_applicable = "N/A";
 
 // Why this worker cannot be approached for an indy booking at all, or nothing when he can.
 std::optional<std::string> indy_approach_refusal(const Store& store, std::size_t row);

@@ -1,0 +1,32 @@
+// ringvale-cli info: the General Info rows of the player's promotion, its records and the
+// rankings of every promotion, as the three screens show them.
+#include <iostream>
+
+#include "app/cli_commands.h"
+#include "promotion/info.h"
+
+namespace rv::cli {
+
+int cmd_info(const Args& args, std::ostream& out, std::ostream& err) {
+  const auto home_dir = args.get("home");
+  const auto save = save_option(args, err);
+  if (!home_dir || home_dir->empty() || !save) {
+    err << "Usage: ringvale-cli info --home DIR --save NAME\n";
+    return exit_failure;
+  }
+  const auto opened = open_saved_game(args, Home(*home_dir), *save, err);
+  if (!opened) return exit_failure;
+  const Store& s = opened->store;
+  out << "General Info\n";
+  for (const auto& r : general_info(s)) out << r.heading << "\t" << r.value << "\n";
+  out << "\nRecords\n";
+  for (const auto& r : promotion_records(s)) out << r.heading << "\t" << r.value << "\t" << r.holder << "\n";
+  out << "\nPromotion Rankings\n";
+  for (const auto& r : promotion_rankings(s)) {
+    out << r.place << "\t" << r.name << "\t" << r.type << "\t" << r.popularity << "%" << (r.is_player ? "\t(you)" : "")
+        << "\n";
+  }
+  return exit_ok;
+}
+
+}  // namespace rv::cli

@@ -1,0 +1,73 @@
+// General Info: opened from the main screen, a power figure chosen through the questions, and the
+// records and rankings opened from it.
+#include <QFont>
+#include <QTableView>
+#include <QTest>
+
+#include "fixture.h"
+#include "promotion/info.h"
+
+using rvscreens::Fixture;
+
+namespace {
+
+QString cell(QTableView* grid, int row, int column) { return grid->model()->index(row, column).data().toString(); }
+
+}  // namespace
+
+class GeneralInfoTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void a_power_figure_is_chosen_and_records_and_rankings_open() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    const rv::Store& s = f.game()->store;
+    const std::string worker = rv::staff_candidates(s, *s.player_index()).at(1);
+    QVERIFY(f.click(QStringLiteral("generalInfoButton")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::general_info);
+    auto* grid = f.find<QTableView>(QStringLiteral("generalInfoGrid"));
+    QCOMPARE(cell(grid, 4, 0), QStringLiteral("Power Figure 1"));
+
+    // An empty job title is refused and the slot stays empty; then the worker is named.
+    f.dialogs().queue_yes();
+    f.dialogs().queue_choice(1);
+    f.dialogs().queue_text(QString());
+    const auto click_row = [grid](int row) {
+      QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(row, 1)).center());
+    };
+    click_row(4);
+    QCOMPARE(f.dialogs().shown().back().text, QStringLiteral("The job title cannot be blank."));
+    QCOMPARE(cell(grid, 4, 1), QStringLiteral("None"));
+    f.dialogs().queue_yes();
+    f.dialogs().queue_choice(1);
+    f.dialogs().queue_text(QStringLiteral("Head Booker"));
+    click_row(4);
+    QCOMPARE(cell(grid, 4, 1), QString::fromStdString(worker) + QStringLiteral(" (Head Booker)"));
+    QCOMPARE(f.dialogs().pending_answers(), std::size_t{0});
+
+    QVERIFY(f.click(QStringLiteral("recordsButton")));
+    auto* records = f.find<QTableView>(QStringLiteral("recordsGrid"));
+    QCOMPARE(records->model()->rowCount(), 7);
+    QCOMPARE(cell(records, 4, 0), QStringLiteral("Highest Attendence"));
+    QVERIFY(f.click(QStringLiteral("recordsBackButton")));
+    QVERIFY(f.click(QStringLiteral("rankingsButton")));
+    auto* rankings = f.find<QTableView>(QStringLiteral("rankingsGrid"));
+    QCOMPARE(rankings->model()->rowCount(), static_cast<int>(s.promotion_count()));
+    QCOMPARE(cell(rankings, 0, 0), QStringLiteral("1st"));
+    int bold_rows = 0;
+    for (int r = 0; r < rankings->model()->rowCount(); ++r) {
+      const bool bold = rankings->model()->index(r, 1).data(Qt::FontRole).value<QFont>().bold();
+      if (bold) QCOMPARE(cell(rankings, r, 1), QString::fromStdString(s.promotion(*s.player_index()).full_name()));
+      bold_rows += bold ? 1 : 0;
+    }
+    QCOMPARE(bold_rows, 1);
+    QVERIFY(f.click(QStringLiteral("rankingsBackButton")));
+    QVERIFY(f.click(QStringLiteral("generalInfoBackButton")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::main);
+  }
+};
+
+QTEST_MAIN(GeneralInfoTest)
+#include "generalinfo_test.moc"
