@@ -159,9 +159,10 @@ QWidget* MainScreen::build_nav() {
                                                  {QStringLiteral("championships"), QStringLiteral("Championships")},
                                                  {QStringLiteral("shows"), QStringLiteral("Shows")},
                                                  {QStringLiteral("bigShow"), QStringLiteral("Big Show")},
-                                                 {QStringLiteral("trainingCamp"), QStringLiteral("Training Camp")}};
+                                                 {QStringLiteral("trainingCamp"), QStringLiteral("Training Camp")},
+                                                 {QStringLiteral("feedback"), QStringLiteral("Feedback")}};
   const QString names[] = {screen_name::roster, screen_name::signing, screen_name::championships, screen_name::shows,
-                           screen_name::big_show, screen_name::training_camp};
+                           screen_name::big_show, screen_name::training_camp, screen_name::feedback};
   for (std::size_t i = 0; i < std::size(names); ++i) {
     auto* b = make_button(screens[i].first + QStringLiteral("Button"), screens[i].second, nav);
     nl->addWidget(b);

@@ -32,6 +32,7 @@ inline const QString outside_profile = QStringLiteral("outsideprofile");
 inline const QString negotiation = QStringLiteral("negotiation");
 inline const QString training_camp = QStringLiteral("trainingcamp");
 inline const QString indy_booking = QStringLiteral("indybooking");
+inline const QString feedback = QStringLiteral("feedback");
 }  // namespace screen_name
 
 class Navigator {

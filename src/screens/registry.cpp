@@ -6,6 +6,7 @@
 #include "screens/championshipsscreen.h"
 #include "screens/contractscreen.h"
 #include "screens/editinfoscreen.h"
+#include "screens/feedbackscreen.h"
 #include "screens/frontmenu.h"
 #include "screens/inboxscreen.h"
 #include "screens/indybookingscreen.h"
@@ -57,6 +58,7 @@ const std::vector<ScreenEntry>& screen_registry() {
       {screen_name::negotiation, Needs::game, make_screen<NegotiationScreen>},
       {screen_name::indy_booking, Needs::game, make_screen<IndyBookingScreen>},
       {screen_name::training_camp, Needs::game, make_screen<TrainingCampScreen>},
+      {screen_name::feedback, Needs::game, make_screen<FeedbackScreen>},
   };
   return screens;
 }
