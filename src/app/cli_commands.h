@@ -33,6 +33,7 @@ std::optional<Game> open_saved_game(const Args& args, const Home& home, const st
 // Prints a run show: one line per match, the overall rating, the attendance and the money made.
 void print_show(const ShowRun& run, std::ostream& out);
 int cmd_roster(const Args& args, std::ostream& out, std::ostream& err);
+int cmd_feedback(const Args& args, std::ostream& out, std::ostream& err);
 // Read their steps from `in`.
 int cmd_contract(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int cmd_sign(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);

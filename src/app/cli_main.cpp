@@ -43,6 +43,8 @@ constexpr Command commands[] = {
      "home save seed"},
     {"roster", rv::cli::cmd_roster, "roster --home DIR --save NAME [--view CHOICE]  the roster through a view or sort",
      "home save view"},
+    {"feedback", rv::cli::cmd_feedback, "feedback --home DIR --save NAME [--area AREA]  the staff's feedback on one area or all",
+     "home save area"},
     {"contract", contract,
      "contract --home DIR --save NAME --worker NAME [--seed N] < STEPS  offer a new contract or a release, and save",
      "home save worker seed"},
