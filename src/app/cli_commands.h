@@ -37,6 +37,7 @@ int cmd_teams(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_feuds(const Args& args, std::ostream& out, std::ostream& err);
 // The General Info rows, the records and the promotion rankings of a save.
 int cmd_info(const Args& args, std::ostream& out, std::ostream& err);
+int cmd_feedback(const Args& args, std::ostream& out, std::ostream& err);
 // Read their steps from `in`.
 int cmd_contract(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int cmd_sign(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);

@@ -51,6 +51,8 @@ constexpr Command commands[] = {
      "home save stables"},
     {"info", rv::cli::cmd_info, "info --home DIR --save NAME         the General Info rows, the records and the rankings",
      "home save"},
+    {"feedback", rv::cli::cmd_feedback, "feedback --home DIR --save NAME [--area AREA]  the staff's feedback on one area or all",
+     "home save area"},
     {"contract", contract,
      "contract --home DIR --save NAME --worker NAME [--seed N] < STEPS  offer a new contract or a release, and save",
      "home save worker seed"},

@@ -170,6 +170,7 @@ QWidget* MainScreen::build_nav() {
       {QStringLiteral("teamsButton"), QStringLiteral("Teams && Stables"), screen_name::teams},
       {QStringLiteral("generalInfoButton"), QStringLiteral("General Info"), screen_name::general_info},
       {QStringLiteral("trainingCampButton"), QStringLiteral("Training Camp"), screen_name::training_camp},
+      {QStringLiteral("feedbackButton"), QStringLiteral("Feedback"), screen_name::feedback},
   };
   for (const NavEntry& e : entries) {
     auto* b = make_button(e.object, e.caption, nav);

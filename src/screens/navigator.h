@@ -37,6 +37,7 @@ inline const QString indy_booking = QStringLiteral("indybooking");
 inline const QString general_info = QStringLiteral("generalinfo");
 inline const QString records = QStringLiteral("records");
 inline const QString rankings = QStringLiteral("rankings");
+inline const QString feedback = QStringLiteral("feedback");
 }  // namespace screen_name
 
 class Navigator {

@@ -6,6 +6,7 @@
 #include "screens/championshipsscreen.h"
 #include "screens/contractscreen.h"
 #include "screens/editinfoscreen.h"
+#include "screens/feedbackscreen.h"
 #include "screens/feudsscreen.h"
 #include "screens/frontmenu.h"
 #include "screens/generalinfoscreen.h"
@@ -67,6 +68,7 @@ const std::vector<ScreenEntry>& screen_registry() {
       {screen_name::general_info, Needs::game, make_screen<GeneralInfoScreen>},
       {screen_name::records, Needs::game, make_screen<RecordsScreen>},
       {screen_name::rankings, Needs::game, make_screen<RankingsScreen>},
+      {screen_name::feedback, Needs::game, make_screen<FeedbackScreen>},
   };
   return screens;
 }

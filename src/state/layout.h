@@ -77,6 +77,7 @@ inline constexpr std::size_t brand = 3;
 inline constexpr std::size_t kind = 4;
 inline constexpr std::size_t rating = 5;
 inline constexpr std::size_t audience = 6;
+inline constexpr std::string_view house = "House";  // the kind of a show that is not televised
 }  // namespace show
 inline constexpr std::size_t house_attendance = 40;
 inline constexpr std::size_t tv_attendance = 41;
@@ -382,6 +383,7 @@ inline constexpr std::string_view split_on = "Yes";   // a promotion's roster sp
 inline constexpr std::string_view split_off = "No";
 inline constexpr std::string_view non_worker = "Non-Worker";  // the ring style of a worker who does not wrestle
 inline constexpr std::string_view injured_condition = "Inj";  // a worker's condition while out injured
+inline constexpr std::string_view not_injured = "0";          // a worker's injury column while fit
 
 // A worker's role on the card.
 namespace role {
