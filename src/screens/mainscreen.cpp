@@ -147,7 +147,7 @@ QWidget* MainScreen::build_nav() {
   auto* nav = make_panel(QStringLiteral("navPanel"), this);
   auto* nl = new QVBoxLayout(nav);
   nl->setContentsMargins(14, 14, 14, 14);
-  nl->setSpacing(10);
+  nl->setSpacing(5);
   inbox_ = make_button(QStringLiteral("inboxButton"), QStringLiteral("Inbox (0)"), nav);
   view_dates_ = make_button(QStringLiteral("viewDatesButton"), QStringLiteral("View Dates"), nav);
   save_game_ = make_button(QStringLiteral("saveGameButton"), QStringLiteral("Save Game"), nav);

@@ -28,6 +28,7 @@ QPushButton {
   min-height: 22px;
 }
 QPushButton:hover { border-color: #f5c542; color: #ffffff; }
+QFrame#navPanel QPushButton { padding: 5px 12px; }
 QPushButton:focus { border: 2px solid #f5c542; }
 QPushButton:pressed { background: #141826; }
 QPushButton:disabled { color: #6f6a60; border-color: #343a4c; background: #191c27; }
