@@ -4,6 +4,8 @@
 //   ringvale_screens_timing --shots HOME OUTDIR  pictures of the screens, for looking at them
 //   ringvale_screens_timing --make-save HOME NAME  a save NAME two days into a new game
 //   ringvale_screens_timing --make-home DIR   writes the small test world, its pictures and a save Demo
+//   ringvale_screens_timing --promotion HOME  times opening the promotion's screens and the
+//                                         feedback areas on a world ten times the default
 //   ringvale_screens_timing --roster HOME    times every view and sort of the roster grid, and
 //                                         opening a profile, on a roster of 5000 workers
 #include <QApplication>
@@ -25,6 +27,8 @@
 #include "state/newgame.h"
 #include "state/saves.h"
 #include "state/date.h"
+#include "state/dates.h"
+#include "cycle/playuntil.h"
 #include "fixture.h"
 #include "screens/style.h"
 #include "support/generated_world.h"
@@ -203,6 +207,45 @@ int roster_timing(const char* home_path) {
   return 0;
 }
 
+// Opening each screen of the promotion's own menu on a world ten times the default, and the
+// feedback areas, each to the repainted window (best of five opens).
+int promotion_timing(const char* home_path) {
+  ShownWindow shown(home_path, false);
+  auto& window = shown.window;
+  window.session().start_game(rvtest::generated_store(100, 5000), "");
+  QElapsedTimer t;
+  const auto best_of_five = [&](const auto& action) {
+    double best = 1e9;
+    for (int i = 0; i < 5; ++i) {
+      window.open(rvgui::screen_name::main);
+      QApplication::processEvents();
+      t.restart();
+      action();
+      QApplication::processEvents();
+      (void)window.grab();
+      best = std::min(best, elapsed_ms(t));
+    }
+    return best;
+  };
+  for (const QString& name : {rvgui::screen_name::feuds, rvgui::screen_name::general_info, rvgui::screen_name::teams,
+                              rvgui::screen_name::records, rvgui::screen_name::rankings, rvgui::screen_name::feedback}) {
+    const double ms = best_of_five([&] { window.open(name); });
+    std::printf("opening %s: %.2f ms\n", qPrintable(name), ms);
+  }
+  window.open(rvgui::screen_name::feedback);
+  QApplication::processEvents();
+  auto* areas = window.findChild<QListWidget*>(QStringLiteral("feedbackAreaList"));
+  for (int k = 0; areas && k < areas->count(); ++k) {
+    t.restart();
+    areas->setCurrentRow(k);
+    QTest::mouseClick(areas->viewport(), Qt::LeftButton, {}, areas->visualItemRect(areas->item(k)).center());
+    QApplication::processEvents();
+    (void)window.grab();
+    std::printf("feedback area %s to the painted text: %.2f ms\n", qPrintable(areas->item(k)->text()), elapsed_ms(t));
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -219,6 +262,7 @@ int main(int argc, char** argv) {
     return make_save(rv::Home{std::filesystem::path(argv[2])}, argv[3]);
   }
   if (argc >= 3 && std::string(argv[1]) == "--roster") return roster_timing(argv[2]);
+  if (argc >= 3 && std::string(argv[1]) == "--promotion") return promotion_timing(argv[2]);
   if (argc >= 3 && std::string(argv[1]) == "--shots") return shots(argv[2], argc >= 4 ? argv[3] : "/tmp");
   if (argc < 2) {
     std::fputs("usage: ringvale_screens_timing HOME [DAYS] | --make-home DIR\n", stderr);
@@ -264,6 +308,33 @@ int main(int argc, char** argv) {
   std::printf("Next Day to the repainted main screen over %zu days: mean %.2f ms, median %.2f ms, max %.2f ms\n",
               ms.size(), sum / static_cast<double>(ms.size()), ms[ms.size() / 2], ms.back());
   std::printf("the game is now at %s\n", rv::current_full_date(window.session().game->store).c_str());
+  auto* play_until = window.findChild<QPushButton*>(QStringLiteral("playUntilButton"));
+  double until_ms = 0, until_days = 0, until_worst = 0;
+  int runs = 0;
+  for (; runs < 20 && window.session().game; ++runs) {
+    rv::Store& s = window.session().game->store;
+    if (rv::main_caption(s) != "Next Day") {  // no show screens here: the show is passed over
+      s.set_md(rv::md::main_caption, "Next Day");
+      window.screen_as<rvgui::MainScreen>(rvgui::screen_name::main)->enter();
+    }
+    rv::Date day = rv::current_date(s);
+    t.restart();
+    QTest::mouseClick(play_until, Qt::LeftButton);
+    QApplication::processEvents();
+    (void)window.grab();
+    const double run_ms = static_cast<double>(t.nsecsElapsed()) / 1e6;
+    until_ms += run_ms;
+    until_worst = std::max(until_worst, run_ms);
+    if (!window.session().game) break;
+    rv::Store& after = window.session().game->store;
+    for (int moved = 0; moved <= rv::play_until_day_limit && !(day == rv::current_date(after)); ++moved) {
+      rv::datechange(day);
+      until_days += 1;
+    }
+  }
+  if (runs > 0)
+    std::printf("Play Until Next Show to the repainted main screen over %d runs: mean %.2f ms for a mean %.1f days, max %.2f ms\n",
+                runs, until_ms / runs, until_days / runs, until_worst);
   std::printf("resident memory with the game loaded: %.1f MB\n", static_cast<double>(resident_kb()) / 1024.0);
   return 0;
 }
