@@ -14,6 +14,7 @@
 #include "cycle/workers.h"
 #include "feuds/feuds.h"
 #include "state/date.h"
+#include "state/history.h"
 #include "titles/titles.h"
 
 namespace rv {
@@ -83,7 +84,8 @@ struct NamedStep {
 };
 
 // The day that is ending, up to the turn of the date.
-constexpr std::array<NamedStep, 5> ending_day_steps = {{
+constexpr std::array<NamedStep, 6> ending_day_steps = {{
+    {"keep the day in the history", [](Day& d) { record_history_day(d.s); }},
     {"show today's events", [](Day& d) { show_todays_events(d.s); }},
     {"scroll the calendar", [](Day& d) { scroll_calendar(d.s); }},
     {"weekly top ten", [](Day& d) { if (current_date(d.s).weekday_name() == "Sunday") weekly_top10(d.s); }},

@@ -7,6 +7,7 @@
 #include "shows/morale.h"
 #include "state/calendar.h"
 #include "state/date.h"
+#include "state/history.h"
 
 namespace rv {
 
@@ -141,6 +142,31 @@ const std::vector<Step>& steps() {
   return list;
 }
 
+// The night as the show archive keeps it.
+HistoryShow archived_show(const ShowRun& run) {
+  HistoryShow h{run.date_text, run.context.show.name, static_cast<Num>(std::clamp(run.overall.value, 0.0, 100.0)), run.takings.attendance,
+                sub_sat(run.balance_after, run.balance_before), {}};
+  for (std::size_t k = 0; k < rec::match_slots; ++k) {
+    if (!booked(run.card, k)) continue;
+    HistoryMatch m;
+    const std::size_t entrants = run.battle_royal ? run.battle_royal->tallies.size() : 0;
+    m.description = line_at(run.card, k * rec::match + match::type) + ": " + match_header(run.card, k, entrants);
+    m.rating = leading_int(run.figures.ratings[k]);
+    m.winners = line_at(run.card, k * rec::match + match::winners);
+    m.title = line_at(run.card, k * rec::match + match::title);
+    if (m.title == none_text) m.title.clear();
+    m.title_changed = std::find(run.title_changes.begin(), run.title_changes.end(), k) != run.title_changes.end();
+    if (!is_royal(run.card, k)) {
+      for (const CardSide& side : card_sides(run.card, k)) {
+        m.workers.insert(m.workers.end(), side.members.begin(), side.members.end());
+        if (side.name == m.winners) m.winning = side.members;
+      }
+    }
+    h.matches.push_back(std::move(m));
+  }
+  return h;
+}
+
 // The first worker on the card who can no longer appear, if any.
 std::optional<std::string> unfit_worker(const Store& s, const Lines& card, const std::vector<std::string>& entrants) {
   std::vector<std::string> names = entrants;
@@ -187,6 +213,7 @@ Result<ShowRun> run_show(Game& game, const BookedShow& booked_show, const Bookin
   Night night{store, game.rng, booking, libraries, run};
   for (const auto& step : steps()) step.run(night);
   run.balance_after = store.promotion(*player).balance();
+  record_history_show(store, archived_show(run));
   game.store = std::move(store);
   return run;
 }

@@ -5,6 +5,7 @@
 
 #include "state/date.h"
 #include "state/fileio.h"
+#include "state/history.h"
 #include "state/invariants.h"
 #include "state/tables.h"
 
@@ -119,6 +120,29 @@ void upgrade_maindata(Store& store) {
   }
 }
 
+namespace {
+
+// The history beside the tables: a save without one starts its history now, and rows that cannot
+// be read are left out, with one message for the player; neither stops the load.
+void read_saved_history(const fs::path& folder, Store& store) {
+  std::error_code ec;
+  const fs::path file = folder / std::string(history_file);
+  if (!fs::exists(file, ec)) return;
+  auto rows = read_lines(file);
+  if (!rows) {
+    store.load_notice = "The promotion's history could not be read; it starts again from today.";
+    return;
+  }
+  const History read = read_history(*rows);
+  if (read.unreadable > 0) {
+    store.load_notice = unreadable_history_message(read.unreadable);
+    *rows = readable_history_rows(*rows);
+  }
+  store.history = std::move(*rows);
+}
+
+}  // namespace
+
 Result<Store> read_game_folder(const Home& home, std::string_view folder_name) {
   if (folder_name.empty() || !save_name_problems(folder_name).empty()) {
     return Failure{"'" + std::string(folder_name) + "' is not the name of a saved game."};
@@ -147,6 +171,7 @@ Result<Store> read_game_folder(const Home& home, std::string_view folder_name) {
     }
     store.wrestlers.from_lines(*lines);
   }
+  read_saved_history(folder, store);
   if (auto data_stips = read_lines(home.data() / "stipulations.rv1")) {
     merge_stipulations(store.stipulations, *data_stips);
   }
@@ -195,6 +220,9 @@ Status write_staging(const Store& store, const fs::path& staging, const fs::path
     if (!s) return s;
     if (const Status f = disk.flush(file); !f) return f;
   }
+  const fs::path history = staging / std::string(history_file);
+  if (const Status h = write_lines(history, store.history); !h) return h;
+  if (const Status f = disk.flush(history); !f) return f;
   if (const Status f = disk.flush(staging); !f) return f;
   const Lines description = {std::string(name), game_info_line(store), wall_date_text(now), wall_time_text(now)};
   if (const Status s = write_lines(sav_temp, description); !s) return s;
@@ -275,6 +303,7 @@ Status delete_save(const Home& home, std::string_view sav_file) {
   fs::remove(home.root() / std::string(sav_file), ec);
   if (ec) return Failure{"The saved game could not be deleted: " + ec.message() + "."};
   for (const SavedTable& t : saved_tables) fs::remove(folder / std::string(t.file), ec);
+  fs::remove(folder / std::string(history_file), ec);
   fs::remove(folder, ec);  // only removed when nothing else is left in it
   return success();
 }

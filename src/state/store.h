@@ -203,6 +203,8 @@ struct Store {
   Lines titlehistory;
   Lines newslist;
   Lines matches;  // the show card being booked; never saved
+  Lines history;  // the promotion's past, saved beside the tables (state/history.h)
+  std::string load_notice;  // what loading had to tell the player once; never saved
 
   // maindata by line.
   const std::string& md(std::size_t line) const { return line_at(maindata, line); }

@@ -19,7 +19,7 @@ TEST(NextDay, StepsRunInTheirFixedOrder) {
   // The order is part of the rules: money before the review, the review before retirements,
   // rival shows before the board's verdict. Changing it changes every game.
   const std::vector<std::string_view> expected = {
-      "show today's events", "scroll the calendar", "weekly top ten", "end today's indy bookings",
+      "keep the day in the history", "show today's events", "scroll the calendar", "weekly top ten", "end today's indy bookings",
       "turn the date", "rival shows", "rivals rank their rosters", "bad publicity", "draw values",
       "offer replies", "effect ratings", "cap audiences", "count the day", "new workers",
       "message countdown", "monthly money", "rival signings", "contracts expire", "title values",

@@ -249,7 +249,7 @@ struct RecordingDisk final : rv::DiskSync {
 TEST_F(SaveFixture, EveryFileReachesTheDiskBeforeTheSwap) {
   RecordingDisk disk;
   ASSERT_TRUE(rv::save_game(rvtest::small_store(), home, "Slot", noon, disk).ok());
-  EXPECT_EQ(disk.flushed.size(), rv::saved_tables.size() + 3);  // the tables, their folder, the description
+  EXPECT_EQ(disk.flushed.size(), rv::saved_tables.size() + 4);  // the tables, the history, their folder, the description
   EXPECT_EQ(disk.flushed.front(), home.root() / ".Slot.saving" / std::string(rv::saved_tables[0].file));
   EXPECT_EQ(disk.flushed.back(), home.root());  // the renames themselves
 }

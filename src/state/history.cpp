@@ -1,0 +1,232 @@
+#include "state/history.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+#include <unordered_map>
+
+#include "state/date.h"
+#include "state/store.h"
+#include "state/text.h"
+
+namespace rv {
+
+namespace {
+
+constexpr char separator = '\t';
+constexpr std::string_view day_row = "day";
+constexpr std::string_view show_row = "show";
+constexpr std::string_view match_row = "match";
+constexpr std::size_t day_fields = 6;
+constexpr std::size_t show_fields = 6;
+constexpr std::size_t match_fixed_fields = 6;  // kind, description, rating, winners, title, changed
+constexpr std::size_t most_names = 64;          // more workers than any match holds
+
+std::vector<std::string_view> fields_of(std::string_view row) {
+  std::vector<std::string_view> out;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t at = row.find(separator, start);
+    out.push_back(row.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start));
+    if (at == std::string_view::npos) return out;
+    start = at + 1;
+  }
+}
+
+// A whole number and nothing else, within the stored range.
+std::optional<Num> whole(std::string_view text) {
+  Num v = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+  if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+  if (v > stored_number_limit || v < -stored_number_limit) return std::nullopt;
+  return v;
+}
+
+// Texts go into one field: tabs become blanks.
+std::string field(std::string_view text) {
+  std::string out(text);
+  std::replace(out.begin(), out.end(), separator, ' ');
+  return out;
+}
+
+void add_field(std::string& row, std::string_view text) {
+  row += separator;
+  row += field(text);
+}
+
+bool read_day(const std::vector<std::string_view>& f, History& h) {
+  if (f.size() != day_fields || !parse_full_date(f[1])) return false;
+  const auto balance = whole(f[2]), pop = whole(f[3]), board = whole(f[4]);
+  if (!balance || !pop || !board) return false;
+  h.days.push_back({std::string(f[1]), *balance, *pop, *board, std::string(f[5])});
+  return true;
+}
+
+bool read_show(const std::vector<std::string_view>& f, History& h) {
+  if (f.size() != show_fields || !parse_full_date(f[1]) || f[2].empty()) return false;
+  const auto overall = whole(f[3]), attendance = whole(f[4]), money = whole(f[5]);
+  if (!overall || !attendance || !money) return false;
+  h.shows.push_back({std::string(f[1]), std::string(f[2]), *overall, *attendance, *money, {}});
+  return true;
+}
+
+// Names: a count, then that many fields, from `at`; false when the row runs short.
+bool read_names(const std::vector<std::string_view>& f, std::size_t& at, std::vector<std::string>& names) {
+  if (at >= f.size()) return false;
+  const auto n = whole(f[at++]);
+  if (!n || *n < 0 || static_cast<std::size_t>(*n) > most_names || f.size() - at < static_cast<std::size_t>(*n)) return false;
+  for (Num i = 0; i < *n; ++i) names.emplace_back(f[at++]);
+  return true;
+}
+
+bool read_match(const std::vector<std::string_view>& f, History& h) {
+  if (h.shows.empty() || f.size() < match_fixed_fields + 2) return false;
+  HistoryMatch m;
+  const auto rating = whole(f[2]);
+  if (!rating || (f[5] != "0" && f[5] != "1")) return false;
+  m.description = f[1];
+  m.rating = *rating;
+  m.winners = f[3];
+  m.title = f[4];
+  m.title_changed = f[5] == "1";
+  std::size_t at = match_fixed_fields;
+  if (!read_names(f, at, m.workers) || !read_names(f, at, m.winning) || at != f.size()) return false;
+  h.shows.back().matches.push_back(std::move(m));
+  return true;
+}
+
+void add_names(std::string& row, const std::vector<std::string>& names) {
+  add_field(row, to_text(static_cast<Num>(names.size())));
+  for (const auto& n : names) add_field(row, n);
+}
+
+std::string csv_field(std::string_view text) {
+  if (text.find_first_of(",\"") == std::string_view::npos) return std::string(text);
+  std::string out = "\"";
+  for (char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  return out + "\"";
+}
+
+}  // namespace
+
+namespace {
+
+// Reads every row into `h`; `kept` (when given) hears of each row that was read.
+template <class Kept>
+void read_rows(const Lines& rows, History& h, Kept&& kept) {
+  bool show_kept = false;  // a match row belongs to the show row before it, if that was read
+  for (const std::string& row : rows) {
+    if (row.empty()) continue;
+    const auto f = fields_of(row);
+    bool ok = false;
+    if (f[0] == day_row) ok = read_day(f, h);
+    else if (f[0] == show_row) ok = show_kept = read_show(f, h);
+    else if (f[0] == match_row) ok = show_kept && read_match(f, h);
+    if (ok) kept(row);
+    else ++h.unreadable;
+  }
+}
+
+}  // namespace
+
+History read_history(const Lines& rows) {
+  History h;
+  read_rows(rows, h, [](const std::string&) {});
+  return h;
+}
+
+Lines readable_history_rows(const Lines& rows) {
+  History h;
+  Lines out;
+  read_rows(rows, h, [&](const std::string& row) { out.push_back(row); });
+  return out;
+}
+
+std::string unreadable_history_message(std::size_t unreadable) {
+  if (unreadable == 0) return {};
+  if (unreadable == 1) return "One row of the promotion's history could not be read and was left out.";
+  return to_text(static_cast<Num>(unreadable)) + " rows of the promotion's history could not be read and were left out.";
+}
+
+void record_history_day(Store& store) {
+  const auto player = store.player_index();
+  if (!player) return;
+  const auto p = store.promotion(*player);
+  std::string row(day_row);
+  add_field(row, current_full_date(store));
+  add_field(row, to_text(p.balance()));
+  add_field(row, to_text(p.popularity()));
+  add_field(row, to_text(store.md_num(md::board_rating)));
+  add_field(row, p.show(prom::primary_show, prom::show::audience));
+  store.history.push_back(std::move(row));
+}
+
+void record_history_show(Store& store, const HistoryShow& show) {
+  std::string row(show_row);
+  add_field(row, show.date);
+  add_field(row, show.name);
+  add_field(row, to_text(show.overall));
+  add_field(row, to_text(show.attendance));
+  add_field(row, to_text(show.money));
+  store.history.push_back(std::move(row));
+  for (const HistoryMatch& m : show.matches) {
+    std::string r(match_row);
+    add_field(r, m.description);
+    add_field(r, to_text(m.rating));
+    add_field(r, m.winners);
+    add_field(r, m.title);
+    add_field(r, m.title_changed ? "1" : "0");
+    add_names(r, m.workers);
+    add_names(r, m.winning);
+    store.history.push_back(std::move(r));
+  }
+}
+
+WorkerRecord worker_record(const History& history, std::string_view worker) {
+  WorkerRecord r;
+  for (const HistoryShow& s : history.shows) {
+    for (const HistoryMatch& m : s.matches) {
+      if (std::find(m.workers.begin(), m.workers.end(), worker) == m.workers.end()) continue;
+      ++r.matches;
+      const bool won = std::find(m.winning.begin(), m.winning.end(), worker) != m.winning.end();
+      if (won) ++r.wins;
+      else if (!m.winning.empty()) ++r.losses;
+      if (won && m.title_changed) ++r.title_wins;
+    }
+  }
+  return r;
+}
+
+std::vector<std::string> history_csv(const History& history) {
+  std::vector<std::string> out = {"Date,Balance,Popularity,Board,Audience,Show,Overall Rating,Attendance,Money Made"};
+  const auto show_figures = [](const HistoryShow& s) {
+    return csv_field(s.name) + "," + to_text(s.overall) + "," + to_text(s.attendance) + "," + to_text(s.money);
+  };
+  std::unordered_map<std::string, std::vector<std::size_t>> shows_of;
+  for (std::size_t k = 0; k < history.shows.size(); ++k) shows_of[history.shows[k].date].push_back(k);
+  std::vector<bool> placed(history.shows.size(), false);
+  for (const HistoryDay& d : history.days) {
+    const std::string day = csv_field(d.date) + "," + to_text(d.balance) + "," + to_text(d.popularity) + "," +
+                            to_text(d.board) + "," + csv_field(d.audience);
+    // A day's row closes the day, so its shows stand on its line; a second show gets a line of its own.
+    const auto found = shows_of.find(d.date);
+    if (found == shows_of.end()) {
+      out.push_back(day + ",,,,");
+      continue;
+    }
+    for (std::size_t i = 0; i < found->second.size(); ++i) {
+      const std::size_t k = found->second[i];
+      out.push_back((i == 0 ? day : csv_field(d.date) + ",,,,") + "," + show_figures(history.shows[k]));
+      placed[k] = true;
+    }
+    shows_of.erase(found);  // a date seen twice keeps its shows on the first
+  }
+  for (std::size_t k = 0; k < history.shows.size(); ++k)  // shows from before the days were kept
+    if (!placed[k]) out.push_back(csv_field(history.shows[k].date) + ",,,,," + show_figures(history.shows[k]));
+  return out;
+}
+
+}  // namespace rv

@@ -1,0 +1,75 @@
+#pragma once
+// The promotion's past: one row of figures a day and one for every show run, with its matches.
+// It is kept in a file of its own beside a save's tables ("history.rv1"), one row a line, its
+// fields separated by tabs. A save without the file simply starts its history when loaded, and a
+// row that cannot be read is dropped without stopping the game.
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "state/numbers.h"
+#include "state/tables.h"
+
+namespace rv {
+
+struct Store;
+
+inline constexpr std::string_view history_file = "history.rv1";
+
+// One day, as it stood when the day had been played.
+struct HistoryDay {
+  std::string date;  // the full date text
+  Num balance = 0;
+  Num popularity = 0;  // the promotion's, 0 to 100
+  Num board = 0;       // the board's rating of the player, 0 to 100
+  std::string audience;  // the first regular show's TV rating or buys, as the promotion holds it
+};
+
+struct HistoryMatch {
+  std::string description;  // "Singles: A vs B"
+  Num rating = 0;
+  std::string winners;
+  std::vector<std::string> workers;  // everyone in the match
+  std::vector<std::string> winning;  // the workers of the winning side
+  std::string title;                 // the title at stake, empty for none
+  bool title_changed = false;        // the title changed hands
+};
+
+struct HistoryShow {
+  std::string date;
+  std::string name;
+  Num overall = 0;
+  Num attendance = 0;
+  Num money = 0;  // what the night made after its costs
+  std::vector<HistoryMatch> matches;
+};
+
+struct History {
+  std::vector<HistoryDay> days;
+  std::vector<HistoryShow> shows;
+  std::size_t unreadable = 0;  // rows dropped because they could not be read
+};
+
+// Reads the rows of a history file; unreadable rows are counted and skipped.
+History read_history(const Lines& rows);
+// The rows that read_history can read, in their order.
+Lines readable_history_rows(const Lines& rows);
+// "N rows of the promotion's history could not be read and were left out." (empty for none)
+std::string unreadable_history_message(std::size_t unreadable);
+
+// Appends today's row (called once a day, after the day has been played).
+void record_history_day(Store& store);
+// Appends a show and its matches.
+void record_history_show(Store& store, const HistoryShow& show);
+
+// A worker's record from the show archive.
+struct WorkerRecord {
+  int matches = 0, wins = 0, losses = 0, title_wins = 0;
+};
+WorkerRecord worker_record(const History& history, std::string_view worker);
+
+// The history as comma-separated values, a header line first, for a spreadsheet.
+std::vector<std::string> history_csv(const History& history);
+
+}  // namespace rv

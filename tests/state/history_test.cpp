@@ -1,0 +1,95 @@
+// The promotion's history beside a save: kept through saving and loading, started by a save that
+// has none, damaged rows left out with one message, and what is read back from it.
+#include <gtest/gtest.h>
+
+#include "cycle/nextday.h"
+#include "state/fileio.h"
+#include "state/history.h"
+#include "state/saves.h"
+#include "support/world.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+const rv::WallTime noon{2026, 12, 7, 12, 0, 0, 1};
+
+rv::HistoryShow sample_show() {
+  rv::HistoryShow s{"Monday 1st January 2007", "Alpha, \"Live\"", 64, 380, -1200, {}};
+  s.matches.push_back({"Singles: A vs B", 70, "A", {"A", "B"}, {"A"}, "Gold Title", true});
+  s.matches.push_back({"Tag Team: A & C vs B & D", 55, "The Pair", {"A", "C", "B", "D"}, {"B", "D"}, "", false});
+  s.matches.push_back({"Battle Royal: Featuring 12 Participants", 40, "E", {}, {}, "", false});
+  return s;
+}
+
+TEST(History, ASaveKeepsItsHistoryAndAnOlderSaveStartsOne) {
+  rvtest::TempDir dir;
+  const rv::Home home{dir.path()};
+  rvtest::write_small_world(home);
+  rv::Game game{rvtest::small_store(), rv::Rng(2), "test"};
+  rv::next_day(game);
+  rv::record_history_show(game.store, sample_show());
+  rv::next_day(game);
+  ASSERT_EQ(game.store.history.size(), 6u);  // two days, a show and its three matches
+  ASSERT_TRUE(rv::save_game(game.store, home, "Kept", noon).ok());
+  const auto loaded = rv::load_game(home, "Kept.sav");
+  ASSERT_TRUE(loaded.ok()) << loaded.error();
+  EXPECT_EQ(loaded->history, game.store.history);
+  EXPECT_EQ(loaded->load_notice, "");
+  const rv::History h = rv::read_history(loaded->history);
+  ASSERT_EQ(h.days.size(), 2u);
+  EXPECT_EQ(h.days[0].date, "Monday 1st January 2007");  // a day's row closes that day
+  EXPECT_EQ(h.days[1].date, "Tuesday 2nd January 2007");
+  ASSERT_EQ(h.shows.size(), 1u);
+  EXPECT_EQ(h.shows[0].matches.size(), 3u);
+  EXPECT_EQ(h.unreadable, 0u);
+
+  // The save's twelve tables are as they were; without the history file the save still loads.
+  fs::remove(home.save_folder("Kept") / std::string(rv::history_file));
+  auto older = rv::load_game(home, "Kept.sav");
+  ASSERT_TRUE(older.ok()) << older.error();
+  EXPECT_TRUE(older->history.empty());
+  rv::Game resumed{std::move(*older), rv::Rng(2), "Kept"};
+  rv::next_day(resumed);
+  EXPECT_EQ(resumed.store.history.size(), 1u);
+}
+
+TEST(History, DamagedRowsAreLeftOutWithOneMessage) {
+  rvtest::TempDir dir;
+  const rv::Home home{dir.path()};
+  rvtest::write_small_world(home);
+  rv::Store s = rvtest::small_store();
+  rv::record_history_day(s);
+  rv::record_history_show(s, sample_show());
+  rv::Lines rows = s.history;
+  rows.insert(rows.begin() + 1, "day\tSomeday 40th Nowhere\t1\t2\t3\t4");  // no such date
+  rows.push_back("show\tMonday 1st January 2007\tCut Short\t60");          // cut short
+  rows.push_back("match\tSingles: X vs Y\t50\tX\t\t0\t2\tX\tY\t1\tX");     // its show was lost
+  rows.push_back("rubbish");
+  ASSERT_TRUE(rv::save_game(s, home, "Hurt", noon).ok());
+  ASSERT_TRUE(rv::write_lines(home.save_folder("Hurt") / std::string(rv::history_file), rows).ok());
+  const auto loaded = rv::load_game(home, "Hurt.sav");
+  ASSERT_TRUE(loaded.ok()) << loaded.error();
+  EXPECT_EQ(loaded->history, s.history);
+  EXPECT_EQ(loaded->load_notice, "4 rows of the promotion's history could not be read and were left out.");
+}
+
+TEST(History, AWorkersRecordAndTheSpreadsheetExport) {
+  rv::Store s = rvtest::small_store();
+  s.history = {"day\tSunday 31st December 2006\t5000\t40\t50\t2.5", "day\tMonday 1st January 2007\t3800\t41\t52\t2.6"};
+  rv::record_history_show(s, sample_show());
+  const rv::History h = rv::read_history(s.history);
+  const rv::WorkerRecord a = rv::worker_record(h, "A"), b = rv::worker_record(h, "B"), e = rv::worker_record(h, "E");
+  EXPECT_EQ(a.matches, 2);
+  EXPECT_EQ(a.wins, 1);
+  EXPECT_EQ(a.losses, 1);
+  EXPECT_EQ(a.title_wins, 1);
+  EXPECT_EQ(b.wins, 1);
+  EXPECT_EQ(b.title_wins, 0);
+  EXPECT_EQ(e.matches, 0);  // a battle royal keeps only its winner's name
+  EXPECT_EQ(rv::history_csv(h), (std::vector<std::string>{
+                                    "Date,Balance,Popularity,Board,Audience,Show,Overall Rating,Attendance,Money Made",
+                                    "Sunday 31st December 2006,5000,40,50,2.5,,,,",
+                                    "Monday 1st January 2007,3800,41,52,2.6,\"Alpha, \"\"Live\"\"\",64,380,-1200"}));
+}
+
+}  // namespace
