@@ -291,6 +291,11 @@ void MainScreen::set_view(View view) {
 
 void MainScreen::refresh() {
   if (!session_.game) return;
+  if (std::string& notice = session_.game->store.load_notice; !notice.empty()) {  // told once
+    const QString text = qs(notice);
+    notice.clear();
+    session_.dialogs.info(text);
+  }
   const rv::Store& s = session_.game->store;
   const auto player = s.player_index();
   promotion_name_->setText(player ? qs(s.promotion(*player).full_name()) : qs(s.md(rv::md::player_initials)));
