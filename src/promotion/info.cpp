@@ -5,6 +5,8 @@
 #include <numeric>
 #include <optional>
 
+#include "state/date.h"
+
 namespace rv {
 
 namespace {
@@ -210,15 +212,6 @@ std::vector<RankingRow> promotion_rankings(const Store& store) {
   return rows;
 }
 
-std::string ordinal(std::size_t n) {
-  const std::size_t last_two = n % 100;
-  const char* suffix = "th";
-  if (last_two < 11 || last_two > 13) {
-    if (n % 10 == 1) suffix = "st";
-    if (n % 10 == 2) suffix = "nd";
-    if (n % 10 == 3) suffix = "rd";
-  }
-  return std::to_string(n) + suffix;
-}
+std::string ordinal(std::size_t n) { return std::to_string(n) + std::string(ordinal_suffix(static_cast<long long>(n))); }
 
 }  // namespace rv

@@ -19,11 +19,13 @@ std::optional<int> month_index(std::string_view name) {
   return std::nullopt;
 }
 
-std::string_view ordinal_suffix(int day) {
-  switch (day) {
-    case 1: case 21: case 31: return "st";
-    case 2: case 22: return "nd";
-    case 3: case 23: return "rd";
+std::string_view ordinal_suffix(long long n) {
+  const long long last_two = (n < 0 ? -n : n) % 100;
+  if (last_two >= 11 && last_two <= 13) return "th";
+  switch (last_two % 10) {
+    case 1: return "st";
+    case 2: return "nd";
+    case 3: return "rd";
     default: return "th";
   }
 }

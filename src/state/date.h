@@ -30,8 +30,9 @@ struct Date {
 std::optional<int> weekday_index(std::string_view name);
 std::optional<int> month_index(std::string_view name);
 
-// "st" for 1, 21 and 31; "nd" for 2 and 22; "rd" for 3 and 23; "th" otherwise.
-std::string_view ordinal_suffix(int day);
+// The English ordinal ending of a whole number: "st" for 1, 21, 101; "nd" for 2, 22; "rd" for 3,
+// 23; "th" for 11, 12, 13, 111 and the rest. A day of the month takes its ending from here too.
+std::string_view ordinal_suffix(long long n);
 
 // "Tuesday 2nd March 2004".
 std::string full_date(const Date& date);
