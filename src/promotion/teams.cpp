@@ -43,11 +43,14 @@ Status check_team_name(const std::string& name, TeamKind kind) {
   return success();
 }
 
-Status check_team_exists(const Store& store, std::size_t promotion, TeamKind kind, const std::string& name) {
-  if (team_members(store, promotion, kind, name).empty()) {
+// The team's members, or why there is no such team.
+Result<std::vector<std::size_t>> existing_members(const Store& store, std::size_t promotion, TeamKind kind,
+                                                  const std::string& name) {
+  auto members = team_members(store, promotion, kind, name);
+  if (members.empty()) {
     return Failure{"There is no " + std::string(team_kind_word(kind)) + " called " + name + " in your promotion."};
   }
-  return success();
+  return members;
 }
 
 }  // namespace
@@ -122,9 +125,9 @@ Status add_member(Store& store, std::size_t promotion, TeamKind kind, const std:
 }
 
 Status remove_member(Store& store, std::size_t promotion, TeamKind kind, const std::string& name, std::size_t row) {
-  if (const auto status = check_team_exists(store, promotion, kind, name); !status) return status;
-  const auto members = team_members(store, promotion, kind, name);
-  if (std::find(members.begin(), members.end(), row) == members.end()) {
+  const auto members = existing_members(store, promotion, kind, name);
+  if (!members) return Failure{members.error()};
+  if (std::find(members->begin(), members->end(), row) == members->end()) {
     return Failure{"That worker is not a member of " + name + "."};
   }
   store.worker(row).set(team_column(kind), std::string(cleared));
@@ -132,10 +135,9 @@ Status remove_member(Store& store, std::size_t promotion, TeamKind kind, const s
 }
 
 Status delete_team(Store& store, std::size_t promotion, TeamKind kind, const std::string& name) {
-  if (const auto status = check_team_exists(store, promotion, kind, name); !status) return status;
-  for (const std::size_t row : team_members(store, promotion, kind, name)) {
-    store.worker(row).set(team_column(kind), std::string(cleared));
-  }
+  const auto members = existing_members(store, promotion, kind, name);
+  if (!members) return Failure{members.error()};
+  for (const std::size_t row : *members) store.worker(row).set(team_column(kind), std::string(cleared));
   return success();
 }
 
