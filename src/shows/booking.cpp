@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "promotion/teams.h"
 #include "shows/battleroyal.h"
 #include "state/date.h"
 #include "talent/indy.h"
@@ -26,7 +27,7 @@ std::string slot_caption(std::size_t slot) { return "Match " + std::to_string(sl
 bool shared_tag_team(const std::vector<BookableWorker>& members) {
   if (members.empty()) return false;
   const std::string& team = members.front().tagteam;
-  if (team.empty() || team == none_text || team == cleared) return false;
+  if (!names_a_team(team)) return false;
   return std::all_of(members.begin(), members.end(), [&](const BookableWorker& w) { return w.tagteam == team; });
 }
 
