@@ -1,7 +1,6 @@
 #include "feedback/feedback.h"
 
 #include <array>
-#include <limits>
 #include <optional>
 
 #include "feedback/roster_feedback.h"
@@ -9,8 +8,6 @@
 namespace rv {
 
 namespace {
-
-constexpr double below_all = std::numeric_limits<double>::lowest();
 
 constexpr std::array<Band, 8> show_quality = {{{below_all, "terrible."},
                                                {30, "very poor."},

@@ -1,6 +1,7 @@
 #pragma once
 // What the staff tell the player about the promotion: the locker room, the roster and its brands,
 // the shows, the championships, the money and the product. Everything here only reads the store.
+#include <limits>
 #include <span>
 #include <string>
 #include <string_view>
@@ -38,6 +39,8 @@ struct Band {
   double from;
   std::string_view text;
 };
+// The lower edge of a first band, which takes everything below the second.
+inline constexpr double below_all = std::numeric_limits<double>::lowest();
 std::string_view band_text(double value, std::span<const Band> bands);
 
 }  // namespace rv
