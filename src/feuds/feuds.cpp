@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "state/date.h"
+#include "state/ranges.h"
 
 namespace rv {
 
@@ -93,7 +94,7 @@ FeudPage feud_page(const Store& store, int page) {
     }
     const auto f = feud_slot(store, row.slot);
     row.text = feud_heading(store, row.slot);
-    row.heat = std::clamp<Num>(f.num(feud::heat), 0, 100);
+    row.heat = within(f.num(feud::heat), range::percent);
     const bool hot = f.at(feud::state) == feud::hot;
     row.colour = !hot ? HeatColour::dark_blue : row.heat >= 100 ? HeatColour::red : HeatColour::orange;
   }
@@ -107,7 +108,7 @@ std::string feud_details_text(const Store& store, std::size_t k) {
   std::string text = feud_heading(store, k) + " Feud\n\n";
   text += "Feud Started: " + f.at(feud::start_date) + "\n\n";
   text += days == 1 ? std::string("Duration: 1 Day") : "Duration: " + to_text(days) + " Days";
-  text += "\n\nFeud Heat: " + to_text(std::clamp<Num>(f.num(feud::heat), 0, 100)) + "%\n\n";
+  text += "\n\nFeud Heat: " + to_text(within(f.num(feud::heat), range::percent)) + "%\n\n";
   text += "Do you want to end this feud?";
   return text;
 }

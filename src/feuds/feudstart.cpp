@@ -4,6 +4,7 @@
 
 #include "feuds/feuds.h"
 #include "state/date.h"
+#include "state/ranges.h"
 
 namespace rv {
 
@@ -61,7 +62,7 @@ Num starting_heat(const FeudOpening& o) {
   heat += popularity_heat(o.first_pop, o.reference_level);
   heat += alignment_heat(o.first_alignment, o.second_alignment);
   heat += o.gender == genders::male ? male_heat : female_heat;
-  return std::clamp<Num>(heat, 0, 100);
+  return within(heat, range::percent);
 }
 
 std::optional<std::size_t> first_free_feud_slot(const Store& store) {
