@@ -138,10 +138,11 @@ History read_history(const Lines& rows) {
   return h;
 }
 
-Lines readable_history_rows(const Lines& rows) {
+Lines readable_history_rows(const Lines& rows, std::size_t& unreadable) {
   History h;
   Lines out;
   read_rows(rows, h, [&](const std::string& row) { out.push_back(row); });
+  unreadable = h.unreadable;
   return out;
 }
 

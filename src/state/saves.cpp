@@ -133,12 +133,9 @@ void read_saved_history(const fs::path& folder, Store& store) {
     store.load_notice = "The promotion's history could not be read; it starts again from today.";
     return;
   }
-  const History read = read_history(*rows);
-  if (read.unreadable > 0) {
-    store.load_notice = unreadable_history_message(read.unreadable);
-    *rows = readable_history_rows(*rows);
-  }
-  store.history = std::move(*rows);
+  std::size_t unreadable = 0;
+  store.history = readable_history_rows(*rows, unreadable);
+  store.load_notice = unreadable_history_message(unreadable);
 }
 
 }  // namespace
