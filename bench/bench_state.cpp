@@ -4,6 +4,7 @@
 #include "state/dates.h"
 #include "state/date.h"
 #include "state/saves.h"
+#include "support/generated_history.h"
 #include "support/world.h"
 
 namespace {
@@ -60,5 +61,32 @@ void BM_DatechangeAndFullDate(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_DatechangeAndFullDate);
+
+}  // namespace
+
+namespace {
+
+// Fifty years of days (and a show a week) kept beside a save: loading the save reads them all.
+void BM_LoadGameWithFiftyYearsOfHistory(benchmark::State& state) {
+  rvtest::TempDir dir;
+  rv::Home home(dir.path());
+  rv::Store s = full_size_store();
+  rvtest::add_generated_history(s, 50);
+  rv::save_game(s, home, "Bench", noon);
+  state.counters["rows"] = static_cast<double>(s.history.size());
+  for (auto _ : state) {
+    auto loaded = rv::load_game(home, "Bench.sav");
+    benchmark::DoNotOptimize(loaded.ok());
+  }
+}
+BENCHMARK(BM_LoadGameWithFiftyYearsOfHistory)->Unit(benchmark::kMillisecond);
+
+// What a screen does with it: the rows read into days, shows and matches.
+void BM_ReadFiftyYearsOfHistory(benchmark::State& state) {
+  rv::Store s = full_size_store();
+  rvtest::add_generated_history(s, 50);
+  for (auto _ : state) benchmark::DoNotOptimize(rv::read_history(s.history).days.size());
+}
+BENCHMARK(BM_ReadFiftyYearsOfHistory)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -6,6 +6,8 @@
 //   ringvale_screens_timing --make-home DIR   writes the small test world, its pictures and a save Demo
 //   ringvale_screens_timing --promotion HOME  times opening the promotion's screens and the
 //                                         feedback areas on a world ten times the default
+//   ringvale_screens_timing --history HOME   times opening the History screen and its spans over
+//                                         ten years of days
 //   ringvale_screens_timing --roster HOME    times every view and sort of the roster grid, and
 //                                         opening a profile, on a roster of 5000 workers
 #include <QApplication>
@@ -31,6 +33,7 @@
 #include "cycle/playuntil.h"
 #include "fixture.h"
 #include "screens/style.h"
+#include "support/generated_history.h"
 #include "support/generated_world.h"
 
 namespace {
@@ -246,6 +249,40 @@ int promotion_timing(const char* home_path) {
   return 0;
 }
 
+// The History screen over ten years of days and a show a week: opening it, and each span, to the
+// repainted window (best of five).
+int history_timing(const char* home_path) {
+  ShownWindow shown(home_path, false);
+  auto& window = shown.window;
+  window.session().start_game(rvtest::generated_store(10, 500), "");
+  rvtest::add_generated_history(window.session().game->store, 10);
+  std::printf("history rows: %zu\n", window.session().game->store.history.size());
+  QElapsedTimer t;
+  double best = 1e9;
+  for (int i = 0; i < 5; ++i) {
+    window.open(rvgui::screen_name::main);
+    QApplication::processEvents();
+    t.restart();
+    window.open(rvgui::screen_name::history);
+    QApplication::processEvents();
+    (void)window.grab();
+    best = std::min(best, elapsed_ms(t));
+  }
+  std::printf("opening history (last year): %.2f ms\n", best);
+  for (const char* button : {"historyWholeGameButton", "historyThreeMonthsButton", "historyYearButton"}) {
+    best = 1e9;
+    for (int i = 0; i < 5; ++i) {
+      t.restart();
+      QTest::mouseClick(window.findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
+      QApplication::processEvents();
+      (void)window.grab();
+      best = std::min(best, elapsed_ms(t));
+    }
+    std::printf("%s to the redrawn charts: %.2f ms\n", button, best);
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -263,6 +300,7 @@ int main(int argc, char** argv) {
   }
   if (argc >= 3 && std::string(argv[1]) == "--roster") return roster_timing(argv[2]);
   if (argc >= 3 && std::string(argv[1]) == "--promotion") return promotion_timing(argv[2]);
+  if (argc >= 3 && std::string(argv[1]) == "--history") return history_timing(argv[2]);
   if (argc >= 3 && std::string(argv[1]) == "--shots") return shots(argv[2], argc >= 4 ? argv[3] : "/tmp");
   if (argc < 2) {
     std::fputs("usage: ringvale_screens_timing HOME [DAYS] | --make-home DIR\n", stderr);

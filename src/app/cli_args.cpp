@@ -15,7 +15,7 @@ std::optional<std::string> Args::get(const std::string& name) const {
 
 bool is_flag(const std::string& name) {
   // Options that stand alone, without a value.
-  static constexpr std::string_view flags[] = {"help", "quiet", "replace", "suggest", "stop-at-show", "stables", "until-show"};
+  static constexpr std::string_view flags[] = {"help", "quiet", "replace", "suggest", "stop-at-show", "stables", "until-show", "csv"};
   return std::find(std::begin(flags), std::end(flags), name) != std::end(flags);
 }
 

@@ -38,6 +38,8 @@ int cmd_feuds(const Args& args, std::ostream& out, std::ostream& err);
 // The General Info rows, the records and the promotion rankings of a save.
 int cmd_info(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_feedback(const Args& args, std::ostream& out, std::ostream& err);
+// The promotion's history, a row a day: a table, or CSV with --csv.
+int cmd_history(const Args& args, std::ostream& out, std::ostream& err);
 // Read their steps from `in`.
 int cmd_contract(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int cmd_sign(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);

@@ -53,6 +53,8 @@ constexpr Command commands[] = {
      "home save"},
     {"feedback", rv::cli::cmd_feedback, "feedback --home DIR --save NAME [--area AREA]  the staff's feedback on one area or all",
      "home save area"},
+    {"history", rv::cli::cmd_history, "history --home DIR --save NAME [--csv]  the promotion's history, a row a day (CSV for a spreadsheet)",
+     "home save csv"},
     {"contract", contract,
      "contract --home DIR --save NAME --worker NAME [--seed N] < STEPS  offer a new contract or a release, and save",
      "home save worker seed"},

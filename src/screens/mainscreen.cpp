@@ -171,6 +171,7 @@ QWidget* MainScreen::build_nav() {
       {QStringLiteral("generalInfoButton"), QStringLiteral("General Info"), screen_name::general_info},
       {QStringLiteral("trainingCampButton"), QStringLiteral("Training Camp"), screen_name::training_camp},
       {QStringLiteral("feedbackButton"), QStringLiteral("Feedback"), screen_name::feedback},
+      {QStringLiteral("historyButton"), QStringLiteral("History"), screen_name::history},
   };
   for (const NavEntry& e : entries) {
     auto* b = make_button(e.object, e.caption, nav);

@@ -38,6 +38,7 @@ inline const QString general_info = QStringLiteral("generalinfo");
 inline const QString records = QStringLiteral("records");
 inline const QString rankings = QStringLiteral("rankings");
 inline const QString feedback = QStringLiteral("feedback");
+inline const QString history = QStringLiteral("history");
 }  // namespace screen_name
 
 class Navigator {

@@ -10,6 +10,7 @@
 
 #include "screens/cp1252.h"
 #include "screens/session.h"
+#include "state/history.h"
 #include "talent/contract.h"
 #include "talent/profile.h"
 #include "talent/roster.h"
@@ -70,8 +71,10 @@ ProfileScreen::ProfileScreen(Session& session, Navigator& navigator, QWidget* pa
   description_ = make_label(QStringLiteral("profileDescription"), QString(), about);
   description_->setWordWrap(true);
   finisher_ = make_label(QStringLiteral("profileFinisher"), QString(), about);
+  record_ = make_label(QStringLiteral("profileRecord"), QString(), about);
   bl->addWidget(description_);
   bl->addWidget(finisher_);
+  bl->addWidget(record_);
   outer->addWidget(about);
 
   auto* footer = new QHBoxLayout;
@@ -139,6 +142,7 @@ void ProfileScreen::fill() {
   description_->setText(w.desc().empty() ? QStringLiteral("No description.") : qs(w.desc()));
   finisher_->setText(QStringLiteral("Finisher: %1").arg(qs(w.finisher().empty() ? std::string("-") : w.finisher())));
   brand_->setEnabled(rv::roster_split(s));
+  record_->setText(qs(rv::worker_record_text(rv::worker_record(rv::read_history(s.history), w.name()))));
 }
 
 void ProfileScreen::change_role() {

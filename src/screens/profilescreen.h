@@ -37,6 +37,7 @@ class ProfileScreen : public Screen {
   std::array<QLabel*, fact_count> facts_{};
   QLabel* description_;
   QLabel* finisher_;
+  QLabel* record_;  // his matches, wins, losses and title reigns from the show archive
   QPushButton* role_;
   QPushButton* turn_;
   QPushButton* valet_;

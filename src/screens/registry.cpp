@@ -10,6 +10,7 @@
 #include "screens/feudsscreen.h"
 #include "screens/frontmenu.h"
 #include "screens/generalinfoscreen.h"
+#include "screens/historyscreen.h"
 #include "screens/inboxscreen.h"
 #include "screens/indybookingscreen.h"
 #include "screens/lineupscreen.h"
@@ -69,6 +70,7 @@ const std::vector<ScreenEntry>& screen_registry() {
       {screen_name::records, Needs::game, make_screen<RecordsScreen>},
       {screen_name::rankings, Needs::game, make_screen<RankingsScreen>},
       {screen_name::feedback, Needs::game, make_screen<FeedbackScreen>},
+      {screen_name::history, Needs::game, make_screen<HistoryScreen>},
   };
   return screens;
 }

@@ -67,6 +67,11 @@ void ResultsScreen::enter() {
 }
 
 void ResultsScreen::finish() {
+  if (session_.presentation && session_.presentation->archived) {  // a past show, opened from the history
+    session_.presentation.reset();
+    navigator_.back();
+    return;
+  }
   session_.presentation.reset();
   session_.booking.reset();
   session_.booked_show.reset();

@@ -31,6 +31,7 @@ struct ShowPresentation {
   std::string results_title;           // show name + " Results"
   std::vector<ResultBlock> results;
   std::string overall_text;            // "Overall Show Rating: 83.20%"
+  bool archived = false;               // a past show from the archive, not tonight's
 };
 
 }  // namespace rv

@@ -146,9 +146,11 @@ const std::vector<Step>& steps() {
 HistoryShow archived_show(const ShowRun& run) {
   HistoryShow h{run.date_text, run.context.show.name, static_cast<Num>(std::clamp(run.overall.value, 0.0, 100.0)), run.takings.attendance,
                 sub_sat(run.balance_after, run.balance_before), {}};
+  std::size_t shown = 0;  // the results list the booked matches in their order
   for (std::size_t k = 0; k < rec::match_slots; ++k) {
     if (!booked(run.card, k)) continue;
     HistoryMatch m;
+    if (shown < run.results.size()) m.result = run.results[shown++].result;
     const std::size_t entrants = run.battle_royal ? run.battle_royal->tallies.size() : 0;
     m.description = line_at(run.card, k * rec::match + match::type) + ": " + match_header(run.card, k, entrants);
     m.rating = leading_int(run.figures.ratings[k]);
@@ -216,6 +218,25 @@ Result<ShowRun> run_show(Game& game, const BookedShow& booked_show, const Bookin
   record_history_show(store, archived_show(run));
   game.store = std::move(store);
   return run;
+}
+
+ShowPresentation archived_presentation(const HistoryShow& show) {
+  ShowPresentation p;
+  p.show_name = show.name;
+  p.date_text = show.date;
+  p.results_title = show.name + " Results";
+  for (std::size_t k = 0; k < show.matches.size(); ++k) {
+    const HistoryMatch& m = show.matches[k];
+    ResultBlock b;
+    b.heading = "- Match " + std::to_string(k + 1) + " -";
+    b.match = m.description;
+    b.result = !m.result.empty() ? m.result : m.winners;
+    b.rating = "Match Rating: " + to_text(m.rating) + "%";
+    p.results.push_back(std::move(b));
+  }
+  p.overall_text = overall_rating_text(static_cast<double>(show.overall));
+  p.archived = true;
+  return p;
 }
 
 ShowPresentation present_show(const ShowRun& run) {

@@ -16,6 +16,7 @@
 #include "shows/royalstory.h"
 #include "shows/showsteps.h"
 #include "state/game.h"
+#include "state/history.h"
 #include "state/result.h"
 
 namespace rv {
@@ -47,5 +48,8 @@ Result<ShowRun> run_show(Game& game, const BookedShow& booked, const Booking& bo
 
 // What the player is shown of the run show.
 ShowPresentation present_show(const ShowRun& run);
+// A past show from the archive, as its results screen showed it (no commentary, no battle royal
+// details: the archive keeps neither).
+ShowPresentation archived_presentation(const HistoryShow& show);
 
 }  // namespace rv

@@ -90,7 +90,10 @@ bool read_match(const std::vector<std::string_view>& f, History& h) {
   m.title = f[4];
   m.title_changed = f[5] == "1";
   std::size_t at = match_fixed_fields;
-  if (!read_names(f, at, m.workers) || !read_names(f, at, m.winning) || at != f.size()) return false;
+  if (!read_names(f, at, m.workers) || !read_names(f, at, m.winning)) return false;
+  // The result's own words came later: a row without them stands by its winners.
+  if (at + 1 == f.size()) m.result = f[at++];
+  if (at != f.size()) return false;
   h.shows.back().matches.push_back(std::move(m));
   return true;
 }
@@ -182,8 +185,36 @@ void record_history_show(Store& store, const HistoryShow& show) {
     add_field(r, m.title_changed ? "1" : "0");
     add_names(r, m.workers);
     add_names(r, m.winning);
+    add_field(r, m.result);
     store.history.push_back(std::move(r));
   }
+}
+
+namespace {
+
+// Dates in order: a day's place in a calendar of 31-day months, enough to compare and step back.
+long long date_key(std::string_view full) {
+  const auto d = parse_full_date(full);
+  if (!d) return 0;
+  return (static_cast<long long>(d->year) * 12 + d->month) * 31 + d->day;
+}
+
+}  // namespace
+
+History history_span(const History& history, HistorySpan span) {
+  if (span == HistorySpan::whole_game) return history;
+  long long last = 0;
+  if (!history.days.empty()) last = date_key(history.days.back().date);
+  if (!history.shows.empty()) last = std::max(last, date_key(history.shows.back().date));
+  const long long months = span == HistorySpan::last_3_months ? 3 : 12;
+  const long long first = last - months * 31;
+  History out;
+  out.unreadable = history.unreadable;
+  for (const HistoryDay& d : history.days)
+    if (date_key(d.date) > first) out.days.push_back(d);
+  for (const HistoryShow& s : history.shows)
+    if (date_key(s.date) > first) out.shows.push_back(s);
+  return out;
 }
 
 WorkerRecord worker_record(const History& history, std::string_view worker) {
@@ -201,32 +232,58 @@ WorkerRecord worker_record(const History& history, std::string_view worker) {
   return r;
 }
 
-std::vector<std::string> history_csv(const History& history) {
-  std::vector<std::string> out = {"Date,Balance,Popularity,Board,Audience,Show,Overall Rating,Attendance,Money Made"};
-  const auto show_figures = [](const HistoryShow& s) {
-    return csv_field(s.name) + "," + to_text(s.overall) + "," + to_text(s.attendance) + "," + to_text(s.money);
+std::string worker_record_text(const WorkerRecord& record) {
+  if (record.matches == 0) return "Record: no matches yet";
+  const auto count = [](int n, std::string_view one, std::string_view many) {
+    return to_text(static_cast<Num>(n)) + " " + std::string(n == 1 ? one : many);
+  };
+  return "Record: " + count(record.matches, "match", "matches") + ", " + count(record.wins, "win", "wins") + ", " +
+         count(record.losses, "loss", "losses") + ", " + count(record.title_wins, "title reign", "title reigns");
+}
+
+std::vector<HistoryRow> history_rows(const History& history) {
+  std::vector<HistoryRow> out = {{"Date", "Balance", "Popularity", "Board", "Audience", "Show", "Overall Rating",
+                                  "Attendance", "Money Made"}};
+  const auto with_show = [](HistoryRow row, const HistoryShow& s) {
+    row[5] = s.name;
+    row[6] = to_text(s.overall);
+    row[7] = to_text(s.attendance);
+    row[8] = to_text(s.money);
+    return row;
   };
   std::unordered_map<std::string, std::vector<std::size_t>> shows_of;
   for (std::size_t k = 0; k < history.shows.size(); ++k) shows_of[history.shows[k].date].push_back(k);
   std::vector<bool> placed(history.shows.size(), false);
   for (const HistoryDay& d : history.days) {
-    const std::string day = csv_field(d.date) + "," + to_text(d.balance) + "," + to_text(d.popularity) + "," +
-                            to_text(d.board) + "," + csv_field(d.audience);
+    const HistoryRow day = {d.date, to_text(d.balance), to_text(d.popularity), to_text(d.board), d.audience, {}, {}, {}, {}};
     // A day's row closes the day, so its shows stand on its line; a second show gets a line of its own.
     const auto found = shows_of.find(d.date);
     if (found == shows_of.end()) {
-      out.push_back(day + ",,,,");
+      out.push_back(day);
       continue;
     }
     for (std::size_t i = 0; i < found->second.size(); ++i) {
       const std::size_t k = found->second[i];
-      out.push_back((i == 0 ? day : csv_field(d.date) + ",,,,") + "," + show_figures(history.shows[k]));
+      out.push_back(with_show(i == 0 ? day : HistoryRow{d.date}, history.shows[k]));
       placed[k] = true;
     }
     shows_of.erase(found);  // a date seen twice keeps its shows on the first
   }
   for (std::size_t k = 0; k < history.shows.size(); ++k)  // shows from before the days were kept
-    if (!placed[k]) out.push_back(csv_field(history.shows[k].date) + ",,,,," + show_figures(history.shows[k]));
+    if (!placed[k]) out.push_back(with_show(HistoryRow{history.shows[k].date}, history.shows[k]));
+  return out;
+}
+
+std::vector<std::string> history_csv(const History& history) {
+  std::vector<std::string> out;
+  for (const HistoryRow& row : history_rows(history)) {
+    std::string line;
+    for (std::size_t i = 0; i < row.size(); ++i) {
+      if (i > 0) line += ',';
+      line += csv_field(row[i]);
+    }
+    out.push_back(std::move(line));
+  }
   return out;
 }
 

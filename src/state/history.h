@@ -3,6 +3,7 @@
 // It is kept in a file of its own beside a save's tables ("history.rv1"), one row a line, its
 // fields separated by tabs. A save without the file simply starts its history when loaded, and a
 // row that cannot be read is dropped without stopping the game.
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -34,6 +35,7 @@ struct HistoryMatch {
   std::vector<std::string> winning;  // the workers of the winning side
   std::string title;                 // the title at stake, empty for none
   bool title_changed = false;        // the title changed hands
+  std::string result;                // "A defeated B by DQ", as the results screen said it
 };
 
 struct HistoryShow {
@@ -58,6 +60,12 @@ Lines readable_history_rows(const Lines& rows, std::size_t& unreadable);
 // "N rows of the promotion's history could not be read and were left out." (empty for none)
 std::string unreadable_history_message(std::size_t unreadable);
 
+// The stretch of the past a chart shows: the last three months, the last year or the whole game,
+// each ending at the last day kept.
+enum class HistorySpan { last_3_months, last_year, whole_game };
+// The days and shows of `history` that fall within `span`.
+History history_span(const History& history, HistorySpan span);
+
 // Appends today's row (called once a day, after the day has been played).
 void record_history_day(Store& store);
 // Appends a show and its matches.
@@ -68,7 +76,13 @@ struct WorkerRecord {
   int matches = 0, wins = 0, losses = 0, title_wins = 0;
 };
 WorkerRecord worker_record(const History& history, std::string_view worker);
+// "Record: 12 matches, 7 wins, 4 losses, 1 title reign", or "Record: no matches yet".
+std::string worker_record_text(const WorkerRecord& record);
 
+// The history as a table, a header row first: one row a day (date, balance, popularity, board,
+// audience) with the day's show (name, overall rating, attendance, money made) on it.
+using HistoryRow = std::array<std::string, 9>;
+std::vector<HistoryRow> history_rows(const History& history);
 // The history as comma-separated values, a header line first, for a spreadsheet.
 std::vector<std::string> history_csv(const History& history);
 

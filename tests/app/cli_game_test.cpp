@@ -2,6 +2,7 @@
 // every way a bad command leaves the save alone.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <sstream>
@@ -211,6 +212,16 @@ TEST_F(CliGame, AShowDayIsStoppedAtAndItsShowRun) {
   const auto again = rvtest::run_cli("show " + home_arg + " --save Career --suggest");
   EXPECT_EQ(again.exit_code, 1);
   EXPECT_NE(again.output.find("not one of your show days"), std::string::npos) << again.output;
+
+  // The history holds the three days closed and tonight's show, whose own day is still open.
+  const auto csv = rvtest::run_cli("history " + home_arg + " --save Career --csv");
+  ASSERT_EQ(csv.exit_code, 0) << csv.output;
+  EXPECT_EQ(csv.output.rfind("Date,Balance,Popularity,Board,Audience,Show,Overall Rating,Attendance,Money Made\r\n"
+                             "Monday 1st January 2007,", 0), 0u) << csv.output;
+  EXPECT_NE(csv.output.find("\r\nThursday 4th January 2007,,,,,Ringvale Alpha Weekly,"), std::string::npos) << csv.output;
+  const auto table = rvtest::run_cli("history " + home_arg + " --save Career");
+  ASSERT_EQ(table.exit_code, 0) << table.output;
+  EXPECT_EQ(std::count(table.output.begin(), table.output.end(), '\n'), 5) << table.output;
 }
 
 }  // namespace

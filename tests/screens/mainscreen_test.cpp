@@ -4,7 +4,9 @@
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QProgressDialog>
 #include <QTest>
+#include <QTimer>
 
 #include "state/inbox.h"
 #include "cycle/nextday.h"
@@ -155,6 +157,20 @@ class MainScreenTest : public QObject {
     QCOMPARE(f.text_of(QStringLiteral("fullDateLabel")), QStringLiteral("Thursday 4th January 2007"));
     QCOMPARE(f.text_of(QStringLiteral("mainActionButton")), QStringLiteral("Go To Show"));
     QVERIFY(!f.find<QPushButton>(QStringLiteral("playUntilButton"))->isEnabled());
+  }
+  void a_stopped_run_ends_at_the_close_of_a_day() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    // "Stop After This Day" pressed while the first day is played: the run ends with that day.
+    QTimer::singleShot(0, &f.window(), [&f] {
+      if (auto* progress = f.window().findChild<QProgressDialog*>(QStringLiteral("playUntilProgress"))) progress->cancel();
+    });
+    QVERIFY(f.click(QStringLiteral("playUntilButton")));
+    QCOMPARE(f.text_of(QStringLiteral("fullDateLabel")), QStringLiteral("Tuesday 2nd January 2007"));
+    QCOMPARE(f.text_of(QStringLiteral("mainActionButton")), QStringLiteral("Next Day"));
+    QCOMPARE(f.game()->store.history.size(), std::size_t{1});  // one whole day, kept once
+    QVERIFY(f.find<QPushButton>(QStringLiteral("playUntilButton"))->isEnabled());
   }
 };
 

@@ -68,6 +68,16 @@ TEST_F(ShowRunTest, TheNightRunsInOrderAndLeavesItsMark) {
   const auto shown = rv::present_show(*run);
   EXPECT_EQ(shown.results_title, "Ringvale Alpha Weekly Results");
   EXPECT_EQ(shown.overall_text, rv::overall_rating_text(run->overall.before_star_power));
+  // The archive keeps the night, and its results read again as they were shown.
+  const rv::History archive = rv::read_history(game.store.history);
+  ASSERT_EQ(archive.shows.size(), 1u);
+  const auto again = rv::archived_presentation(archive.shows[0]);
+  EXPECT_EQ(again.results_title, shown.results_title);
+  ASSERT_EQ(again.results.size(), shown.results.size());
+  for (std::size_t k = 0; k < shown.results.size(); ++k) {
+    EXPECT_EQ(again.results[k].result, shown.results[k].result);
+    EXPECT_EQ(again.results[k].rating, shown.results[k].rating);
+  }
 }
 
 TEST_F(ShowRunTest, ACardThatCanNoLongerRunChangesNothing) {

@@ -15,9 +15,9 @@ const rv::WallTime noon{2026, 12, 7, 12, 0, 0, 1};
 
 rv::HistoryShow sample_show() {
   rv::HistoryShow s{"Monday 1st January 2007", "Alpha, \"Live\"", 64, 380, -1200, {}};
-  s.matches.push_back({"Singles: A vs B", 70, "A", {"A", "B"}, {"A"}, "Gold Title", true});
-  s.matches.push_back({"Tag Team: A & C vs B & D", 55, "The Pair", {"A", "C", "B", "D"}, {"B", "D"}, "", false});
-  s.matches.push_back({"Battle Royal: Featuring 12 Participants", 40, "E", {}, {}, "", false});
+  s.matches.push_back({"Singles: A vs B", 70, "A", {"A", "B"}, {"A"}, "Gold Title", true, "A defeated B"});
+  s.matches.push_back({"Tag Team: A & C vs B & D", 55, "The Pair", {"A", "C", "B", "D"}, {"B", "D"}, "", false, "The Pair defeated A & C"});
+  s.matches.push_back({"Battle Royal: Featuring 12 Participants", 40, "E", {}, {}, "", false, "E won the Battle Royal"});
   return s;
 }
 
@@ -86,10 +86,33 @@ TEST(History, AWorkersRecordAndTheSpreadsheetExport) {
   EXPECT_EQ(b.wins, 1);
   EXPECT_EQ(b.title_wins, 0);
   EXPECT_EQ(e.matches, 0);  // a battle royal keeps only its winner's name
+  EXPECT_EQ(rv::worker_record_text(a), "Record: 2 matches, 1 win, 1 loss, 1 title reign");
   EXPECT_EQ(rv::history_csv(h), (std::vector<std::string>{
                                     "Date,Balance,Popularity,Board,Audience,Show,Overall Rating,Attendance,Money Made",
                                     "Sunday 31st December 2006,5000,40,50,2.5,,,,",
                                     "Monday 1st January 2007,3800,41,52,2.6,\"Alpha, \"\"Live\"\"\",64,380,-1200"}));
+}
+
+TEST(History, AChartsSpanEndsAtTheLastDayKept) {
+  rv::History h;
+  for (const char* date : {"Sunday 1st January 2006", "Friday 30th June 2006", "Tuesday 2nd January 2007",
+                           "Monday 2nd April 2007", "Tuesday 3rd April 2007", "Monday 2nd July 2007"})
+    h.days.push_back({date, 0, 0, 0, ""});
+  h.shows.push_back({"Friday 30th June 2006", "Old Show", 50, 100, 0, {}});
+  h.shows.push_back({"Monday 2nd July 2007", "New Show", 60, 100, 0, {}});
+  const auto dates = [](const rv::History& w) {
+    std::vector<std::string> out;
+    for (const auto& d : w.days) out.push_back(d.date);
+    return out;
+  };
+  const auto quarter = rv::history_span(h, rv::HistorySpan::last_3_months);
+  EXPECT_EQ(dates(quarter), (std::vector<std::string>{"Tuesday 3rd April 2007", "Monday 2nd July 2007"}));
+  EXPECT_EQ(quarter.shows.size(), 1u);
+  const auto year = rv::history_span(h, rv::HistorySpan::last_year);
+  EXPECT_EQ(dates(year).front(), "Tuesday 2nd January 2007");  // the year before July 2007 starts after 2nd July 2006
+  EXPECT_EQ(year.shows.size(), 1u);
+  EXPECT_EQ(rv::history_span(h, rv::HistorySpan::whole_game).days.size(), 6u);
+  EXPECT_TRUE(rv::history_span(rv::History{}, rv::HistorySpan::last_year).days.empty());
 }
 
 }  // namespace

@@ -1,0 +1,198 @@
+#include "screens/historycharts.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QCursor>
+#include <QDateTime>
+#include <QDateTimeAxis>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QToolTip>
+#include <QValueAxis>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "screens/cp1252.h"
+#include "state/date.h"
+#include "state/text.h"
+
+namespace rvgui {
+
+namespace {
+
+constexpr qint64 day_ms = 24LL * 60 * 60 * 1000;
+const QColor gold(0xf5, 0xc5, 0x42);
+const QColor ink(0xf2, 0xed, 0xe1);
+const QColor grid_line(0x2f, 0x35, 0x48);
+
+QDateTimeAxis* time_axis(QChart* chart) {
+  auto* axis = new QDateTimeAxis(chart);
+  axis->setFormat(QStringLiteral("MMM yyyy"));
+  axis->setTickCount(6);
+  axis->setLabelsColor(ink);
+  axis->setGridLineColor(grid_line);
+  chart->addAxis(axis, Qt::AlignBottom);
+  return axis;
+}
+
+QValueAxis* value_axis(QChart* chart, const QString& format) {
+  auto* axis = new QValueAxis(chart);
+  axis->setLabelFormat(format);
+  axis->setLabelsColor(ink);
+  axis->setGridLineColor(grid_line);
+  chart->addAxis(axis, Qt::AlignLeft);
+  return axis;
+}
+
+QChart* dark_chart(const QString& title) {
+  auto* chart = new QChart;
+  chart->setTitle(title);
+  chart->setTitleBrush(gold);
+  chart->setTitleFont(QFont(QStringLiteral("DejaVu Sans"), 11, QFont::Bold));
+  chart->setBackgroundBrush(QColor(10, 12, 20, 215));
+  chart->setBackgroundPen(QPen(QColor(0x3a, 0x40, 0x58)));
+  chart->setBackgroundRoundness(6);
+  chart->legend()->setLabelColor(ink);
+  chart->legend()->setAlignment(Qt::AlignTop);
+  chart->setMargins(QMargins(6, 4, 10, 4));
+  return chart;
+}
+
+template <class Series>
+Series* add_series(QChart* chart, const QString& name, const QColor& colour, QDateTimeAxis* x, QValueAxis* y) {
+  auto* s = new Series(chart);
+  s->setName(name);
+  s->setColor(colour);
+  chart->addSeries(s);
+  s->attachAxis(x);
+  s->attachAxis(y);
+  return s;
+}
+
+// The index of the time in `times` (sorted) nearest to `x`; times must not be empty.
+std::size_t nearest(const std::vector<qint64>& times, qint64 x) {
+  const auto at = std::lower_bound(times.begin(), times.end(), x);
+  if (at == times.end()) return times.size() - 1;
+  const auto i = static_cast<std::size_t>(at - times.begin());
+  if (i > 0 && x - times[i - 1] < *at - x) return i - 1;
+  return i;
+}
+
+}  // namespace
+
+qint64 chart_time(const std::string& full_date) {
+  const auto d = rv::parse_full_date(full_date);
+  if (!d) return 0;
+  return QDateTime(QDate(d->year, d->month + 1, d->day), QTime(12, 0), Qt::UTC).toMSecsSinceEpoch();
+}
+
+HistoryCharts::HistoryCharts(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("historyCharts"));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(8);
+  money_ = dark_chart(QStringLiteral("Bank Balance"));
+  money_time_ = time_axis(money_);
+  balance_axis_ = value_axis(money_, QStringLiteral("$%.0f"));
+  balance_ = add_series<QLineSeries>(money_, QStringLiteral("Balance"), gold, money_time_, balance_axis_);
+  money_->legend()->hide();
+  figures_ = dark_chart(QStringLiteral("Popularity, Board and Shows"));
+  figures_time_ = time_axis(figures_);
+  percent_axis_ = value_axis(figures_, QStringLiteral("%d%%"));
+  percent_axis_->setRange(0, 100);
+  popularity_ = add_series<QLineSeries>(figures_, QStringLiteral("Popularity"), QColor(0x5f, 0xa8, 0xff), figures_time_, percent_axis_);
+  board_ = add_series<QLineSeries>(figures_, QStringLiteral("Board"), QColor(0x6f, 0xd3, 0x8a), figures_time_, percent_axis_);
+  shows_ = add_series<QScatterSeries>(figures_, QStringLiteral("Shows"), QColor(0xff, 0x8c, 0x3a), figures_time_, percent_axis_);
+  shows_->setMarkerSize(8);
+  shows_->setBorderColor(QColor(0x1a, 0x14, 0x05));
+  layout->addWidget(make_view(QStringLiteral("balanceChart"), money_), 1);
+  layout->addWidget(make_view(QStringLiteral("figuresChart"), figures_), 1);
+  connect_tips();
+}
+
+QChartView* HistoryCharts::make_view(const QString& object_name, QChart* chart) {
+  auto* view = new QChartView(chart, this);
+  view->setObjectName(object_name);
+  view->setRenderHint(QPainter::Antialiasing);
+  view->setStyleSheet(QStringLiteral("background: transparent;"));
+  view->setMinimumHeight(150);
+  return view;
+}
+
+void HistoryCharts::connect_tips() {
+  const auto tip = [](const QString& text, bool state) {
+    if (state && !text.isEmpty()) QToolTip::showText(QCursor::pos(), text);
+    else QToolTip::hideText();
+  };
+  connect(balance_, &QLineSeries::hovered, this,
+          [this, tip](const QPointF& p, bool state) { tip(day_tip(static_cast<qint64>(p.x()), true), state); });
+  connect(popularity_, &QLineSeries::hovered, this,
+          [this, tip](const QPointF& p, bool state) { tip(day_tip(static_cast<qint64>(p.x()), false), state); });
+  connect(board_, &QLineSeries::hovered, this,
+          [this, tip](const QPointF& p, bool state) { tip(day_tip(static_cast<qint64>(p.x()), false), state); });
+  connect(shows_, &QScatterSeries::hovered, this,
+          [this, tip](const QPointF& p, bool state) { tip(show_tip(static_cast<qint64>(p.x()), p.y()), state); });
+}
+
+void HistoryCharts::show_history(const rv::History& window) {
+  days_ = window.days;
+  shown_ = window.shows;
+  day_times_.clear();
+  show_times_.clear();
+  QList<QPointF> balance, popularity, board, shows;
+  double low = days_.empty() ? 0.0 : static_cast<double>(days_.front().balance), high = low;
+  for (const auto& d : days_) {
+    const qint64 t = chart_time(d.date);
+    day_times_.push_back(t);
+    const auto x = static_cast<double>(t);
+    balance.append({x, static_cast<double>(d.balance)});
+    popularity.append({x, static_cast<double>(d.popularity)});
+    board.append({x, static_cast<double>(d.board)});
+    low = std::min(low, static_cast<double>(d.balance));
+    high = std::max(high, static_cast<double>(d.balance));
+  }
+  for (const auto& s : shown_) {
+    const qint64 t = chart_time(s.date);
+    show_times_.push_back(t);
+    shows.append({static_cast<double>(t), static_cast<double>(s.overall)});
+  }
+  balance_->replace(balance);
+  popularity_->replace(popularity);
+  board_->replace(board);
+  shows_->replace(shows);
+  qint64 first = std::numeric_limits<qint64>::max(), last = std::numeric_limits<qint64>::min();
+  for (const auto* times : {&day_times_, &show_times_}) {
+    if (times->empty()) continue;
+    first = std::min(first, times->front());
+    last = std::max(last, times->back());
+  }
+  if (first > last) first = last = QDateTime::currentDateTimeUtc().toMSecsSinceEpoch();
+  if (last - first < day_ms) last = first + day_ms;  // a single day still spans the axis
+  for (auto* axis : {money_time_, figures_time_})
+    axis->setRange(QDateTime::fromMSecsSinceEpoch(first, Qt::UTC), QDateTime::fromMSecsSinceEpoch(last, Qt::UTC));
+  const double pad = std::max(1000.0, (high - low) * 0.05);
+  balance_axis_->setRange(low - pad, high + pad);
+  balance_axis_->applyNiceNumbers();
+}
+
+QString HistoryCharts::day_tip(qint64 x, bool balance) const {
+  if (day_times_.empty()) return {};
+  const auto& d = days_[nearest(day_times_, x)];
+  if (balance) return QStringLiteral("%1\nBalance: %2").arg(qs(d.date), qs(rv::money_text(d.balance)));
+  return QStringLiteral("%1\nPopularity: %2%\nBoard: %3%").arg(qs(d.date)).arg(d.popularity).arg(d.board);
+}
+
+QString HistoryCharts::show_tip(qint64 x, double rating) const {
+  if (show_times_.empty()) return {};
+  // Two shows on one day stand at one time: the one whose rating was hovered.
+  std::size_t best = nearest(show_times_, x);
+  for (std::size_t i = 0; i < shown_.size(); ++i) {
+    if (show_times_[i] == show_times_[best] && std::abs(static_cast<double>(shown_[i].overall) - rating) < 0.5) best = i;
+  }
+  const auto& s = shown_[best];
+  return QStringLiteral("%1\n%2\nOverall Rating: %3%").arg(qs(s.name), qs(s.date)).arg(s.overall);
+}
+
+}  // namespace rvgui
