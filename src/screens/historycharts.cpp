@@ -158,7 +158,6 @@ void HistoryCharts::show_history(const rv::History& window) {
     show_times_.push_back(t);
     shows.append({static_cast<double>(t), static_cast<double>(s.overall)});
   }
-  balance_->replace(balance);
   popularity_->replace(popularity);
   board_->replace(board);
   shows_->replace(shows);
@@ -170,10 +169,22 @@ void HistoryCharts::show_history(const rv::History& window) {
   }
   if (first > last) first = last = QDateTime::currentDateTimeUtc().toMSecsSinceEpoch();
   if (last - first < day_ms) last = first + day_ms;  // a single day still spans the axis
-  for (auto* axis : {money_time_, figures_time_})
+  // Months name the ticks of a long stretch; days those of a short one.
+  const bool long_stretch = last - first > 300 * day_ms;
+  for (auto* axis : {money_time_, figures_time_}) {
+    axis->setFormat(long_stretch ? QStringLiteral("MMM yyyy") : QStringLiteral("d MMM"));
     axis->setRange(QDateTime::fromMSecsSinceEpoch(first, Qt::UTC), QDateTime::fromMSecsSinceEpoch(last, Qt::UTC));
-  const double pad = std::max(1000.0, (high - low) * 0.05);
-  balance_axis_->setRange(low - pad, high + pad);
+  }
+  // Large balances are drawn in thousands or millions, so the axis reads at a glance.
+  const double largest = std::max(std::abs(low), std::abs(high));
+  const double unit = largest >= 1e6 ? 1e6 : largest >= 1e4 ? 1e3 : 1.0;
+  if (unit != 1.0) {
+    for (auto& p : balance) p.setY(p.y() / unit);
+  }
+  balance_axis_->setLabelFormat(unit == 1e6 ? QStringLiteral("$%.1fM") : unit == 1e3 ? QStringLiteral("$%.0fk") : QStringLiteral("$%.0f"));
+  balance_->replace(balance);
+  const double pad = std::max(1000.0 / unit, (high - low) / unit * 0.05);
+  balance_axis_->setRange(low / unit - pad, high / unit + pad);
   balance_axis_->applyNiceNumbers();
 }
 

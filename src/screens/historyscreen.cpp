@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QDateTime>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -33,6 +34,13 @@ constexpr std::array<SpanButton, 3> span_buttons = {{
     {"historyYearButton", "Last Year", rv::HistorySpan::last_year},
     {"historyWholeGameButton", "Whole Game", rv::HistorySpan::whole_game},
 }};
+
+// "27 Apr 2007" for the list, where the full date would crowd out the show's name.
+QString short_date(const std::string& full_date) {
+  const qint64 t = chart_time(full_date);
+  if (t == 0) return qs(full_date);
+  return QDateTime::fromMSecsSinceEpoch(t, Qt::UTC).date().toString(QStringLiteral("d MMM yyyy"));
+}
 
 }  // namespace
 
@@ -70,6 +78,7 @@ HistoryScreen::HistoryScreen(Session& session, Navigator& navigator, QWidget* pa
   grid_ = make_grid(QStringLiteral("pastShowsGrid"), model_, list, true);
   grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   grid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+  grid_->setToolTip(QStringLiteral("Double-click a show to see its results again"));
   grid_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
   ll->addWidget(grid_, 1);
   open_ = make_button(QStringLiteral("viewResultsButton"), QStringLiteral("View Results"), list);
@@ -123,7 +132,7 @@ void HistoryScreen::fill_shows() {
   for (std::size_t i = whole_.shows.size(); i-- > 0;) {  // the latest first
     const auto& s = whole_.shows[i];
     const auto order = static_cast<qlonglong>(i);
-    rows.push_back({{{qs(s.date), order}, {qs(s.name)}, {QStringLiteral("%1%").arg(s.overall), static_cast<qlonglong>(s.overall)}},
+    rows.push_back({{{short_date(s.date), order}, {qs(s.name)}, {QStringLiteral("%1%").arg(s.overall), static_cast<qlonglong>(s.overall)}},
                     order});
   }
   model_->set_rows(std::move(rows));

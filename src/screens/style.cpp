@@ -31,6 +31,7 @@ QPushButton:hover { border-color: #f5c542; color: #ffffff; }
 QFrame#navPanel QPushButton { padding: 5px 12px; }
 QPushButton:focus { border: 2px solid #f5c542; }
 QPushButton:pressed { background: #141826; }
+QPushButton:checked { background: #3a3320; border: 2px solid #f5c542; color: #f5c542; }
 QPushButton:disabled { color: #6f6a60; border-color: #343a4c; background: #191c27; }
 QPushButton[role="menu"] { font-size: 19px; padding: 9px 24px; min-width: 260px; }
 QPushButton[role="main"] {
