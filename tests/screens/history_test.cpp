@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "fixture.h"
+#include "screens/historycharts.h"
 #include "state/history.h"
 
 using rvscreens::Fixture;
@@ -35,6 +36,11 @@ class HistoryTest : public QObject {
     QCOMPARE(f.text_of(QStringLiteral("historySummary")), QStringLiteral("2 days and 2 shows shown, of 2 days kept."));
     QVERIFY(f.click(QStringLiteral("historyThreeMonthsButton")));
     QCOMPARE(f.text_of(QStringLiteral("historySummary")), QStringLiteral("1 day and 1 show shown, of 2 days kept."));
+    // Hovering names the nearest day, or the show whose point it is.
+    auto* charts = f.find<rvgui::HistoryCharts>(QStringLiteral("historyCharts"));
+    const qint64 april = rvgui::chart_time("Thursday 5th April 2007");
+    QCOMPARE(charts->day_tip(april + 3600000, true), QStringLiteral("Thursday 5th April 2007\nBalance: $5,200"));
+    QCOMPARE(charts->show_tip(april, 48), QStringLiteral("Spring Show\nThursday 5th April 2007\nOverall Rating: 48%"));
     auto* grid = f.find<QTableView>(QStringLiteral("pastShowsGrid"));
     QCOMPARE(grid->model()->rowCount(), 2);
     QCOMPARE(grid->model()->index(0, 1).data().toString(), QStringLiteral("Spring Show"));  // the latest first
