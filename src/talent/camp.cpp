@@ -5,6 +5,7 @@
 
 #include "state/date.h"
 #include "talent/contract.h"
+#include "talent/profile.h"
 
 namespace rv {
 
@@ -21,8 +22,6 @@ constexpr std::array<StyleFinisher, 7> camp_finishers = {{{"Cruiserweight", "Hur
                                                           {"Technical", "Tiger Suplex"},
                                                           {"Old Heavyweight", "Legdrop"}}};
 
-bool known_finisher_type(std::string_view type) { return type == "p" || type == "s" || type == "t"; }
-
 // The first reason the signing cannot go ahead, if any.
 std::optional<std::string> refusal(const Store& store, const CampSigning& s) {
   if (s.ring_name.empty()) return "The ring name has been left blank.";
@@ -37,7 +36,7 @@ std::optional<std::string> refusal(const Store& store, const CampSigning& s) {
   if (s.disposition != alignment::face && s.disposition != alignment::heel) {
     return "A new wrestler must start as a Face or a Heel.";
   }
-  if (!known_finisher_type(s.finisher_type)) return "Finisher Type must be either p, t or s.";
+  if (!known_finisher_type(s.finisher_type)) return std::string(finisher_type_refusal);
   if (!current_prospect(store)) return std::string(no_trainees_text);
   if (!store.player_index()) return "Your promotion could not be found.";
   return std::nullopt;

@@ -11,6 +11,10 @@ namespace rv {
 
 namespace {
 
+std::string already_booked(const std::string& name) {
+  return name + " is already booked to work for your promotion on this date.";
+}
+
 struct Flight {
   std::string_view a, b;
   Num cost;
@@ -188,7 +192,7 @@ Result<IndyQuote> check_indy_booking(Game& game, std::size_t row, const std::str
   if (!days) return Failure{"Please choose one of the dates offered."};
   const WorkerView w = std::as_const(s).worker(row);
   const std::string name = w.name();
-  if (indy_booked(s, name, date)) return Failure{name + " is already booked to work for your promotion on this date."};
+  if (indy_booked(s, name, date)) return Failure{already_booked(name)};
   if (const auto reason = held_reason(s, name, date)) {
     if (*reason == indy::unavailable) return Failure{name + " is unavailable to work that date. Please choose another date."};
     return Failure{name + " is " + *reason + " on this date."};
@@ -212,7 +216,7 @@ Status confirm_indy_booking(Store& store, std::size_t row, const std::string& da
   if (const auto why = indy_approach_refusal(store, row)) return Failure{*why};
   if (!days_ahead(store, date)) return Failure{"Please choose one of the dates offered."};
   const std::string name = store.worker(row).name();
-  if (indy_booked(store, name, date)) return Failure{name + " is already booked to work for your promotion on this date."};
+  if (indy_booked(store, name, date)) return Failure{already_booked(name)};
   const auto p = store.promotion(*store.player_index());
   if (quote.total < 0 || quote.total > p.balance()) return Failure{"You cannot afford this booking."};
   append_record(store.indydates, {name, date, p.initials()});

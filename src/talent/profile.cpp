@@ -253,9 +253,11 @@ Status set_finisher(Store& store, std::size_t row, const std::string& name) {
   return success();
 }
 
+bool known_finisher_type(std::string_view type) { return type == "p" || type == "s" || type == "t"; }
+
 Status set_finisher_type(Store& store, std::size_t row, const std::string& type) {
   if (row >= store.worker_count()) return Failure{"That worker is not in the game."};
-  if (type != "p" && type != "t" && type != "s") return Failure{"Finisher Type must be either p, t or s."};
+  if (!known_finisher_type(type)) return Failure{std::string(finisher_type_refusal)};
   store.worker(row).set_finishertype(type);
   return success();
 }

@@ -70,6 +70,9 @@ Status set_short_name(Store& store, std::size_t row, const std::string& name);
 Status set_description(Store& store, std::size_t row, const std::string& text);
 Status set_finisher(Store& store, std::size_t row, const std::string& name);
 Status set_finisher_type(Store& store, std::size_t row, const std::string& type);
+// A finisher's type: "p", "t" or "s"; the refusal of any other.
+bool known_finisher_type(std::string_view type);
+inline constexpr std::string_view finisher_type_refusal = "Finisher Type must be either p, t or s.";
 
 // The contract details: wages, role, expiry, indy bookings and the two lines about the worker's
 // career and mood.
