@@ -32,6 +32,9 @@ int cmd_show(const Args& args, std::ostream& out, std::ostream& err);
 std::optional<Game> open_saved_game(const Args& args, const Home& home, const std::string& save, std::ostream& err);
 // Prints a run show: one line per match, the overall rating, the attendance and the money made.
 void print_show(const ShowRun& run, std::ostream& out);
+// The save of --save in the home of --home, for a command that reads it; nothing, with
+// "Usage: ringvale-cli USAGE" or the reason it cannot be opened, otherwise.
+std::optional<Game> open_game_option(const Args& args, const std::string& usage, std::ostream& err);
 int cmd_roster(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_teams(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_feuds(const Args& args, std::ostream& out, std::ostream& err);

@@ -10,13 +10,7 @@
 namespace rv::cli {
 
 int cmd_feedback(const Args& args, std::ostream& out, std::ostream& err) {
-  const auto home_dir = args.get("home");
-  const auto save = save_option(args, err);
-  if (!home_dir || home_dir->empty() || !save) {
-    err << "Usage: ringvale-cli feedback --home DIR --save NAME [--area AREA]\n";
-    return exit_failure;
-  }
-  const auto opened = open_saved_game(args, Home(*home_dir), *save, err);
+  const auto opened = open_game_option(args, "feedback --home DIR --save NAME [--area AREA]", err);
   if (!opened) return exit_failure;
   const auto areas = feedback_areas(opened->store);
   std::vector<std::string> chosen = areas;

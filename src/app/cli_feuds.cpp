@@ -21,13 +21,7 @@ void print_step(const FeudStart& start, std::ostream& out) {
 }  // namespace
 
 int cmd_feuds(const Args& args, std::ostream& out, std::ostream& err) {
-  const auto home_dir = args.get("home");
-  const auto save = save_option(args, err);
-  if (!home_dir || home_dir->empty() || !save) {
-    err << "Usage: ringvale-cli feuds --home DIR --save NAME\n";
-    return exit_failure;
-  }
-  const auto game = open_saved_game(args, Home(*home_dir), *save, err);
+  const auto game = open_game_option(args, "feuds --home DIR --save NAME", err);
   if (!game) return exit_failure;
   const Store& s = game->store;
   for (std::size_t k = 0; k < md::feud_slots; ++k) {

@@ -32,13 +32,7 @@ void print_table(const std::vector<HistoryRow>& rows, std::ostream& out) {
 }  // namespace
 
 int cmd_history(const Args& args, std::ostream& out, std::ostream& err) {
-  const auto home_dir = args.get("home");
-  const auto save = save_option(args, err);
-  if (!home_dir || home_dir->empty() || !save) {
-    err << "Usage: ringvale-cli history --home DIR --save NAME [--csv]\n";
-    return exit_failure;
-  }
-  const auto opened = open_saved_game(args, Home(*home_dir), *save, err);
+  const auto opened = open_game_option(args, "history --home DIR --save NAME [--csv]", err);
   if (!opened) return exit_failure;
   if (!opened->store.load_notice.empty()) err << opened->store.load_notice << "\n";
   const History history = read_history(opened->store.history);

@@ -8,13 +8,7 @@
 namespace rv::cli {
 
 int cmd_info(const Args& args, std::ostream& out, std::ostream& err) {
-  const auto home_dir = args.get("home");
-  const auto save = save_option(args, err);
-  if (!home_dir || home_dir->empty() || !save) {
-    err << "Usage: ringvale-cli info --home DIR --save NAME\n";
-    return exit_failure;
-  }
-  const auto opened = open_saved_game(args, Home(*home_dir), *save, err);
+  const auto opened = open_game_option(args, "info --home DIR --save NAME", err);
   if (!opened) return exit_failure;
   const Store& s = opened->store;
   out << "General Info\n";

@@ -84,13 +84,7 @@ std::optional<bool> negotiate(Game& game, std::size_t row, std::istream& in, std
 }  // namespace
 
 int cmd_roster(const Args& args, std::ostream& out, std::ostream& err) {
-  const auto home_dir = args.get("home");
-  const auto save = save_option(args, err);
-  if (!home_dir || home_dir->empty() || !save) {
-    err << "Usage: ringvale-cli roster --home DIR --save NAME [--view CHOICE]\n";
-    return exit_failure;
-  }
-  const auto opened = open_saved_game(args, Home(*home_dir), *save, err);
+  const auto opened = open_game_option(args, "roster --home DIR --save NAME [--view CHOICE]", err);
   if (!opened) return exit_failure;
   const std::string choice = args.get("view").value_or("View All");
   const auto choices = roster_choices(opened->store);

@@ -24,6 +24,16 @@ std::optional<Game> open_saved_game(const Args& args, const Home& home, const st
   return Game{std::move(*store), Rng(static_cast<std::uint64_t>(*seed)), save};
 }
 
+std::optional<Game> open_game_option(const Args& args, const std::string& usage, std::ostream& err) {
+  const auto home_dir = args.get("home");
+  const auto save = save_option(args, err);
+  if (!home_dir || home_dir->empty() || !save) {
+    err << "Usage: ringvale-cli " << usage << "\n";
+    return std::nullopt;
+  }
+  return open_saved_game(args, Home(*home_dir), *save, err);
+}
+
 void print_show(const ShowRun& run, std::ostream& out) {
   for (const auto& line : show_summary(run)) out << line << "\n";
   out << "Overall rating: " << decimal_text(std::round(run.overall.value * 100) / 100) << "\n";

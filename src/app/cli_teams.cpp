@@ -9,13 +9,7 @@
 namespace rv::cli {
 
 int cmd_teams(const Args& args, std::ostream& out, std::ostream& err) {
-  const auto home_dir = args.get("home");
-  const auto save = save_option(args, err);
-  if (!home_dir || home_dir->empty() || !save) {
-    err << "Usage: ringvale-cli teams --home DIR --save NAME [--stables]\n";
-    return exit_failure;
-  }
-  const auto opened = open_saved_game(args, Home(*home_dir), *save, err);
+  const auto opened = open_game_option(args, "teams --home DIR --save NAME [--stables]", err);
   if (!opened) return exit_failure;
   const Store& store = opened->store;
   const auto player = store.player_index();
