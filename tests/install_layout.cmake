@@ -1,7 +1,7 @@
 # Installs the build into a scratch prefix and checks what a package of it holds: the programs, the
 # bundled world, the icon and the desktop entry, and nothing else (no tests, no benchmarks, no
 # libraries). Then the installed ringvale-cli must fill a new home from the installed world.
-# Run by CTest: cmake -DBUILD_DIR=<build> -DPREFIX=<scratch> -DGUI=ON|OFF -P tests/install_layout.cmake
+# Run by CTest: cmake -DBUILD_DIR=<build> -DPREFIX=<scratch> -DGUI=1|0 -P tests/install_layout.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE installed OUTPUT_QUIET ERROR_VARIABLE install_errors)

@@ -99,19 +99,6 @@ TEST_F(CliGame, BadCommandsChangeNothing) {
   EXPECT_NE(unknown.output.find("--frobnicate"), std::string::npos) << unknown.output;
 }
 
-// A home without a world of its own gets the bundled one (here the source tree's) before the game
-// starts, as the desktop program gives it.
-TEST(CliNewGame, AnEmptyHomeIsFilledFromTheBundledWorld) {
-  rvtest::TempDir dir;
-  const rv::Home home(dir.path() / "fresh");
-  const auto run = rvtest::run_cli("new-game --home " + rvtest::quoted(home.root().string()) +
-                                   " --promotion SWA --seed 1 --save First");
-  ASSERT_EQ(run.exit_code, 0) << run.output;
-  const fs::path bundled = fs::path(RINGVALE_SOURCE_DIR) / "data" / "Data" / "SWA.fed";
-  EXPECT_EQ(rvtest::file_bytes(home.data() / "SWA.fed"), rvtest::file_bytes(bundled));
-  EXPECT_TRUE(fs::exists(home.sav_file("First")));
-}
-
 TEST_F(CliGame, ADataSetTheCheckRejectsStartsNoGame) {
   const fs::path wrestlers = home.data() / "wrestlers.rv1";
   auto lines = *rv::read_lines(wrestlers);
