@@ -4,6 +4,7 @@
 #include <charconv>
 #include <iterator>
 #include <string_view>
+#include <system_error>
 
 namespace rv::cli {
 
@@ -19,8 +20,20 @@ bool is_flag(const std::string& name) {
   return std::find(std::begin(flags), std::end(flags), name) != std::end(flags);
 }
 
+std::filesystem::path program_folder(const char* argv0) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+  if (!ec && self.is_absolute()) return self.parent_path();
+  if (!argv0 || !*argv0) return {};
+  const fs::path given(argv0);
+  const fs::path absolute = fs::absolute(given, ec);
+  return (ec ? given : absolute).parent_path();
+}
+
 std::optional<Args> parse_args(int argc, char** argv, std::string& error) {
   Args args;
+  args.program_folder = program_folder(argc > 0 ? argv[0] : nullptr);
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
     if (a.rfind("--", 0) == 0 && a.size() > 2) {

@@ -12,8 +12,13 @@
 #include "state/calendar.h"
 #include "state/date.h"
 #include "state/game.h"
+#include "state/home.h"
 #include "state/newgame.h"
 #include "state/saves.h"
+
+#ifndef RINGVALE_BUNDLED_WORLD
+#define RINGVALE_BUNDLED_WORLD ""
+#endif
 
 namespace rv::cli {
 
@@ -98,6 +103,12 @@ int cmd_new_game(const Args& args, std::ostream& out, std::ostream& err) {
   const std::string player = args.get("player").value_or("Player 1");
   if (player.empty()) {
     err << "The player's name cannot be empty.\n";
+    return exit_failure;
+  }
+  // A home without a world gets a copy of the game's own first, as the desktop program gives it.
+  const fs::path bundled = find_bundled_world(args.program_folder, RINGVALE_BUNDLED_WORLD);
+  if (const Status prepared = prepare_home(home, bundled); !prepared) {
+    err << prepared.error() << "\n";
     return exit_failure;
   }
   auto started = start_new_game(home, player, args.get("scenario").value_or(""));

@@ -1,7 +1,5 @@
 #include "screens/app.h"
 
-#include <system_error>
-
 #include "screens/battleroyalscreen.h"
 #include "screens/cp1252.h"
 #include "screens/mainwindow.h"
@@ -107,10 +105,7 @@ ParsedOptions parse_options(const QStringList& args) {
 }
 
 std::filesystem::path bundled_world(const std::filesystem::path& program_folder) {
-  std::error_code ec;
-  const std::filesystem::path built_in(RINGVALE_BUNDLED_WORLD);
-  if (!built_in.empty() && std::filesystem::is_directory(built_in / "Data", ec)) return built_in;
-  return program_folder / ".." / "share" / "ringvale" / "data";
+  return rv::find_bundled_world(program_folder, RINGVALE_BUNDLED_WORLD);
 }
 
 }  // namespace rvgui

@@ -29,8 +29,8 @@ struct ParsedOptions {
 ParsedOptions parse_options(const QStringList& arguments);
 QString usage_text();
 
-// The bundled default world: the source tree's data folder when built in place, else
-// <program folder>/../share/ringvale/data.
+// The bundled default world: the installed one beside the program, else the source tree's data
+// folder when the program runs from its build tree.
 std::filesystem::path bundled_world(const std::filesystem::path& program_folder);
 
 }  // namespace rvgui

@@ -17,6 +17,14 @@ fs::path default_home_path() {
   return fs::current_path() / "ringvale-home";
 }
 
+fs::path find_bundled_world(const fs::path& program_folder, const fs::path& built_in) {
+  const fs::path installed = (program_folder / ".." / "share" / "ringvale" / "data").lexically_normal();
+  std::error_code ec;
+  if (fs::is_directory(installed / "Data", ec)) return installed;
+  if (!built_in.empty() && fs::is_directory(built_in / "Data", ec)) return built_in;
+  return installed;
+}
+
 Status copy_tree(const fs::path& from, const fs::path& to) {
   std::error_code ec;
   fs::create_directories(to, ec);

@@ -31,6 +31,11 @@ class Home {
 // The per-user home: $XDG_DATA_HOME/ringvale, else ~/.local/share/ringvale, else ./ringvale-home.
 fs::path default_home_path();
 
+// The world a new home is filled from: the installed one, <program folder>/../share/ringvale/data,
+// when it has a Data folder; else `built_in`, the source tree's data folder of a program run from
+// its build tree. With neither, the installed place, so that a message can name where it looked.
+fs::path find_bundled_world(const fs::path& program_folder, const fs::path& built_in);
+
 // Fills a new home with a copy of the bundled world (its Data, Images and Scenarios folders).
 // A home that already has a Data folder is left as it is.
 Status prepare_home(const Home& home, const fs::path& bundled_world);

@@ -197,4 +197,19 @@ TEST(Startup, FirstStartCopiesTheBundledWorld) {
   EXPECT_FALSE(rv::prepare_home(rv::Home(dir.path() / "other"), dir.path() / "missing").ok());
 }
 
+TEST(Startup, AnInstalledWorldIsFoundBeforeTheBuildTreeOne) {
+  rvtest::TempDir dir;
+  const fs::path bin = dir.path() / "usr" / "bin";
+  const fs::path installed = dir.path() / "usr" / "share" / "ringvale" / "data";
+  const fs::path built_in = dir.path() / "source" / "data";
+  fs::create_directories(built_in / "Data");
+  EXPECT_EQ(rv::find_bundled_world(bin, built_in), built_in);
+  // A world with no Data folder is no world; with none at all the installed place is named.
+  fs::create_directories(installed);
+  EXPECT_EQ(rv::find_bundled_world(bin, built_in), built_in);
+  EXPECT_EQ(rv::find_bundled_world(bin, dir.path() / "gone"), installed);
+  fs::create_directories(installed / "Data");
+  EXPECT_EQ(rv::find_bundled_world(bin, built_in), installed);
+}
+
 }  // namespace
