@@ -203,15 +203,18 @@ TEST_F(SaveFixture, SaveListDescriptionAndDelete) {
 
 // Untrusted saves: what a careless or hostile hand may leave in the game home.
 TEST_F(SaveFixture, ADescriptionMustNameItsOwnSave) {
-  write_hand_made_save(home, "Slot1");
-  fs::create_directories(home.root() / ".." / ".x.previous");  // what a swap repair would rename
+  // A home inside the test's own folder, so that what lies beside it is the test's alone.
+  const rv::Home inner{dir.path() / "inner"};
+  rvtest::write_small_world(inner);
+  write_hand_made_save(inner, "Slot1");
+  fs::create_directories(inner.root() / ".." / ".x.previous");  // what a swap repair would rename
   for (const std::string first : {"./../x", "Slot2", ""}) {
-    write_bytes(home.sav_file("Slot1"), crlf({first, "Player 1 (RVA) Monday 1st January 2007", "01/01/2026", "10:00"}));
-    EXPECT_FALSE(rv::load_game(home, "Slot1.sav").ok()) << first;
-    EXPECT_FALSE(rv::delete_save(home, "Slot1.sav").ok()) << first;
+    write_bytes(inner.sav_file("Slot1"), crlf({first, "Player 1 (RVA) Monday 1st January 2007", "01/01/2026", "10:00"}));
+    EXPECT_FALSE(rv::load_game(inner, "Slot1.sav").ok()) << first;
+    EXPECT_FALSE(rv::delete_save(inner, "Slot1.sav").ok()) << first;
   }
-  EXPECT_FALSE(fs::exists(home.root() / ".." / "x"));
-  fs::remove_all(home.root() / ".." / ".x.previous");
+  EXPECT_FALSE(fs::exists(inner.root() / ".." / "x"));
+  fs::remove_all(inner.root() / ".." / ".x.previous");
 }
 
 TEST_F(SaveFixture, UnsoundTablesAreRefused) {
