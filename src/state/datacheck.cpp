@@ -9,21 +9,13 @@
 #include "state/layout.h"
 #include "state/ranges.h"
 #include "state/store.h"
+#include "state/text.h"
 
 namespace rv {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-bool whole_number(std::string_view text) {
-  std::size_t i = text.size() > 1 && text[0] == '-' ? 1 : 0;
-  if (i >= text.size()) return false;
-  for (; i < text.size(); ++i) {
-    if (text[i] < '0' || text[i] > '9') return false;
-  }
-  return true;
-}
 
 bool one_of(std::string_view value, std::initializer_list<std::string_view> allowed) {
   for (auto a : allowed) {

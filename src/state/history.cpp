@@ -1,7 +1,6 @@
 #include "state/history.h"
 
 #include <algorithm>
-#include <charconv>
 #include <optional>
 #include <unordered_map>
 
@@ -33,13 +32,10 @@ std::vector<std::string_view> fields_of(std::string_view row) {
   }
 }
 
-// A whole number and nothing else, within the stored range.
+// A field that holds a whole number and nothing else, read by the game's one number parser.
 std::optional<Num> whole(std::string_view text) {
-  Num v = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-  if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
-  if (v > stored_number_limit || v < -stored_number_limit) return std::nullopt;
-  return v;
+  if (!whole_number(text)) return std::nullopt;
+  return leading_int(text);
 }
 
 // Texts go into one field: tabs become blanks.

@@ -42,6 +42,15 @@ std::int64_t leading_int(std::string_view text) {
   return static_cast<std::int64_t>(v);
 }
 
+bool whole_number(std::string_view text) {
+  std::size_t i = text.size() > 1 && text[0] == '-' ? 1 : 0;
+  if (i >= text.size()) return false;
+  for (; i < text.size(); ++i) {
+    if (text[i] < '0' || text[i] > '9') return false;
+  }
+  return true;
+}
+
 std::string to_text(std::int64_t value) { return std::to_string(value); }
 
 std::string decimal_text(double value) {

@@ -20,6 +20,9 @@ double leading_number(std::string_view text);
 // plus or minus stored_number_limit.
 std::int64_t leading_int(std::string_view text);
 
+// A whole number and nothing else: digits, with a minus sign before them at most.
+bool whole_number(std::string_view text);
+
 // Plain decimal text of a whole number.
 std::string to_text(std::int64_t value);
 
