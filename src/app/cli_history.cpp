@@ -11,7 +11,8 @@ namespace rv::cli {
 
 namespace {
 
-// Columns padded to their widest cell; numbers (after the first column) stand to the right.
+// Columns padded to their widest cell; the date, audience and show name stand to the left, the
+// figures to the right.
 void print_table(const std::vector<HistoryRow>& rows, std::ostream& out) {
   std::array<std::size_t, std::tuple_size_v<HistoryRow>> width{};
   for (const auto& row : rows)

@@ -136,14 +136,14 @@ void HistoryCharts::connect_tips() {
           [this, tip](const QPointF& p, bool state) { tip(show_tip(static_cast<qint64>(p.x()), p.y()), state); });
 }
 
-void HistoryCharts::show_history(const rv::History& window) {
-  days_ = window.days;
-  shown_ = window.shows;
+void HistoryCharts::show_history(rv::History window) {
+  window_ = std::move(window);
+  const auto& days = window_.days;
   day_times_.clear();
   show_times_.clear();
   QList<QPointF> balance, popularity, board, shows;
-  double low = days_.empty() ? 0.0 : static_cast<double>(days_.front().balance), high = low;
-  for (const auto& d : days_) {
+  double low = days.empty() ? 0.0 : static_cast<double>(days.front().balance), high = low;
+  for (const auto& d : days) {
     const qint64 t = chart_time(d.date);
     day_times_.push_back(t);
     const auto x = static_cast<double>(t);
@@ -153,7 +153,7 @@ void HistoryCharts::show_history(const rv::History& window) {
     low = std::min(low, static_cast<double>(d.balance));
     high = std::max(high, static_cast<double>(d.balance));
   }
-  for (const auto& s : shown_) {
+  for (const auto& s : window_.shows) {
     const qint64 t = chart_time(s.date);
     show_times_.push_back(t);
     shows.append({static_cast<double>(t), static_cast<double>(s.overall)});
@@ -190,7 +190,7 @@ void HistoryCharts::show_history(const rv::History& window) {
 
 QString HistoryCharts::day_tip(qint64 x, bool balance) const {
   if (day_times_.empty()) return {};
-  const auto& d = days_[nearest(day_times_, x)];
+  const auto& d = window_.days[nearest(day_times_, x)];
   if (balance) return QStringLiteral("%1\nBalance: %2").arg(qs(d.date), qs(rv::money_text(d.balance)));
   return QStringLiteral("%1\nPopularity: %2%\nBoard: %3%").arg(qs(d.date)).arg(d.popularity).arg(d.board);
 }
@@ -199,10 +199,11 @@ QString HistoryCharts::show_tip(qint64 x, double rating) const {
   if (show_times_.empty()) return {};
   // Two shows on one day stand at one time: the one whose rating was hovered.
   std::size_t best = nearest(show_times_, x);
-  for (std::size_t i = 0; i < shown_.size(); ++i) {
-    if (show_times_[i] == show_times_[best] && std::abs(static_cast<double>(shown_[i].overall) - rating) < 0.5) best = i;
+  const auto& shows = window_.shows;
+  for (std::size_t i = 0; i < shows.size(); ++i) {
+    if (show_times_[i] == show_times_[best] && std::abs(static_cast<double>(shows[i].overall) - rating) < 0.5) best = i;
   }
-  const auto& s = shown_[best];
+  const auto& s = shows[best];
   return QStringLiteral("%1\n%2\nOverall Rating: %3%").arg(qs(s.name), qs(s.date)).arg(s.overall);
 }
 

@@ -24,8 +24,9 @@ class HistoryCharts : public QWidget {
 
  public:
   explicit HistoryCharts(QWidget* parent = nullptr);
-  // Draws the days and shows of `window` (a span of the history, in date order).
-  void show_history(const rv::History& window);
+  // Draws the days and shows of `window` (a span of the history, in date order), keeping it for
+  // the hover texts.
+  void show_history(rv::History window);
   // What hovering the day or show nearest to `x` (a chart's time) on a chart says.
   QString day_tip(qint64 x, bool balance) const;
   QString show_tip(qint64 x, double rating) const;
@@ -45,9 +46,8 @@ class HistoryCharts : public QWidget {
   QLineSeries* board_;
   QScatterSeries* shows_;
   // What the charts show, with each point's time, for the hover texts.
-  std::vector<rv::HistoryDay> days_;
+  rv::History window_;
   std::vector<qint64> day_times_;
-  std::vector<rv::HistoryShow> shown_;
   std::vector<qint64> show_times_;
 };
 

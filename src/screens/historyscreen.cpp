@@ -112,8 +112,9 @@ void HistoryScreen::choose_span(rv::HistorySpan span) {
   for (std::size_t i = 0; i < span_buttons.size(); ++i) {
     if (span_buttons[i].span == span) spans_->button(static_cast<int>(i))->setChecked(true);
   }
-  const rv::History window = rv::history_span(whole_, span);
-  charts_->show_history(window);
+  rv::History window = rv::history_span(whole_, span);
+  const std::size_t days = window.days.size(), shows = window.shows.size();
+  charts_->show_history(std::move(window));
   if (whole_.days.empty() && whole_.shows.empty()) {
     summary_->setText(QStringLiteral("The history starts with the next day played."));
     return;
@@ -122,7 +123,7 @@ void HistoryScreen::choose_span(rv::HistorySpan span) {
     return QStringLiteral("%1 %2").arg(n).arg(QString::fromLatin1(n == 1 ? one : many));
   };
   summary_->setText(QStringLiteral("%1 and %2 shown, of %3 kept.")
-                        .arg(count(window.days.size(), "day", "days"), count(window.shows.size(), "show", "shows"),
+                        .arg(count(days, "day", "days"), count(shows, "show", "shows"),
                              count(whole_.days.size(), "day", "days")));
 }
 

@@ -107,6 +107,11 @@ std::optional<std::size_t> ProfileScreen::row() const {
 void ProfileScreen::enter() {
   if (const auto r = row()) session_.profile_worker = session_.game->store.worker(*r).name();
   fill();
+  // The archive does not change while the profile is open: his record is read once, here.
+  const auto r = row();
+  record_->setText(r ? qs(rv::worker_record_text(rv::worker_record(rv::read_history(session_.game->store.history),
+                                                                   session_.profile_worker)))
+                     : QString());
 }
 
 void ProfileScreen::fill() {
@@ -142,7 +147,6 @@ void ProfileScreen::fill() {
   description_->setText(w.desc().empty() ? QStringLiteral("No description.") : qs(w.desc()));
   finisher_->setText(QStringLiteral("Finisher: %1").arg(qs(w.finisher().empty() ? std::string("-") : w.finisher())));
   brand_->setEnabled(rv::roster_split(s));
-  record_->setText(qs(rv::worker_record_text(rv::worker_record(rv::read_history(s.history), w.name()))));
 }
 
 void ProfileScreen::change_role() {
