@@ -34,6 +34,18 @@ std::optional<Game> open_game_option(const Args& args, const std::string& usage,
   return open_saved_game(args, Home(*home_dir), *save, err);
 }
 
+std::optional<std::string> next_step(LineReader& reader, std::ostream& err, bool& refused) {
+  std::string line;
+  for (auto got = reader.next(line); got != LineReader::Got::end; got = reader.next(line)) {
+    if (got == LineReader::Got::line && line.empty()) continue;
+    if (got == LineReader::Got::line) return line;
+    err << (got == LineReader::Got::too_long ? "Not taken: " + reader.problem() + "." : reader.problem()) << "\n";
+    refused = true;
+    return std::nullopt;
+  }
+  return std::nullopt;
+}
+
 void print_show(const ShowRun& run, std::ostream& out) {
   for (const auto& line : show_summary(run)) out << line << "\n";
   out << "Overall rating: " << decimal_text(std::round(run.overall.value * 100) / 100) << "\n";
