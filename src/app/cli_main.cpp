@@ -96,6 +96,7 @@ int main(int argc, char** argv) {
   const auto name = rv::cli::command_name(argc, argv);
   if (!name || *name == "help") {
     const bool help = (name && *name == "help") || asks_for_help(argc, argv);
+    if (!help && argc > 1) std::cerr << "ringvale-cli: the command comes first, before " << rv::quoted_excerpt(argv[1]) << ".\n";
     usage(help ? std::cout : std::cerr);
     return help ? rv::cli::exit_ok : rv::cli::exit_usage;
   }

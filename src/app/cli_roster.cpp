@@ -91,7 +91,7 @@ int cmd_roster(const Args& args, std::ostream& out, std::ostream& err) {
   const std::string choice = args.get("view").value_or("View All");
   const auto choices = roster_choices(opened->store);
   if (std::find(choices.begin(), choices.end(), choice) == choices.end()) {
-    err << "Not an entry of the roster's list: " << choice << "\n";
+    err << "Not an entry of the roster's list: " << quoted_excerpt(choice) << "\n";
     for (const auto& c : choices) err << "  " << c << "\n";
     return exit_failure;
   }
@@ -117,7 +117,7 @@ int cmd_contract(const Args& args, std::istream& in, std::ostream& out, std::ost
   const auto row = game->store.find_worker(*name);
   const auto player = game->store.player_index();
   if (!row || !player || game->store.worker(*row).promotion() != game->store.promotion(*player).initials()) {
-    err << *name << " is not on your roster.\n";
+    err << quoted_excerpt(*name) << " is not on your roster.\n";
     return exit_failure;
   }
   if (const auto why = offer_refusal(game->store, *row)) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/cli_commands.h"
+#include "state/text.h"
 #include "cycle/autoshow.h"
 #include "state/calendar.h"
 #include "state/fileio.h"
@@ -13,7 +14,7 @@ namespace rv::cli {
 std::optional<Game> open_saved_game(const Args& args, const Home& home, const std::string& save, std::ostream& err) {
   const auto seed = number_option(args, "seed", 1);
   if (!seed || *seed < 0) {
-    err << "The seed must be a whole number of 0 or more (--seed " << args.get("seed").value_or("") << ").\n";
+    err << "The seed must be a whole number of 0 or more (--seed " << quoted_excerpt(args.get("seed").value_or("")) << ").\n";
     return std::nullopt;
   }
   auto store = load_game(home, save + ".sav");

@@ -77,7 +77,7 @@ int cmd_sign(const Args& args, std::istream& in, std::ostream& out, std::ostream
   if (!game) return exit_failure;
   const auto row = game->store.find_worker(*name);
   if (!row) {
-    err << "There is no worker called " << *name << ".\n";
+    err << "There is no worker called " << quoted_excerpt(*name) << ".\n";
     return exit_failure;
   }
   auto approach = Signing::approach(game->store, *row);
