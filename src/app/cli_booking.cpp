@@ -8,7 +8,9 @@
 #include "shows/battleroyal.h"
 #include "shows/booking.h"
 #include "shows/rating.h"
+#include "state/fileio.h"
 #include "state/saves.h"
+#include "state/text.h"
 
 namespace rv::cli {
 
@@ -47,36 +49,43 @@ std::optional<std::size_t> small_number(const std::string& line) {
   return n;
 }
 
-bool take_line(Booking& b, const std::string& line, std::ostream& out) {
+// Why a line was not taken; nothing when it was.
+using Refusal = std::optional<std::string>;
+
+Refusal take_battle_royal(Booking& b, const std::string& line) {
+  BattleRoyalSetup setup(b.battle_royal_pool());
+  if (line == "Enter All") setup.enter_all();
+  else if (line == "Enter All Workers") setup.enter_all_workers();
+  else return "the battle royal takes \"Enter All\" or \"Enter All Workers\"";
+  if (auto problem = setup.confirm_problem()) return *problem;
+  if (!b.book_battle_royal(setup.entry())) return "the battle royal could not be booked";
+  return std::nullopt;
+}
+
+Refusal take_line(Booking& b, const std::string& line) {
   if (b.step() == BookingStep::count) {
     const auto n = small_number(line);
-    return n && b.choose_count(static_cast<int>(*n));
+    if (n && b.choose_count(static_cast<int>(*n))) return std::nullopt;
+    return "the number of matches must be one of those listed";
   }
   if (line.rfind("match ", 0) == 0) {
     const auto k = small_number(line.substr(6));
-    return k && b.open_slot(*k);
+    if (k && b.open_slot(*k)) return std::nullopt;
+    return "this show has matches 1 to " + std::to_string(b.match_count());
   }
-  if (line == "clear match") return b.clear_match();
+  if (line == "clear match") return b.clear_match() ? Refusal{} : Refusal{"no match is open"};
   if (line == "clear show") {
     b.clear_show();
-    return true;
+    return std::nullopt;
   }
-  if (b.step() == BookingStep::team_names) return b.name_team(line);
-  if (b.awaiting_battle_royal()) {
-    BattleRoyalSetup setup(b.battle_royal_pool());
-    if (line == "Enter All") setup.enter_all();
-    else if (line == "Enter All Workers") setup.enter_all_workers();
-    else return false;
-    if (auto problem = setup.confirm_problem()) {
-      out << *problem << "\n";
-      return false;
-    }
-    return b.book_battle_royal(setup.entry());
-  }
-  if (b.choose(line)) return true;
+  if (b.step() == BookingStep::team_names) return b.name_team(line) ? Refusal{} : Refusal{"the team needs a name"};
+  if (b.awaiting_battle_royal()) return take_battle_royal(b, line);
+  if (b.choose(line)) return std::nullopt;
   const auto choices = b.choices();
   const auto n = small_number(line);
-  return n && *n <= choices.size() && b.choose(choices[*n - 1]);
+  if (n && *n <= choices.size() && b.choose(choices[*n - 1])) return std::nullopt;
+  if (b.step() == BookingStep::choose_match) return "open a match first (\"match K\")";
+  return "it is not one of the choices listed";
 }
 
 // Rates a copy of the game: the card's slots with their ratings and winners.
@@ -120,9 +129,18 @@ int cmd_book_card(const Args& args, std::istream& in, std::ostream& out, std::os
   Rng& rng = opened->rng;
   out << "Booking For " << show->name << "\n";
   show_step(booking, out);
+  LineReader reader(in);
   std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+  for (auto got = reader.next(line); got != LineReader::Got::end; got = reader.next(line)) {
+    if (got == LineReader::Got::too_much) {
+      err << reader.problem() << "\n";
+      break;
+    }
+    if (got == LineReader::Got::too_long) {
+      out << "Not taken: " << reader.problem() << ".\n";
+      continue;
+    }
+    if (line.empty()) continue;
     if (line == "confirm") {
       if (!booking.can_confirm()) {
         out << "Every match up to the number of matches must be booked first.\n";
@@ -131,10 +149,14 @@ int cmd_book_card(const Args& args, std::istream& in, std::ostream& out, std::os
       show_rated_card(*store, booking, big, rng, out);
       return exit_ok;
     }
-    if (!take_line(booking, line, out)) out << "Not taken: " << line << "\n";
+    if (const auto refused = take_line(booking, line)) {
+      out << "Not taken: " << quoted_excerpt(line) << " (" << *refused << ").\n";
+      continue;
+    }
     show_step(booking, out);
   }
-  return exit_ok;
+  err << "No card was confirmed.\n";
+  return exit_failure;
 }
 
 }  // namespace rv::cli

@@ -7,6 +7,7 @@
 
 #include "app/cli_args.h"
 #include "state/clock.h"
+#include "state/fileio.h"
 #include "state/game.h"
 #include "state/home.h"
 
@@ -43,6 +44,9 @@ int cmd_info(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_feedback(const Args& args, std::ostream& out, std::ostream& err);
 // The promotion's history, a row a day: a table, or CSV with --csv.
 int cmd_history(const Args& args, std::ostream& out, std::ostream& err);
+// The next non-empty step line of a command's input, or nothing at its end. A line or an input
+// over the limits of a file also gives nothing, with the reason on `err` and `refused` set.
+std::optional<std::string> next_step(LineReader& reader, std::ostream& err, bool& refused);
 // Read their steps from `in`.
 int cmd_contract(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int cmd_sign(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);

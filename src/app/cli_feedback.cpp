@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/cli_commands.h"
+#include "state/text.h"
 #include "feedback/feedback.h"
 
 namespace rv::cli {
@@ -16,7 +17,7 @@ int cmd_feedback(const Args& args, std::ostream& out, std::ostream& err) {
   std::vector<std::string> chosen = areas;
   if (const auto area = args.get("area")) {
     if (std::find(areas.begin(), areas.end(), *area) == areas.end()) {
-      err << "Not an area of feedback: " << *area << "\n";
+      err << "Not an area of feedback: " << quoted_excerpt(*area) << "\n";
       for (const auto& a : areas) err << "  " << a << "\n";
       return exit_failure;
     }

@@ -55,16 +55,17 @@ int cmd_feud_start(const Args& args, std::istream& in, std::ostream& out, std::o
     return exit_failure;
   }
   print_step(*start, out);
-  std::string line;
-  while (start->open() && std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty()) continue;
-    if (const Status taken = start->choose(game->store, line); !taken) {
+  LineReader reader(in);
+  bool refused = false;
+  std::optional<std::string> line;
+  while (start->open() && (line = next_step(reader, err, refused))) {
+    if (const Status taken = start->choose(game->store, *line); !taken) {
       err << taken.error() << "\n";
       return exit_failure;
     }
     if (start->open()) print_step(*start, out);
   }
+  if (refused) return exit_failure;
   if (!start->finished()) {
     out << "No feud was started.\n";
     return exit_ok;

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/cli_commands.h"
+#include "state/text.h"
 #include "cycle/autoshow.h"
 #include "cycle/nextday.h"
 #include "cycle/playuntil.h"
@@ -55,7 +56,7 @@ std::optional<std::string> save_option(const Args& args, std::ostream& err) {
     return std::nullopt;
   }
   if (const auto problems = save_name_problems(*name); !problems.empty()) {
-    err << problems.front() << " (--save " << *name << ")\n";
+    err << problems.front() << " (--save " << quoted_excerpt(*name) << ")\n";
     return std::nullopt;
   }
   return name;
@@ -68,7 +69,7 @@ std::optional<std::uint64_t> seed_option(const Args& args, std::ostream& err) {
   if (!args.has("seed")) return SystemClock().now().ticks;
   const auto seed = number_option(args, "seed", 0);
   if (!seed || *seed < 0) {
-    err << "The seed must be a whole number of 0 or more (--seed " << args.get("seed").value_or("") << ").\n";
+    err << "The seed must be a whole number of 0 or more (--seed " << quoted_excerpt(args.get("seed").value_or("")) << ").\n";
     return std::nullopt;
   }
   return static_cast<std::uint64_t>(*seed);
@@ -192,7 +193,7 @@ int cmd_next_day(const Args& args, std::ostream& out, std::ostream& err) {
   }
   const auto days = number_option(args, "days", 1);
   if (!days || *days < 1 || *days > 1000000) {
-    err << "The number of days must be a whole number from 1 to 1000000 (--days " << args.get("days").value_or("") << ").\n";
+    err << "The number of days must be a whole number from 1 to 1000000 (--days " << quoted_excerpt(args.get("days").value_or("")) << ").\n";
     return exit_failure;
   }
   const auto seed = seed_option(args, err);

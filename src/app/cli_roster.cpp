@@ -6,6 +6,7 @@
 
 #include "app/cli_commands.h"
 #include "state/saves.h"
+#include "state/text.h"
 #include "talent/contract.h"
 #include "talent/release.h"
 #include "talent/roster.h"
@@ -52,10 +53,10 @@ bool adjust(ContractOffer& offer, const std::string& line, std::ostream& err) {
 // Runs the steps; true when the game changed and is to be saved.
 std::optional<bool> negotiate(Game& game, std::size_t row, std::istream& in, std::ostream& out, std::ostream& err) {
   ContractOffer offer(game.store, row);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty()) continue;
+  LineReader reader(in);
+  bool refused = false;
+  while (const auto step = next_step(reader, err, refused)) {
+    const std::string& line = *step;
     if (line == "offer") {
       const auto made = make_offer(game, row, offer.terms());
       if (!made) {
@@ -72,11 +73,12 @@ std::optional<bool> negotiate(Game& game, std::size_t row, std::istream& in, std
       return true;
     }
     if (!adjust(offer, line, err)) {
-      err << "Not a step: " << line << "\n" << contract_help << "\n";
+      err << "Not a step: " << quoted_excerpt(line) << "\n" << contract_help << "\n";
       return std::nullopt;
     }
     print_terms(offer.terms(), out);
   }
+  if (refused) return std::nullopt;
   out << "No offer was made.\n";
   return false;
 }
@@ -89,7 +91,7 @@ int cmd_roster(const Args& args, std::ostream& out, std::ostream& err) {
   const std::string choice = args.get("view").value_or("View All");
   const auto choices = roster_choices(opened->store);
   if (std::find(choices.begin(), choices.end(), choice) == choices.end()) {
-    err << "Not an entry of the roster's list: " << choice << "\n";
+    err << "Not an entry of the roster's list: " << quoted_excerpt(choice) << "\n";
     for (const auto& c : choices) err << "  " << c << "\n";
     return exit_failure;
   }
@@ -115,7 +117,7 @@ int cmd_contract(const Args& args, std::istream& in, std::ostream& out, std::ost
   const auto row = game->store.find_worker(*name);
   const auto player = game->store.player_index();
   if (!row || !player || game->store.worker(*row).promotion() != game->store.promotion(*player).initials()) {
-    err << *name << " is not on your roster.\n";
+    err << quoted_excerpt(*name) << " is not on your roster.\n";
     return exit_failure;
   }
   if (const auto why = offer_refusal(game->store, *row)) {

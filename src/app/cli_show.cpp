@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/cli_commands.h"
+#include "state/text.h"
 #include "cycle/autoshow.h"
 #include "state/calendar.h"
 #include "state/fileio.h"
@@ -13,7 +14,7 @@ namespace rv::cli {
 std::optional<Game> open_saved_game(const Args& args, const Home& home, const std::string& save, std::ostream& err) {
   const auto seed = number_option(args, "seed", 1);
   if (!seed || *seed < 0) {
-    err << "The seed must be a whole number of 0 or more (--seed " << args.get("seed").value_or("") << ").\n";
+    err << "The seed must be a whole number of 0 or more (--seed " << quoted_excerpt(args.get("seed").value_or("")) << ").\n";
     return std::nullopt;
   }
   auto store = load_game(home, save + ".sav");
@@ -32,6 +33,18 @@ std::optional<Game> open_game_option(const Args& args, const std::string& usage,
     return std::nullopt;
   }
   return open_saved_game(args, Home(*home_dir), *save, err);
+}
+
+std::optional<std::string> next_step(LineReader& reader, std::ostream& err, bool& refused) {
+  std::string line;
+  for (auto got = reader.next(line); got != LineReader::Got::end; got = reader.next(line)) {
+    if (got == LineReader::Got::line && line.empty()) continue;
+    if (got == LineReader::Got::line) return line;
+    err << (got == LineReader::Got::too_long ? "Not taken: " + reader.problem() + "." : reader.problem()) << "\n";
+    refused = true;
+    return std::nullopt;
+  }
+  return std::nullopt;
 }
 
 void print_show(const ShowRun& run, std::ostream& out) {

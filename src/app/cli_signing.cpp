@@ -6,6 +6,7 @@
 
 #include "app/cli_commands.h"
 #include "state/saves.h"
+#include "state/text.h"
 #include "talent/signing.h"
 
 namespace rv::cli {
@@ -76,7 +77,7 @@ int cmd_sign(const Args& args, std::istream& in, std::ostream& out, std::ostream
   if (!game) return exit_failure;
   const auto row = game->store.find_worker(*name);
   if (!row) {
-    err << "There is no worker called " << *name << ".\n";
+    err << "There is no worker called " << quoted_excerpt(*name) << ".\n";
     return exit_failure;
   }
   auto approach = Signing::approach(game->store, *row);
@@ -86,10 +87,10 @@ int cmd_sign(const Args& args, std::istream& in, std::ostream& out, std::ostream
   }
   Signing& s = *approach;
   out << s.description() << "\n" << s.note() << "\n";
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty()) continue;
+  LineReader reader(in);
+  bool refused = false;
+  while (const auto step = next_step(reader, err, refused)) {
+    const std::string& line = *step;
     if (line == "offer") {
       const auto offered = s.offer_contract(*game);
       if (!offered) {
@@ -104,11 +105,12 @@ int cmd_sign(const Args& args, std::istream& in, std::ostream& out, std::ostream
       return exit_ok;
     }
     if (!sign_step(s, game->store, line, out, err)) {
-      err << "Not taken: " << line << "\n" << sign_help << "\n";
+      err << "Not taken: " << quoted_excerpt(line) << "\n" << sign_help << "\n";
       return exit_failure;
     }
     print_state(s, out);
   }
+  if (refused) return exit_failure;
   out << "No contract was offered.\n";
   return exit_ok;
 }

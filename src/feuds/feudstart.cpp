@@ -52,7 +52,7 @@ bool in_any_feud(const Store& store, const std::string& name) {
 }
 
 Status not_a_choice(std::string_view text) {
-  return Failure{"\"" + std::string(text) + "\" is not one of the choices."};
+  return Failure{quoted_excerpt(text) + " is not one of the choices."};
 }
 
 }  // namespace

@@ -168,7 +168,7 @@ Result<BookedShow> book_venue(const Store& store, const Home& home, const ShowFa
     for (std::size_t k = 0; k < b.match_counts.size(); ++k) b.match_counts[k] = fewest + static_cast<int>(k);
     return b;
   }
-  return Failure{"The venue " + std::string(venue_name) + " is no longer in the venue list."};
+  return Failure{"The venue " + quoted_excerpt(venue_name) + " is no longer in the venue list."};
 }
 
 }  // namespace rv

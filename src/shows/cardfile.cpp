@@ -39,7 +39,7 @@ Status book_card_file(Booking& b, const Lines& records) {
     const std::size_t base = m * rec::match;
     if (empty_record(records, base)) return Failure{where(m, base) + "the match is missing."};
     auto field = [&](std::size_t f) -> const std::string& { return line_at(records, base + f); };
-    auto refused = [&](std::size_t f) { return Failure{where(m, base + f) + "\"" + field(f) + "\" is not offered here."}; };
+    auto refused = [&](std::size_t f) { return Failure{where(m, base + f) + quoted_excerpt(field(f)) + " is not offered here."}; };
     b.open_slot(m + 1);
     if (!b.choose(field(match::type))) return refused(match::type);
     if (!b.choose(field(match::title))) return refused(match::title);

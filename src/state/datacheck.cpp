@@ -75,7 +75,7 @@ class Checker {
   const Lines* load(const std::string& file) {
     auto lines = read_lines(folder_ / file);
     if (!lines) {
-      problem(file, 0, "cannot be read");
+      problem(file, 0, "cannot be read: " + lines.error());
       return nullptr;
     }
     for (std::size_t i = 0; i < lines->size(); ++i) {

@@ -17,16 +17,24 @@ Lines split_lines(std::string_view contents) {
   Lines lines;
   std::size_t start = 0;
   while (start < contents.size()) {
-    std::size_t end = contents.find('\n', start);
-    const bool last = end == std::string_view::npos;
-    if (last) end = contents.size();
-    std::size_t stop = end;
-    if (stop > start && contents[stop - 1] == '\r') --stop;
-    lines.emplace_back(contents.substr(start, stop - start));
-    if (last) break;
+    const std::size_t end = contents.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) {
+      lines.emplace_back(contents.substr(start));
+      break;
+    }
+    lines.emplace_back(contents.substr(start, end - start));
     start = end + 1;
+    if (contents[end] == '\r' && start < contents.size() && contents[start] == '\n') ++start;
   }
   return lines;
+}
+
+std::size_t count_line_breaks(std::string_view contents) {
+  std::size_t breaks = 0;
+  for (std::size_t i = 0; i < contents.size(); ++i) {
+    if (contents[i] == '\n' || (contents[i] == '\r' && (i + 1 == contents.size() || contents[i + 1] != '\n'))) ++breaks;
+  }
+  return breaks;
 }
 
 std::string join_lines(const Lines& lines) {
@@ -41,29 +49,95 @@ std::string join_lines(const Lines& lines) {
   return out;
 }
 
+namespace {
+
+// A path as it may be shown: control bytes, which could drive the terminal, become '?'.
+std::string shown_path(const fs::path& path) {
+  std::string text = path.string();
+  for (char& ch : text) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c < 0x20 || c == 0x7F) ch = '?';
+  }
+  return text;
+}
+
+std::string limit_text(std::uintmax_t n) { return grouped(static_cast<std::int64_t>(n)); }
+
+}  // namespace
+
 Result<Lines> read_lines(const fs::path& path) {
-  const std::string name = path.filename().string();
+  if (path.empty()) return Failure{"No file was named: the file name is empty."};
+  const std::string name = shown_path(path.filename());
+  const std::string where = " (" + shown_path(path) + ").";
   std::error_code ec;
-  if (!fs::exists(path, ec)) return Failure{"The file " + name + " is missing (" + path.string() + ")."};
-  if (!fs::is_regular_file(path, ec)) return Failure{"The file " + name + " is not a plain file (" + path.string() + ")."};
+  if (!fs::exists(path, ec)) return Failure{"The file " + name + " is missing" + where};
+  if (fs::is_directory(path, ec)) return Failure{"The file " + name + " is a folder" + where};
+  if (!fs::is_regular_file(path, ec)) return Failure{"The file " + name + " is not a plain file" + where};
   const std::uintmax_t bytes = fs::file_size(path, ec);
-  if (ec) return Failure{"The file " + path.string() + " could not be read."};
+  if (ec) return Failure{"The file " + name + " could not be read" + where};
   if (bytes > max_file_bytes) {
-    return Failure{"The file " + name + " is too large to be one of the game's files (" + std::to_string(bytes) +
-                   " bytes, at most " + std::to_string(max_file_bytes) + ")."};
+    return Failure{"The file " + name + " is larger than " + limit_text(max_file_bytes) + " bytes" + where};
   }
   std::ifstream in(path, std::ios::binary);
-  if (!in) return Failure{"The file " + path.string() + " could not be opened."};
+  if (!in) return Failure{"The file " + name + " could not be opened" + where};
   std::string contents(static_cast<std::size_t>(bytes), '\0');
   in.read(contents.data(), static_cast<std::streamsize>(bytes));
   contents.resize(static_cast<std::size_t>(in.gcount()));
-  if (in.bad()) return Failure{"The file " + path.string() + " could not be read."};
-  const auto line_breaks = static_cast<std::size_t>(std::count(contents.begin(), contents.end(), '\n'));
-  if (line_breaks > max_file_lines) {
-    return Failure{"The file " + name + " is too large to be one of the game's files (" + std::to_string(line_breaks) +
-                   " lines, at most " + std::to_string(max_file_lines) + ")."};
+  if (in.bad()) return Failure{"The file " + name + " could not be read" + where};
+  if (count_line_breaks(contents) > max_file_lines) {
+    return Failure{"The file " + name + " has more than " + limit_text(max_file_lines) + " lines" + where};
   }
-  return split_lines(contents);
+  Lines lines = split_lines(contents);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].size() > max_line_bytes) {
+      return Failure{"The file " + name + " has a line longer than " + limit_text(max_line_bytes) + " bytes (line " +
+                     std::to_string(i + 1) + ")" + where};
+    }
+  }
+  return lines;
+}
+
+LineReader::Got LineReader::next(std::string& line) {
+  using traits = std::char_traits<char>;
+  line.clear();
+  std::streambuf* buf = in_.rdbuf();
+  if (stopped_) return Got::too_much;
+  if (!buf) return Got::end;
+  bool too_long = false;
+  bool any = false;
+  for (auto c = buf->sbumpc(); !traits::eq_int_type(c, traits::eof()); c = buf->sbumpc()) {
+    any = true;
+    if (++bytes_ > max_file_bytes) {
+      stopped_ = true;
+      problem_ = "The input is larger than " + limit_text(max_file_bytes) + " bytes; the rest was not read.";
+      line.clear();
+      return Got::too_much;
+    }
+    const char ch = traits::to_char_type(c);
+    if (ch == '\n') break;
+    if (ch == '\r') {
+      if (traits::eq_int_type(buf->sgetc(), traits::to_int_type('\n'))) {
+        buf->sbumpc();
+        ++bytes_;
+      }
+      break;
+    }
+    if (line.size() < max_line_bytes) line += ch;
+    else too_long = true;
+  }
+  if (!any) return Got::end;
+  if (++lines_ > max_file_lines) {
+    stopped_ = true;
+    problem_ = "The input has more than " + limit_text(max_file_lines) + " lines; the rest was not read.";
+    line.clear();
+    return Got::too_much;
+  }
+  if (too_long) {
+    line.clear();
+    problem_ = "the line is longer than " + limit_text(max_line_bytes) + " bytes";
+    return Got::too_long;
+  }
+  return Got::line;
 }
 
 namespace {

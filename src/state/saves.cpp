@@ -154,8 +154,7 @@ Result<Store> read_game_folder(const Home& home, std::string_view folder_name) {
   for (const SavedTable& t : saved_tables) {
     auto lines = read_lines(folder / std::string(t.file));
     if (!lines) {
-      return Failure{"The saved game '" + std::string(folder_name) + "' could not be loaded: the file " +
-                     std::string(t.file) + " is missing or unreadable."};
+      return Failure{"The saved game '" + std::string(folder_name) + "' could not be loaded: " + lines.error()};
     }
     if (t.lines) {
       store.*t.lines = std::move(*lines);

@@ -154,6 +154,15 @@ bool contains(std::string_view text, std::string_view part) {
   return !part.empty() && text.find(part) != std::string_view::npos;
 }
 
+std::string quoted_excerpt(std::string_view text, std::size_t longest) {
+  const bool cut = text.size() > longest;
+  if (cut) text = text.substr(0, longest);
+  std::string out = "\"";
+  for (const char ch : text) out += storable_text(std::string_view(&ch, 1)) ? ch : '?';
+  out += cut ? "...\"" : "\"";
+  return out;
+}
+
 std::int64_t clamp_int(std::int64_t value, std::int64_t lo, std::int64_t hi) {
   return value < lo ? lo : (value > hi ? hi : value);
 }

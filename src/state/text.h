@@ -53,6 +53,11 @@ std::string for_gender(std::string text, bool female);
 // that Windows-1252 leaves undefined.
 bool storable_text(std::string_view text);
 
+// Text from outside (a line typed or read from a file) made safe to show back: in double quotes,
+// every control byte and every byte Windows-1252 leaves undefined shown as '?', and anything past
+// `longest` characters cut off and marked with "...".
+std::string quoted_excerpt(std::string_view text, std::size_t longest = 60);
+
 // A whole number clamped to [lo, hi].
 std::int64_t clamp_int(std::int64_t value, std::int64_t lo, std::int64_t hi);
 

@@ -184,7 +184,7 @@ TEST_F(CliGame, ACardIsBookedStepByStepAndRatedWithoutSaving) {
   const auto run = rvtest::run_cli("book-card " + home_arg + " --save Career --seed 5 < " + rvtest::quoted(script.string()));
   EXPECT_EQ(run.exit_code, 0) << run.output;
   EXPECT_NE(run.output.find("Every match up to the number of matches must be booked first."), std::string::npos) << run.output;
-  EXPECT_NE(run.output.find("Not taken: match 9"), std::string::npos);
+  EXPECT_NE(run.output.find("Not taken: \"match 9\""), std::string::npos);
   EXPECT_NE(run.output.find("Match 5: Women's Match, rated "), std::string::npos) << run.output;
   EXPECT_EQ(run.output.find("won by Auto"), std::string::npos) << run.output;
   EXPECT_EQ(folder_bytes(home.save_folder("Career")), before);

@@ -61,4 +61,23 @@ TEST(Wildcards, PatternsMatchLikeNamePatterns) {
   EXPECT_TRUE(rv::like(long_text + "b", "a*a*a*a*a*a*b"));
 }
 
+TEST(EchoedText, QuotedCutShortAndFreeOfControlBytes) {
+  const std::string sixty(60, 'a');
+  const struct {
+    std::string text;
+    std::string shown;
+  } cases[] = {
+      {"", "\"\""},
+      {"Singles", "\"Singles\""},
+      {sixty, "\"" + sixty + "\""},
+      {sixty + "b", "\"" + sixty + "...\""},
+      {"\x1b[2Jx", "\"?[2Jx\""},
+      {"a\tb\rc\x7f", "\"a?b?c?\""},
+      {"\x81\x8d\x8f\x90\x9d", "\"?????\""},     // bytes Windows-1252 leaves undefined
+      {"Jos\xe9 \x80", "\"Jos\xe9 \x80\""},       // accented letters and the euro sign stay
+  };
+  for (const auto& c : cases) EXPECT_EQ(rv::quoted_excerpt(c.text), c.shown) << c.text;
+  EXPECT_EQ(rv::quoted_excerpt("abcdef", 3), "\"abc...\"");
+}
+
 }  // namespace

@@ -1,0 +1,156 @@
+// ringvale-cli against input it must not trust: options a command does not take, steps that are
+// refused or too long, tables that are folders or too large, and files with CR line ends.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/cli_run.h"
+#include "state/fileio.h"
+#include "state/saves.h"
+#include "state/tables.h"
+#include "support/world.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::size_t count_of(const std::string& text, const std::string& part) {
+  std::size_t n = 0;
+  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) ++n;
+  return n;
+}
+
+struct CliInput : ::testing::Test {
+  rvtest::TempDir dir;
+  rv::Home home{dir.path() / "home"};
+  std::string home_arg = "--home " + rvtest::quoted(home.root().string());
+  void SetUp() override {
+    rvtest::write_small_world(home);
+    const auto started = rvtest::run_cli("new-game " + home_arg + " --promotion RVA --save Career --seed 2");
+    ASSERT_EQ(started.exit_code, 0) << started.output;
+  }
+  std::string save_bytes() { return rvtest::file_bytes(home.sav_file("Career")) + table_bytes(); }
+  std::string table_bytes() {
+    std::string all;
+    for (const auto& t : rv::saved_tables) all += rvtest::file_bytes(home.save_folder("Career") / std::string(t.file));
+    return all;
+  }
+  rvtest::CliRun book_card(const std::string& steps) {
+    const fs::path script = dir.path() / "steps.txt";
+    rvtest::write_bytes(script, steps);
+    return rvtest::run_cli("book-card " + home_arg + " --save Career < " + rvtest::quoted(script.string()));
+  }
+};
+
+TEST_F(CliInput, OptionsACommandDoesNotTakeAreRefusedByName) {
+  const std::string before = save_bytes();
+  const struct {
+    std::string command, options;
+    std::vector<std::string> said;
+    int exit_code;
+  } cases[] = {
+      {"next-day", "--csv", {"next-day does not take the option \"--csv\""}, 1},
+      {"next-day", "--card x.txt", {"next-day does not take the option \"--card\""}, 1},
+      {"next-day", "--stop-at-show=no", {"\"--stop-at-show\" of next-day", "takes no value"}, 1},
+      {"history", "--csv=no", {"\"--csv\" of history", "takes no value"}, 1},
+      {"teams", "--stables=0", {"\"--stables\" of teams", "takes no value"}, 1},
+      {"history", "--csv --csv", {"\"--csv\" of history is given twice"}, 1},
+      {"next-day", "--days 1 --days=2", {"\"--days\" of next-day is given twice"}, 1},
+      {"show", "--card ''", {"\"--card\" of show needs a value; an empty one"}, 1},
+      {"show", "--card=", {"\"--card\" of show needs a value; an empty one"}, 1},
+      {"info", "stray", {"info does not take the argument \"stray\""}, 1},
+      {"roster", "--view", {"\"--view\" of roster needs a value"}, 2},
+  };
+  for (const auto& c : cases) {
+    const auto run = rvtest::run_cli(c.command + " " + home_arg + " --save Career " + c.options);
+    EXPECT_EQ(run.exit_code, c.exit_code) << c.options << ": " << run.output;
+    for (const auto& part : c.said) EXPECT_NE(run.output.find(part), std::string::npos) << c.options << ": " << run.output;
+  }
+  EXPECT_EQ(save_bytes(), before);
+  // The same flags where they belong.
+  EXPECT_EQ(rvtest::run_cli("history " + home_arg + " --save Career --csv").exit_code, 0);
+  EXPECT_EQ(rvtest::run_cli("teams " + home_arg + " --save Career --stables").exit_code, 0);
+  const auto first = rvtest::run_cli(home_arg + " info");
+  EXPECT_EQ(first.exit_code, 2);
+  EXPECT_NE(first.output.find("the command comes first"), std::string::npos) << first.output;
+}
+
+TEST_F(CliInput, RefusedStepsSayWhyOnceAndNoCardMeansFailure) {
+  const auto run = book_card("5\nmatch 1\nnobody\n7\nmatch 9\n\x1b[2J\n");
+  EXPECT_EQ(run.exit_code, 1) << run.output;
+  EXPECT_EQ(count_of(run.output, "  1. Singles\n"), 1u) << run.output;  // the type list, shown once
+  EXPECT_NE(run.output.find("Not taken: \"nobody\" (it is not one of the choices listed).\n"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("Not taken: \"match 9\" (this show has matches 1 to 5).\n"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("Not taken: \"?[2J\""), std::string::npos) << run.output;
+  EXPECT_EQ(run.output.find('\x1b'), std::string::npos);
+  EXPECT_NE(run.output.find("No card was confirmed."), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("Match 1: Choose Title"), std::string::npos) << run.output;  // "7" is a choice's number
+}
+
+TEST_F(CliInput, AnOverLongStepIsRefusedWithoutBeingEchoed) {
+  const std::string longest(rv::max_line_bytes, 'x');
+  const auto run = book_card("5\n" + longest + "x\n" + longest + "\nmatch 1\r");
+  EXPECT_EQ(run.exit_code, 1) << run.output.substr(0, 2000);
+  EXPECT_NE(run.output.find("Not taken: the line is longer than 1,048,576 bytes.\n"), std::string::npos);
+  EXPECT_NE(run.output.find("Not taken: \"" + std::string(60, 'x') + "...\" ("), std::string::npos);
+  EXPECT_NE(run.output.find("Match 1: Choose Match Type"), std::string::npos);  // read on after both
+  EXPECT_LT(run.output.size(), 5000u);
+}
+
+TEST_F(CliInput, StepsEndedByCrAloneAreReadLineByLine) {
+  std::string steps = "5\r";
+  for (int k = 1; k <= 5; ++k) {
+    steps += "match " + std::to_string(k) + (k <= 3 ? "\rSingles" : "\rWomen's Match") + "\rNone\rNone\r1\r1\rAuto\rAuto\r";
+  }
+  const auto run = book_card(steps + "confirm\r");
+  EXPECT_EQ(run.exit_code, 0) << run.output;
+  EXPECT_NE(run.output.find("Match 5: Women's Match, rated "), std::string::npos) << run.output;
+}
+
+TEST_F(CliInput, ATableThatCannotBeReadIsNamedWithItsReason) {
+  const fs::path folder = home.save_folder("Career");
+  const struct {
+    std::string table;
+    bool as_folder;
+    std::string reason;
+  } cases[] = {
+      {"calendar.rv1", true, "The file calendar.rv1 is a folder"},
+      {"turns.rv1", false, "The file turns.rv1 is larger than 33,554,432 bytes"},
+  };
+  for (const auto& c : cases) {
+    const fs::path table = folder / c.table;
+    const std::string kept = rvtest::file_bytes(table);
+    fs::remove(table);
+    if (c.as_folder) {
+      fs::create_directory(table);
+    } else {
+      rvtest::write_bytes(table, "x");
+      fs::resize_file(table, rv::max_file_bytes + 1);
+    }
+    for (const std::string command : {"check-save", "resave"}) {
+      const auto run = rvtest::run_cli(command + " " + home_arg + " --save Career");
+      EXPECT_EQ(run.exit_code, 1) << run.output;
+      EXPECT_NE(run.output.find(c.reason), std::string::npos) << command << ": " << run.output;
+      EXPECT_EQ(run.output.find("missing or unreadable"), std::string::npos) << run.output;
+    }
+    EXPECT_EQ(fs::is_directory(table), c.as_folder);
+    fs::remove_all(table);
+    rvtest::write_bytes(table, kept);
+  }
+}
+
+TEST_F(CliInput, ASaveWithCrLineEndsLoadsAndIsWrittenBackWithCrLf) {
+  const std::string before = table_bytes();
+  for (const auto& t : rv::saved_tables) {
+    const fs::path file = home.save_folder("Career") / std::string(t.file);
+    std::string bytes = rvtest::file_bytes(file);
+    bytes.erase(std::remove(bytes.begin(), bytes.end(), '\n'), bytes.end());
+    rvtest::write_bytes(file, bytes);
+  }
+  ASSERT_NE(table_bytes(), before);
+  const auto run = rvtest::run_cli("resave " + home_arg + " --save Career");
+  ASSERT_EQ(run.exit_code, 0) << run.output;
+  EXPECT_EQ(table_bytes(), before);
+}
+
+}  // namespace
