@@ -45,6 +45,7 @@ ShowsScreen::ShowsScreen(Session& session, Navigator& navigator, QWidget* parent
   top_model_ = new GridModel({QStringLiteral("Rank"), QString(), QString()}, this);
   top_ = make_grid(QStringLiteral("topListGrid"), top_model_, this, false);
   top_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+  top_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
   tops->addWidget(top_toggle_);
   tops->addWidget(top_, 1);
   middle->addLayout(tops, 1);
