@@ -35,6 +35,8 @@ bool amount_step(Signing& s, const std::string& amount, std::ostream& err) {
 bool sign_step(Signing& s, const Store& store, const std::string& line, std::ostream& out, std::ostream& err) {
   if (line.rfind("amount ", 0) == 0) return amount_step(s, line.substr(7), err);
   if (line == "confirm") {
+    // The CLI answers its own warning with Yes: it is printed and the offer goes ahead.
+    if (const auto warning = s.buy_out_warning(store)) out << "Warning: " << *warning << " Yes.\n";
     const Status asked = s.confirm_offer(store);
     if (!asked) err << asked.error() << "\n";
     else out << s.note() << "\n";

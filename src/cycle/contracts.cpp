@@ -90,7 +90,7 @@ void contractexpire(Store& store) {
       const auto p = store.promotion(*employer);
       level = p.reference_level();
       p.set_popularity(std::max<Num>(p.popularity() - standing_popularity_change(w.pop(), level), 0));
-      leave_promotion(store, r, *employer);
+      leave_promotion(store, r, *employer, VacateNotice::inbox);
     } else {
       close_offers_for(store, name);
     }

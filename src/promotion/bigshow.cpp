@@ -50,12 +50,17 @@ std::optional<BigShowInfo> big_show_info(const Store& store) {
   info.presents = p.full_name() + " Presents";
   info.name = name;
   info.live = "Live on Pay-Per-View";
-  if (brand == "Brand 1" || brand == "Brand 2") {
-    info.featuring = "Featuring Superstars from " + p.at(brand == "Brand 1" ? prom::brand1_name : prom::brand2_name);
-  } else if (p.at(prom::roster_split) == "Yes") {
-    info.featuring = "Featuring Superstars from both " + p.at(prom::brand1_name) + " and " + p.at(prom::brand2_name);
+  // A brand without a name (the names are emptied when a split ends) goes by its own word.
+  const auto brand_name = [&](std::size_t line, std::string_view word) {
+    return p.at(line).empty() ? std::string(word) : p.at(line);
+  };
+  if (brand == brand_one) {
+    info.featuring = "Featuring Superstars from " + brand_name(prom::brand1_name, brand_one);
+  } else if (brand == brand_two) {
+    info.featuring = "Featuring Superstars from " + brand_name(prom::brand2_name, brand_two);
   } else {
-    info.featuring = "Featuring Superstars from " + p.full_name();
+    info.featuring = "Featuring Superstars from both " + brand_name(prom::brand1_name, brand_one) + " and " +
+                     brand_name(prom::brand2_name, brand_two);
   }
   const auto level = static_cast<std::size_t>(std::clamp<Num>(store.md_num(md::next_big_show_level), 1, 3));
   info.promotion = std::string(promotion_texts[level - 1]);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "state/pictures.h"
 #include "state/text.h"
 
 namespace rv {
@@ -135,10 +136,13 @@ Status rename_regular_show(Store& store, std::size_t slot, const std::string& na
   return success();
 }
 
-Status set_show_image(Store& store, std::size_t slot, const std::string& file) {
+Status set_show_image(Store& store, const Home& home, std::size_t slot, const std::string& file) {
   const auto player = store.player_index();
   if (!player || slot >= prom::regular_show_count || store.promotion(*player).show(slot, prom::show::name).empty()) {
     return Failure{"There is no show in this slot."};
+  }
+  if (!file.empty() && file != no_image && !is_show_picture(home, file)) {
+    return Failure{"A show's picture must be a .jpg, .jpeg, .bmp or .gif file of the Images folder."};
   }
   store.promotion(*player).set_show(slot, prom::show::image, file.empty() ? std::string(no_image) : file);
   return success();

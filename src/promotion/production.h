@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "state/home.h"
 #include "state/result.h"
 #include "state/store.h"
 
@@ -45,8 +46,9 @@ struct RegularShowRow {
 std::vector<RegularShowRow> regular_shows(const Store& store);
 // Renames a regular show and the calendar days that hold it; an empty name changes nothing.
 Status rename_regular_show(Store& store, std::size_t slot, const std::string& name);
-// "NA" for no image.
-Status set_show_image(Store& store, std::size_t slot, const std::string& file);
+// Gives a regular show one of the show pictures of Images (a .jpg, .jpeg, .bmp or .gif file
+// there), or "NA" for no image; any other file is refused and nothing changes.
+Status set_show_image(Store& store, const Home& home, std::size_t slot, const std::string& file);
 inline constexpr std::string_view no_image = "NA";
 
 struct TopRow {

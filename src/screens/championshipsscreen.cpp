@@ -155,7 +155,9 @@ void ChampionshipsScreen::change_brand(std::size_t slot) {
 void ChampionshipsScreen::vacate(std::size_t slot) {
   rv::Store& s = session_.game->store;
   if (!session_.dialogs.ask(qs(rv::vacate_question))) return;
-  if (!rv::vacate_title(s, *s.player_index(), slot)) session_.dialogs.info(qs(rv::already_vacant_message));
+  if (!rv::vacate_title(s, *s.player_index(), slot, rv::VacateNotice::quiet)) {
+    session_.dialogs.info(qs(rv::already_vacant_message));
+  }
 }
 
 void ChampionshipsScreen::retire(std::size_t slot) {

@@ -39,17 +39,20 @@ ContractScreen::ContractScreen(Session& session, Navigator& navigator, QWidget* 
                                               {QStringLiteral("Current Role"), role_},
                                               {QStringLiteral("Contract Expires"), expires_},
                                               {QStringLiteral("Allow Indy Bookings?"), indy_}};
+  auto* details = make_label(QStringLiteral("contractDetailsLabel"), QStringLiteral("Contract Details"), current);
+  details->setProperty("role", "subheading");
+  cl->addWidget(details, 0, 0, 1, 2);
   int at = 0;
   for (const auto& [text, label] : rows) {
-    // Two by two: wages and role above, expiry and indy bookings below.
-    const int line = (at / 2) * 2, column = at % 2;
+    // Two by two under the title: wages and role above, expiry and indy bookings below.
+    const int line = 1 + (at / 2) * 2, column = at % 2;
     cl->addWidget(caption(label->objectName() + QStringLiteral("Caption"), text.toUpper(), current), line, column);
     cl->addWidget(label, line + 1, column);
     ++at;
   }
   career_ = make_label(QStringLiteral("careerLabel"), QString(), current);
   career_->setWordWrap(true);
-  cl->addWidget(career_, 4, 0, 1, 2);
+  cl->addWidget(career_, 5, 0, 1, 2);
   cl->setVerticalSpacing(6);
   outer->addWidget(current);
 

@@ -49,24 +49,19 @@ EditInfoScreen::EditInfoScreen(Session& session, Navigator& navigator, QWidget* 
   description_->setMaximumHeight(110);
   finisher_ = new QLineEdit(panel);
   finisher_->setObjectName(QStringLiteral("finisherEdit"));
-  auto* finisher_note = make_label(QStringLiteral("finisherNoteLabel"),
-                                   QStringLiteral("Note: Do not start the finisher name with 'The', or it will look "
-                                                  "wrong in the commentary."),
-                                   panel);
+  auto* finisher_note = make_label(QStringLiteral("finisherNoteLabel"), qs(rv::finisher_note), panel);
   finisher_note->setProperty("role", "small");
   finisher_note->setWordWrap(true);
   finisher_type_ = new QComboBox(panel);
   finisher_type_->setObjectName(QStringLiteral("finisherTypeChoice"));
-  finisher_type_->addItems({QStringLiteral("p = Finisher is followed by a pinfall"),
-                            QStringLiteral("s = Finisher results in a submission"),
-                            QStringLiteral("t = Finisher is executed from the top rope while the opponent is in the ring.")});
-  form->addRow(caption(QStringLiteral("fullNameCaption"), QStringLiteral("FULL NAME"), panel), full_name_);
+  for (const auto line : rv::finisher_type_lines) finisher_type_->addItem(qs(line));
+  form->addRow(caption(QStringLiteral("fullNameCaption"), qs(rv::full_name_question), panel), full_name_);
   form->addRow(QString(), used_before_);
-  form->addRow(caption(QStringLiteral("shortNameCaption"), QStringLiteral("SHORT NAME"), panel), short_name_);
-  form->addRow(caption(QStringLiteral("descriptionCaption"), QStringLiteral("DESCRIPTION"), panel), description_);
-  form->addRow(caption(QStringLiteral("finisherCaption"), QStringLiteral("FINISHER"), panel), finisher_);
+  form->addRow(caption(QStringLiteral("shortNameCaption"), qs(rv::short_name_question), panel), short_name_);
+  form->addRow(caption(QStringLiteral("descriptionCaption"), qs(rv::description_question), panel), description_);
+  form->addRow(caption(QStringLiteral("finisherCaption"), qs(rv::finisher_question), panel), finisher_);
   form->addRow(QString(), finisher_note);
-  form->addRow(caption(QStringLiteral("finisherTypeCaption"), QStringLiteral("FINISHER TYPE"), panel), finisher_type_);
+  form->addRow(caption(QStringLiteral("finisherTypeCaption"), qs(rv::finisher_type_question), panel), finisher_type_);
   outer->addWidget(panel);
   outer->addStretch(1);
 

@@ -161,6 +161,7 @@ void IndyBookingScreen::confirm() {
     session_.dialogs.info(qs(quote.error()));
     return;
   }
+  if (quote->warning && !session_.dialogs.ask(qs(*quote->warning))) return;
   if (!session_.dialogs.ask(qs(quote->question))) {
     session_.dialogs.info(qs(rv::booking_cancelled));
     return;

@@ -1,5 +1,8 @@
 #include "screens/mainwindow.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QStackedWidget>
@@ -81,6 +84,16 @@ void MainWindow::back() {
   if (back_stack_.empty()) return;
   const QString name = back_stack_.back();
   back_stack_.pop_back();
+  show_screen(name);
+}
+
+void MainWindow::back_to(const QString& name) {
+  const auto at = std::find(back_stack_.rbegin(), back_stack_.rend(), name);
+  if (at == back_stack_.rend()) {
+    back();
+    return;
+  }
+  back_stack_.erase(std::prev(at.base()), back_stack_.end());
   show_screen(name);
 }
 

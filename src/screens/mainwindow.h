@@ -40,6 +40,7 @@ class MainWindow : public QMainWindow, public Navigator {
 
   void open(const QString& name) override;
   void back() override;
+  void back_to(const QString& name) override;
   void restart_at(const QString& name) override;
   void end_program() override;
 

@@ -48,6 +48,9 @@ class Navigator {
   virtual void open(const QString& name) = 0;
   // Back to the screen this one was opened from (nothing when there is none).
   virtual void back() = 0;
+  // Back past the screens in between to the nearest screen `name` on the back stack (the
+  // booking under a roster under a profile); like back() when `name` is not there.
+  virtual void back_to(const QString& name) = 0;
   // Shows the screen `name` with an empty back stack (the front menu, a game's main screen).
   virtual void restart_at(const QString& name) = 0;
   // Exit, a dismissal: the program ends.

@@ -189,6 +189,9 @@ void NegotiationScreen::main_action() {
   switch (s->mode()) {
     case Mode::buy_out:
       if (!take_typed_amount()) return;
+      if (const auto warning = s->buy_out_warning(session_.game->store); warning && !session_.dialogs.ask(qs(*warning))) {
+        return;
+      }
       if (const auto status = s->confirm_offer(session_.game->store); !status) session_.dialogs.info(qs(status.error()));
       break;
     case Mode::agreed: s->begin_talks(); break;

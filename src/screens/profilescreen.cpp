@@ -105,6 +105,7 @@ std::optional<std::size_t> ProfileScreen::row() const {
 }
 
 void ProfileScreen::enter() {
+  back_->setText(session_.opened_from_booking ? QStringLiteral("Back To Booking") : QStringLiteral("Back to Roster"));
   if (const auto r = row()) session_.profile_worker = session_.game->store.worker(*r).name();
   fill();
   // The archive does not change while the profile is open: his record is read once, here.
@@ -112,6 +113,11 @@ void ProfileScreen::enter() {
   record_->setText(r ? qs(rv::worker_record_text(rv::worker_record(rv::read_history(session_.game->store.history),
                                                                    session_.profile_worker)))
                      : QString());
+}
+
+void ProfileScreen::go_back() {
+  if (session_.opened_from_booking) navigator_.back_to(screen_name::booking);
+  else Screen::go_back();
 }
 
 void ProfileScreen::fill() {

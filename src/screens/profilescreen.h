@@ -16,6 +16,8 @@ class ProfileScreen : public Screen {
  public:
   ProfileScreen(Session& session, Navigator& navigator, QWidget* parent = nullptr);
   void enter() override;
+  // Back to the roster, or straight back to show booking when the roster was opened from it.
+  void go_back() override;
 
  public slots:
   void change_role();

@@ -42,9 +42,10 @@ ShowsScreen::ShowsScreen(Session& session, Navigator& navigator, QWidget* parent
   middle->addWidget(build_production(), 1);
   auto* tops = new QVBoxLayout;
   top_toggle_ = make_button(QStringLiteral("topListButton"), QString(), this);
-  top_model_ = new GridModel({QStringLiteral("Rank"), QStringLiteral("Show"), QStringLiteral("Figure")}, this);
+  top_model_ = new GridModel({QStringLiteral("Rank"), QString(), QString()}, this);
   top_ = make_grid(QStringLiteral("topListGrid"), top_model_, this, false);
   top_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+  top_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
   tops->addWidget(top_toggle_);
   tops->addWidget(top_, 1);
   middle->addLayout(tops, 1);
@@ -124,6 +125,8 @@ void ShowsScreen::fill() {
   top_model_->set_rows(std::move(top));
   top_toggle_->setText(tv_top_ ? QStringLiteral("Top National TV Ratings Of The Week")
                                : QStringLiteral("Top Indy Attendences Of The Week"));
+  top_model_->set_header(1, tv_top_ ? QStringLiteral("Show Name and When Aired") : QStringLiteral("Name and Date of Show"));
+  top_model_->set_header(2, tv_top_ ? QStringLiteral("TV Rating") : QStringLiteral("Attendence"));
 }
 
 void ShowsScreen::step_level(int kind, bool up) {
@@ -156,10 +159,14 @@ void ShowsScreen::show_clicked(int row) {
     const auto name = ask_game_text(session_.dialogs, QStringLiteral("Enter the new name for this show."));
     if (name) rv::rename_regular_show(s, slot, *name);
   } else {
-    auto images = rv::logo_choices(session_.home);
+    auto images = rv::show_picture_choices(session_.home);
     images.insert(images.begin(), "No Image");
     const auto image = ask_game_choice(session_.dialogs, QStringLiteral("Choose an image for this show."), images);
-    if (image) rv::set_show_image(s, slot, *image == "No Image" ? std::string(rv::no_image) : *image);
+    if (image) {
+      const auto status =
+          rv::set_show_image(s, session_.home, slot, *image == "No Image" ? std::string(rv::no_image) : *image);
+      if (!status) session_.dialogs.info(qs(status.error()));
+    }
   }
   fill();
 }

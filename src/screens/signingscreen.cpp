@@ -79,10 +79,13 @@ QWidget* SigningScreen::build_filters() {
   name_ = new QLineEdit(panel);
   name_->setObjectName(QStringLiteral("searchNameEdit"));
   name_->setPlaceholderText(QStringLiteral("Any name"));
-  grid->addWidget(caption(QStringLiteral("searchNameCaption"), QStringLiteral("NAME"), panel), 0, 0);
-  grid->addWidget(name_, 0, 1, 1, 2);
+  auto* title = make_label(QStringLiteral("advancedSearchLabel"), QStringLiteral("Advanced Search"), panel);
+  title->setProperty("role", "subheading");
+  grid->addWidget(title, 0, 0, 1, 3);
+  grid->addWidget(caption(QStringLiteral("searchNameCaption"), QStringLiteral("NAME"), panel), 1, 0);
+  grid->addWidget(name_, 1, 1, 1, 2);
   connect(name_, &QLineEdit::textChanged, this, &SigningScreen::search);
-  int r = 1;
+  int r = 2;
   for (std::size_t i = 0; i < rv::search_list_count; ++i, ++r) {
     const auto list = static_cast<rv::SearchList>(i);
     auto* box = new QComboBox(panel);

@@ -20,6 +20,13 @@ fs::path picture_or_default(const Home& home, std::string_view file) {
 
 std::vector<std::string> logo_choices(const Home& home) { return list_files(home.images(), "*"); }
 
+std::vector<std::string> show_picture_choices(const Home& home) { return list_files(home.images(), show_picture_patterns); }
+
+bool is_show_picture(const Home& home, std::string_view file) {
+  const auto choices = show_picture_choices(home);
+  return std::find(choices.begin(), choices.end(), file) != choices.end();
+}
+
 std::string player_logo(const Store& store) {
   const auto player = store.player_index();
   return player ? store.promotion(*player).logo() : std::string();

@@ -102,12 +102,13 @@ bool willing(Game& game, const WorkerView& w) {
   return !refuses(refusal_odds(p.popularity(), w.pop(), home), game.rng);
 }
 
-std::optional<std::string> affordability(const Store& store, std::size_t row) {
-  const Num total = booking_total(store, row);
+// A booking the balance cannot cover may still be made (the board judges the debt): the warning
+// to put to the player first, or nothing when he can pay.
+std::optional<std::string> debt_warning(const Store& store, std::size_t row, Num total) {
   const Num balance = store.promotion(*store.player_index()).balance();
   if (total <= balance) return std::nullopt;
-  return "You cannot afford to book " + store.worker(row).name() + ": the booking costs " + dollars(total) +
-         " and your balance is " + money_text(balance) + ".";
+  return "Booking " + store.worker(row).name() + " costs " + dollars(total) + ", more than your balance of " +
+         money_text(balance) + ": it will leave the promotion in debt.\nBook anyway?";
 }
 
 }  // namespace
@@ -204,9 +205,9 @@ Result<IndyQuote> check_indy_booking(Game& game, std::size_t row, const std::str
   }
   if (const auto why = owner_refusal(s, w)) return Failure{*why};
   if (!willing(game, w)) return Failure{name + " is not interested in working for your promotion."};
-  if (const auto why = affordability(s, row)) return Failure{*why};
   IndyQuote quote;
   quote.total = booking_total(s, row);
+  quote.warning = debt_warning(s, row, quote.total);
   quote.question = name + " has agreed to work a show for you on " + date + ". This will cost a total of " +
                    dollars(quote.total) + ".\nConfirm Booking?";
   return quote;
@@ -218,9 +219,9 @@ Status confirm_indy_booking(Store& store, std::size_t row, const std::string& da
   const std::string name = store.worker(row).name();
   if (indy_booked(store, name, date)) return Failure{already_booked(name)};
   const auto p = store.promotion(*store.player_index());
-  if (quote.total < 0 || quote.total > p.balance()) return Failure{"You cannot afford this booking."};
+  if (quote.total < 0) return Failure{"That booking has no cost to pay."};
   append_record(store.indydates, {name, date, p.initials()});
-  p.set_balance(p.balance() - quote.total);
+  p.set_balance(sub_sat(p.balance(), quote.total));
   return success();
 }
 

@@ -44,6 +44,8 @@ std::vector<std::string> other_bookings(const Store& store);
 struct IndyQuote {
   Num total = 0;
   std::string question;
+  // When the total is more than the balance: a Yes/No warning to put before the question.
+  std::optional<std::string> warning;
 };
 // Puts a date to the worker. Refusals come back as failures; an injury that keeps him out past
 // the date is remembered (indydates2) so he is not asked again. The worker's willingness may take

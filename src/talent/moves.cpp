@@ -17,7 +17,7 @@ int signing_popularity_gain(Num pop, Num level) {
 void join_promotion(Store& s, std::size_t row, std::size_t promotion) {
   const auto w = s.worker(row);
   const auto joining = s.promotion(promotion);
-  if (const auto old = s.find_promotion(w.promotion()); old && *old != promotion) leave_promotion(s, row, *old);
+  if (const auto old = s.find_promotion(w.promotion()); old && *old != promotion) leave_promotion(s, row, *old, VacateNotice::inbox);
   w.set_promotion(joining.initials());
   w.set_brand(std::string(brand_all));
 }

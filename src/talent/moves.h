@@ -21,7 +21,8 @@ std::string_view role_for_popularity(Num pop, Num level, Num mid_margin = mid_ca
 int signing_popularity_gain(Num pop, Num level);
 
 // Moves the worker into the promotion: he leaves his old employer (when that is another
-// promotion) with every effect of a departure, then works for the new one on the whole roster.
+// promotion) with every effect of a departure, his titles' vacancies announced in the inbox,
+// then works for the new one on the whole roster.
 // The caller sets the contract.
 void join_promotion(Store& store, std::size_t row, std::size_t promotion);
 

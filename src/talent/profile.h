@@ -52,11 +52,14 @@ Status set_manager(Store& store, std::size_t row, const std::string& choice);
 inline constexpr std::string_view full_name_question = "Edit Worker's Full Name.";
 inline constexpr std::string_view short_name_question = "Edit Short Name.";
 inline constexpr std::string_view description_question = "Edit Description.";
-inline constexpr std::string_view finisher_question =
-    "Edit Finisher Name.\nNote: Do not start the finisher name with 'The', or it will look wrong in the commentary.";
-inline constexpr std::string_view finisher_type_question =
-    "Edit Finisher Type.\np = Finisher is followed by a pinfall\ns = Finisher results in a submission\n"
-    "t = Finisher is executed from the top rope while the opponent is in the ring.";
+inline constexpr std::string_view finisher_question = "Edit Finisher Name.";
+inline constexpr std::string_view finisher_note =
+    "Note: Do not start the finisher name with 'The', or it will look wrong in the commentary.";
+inline constexpr std::string_view finisher_type_question = "Edit Finisher Type.";
+// The finisher types offered, in the order "p", "s", "t", each with what it means.
+inline constexpr std::string_view finisher_type_lines[] = {
+    "p = Finisher is followed by a pinfall", "s = Finisher results in a submission",
+    "t = Finisher is executed from the top rope while the opponent is in the ring."};
 // The names a worker has used before, from the alter-ego records ("-" an empty line).
 std::vector<std::string> alter_egos(const Lines& records, const std::string& name);
 std::string alter_ego_note(const Lines& records, const std::string& name);

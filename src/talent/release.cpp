@@ -88,7 +88,7 @@ void close_offers_for(Store& store, const std::string& worker) {
   }
 }
 
-void leave_promotion(Store& store, std::size_t row, std::size_t promotion) {
+void leave_promotion(Store& store, std::size_t row, std::size_t promotion, VacateNotice notice) {
   const std::string name = store.worker(row).name();
   close_offers_for(store, name);
   for (std::size_t i = 0; i + rec::negotiation <= store.negotiations.size();) {
@@ -107,7 +107,7 @@ void leave_promotion(Store& store, std::size_t row, std::size_t promotion) {
   w.set_stable(std::string(cleared));
   w.set_manager(std::string(cleared));
   if (promotion < store.promotion_count()) {
-    vacate_titles_of(store, promotion, name);
+    vacate_titles_of(store, promotion, name, notice);
     if (store.player_index() == promotion) end_feuds_of(store, name);
     remove_from_staff(store, promotion, name);
   }
@@ -126,7 +126,7 @@ ReleaseResult releasewrestler(Store& store, std::size_t row) {
   }
   const std::string name = w.name();
   result.messages.push_back(name + " has now been released.");
-  leave_promotion(store, row, *player);
+  leave_promotion(store, row, *player, VacateNotice::quiet);
   w.set_promotion(std::string(free_agent));
   w.set_expires(std::string(free_agent));
   const int loss = release_popularity_loss(w.pop(), p.reference_level());

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "state/game.h"
+#include "titles/titles.h"
 
 namespace rv {
 
@@ -34,9 +35,10 @@ std::string no_longer_works_text(const std::string& worker);
 
 // What every departure from a promotion does: answerable offers closed, pending negotiations
 // removed, workers he managed lose their manager, his team, stable and manager become "no", the
-// promotion's titles he holds are vacated, his feuds end (the player's promotion) and his staff
-// slots are emptied. The caller sets the new employer and contract.
-void leave_promotion(Store& store, std::size_t row, std::size_t promotion);
+// promotion's titles he holds are vacated (announced in the inbox or not, by `notice`), his feuds
+// end (the player's promotion) and his staff slots are emptied. The caller sets the new employer
+// and contract.
+void leave_promotion(Store& store, std::size_t row, std::size_t promotion, VacateNotice notice);
 
 struct ReleaseResult {
   bool released = false;

@@ -160,9 +160,6 @@ RosterGrid roster_grid(const Store& store, std::string_view choice) {
     } else if (sorting && sort->column == Col::expires) {
       row.extra = w.expires();
       row.extra_key = expiry_key(w.expires());
-    } else if (sorting && sort->column == Col::cond && w.text(Col::cond) == injured_condition) {
-      row.extra = "Injured";
-      row.extra_key = -1;
     } else if (sorting) {
       row.extra_key = w.num(sort->column);
       if (sort->column == Col::wages) row.extra = "$" + grouped(row.extra_key);

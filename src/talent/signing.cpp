@@ -221,16 +221,21 @@ void Signing::set_disposition(std::string_view disposition) {
   if (disposition == alignment::face || disposition == alignment::heel) terms_.disposition = std::string(disposition);
 }
 
+std::optional<std::string> Signing::buy_out_warning(const Store& store) const {
+  const auto player = store.player_index();
+  if ((mode_ != Mode::buy_out && mode_ != Mode::refused) || !player) return std::nullopt;
+  const Num balance = store.promotion(*player).balance();
+  if (buy_out_ <= balance) return std::nullopt;
+  return "Offering " + money_text(buy_out_) + " is more than your balance of " + money_text(balance) +
+         ": if " + name_ + " signs, paying it will leave the promotion in debt.\nMake the offer anyway?";
+}
+
 Status Signing::confirm_offer(const Store& store) {
   if (mode_ != Mode::buy_out && mode_ != Mode::refused) return Failure{"There is no buy-out offer to confirm."};
   const auto row = store.find_worker(name_);
   const auto player = store.player_index();
   if (!row || !owner_ || !player || store.worker(*row).promotion() != owner_initials_) {
     return Failure{name_ + " is no longer under contract to " + owner_initials_ + "."};
-  }
-  if (buy_out_ > store.promotion(*player).balance()) {
-    return Failure{"You cannot afford to offer $" + grouped(buy_out_) + ": your balance is $" +
-                   grouped(store.promotion(*player).balance()) + "."};
   }
   const auto owner = store.promotion(*owner_);
   const auto w = store.worker(*row);

@@ -82,6 +82,9 @@ class Signing {
   void toggle_disposition();
   void set_disposition(std::string_view disposition);
 
+  // A sum for the owner beyond the player's balance may still be offered (the board judges the
+  // debt, not the owner): the warning to put to the player first, or nothing when he can pay.
+  std::optional<std::string> buy_out_warning(const Store& store) const;
   // "Confirm Offer": the owner's answer; the mode becomes agreed or refused.
   Status confirm_offer(const Store& store);
   // "Begin Talks" after the owner agreed; "Negotiate" after he refused.

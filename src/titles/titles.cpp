@@ -26,7 +26,7 @@ std::optional<std::size_t> title_named(const Store& store, std::size_t promotion
   return std::nullopt;
 }
 
-bool vacate_title(Store& store, std::size_t promotion, std::size_t slot) {
+bool vacate_title(Store& store, std::size_t promotion, std::size_t slot, VacateNotice notice) {
   const auto t = store.promotion(promotion).title(slot);
   if (!t.exists() || t.holder() == vacant) return false;
   const bool players = store.player_index() == promotion;
@@ -48,8 +48,10 @@ bool vacate_title(Store& store, std::size_t promotion, std::size_t slot) {
   if (players) {
     const std::string today = current_full_date(store);
     append_record(store.titlehistory, {title, today, "Title Vacated"});
-    post_info(store, "Front Office", "Title Vacated",
-              "The " + title + " has been vacated. " + holder + " no longer holds it, and it awaits a new champion.");
+    if (notice == VacateNotice::inbox) {
+      post_info(store, "Front Office", std::string(title_vacated_subject),
+                "The " + title + " has been vacated. " + holder + " no longer holds it, and it awaits a new champion.");
+    }
   }
   return true;
 }
@@ -126,10 +128,10 @@ bool award_title(Store& store, std::size_t promotion, std::size_t slot, const st
   return true;
 }
 
-int vacate_titles_of(Store& store, std::size_t promotion, const std::string& worker) {
+int vacate_titles_of(Store& store, std::size_t promotion, const std::string& worker, VacateNotice notice) {
   int count = 0;
   for (std::size_t k = 0; k < prom::title_slots; ++k) {
-    if (holds_title(store, promotion, k, worker) && vacate_title(store, promotion, k)) ++count;
+    if (holds_title(store, promotion, k, worker) && vacate_title(store, promotion, k, notice)) ++count;
   }
   return count;
 }

@@ -18,13 +18,19 @@ bool holds_title(const Store& store, std::size_t promotion, std::size_t slot, co
 // The slot of the promotion's title called `name` ("None" and empty name no title).
 std::optional<std::size_t> title_named(const Store& store, std::size_t promotion, std::string_view name);
 
+// Whether a vacancy is also announced in the inbox: a holder who leaves when his contract runs
+// out or who accepts another promotion's offer is news; the player's own vacate or release is not.
+enum class VacateNotice { quiet, inbox };
+inline constexpr std::string_view title_vacated_subject = "Title Vacated";
+
 // Vacates a title (no question asked). A reign longer than the record becomes the record (with a
 // "New Record" message for the player's titles); the holder becomes "Vacant", the reign and the
-// defences "0". For the player's promotion a "Title Vacated" history entry and an INFO message
-// are added. Returns false when the title was already vacant or the slot is empty.
-bool vacate_title(Store& store, std::size_t promotion, std::size_t slot);
+// defences "0". For the player's promotion a "Title Vacated" history entry is added, and with
+// VacateNotice::inbox a "Title Vacated" INFO message too. Returns false when the title was
+// already vacant or the slot is empty.
+bool vacate_title(Store& store, std::size_t promotion, std::size_t slot, VacateNotice notice);
 // Vacates every title of the promotion the worker holds; returns how many.
-int vacate_titles_of(Store& store, std::size_t promotion, const std::string& worker);
+int vacate_titles_of(Store& store, std::size_t promotion, const std::string& worker, VacateNotice notice);
 
 // A title won from its holder (or won while vacant) by `winners` (a worker, or a team's name with
 // its members for a tag title). A short reign cheapens the title, a reign past the record becomes

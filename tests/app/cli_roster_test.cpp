@@ -77,4 +77,18 @@ TEST_F(CliRoster, AFreeAgentIsOfferedAContractOnce) {
   EXPECT_EQ(save_bytes(), pending);
 }
 
+// A buy-out sum beyond the balance is printed as a warning and still put to the owner.
+TEST_F(CliRoster, ABuyOutBeyondTheBalanceIsWarnedAboutAndPutToTheOwner) {
+  const fs::path script = dir.path() / "buy.txt";
+  rvtest::write_bytes(script, "amount 9000000\nconfirm\n");
+  const auto run = rvtest::run_cli("sign " + home_arg + " --save Career --worker 'Beta Worker 1' --seed 4 < " +
+                                   rvtest::quoted(script.string()));
+  ASSERT_EQ(run.exit_code, 0) << run.output;
+  EXPECT_NE(run.output.find("Warning: Offering $9,000,000 is more than your balance of $1,500,000"), std::string::npos)
+      << run.output;
+  const bool answered = run.output.find("will let you speak with Beta Worker 1") != std::string::npos ||
+                        run.output.find("are not interested in negotiating with you over Beta Worker 1") != std::string::npos;
+  EXPECT_TRUE(answered) << run.output;
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 #include "promotion/bigshow.h"
 #include "promotion/production.h"
 #include "state/calendar.h"
+#include "state/pictures.h"
 #include "support/world.h"
 
 namespace {
@@ -42,6 +43,32 @@ TEST(Production, InterviewersAndRenamingAShow) {
   }
   EXPECT_TRUE(renamed);
   EXPECT_FALSE(left);
+}
+
+// A show's picture is a .jpg, .jpeg, .bmp or .gif file of Images, or none; anything else is
+// refused and the show keeps the picture it had.
+TEST(Production, AShowPictureIsOneOfTheFourKindsOfPicture) {
+  rvtest::TempDir dir;
+  const rv::Home home(dir.path());
+  for (const char* f : {"owl.jpg", "bear.gif", "cat.jpeg", "dog.bmp", "fox.png", "notes.txt", "jpg"}) {
+    rvtest::write_bytes(home.images() / f, "x");
+  }
+  EXPECT_EQ(rv::show_picture_choices(home), (std::vector<std::string>{"bear.gif", "cat.jpeg", "dog.bmp", "owl.jpg"}));
+
+  rv::Store s = rvtest::small_store();
+  const auto image = [&] { return s.promotion(0).show(0, rv::prom::show::image); };
+  struct Case {
+    const char* file;
+    bool taken;
+  };
+  const Case cases[] = {{"cat.jpeg", true}, {"fox.png", false}, {"notes.txt", false}, {"jpg", false},
+                        {"missing.jpg", false}, {"../owl.jpg", false}, {"bear.gif", true}, {"NA", true}};
+  std::string before = image();
+  for (const Case& c : cases) {
+    EXPECT_EQ(rv::set_show_image(s, home, 0, c.file).ok(), c.taken) << c.file;
+    EXPECT_EQ(image(), c.taken ? std::string(c.file) : before) << c.file;
+    before = image();
+  }
 }
 
 TEST(Production, TheShowListReadsEachShowsOwnLastFigures) {
@@ -84,6 +111,34 @@ TEST(BigShow, TheAnnouncementIsStoredOnlyWhenConfirmed) {
   EXPECT_EQ(s.calendar[5 * rv::rec::calendar_day + rv::cal::big], "Harbour Havoc");
   ASSERT_TRUE(rv::big_show_info(s));
   EXPECT_EQ(rv::big_show_info(s)->promotion, "This event is being given regular promotion.");
+}
+
+// The line naming who appears on the big show, by the show's brand and the brand names.
+TEST(BigShow, TheFeaturingLineNamesTheShowsBrands) {
+  struct Case {
+    const char* brand;
+    const char* name1;
+    const char* name2;
+    const char* featuring;
+  };
+  const Case cases[] = {
+      {"Brand 1", "Anthem", "Riot", "Featuring Superstars from Anthem"},
+      {"Brand 2", "Anthem", "Riot", "Featuring Superstars from Riot"},
+      {"All", "Anthem", "Riot", "Featuring Superstars from both Anthem and Riot"},
+      {"All", "Brand 1", "Brand 2", "Featuring Superstars from both Brand 1 and Brand 2"},
+      {"All", "", "", "Featuring Superstars from both Brand 1 and Brand 2"},
+      {"Brand 2", "", "", "Featuring Superstars from Brand 2"},
+  };
+  for (const Case& c : cases) {
+    rv::Store s = rvtest::small_store();
+    s.set_md(rv::md::next_big_show_name, "Harbour Havoc");
+    s.set_md(rv::md::next_big_show_brand, c.brand);
+    s.promotion(0).set(rv::prom::brand1_name, c.name1);
+    s.promotion(0).set(rv::prom::brand2_name, c.name2);
+    const auto info = rv::big_show_info(s);
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->featuring, c.featuring) << c.brand << " " << c.name1;
+  }
 }
 
 }  // namespace

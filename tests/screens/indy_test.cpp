@@ -41,7 +41,38 @@ class IndyTest : public QObject {
     QVERIFY(f.click(QStringLiteral("indyOtherBookingsButton")));
     QVERIFY(others->isVisible() && others->count() == 1);
     QVERIFY(others->item(0)->text().startsWith(QStringLiteral("Free Worker 1")));
+  }
 
+  void a_booking_beyond_the_balance_is_asked_about_first() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    rv::Store& s = f.game()->store;
+    const auto player = s.promotion(*s.player_index());
+    player.set_popularity(90);
+    player.set_balance(0);
+    f.window().session().outside_worker = "Free Worker 1";
+    f.window().open(rvgui::screen_name::indy_booking);
+    auto* dates = f.find<QListWidget>(QStringLiteral("indyDateList"));
+    dates->setCurrentRow(1);
+    const std::string date = dates->currentItem()->text().toStdString();
+
+    // No to the warning: nothing is booked or paid, and the booking question is never put.
+    f.dialogs().queue_no();
+    QVERIFY(f.click(QStringLiteral("indyConfirmButton")));
+    QCOMPARE(f.dialogs().shown().back().kind, rvgui::Dialogs::Kind::question);
+    QVERIFY(f.dialogs().shown().back().text.startsWith(QStringLiteral("Booking Free Worker 1 costs $")));
+    QVERIFY(s.indydates.empty());
+    QCOMPARE(player.balance(), rv::Num{0});
+
+    // Yes to the warning, then Yes to the booking: he is booked and the balance goes below nought.
+    f.dialogs().queue_yes();
+    f.dialogs().queue_yes();
+    QVERIFY(f.click(QStringLiteral("indyConfirmButton")));
+    QCOMPARE(f.dialogs().shown().back().text, QStringLiteral("Booking Confirmed."));
+    QVERIFY(rv::indy_booked(s, "Free Worker 1", date));
+    QVERIFY(player.balance() < 0);
+    QCOMPARE(f.dialogs().pending_answers(), std::size_t{0});
   }
 };
 

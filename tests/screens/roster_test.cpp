@@ -78,6 +78,7 @@ class RosterTest : public QObject {
     const QString name = open_first_profile(f);
     QCOMPARE(f.window().current_name(), rvgui::screen_name::profile);
     QCOMPARE(f.text_of(QStringLiteral("profileHeading")), name);
+    QCOMPARE(f.text_of(QStringLiteral("profileBackButton")), QStringLiteral("Back to Roster"));
     const auto row = *f.game()->store.find_worker(name.toStdString());
 
     f.dialogs().queue_choice(1);  // Mid Card Worker
@@ -169,6 +170,71 @@ class RosterTest : public QObject {
     QVERIFY(f.click(QStringLiteral("approachToSignButton")));
     QCOMPARE(f.dialogs().shown().back().text, QStringLiteral("You are already waiting on a reply from Free Worker 1."));
     QCOMPARE(f.window().current_name(), rvgui::screen_name::outside_profile);
+  }
+  void a_profile_from_the_booking_roster_goes_back_to_booking() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    for (int i = 0; i < 4; ++i) QVERIFY(f.click(QStringLiteral("mainActionButton")));  // to the first show day
+    auto* venues = f.find<QTableView>(QStringLiteral("venuesGrid"));
+    venues->setCurrentIndex(venues->model()->index(0, 0));
+    f.dialogs().queue_yes();
+    QVERIFY(f.click(QStringLiteral("bookVenueButton")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::booking);
+    QVERIFY(f.click(QStringLiteral("bookingRosterButton")));
+    QCOMPARE(f.text_of(QStringLiteral("rosterBackButton")), QStringLiteral("Back To Booking"));
+    open_first_profile(f);
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::profile);
+    QCOMPARE(f.text_of(QStringLiteral("profileBackButton")), QStringLiteral("Back To Booking"));
+    QVERIFY(f.click(QStringLiteral("profileBackButton")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::booking);
+  }
+
+  void the_signing_contract_and_edit_screens_carry_their_captions() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    QVERIFY(f.click(QStringLiteral("newSigningButton")));
+    QCOMPARE(f.text_of(QStringLiteral("advancedSearchLabel")), QStringLiteral("Advanced Search"));
+    QVERIFY(f.click(QStringLiteral("signingBackButton")));
+    QVERIFY(f.click(QStringLiteral("rosterButton")));
+    open_first_profile(f);
+    QVERIFY(f.click(QStringLiteral("editInfoButton")));
+    const std::pair<const char*, const char*> prompts[] = {{"fullNameCaption", "Edit Worker's Full Name."},
+                                                           {"descriptionCaption", "Edit Description."},
+                                                           {"finisherCaption", "Edit Finisher Name."},
+                                                           {"finisherTypeCaption", "Edit Finisher Type."}};
+    for (const auto& [label, text] : prompts) QCOMPARE(f.text_of(QLatin1String(label)), QLatin1String(text));
+    QVERIFY(f.click(QStringLiteral("editInfoBackButton")));
+    QVERIFY(f.click(QStringLiteral("contractButton")));
+    QCOMPARE(f.text_of(QStringLiteral("contractDetailsLabel")), QStringLiteral("Contract Details"));
+  }
+
+  void a_buy_out_beyond_the_balance_is_asked_about_first() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    rv::Store& s = f.game()->store;
+    s.promotion(*s.player_index()).set_balance(1000);
+    f.window().session().outside_worker = "Beta Worker 1";
+    f.window().open(rvgui::screen_name::outside_profile);
+    QVERIFY(f.click(QStringLiteral("approachToSignButton")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::negotiation);
+    QCOMPARE(f.text_of(QStringLiteral("negotiationActionButton")), QStringLiteral("Confirm Offer"));
+    f.find<QLineEdit>(QStringLiteral("negotiationAmountEdit"))->setText(QStringLiteral("900000"));
+    const rv::Lines promotions = s.promotions, negotiations = s.negotiations;
+    f.dialogs().queue_no();
+    QVERIFY(f.click(QStringLiteral("negotiationActionButton")));
+    QCOMPARE(f.dialogs().shown().back().kind, rvgui::Dialogs::Kind::question);
+    QVERIFY(f.dialogs().shown().back().text.startsWith(QStringLiteral("Offering $900,000 is more than your balance")));
+    QCOMPARE(f.text_of(QStringLiteral("negotiationActionButton")), QStringLiteral("Confirm Offer"));
+    QCOMPARE(s.promotions, promotions);
+    QCOMPARE(s.negotiations, negotiations);
+    f.dialogs().queue_yes();
+    QVERIFY(f.click(QStringLiteral("negotiationActionButton")));
+    QVERIFY(f.text_of(QStringLiteral("negotiationActionButton")) != QStringLiteral("Confirm Offer"));  // the owner answered
+    QCOMPARE(s.promotions, promotions);  // nothing is paid before he signs
+    QCOMPARE(f.dialogs().pending_answers(), std::size_t{0});
   }
 };
 

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "fixture.h"
+#include "state/pictures.h"
 
 using rvscreens::Fixture;
 
@@ -27,8 +28,34 @@ class ShowsTest : public QObject {
     QCOMPARE(f.text_of(QStringLiteral("primaryLevelLabel")), QStringLiteral("Level 20 - $1,250,000 Per Show"));
     QCOMPARE(f.text_of(QStringLiteral("secondaryLevelLabel")), QStringLiteral("Level 1 - $500 Per Show"));
 
+    // The top lists head their columns by what they rank.
+    auto* top = f.find<QTableView>(QStringLiteral("topListGrid"));
+    const auto heads = [top] {
+      return top->model()->headerData(1, Qt::Horizontal).toString() + QStringLiteral("|") +
+             top->model()->headerData(2, Qt::Horizontal).toString();
+    };
+    QCOMPARE(heads(), QStringLiteral("Name and Date of Show|Attendence"));
     QVERIFY(f.click(QStringLiteral("topListButton")));
     QCOMPARE(f.text_of(QStringLiteral("topListButton")), QStringLiteral("Top National TV Ratings Of The Week"));
+    QCOMPARE(heads(), QStringLiteral("Show Name and When Aired|TV Rating"));
+  }
+
+  void a_show_picture_is_picked_from_the_picture_files_only() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    // Named to sort after every bundled picture; the .png would come last if it were offered.
+    rvscreens::write_picture(f.home(), QStringLiteral("zz_poster.bmp"));
+    rvscreens::write_picture(f.home(), QStringLiteral("zzz_poster.png"));
+    QVERIFY(f.click(QStringLiteral("showsButton")));
+    auto* grid = f.find<QTableView>(QStringLiteral("regularShowsGrid"));
+    const auto offered = static_cast<int>(rv::show_picture_choices(f.home()).size());
+    f.dialogs().queue_choice(1);        // "Choose Image"
+    f.dialogs().queue_choice(offered);  // the last entry, after "No Image"
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 0)).center());
+    const rv::Store& s = f.game()->store;
+    QCOMPARE(s.promotion(*s.player_index()).show(0, rv::prom::show::image), std::string("zz_poster.bmp"));
+    QCOMPARE(grid->model()->index(0, 4).data().toString(), QStringLiteral("zz_poster.bmp"));
   }
 
   void a_big_show_is_announced_only_on_the_last_yes() {

@@ -72,6 +72,40 @@ class TitlesTest : public QObject {
     click_row(f.find<QTableView>(QStringLiteral("championshipsGrid")), 5);
     QCOMPARE(f.game()->store.promotions, before);
   }
+  void a_manual_vacate_asks_first_and_posts_only_what_it_should() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    rv::Store& s = f.game()->store;
+    auto title = s.promotion(*s.player_index()).title(0);
+    title.set_holder("Alpha Worker 1");
+    title.put(rv::current_reign, "12");
+    title.put(rv::TitleField::record_holder, "Someone Else");
+    title.put(rv::TitleField::record_length, "11");
+    QVERIFY(f.click(QStringLiteral("championshipsButton")));
+    QVERIFY(f.click(QStringLiteral("championshipsModeButton")));
+    auto* grid = f.find<QTableView>(QStringLiteral("championshipsGrid"));
+    const rv::Lines promotions = s.promotions, history = s.titlehistory, inbox = s.newslist;
+
+    f.dialogs().queue_choice(2);  // Vacate
+    f.dialogs().queue_no();
+    click_row(grid, 0);
+    QCOMPARE(f.dialogs().shown().back().text, QStringLiteral("Are you sure you want to vacate this Title?"));
+    QCOMPARE(s.promotions, promotions);
+    QCOMPARE(s.titlehistory, history);
+    QCOMPARE(s.newslist, inbox);
+
+    f.dialogs().queue_choice(2);
+    f.dialogs().queue_yes();
+    click_row(grid, 0);
+    QCOMPARE(title.holder(), std::string("Vacant"));
+    QCOMPARE(s.titlehistory.size(), history.size() + rv::rec::title_history);
+    QCOMPARE(s.titlehistory[history.size() + rv::hist::event], std::string("Title Vacated"));
+    // The twelve-day reign beat the record of eleven: that is the one message.
+    QCOMPARE(s.message_count() * rv::rec::message, inbox.size() + rv::rec::message);
+    QCOMPARE(s.message(s.message_count() - 1).at(rv::msg::subject), std::string("New Record"));
+    QCOMPARE(f.dialogs().pending_answers(), std::size_t{0});
+  }
 };
 
 QTEST_MAIN(TitlesTest)

@@ -63,8 +63,31 @@ TEST_F(Indy, ADateIsBookedOnceAndPaidFor) {
   EXPECT_EQ(player.balance(), before - 500);
   EXPECT_TRUE(rv::check_indy_booking(game, free_row, dates[1]));  // another date is free
   EXPECT_FALSE(rv::check_indy_booking(game, free_row, "Someday"));
-  player.set_balance(100);  // the fee is 500
-  EXPECT_FALSE(rv::check_indy_booking(game, free_row, dates[2]));
+}
+
+// A booking beyond the balance is warned about, not refused; Yes books it and leaves the debt.
+TEST_F(Indy, ABookingBeyondTheBalanceIsWarnedAboutButAllowed) {
+  make_willing();  // the fee is 500, no flight
+  struct Case {
+    rv::Num balance;
+    bool warned;
+  };
+  const Case cases[] = {{501, false}, {500, false}, {499, true}, {0, true}, {-2000, true}};
+  for (const Case& c : cases) {
+    player.set_balance(c.balance);
+    const auto quote = rv::check_indy_booking(game, free_row, dates[2]);
+    ASSERT_TRUE(quote) << quote.error();
+    EXPECT_EQ(quote->warning.has_value(), c.warned) << c.balance;
+  }
+  player.set_balance(100);
+  const auto quote = rv::check_indy_booking(game, free_row, dates[2]);
+  ASSERT_TRUE(quote && quote->warning);
+  EXPECT_EQ(*quote->warning,
+            "Booking Free Worker 0 costs $500, more than your balance of $100: it will leave the promotion in debt.\n"
+            "Book anyway?");
+  ASSERT_TRUE(rv::confirm_indy_booking(s, free_row, dates[2], *quote));
+  EXPECT_EQ(player.balance(), -400);
+  EXPECT_TRUE(rv::indy_booked(s, "Free Worker 0", dates[2]));
 }
 
 TEST_F(Indy, AnInjuryKeepsTheDateFromBeingAskedAgain) {

@@ -85,6 +85,10 @@ TEST_F(Release, EveryEffectOfARelease) {
   EXPECT_EQ(p.title(0).holder(), "Vacant");
   EXPECT_EQ(p.title(0).get(rv::TitleField::record_holder), "Alpha Worker 1");
   EXPECT_EQ(p.title(0).get(rv::TitleField::record_length), "30");
+  // A release vacates with a history entry and no vacancy message.
+  EXPECT_FALSE(rvtest::message_with(s, "Title Vacated"));
+  ASSERT_EQ(s.titlehistory.size(), rv::rec::title_history);
+  EXPECT_EQ(s.titlehistory[rv::hist::event], "Title Vacated");
   EXPECT_EQ(s.md(rv::md::record_longest_feud), "Alpha Worker 1 vs Alpha Worker 2");
   EXPECT_EQ(s.md(rv::md::record_longest_feud_days), "40");
   EXPECT_EQ(s.md(rv::md::feuds_first + rv::feud::type), "");

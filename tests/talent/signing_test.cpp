@@ -50,12 +50,37 @@ TEST_F(Signing, TheAskingPriceIsMetOrNot) {
   at.begin_talks();
   EXPECT_EQ(at.mode(), rv::Signing::Mode::contract);
 
-  // A sum the balance cannot pay is refused before the owner is asked.
+}
+
+// A sum beyond the balance draws a warning but goes to the owner all the same.
+TEST_F(Signing, ASumBeyondTheBalanceIsWarnedAboutButOffered) {
+  s.promotion(1).set_num(rv::prom::size_level, 5);
+  s.wrestlers.add(rvtest::worker_row("Beta Worker 10", "RVB"));
+  auto w = worker(s, "Beta Worker 1");
+  w.set_pop(62);
+  w.set_wages(1000);
+  w.set_expires("March 2007");
+  s.promotion(0).set_balance(50000);
+  struct Case {
+    const char* sum;
+    bool warned;
+  };
+  for (const Case c : {Case{"49999", false}, Case{"50000", false}, Case{"50001", true}}) {
+    auto a = rv::Signing::approach(s, w.row());
+    ASSERT_TRUE(a.ok());
+    ASSERT_TRUE(a->set_amount(c.sum).ok());
+    EXPECT_EQ(a->buy_out_warning(s).has_value(), c.warned) << c.sum;
+  }
   auto dear = rv::Signing::approach(s, w.row());
   ASSERT_TRUE(dear.ok());
   ASSERT_TRUE(dear->set_amount("9000000").ok());
-  EXPECT_FALSE(dear->confirm_offer(s).ok());
-  EXPECT_EQ(dear->mode(), rv::Signing::Mode::buy_out);
+  EXPECT_EQ(*dear->buy_out_warning(s),
+            "Offering $9,000,000 is more than your balance of $50,000: if Beta Worker 1 signs, paying it will leave the "
+            "promotion in debt.\nMake the offer anyway?");
+  const rv::Num balance = s.promotion(0).balance();
+  ASSERT_TRUE(dear->confirm_offer(s).ok());
+  EXPECT_EQ(dear->mode(), rv::Signing::Mode::agreed);  // far above the asking price
+  EXPECT_EQ(s.promotion(0).balance(), balance);        // nothing is paid before he signs
 }
 
 TEST_F(Signing, OwnersWhoWillNotTalk) {

@@ -29,7 +29,7 @@ TEST_F(Titles, VacatingALongReignSetsTheRecord) {
   t.put(rv::defences, "7");
   t.put(rv::TitleField::record_holder, "Someone Else");
   t.put(rv::TitleField::record_length, "100");
-  EXPECT_TRUE(rv::vacate_title(s, 0, 0));
+  EXPECT_TRUE(rv::vacate_title(s, 0, 0, rv::VacateNotice::quiet));
   EXPECT_EQ(t.holder(), "Vacant");
   EXPECT_EQ(t.get(rv::current_reign), "0");
   EXPECT_EQ(t.get(rv::defences), "0");
@@ -38,18 +38,51 @@ TEST_F(Titles, VacatingALongReignSetsTheRecord) {
   const auto record = rvtest::message_with(s, "New Record");
   ASSERT_TRUE(record);
   EXPECT_EQ(record->at(rv::msg::body), "Alpha Worker 1's title reign has set a new record.");
-  EXPECT_TRUE(rvtest::message_with(s, "Title Vacated"));
+  EXPECT_EQ(record->at(rv::msg::sender), "Front Office");
+  EXPECT_EQ(record->at(rv::msg::kind), "INFO");
+  EXPECT_EQ(record->at(rv::msg::status), "Unread");
   ASSERT_EQ(s.titlehistory.size(), rv::rec::title_history);
   EXPECT_EQ(s.titlehistory[rv::hist::title], "Ringvale Alpha Title");
   EXPECT_EQ(s.titlehistory[rv::hist::date], "Monday 1st January 2007");
   EXPECT_EQ(s.titlehistory[rv::hist::event], "Title Vacated");
-  EXPECT_FALSE(rv::vacate_title(s, 0, 0));  // already vacant
+  EXPECT_FALSE(rv::vacate_title(s, 0, 0, rv::VacateNotice::quiet));  // already vacant
   EXPECT_EQ(s.titlehistory.size(), rv::rec::title_history);
+  EXPECT_EQ(s.message_count(), 1u);
+}
+
+// What one vacancy of the player's title leaves in the inbox, by its reign against the record
+// and by whether the departure is news; the history gains "Title Vacated" every time.
+TEST_F(Titles, AVacancyPostsOnlyWhatItsCauseCallsFor) {
+  struct Case {
+    const char* reign;
+    const char* record;
+    rv::VacateNotice notice;
+    std::vector<std::string> subjects;
+  };
+  const Case cases[] = {
+      {"101", "100", rv::VacateNotice::quiet, {"New Record"}},
+      {"100", "100", rv::VacateNotice::quiet, {}},  // equal to the record: no record
+      {"99", "100", rv::VacateNotice::quiet, {}},
+      {"101", "100", rv::VacateNotice::inbox, {"New Record", "Title Vacated"}},
+      {"100", "100", rv::VacateNotice::inbox, {"Title Vacated"}},
+  };
+  for (const Case& c : cases) {
+    rv::Store fresh = rvtest::small_store();
+    auto title = fresh.promotion(0).title(0);
+    title.set_holder("Alpha Worker 1");
+    title.put(rv::current_reign, c.reign);
+    title.put(rv::TitleField::record_holder, "Someone Else");
+    title.put(rv::TitleField::record_length, c.record);
+    EXPECT_TRUE(rv::vacate_title(fresh, 0, 0, c.notice));
+    EXPECT_EQ(rvtest::subjects(fresh), c.subjects) << c.reign << " against " << c.record;
+    ASSERT_EQ(fresh.titlehistory.size(), rv::rec::title_history);
+    EXPECT_EQ(fresh.titlehistory[rv::hist::event], "Title Vacated");
+  }
 }
 
 TEST_F(Titles, ARivalsTitleIsVacatedQuietly) {
   s.promotion(1).title(0).set_holder("Beta Worker 1");
-  EXPECT_EQ(rv::vacate_titles_of(s, 1, "Beta Worker 1"), 1);
+  EXPECT_EQ(rv::vacate_titles_of(s, 1, "Beta Worker 1", rv::VacateNotice::inbox), 1);
   EXPECT_EQ(s.promotion(1).title(0).holder(), "Vacant");
   EXPECT_EQ(s.message_count(), 0u);
   EXPECT_TRUE(s.titlehistory.empty());
