@@ -310,8 +310,9 @@ class Checker {
     if (l->size() != md::line_count && l->size() != md::old_line_count) {
       problem("maindata.rv1", l->size(), std::to_string(l->size()) + " lines instead of " + std::to_string(md::line_count));
     }
-    if (!date_from_texts(line_at(*l, md::weekday), line_at(*l, md::day_number), line_at(*l, md::month), line_at(*l, md::year))) {
-      problem("maindata.rv1", md::weekday + 1, "lines 2 to 5 must hold a weekday, a day number, a month and a year");
+    if (const auto wrong = date_texts_problem(line_at(*l, md::weekday), line_at(*l, md::day_number), line_at(*l, md::month),
+                                              line_at(*l, md::year))) {
+      problem("maindata.rv1", md::weekday + 1, "lines 2 to 5 must hold a weekday, a day number, a month and a year: " + *wrong);
     }
     for (std::size_t level = 1; level <= 6; ++level) number_at("maindata.rv1", *l, md::money_baseline_base + level, "the money baseline");
     for (std::size_t line : {md::board_rating, md::review_weeks, md::turn_freshness}) number_at("maindata.rv1", *l, line, "this value");
