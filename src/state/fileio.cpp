@@ -41,16 +41,16 @@ std::string join_lines(const Lines& lines) {
   return out;
 }
 
-Result<Lines> read_lines(const fs::path& path) {
+Result<Lines> read_lines(const fs::path& path, FileLimits limits) {
   const std::string name = path.filename().string();
   std::error_code ec;
   if (!fs::exists(path, ec)) return Failure{"The file " + name + " is missing (" + path.string() + ")."};
   if (!fs::is_regular_file(path, ec)) return Failure{"The file " + name + " is not a plain file (" + path.string() + ")."};
   const std::uintmax_t bytes = fs::file_size(path, ec);
   if (ec) return Failure{"The file " + path.string() + " could not be read."};
-  if (bytes > max_file_bytes) {
+  if (bytes > limits.bytes) {
     return Failure{"The file " + name + " is too large to be one of the game's files (" + std::to_string(bytes) +
-                   " bytes, at most " + std::to_string(max_file_bytes) + ")."};
+                   " bytes, at most " + std::to_string(limits.bytes) + ")."};
   }
   std::ifstream in(path, std::ios::binary);
   if (!in) return Failure{"The file " + path.string() + " could not be opened."};
@@ -59,9 +59,9 @@ Result<Lines> read_lines(const fs::path& path) {
   contents.resize(static_cast<std::size_t>(in.gcount()));
   if (in.bad()) return Failure{"The file " + path.string() + " could not be read."};
   const auto line_breaks = static_cast<std::size_t>(std::count(contents.begin(), contents.end(), '\n'));
-  if (line_breaks > max_file_lines) {
+  if (line_breaks > limits.lines) {
     return Failure{"The file " + name + " is too large to be one of the game's files (" + std::to_string(line_breaks) +
-                   " lines, at most " + std::to_string(max_file_lines) + ")."};
+                   " lines, at most " + std::to_string(limits.lines) + ")."};
   }
   return split_lines(contents);
 }
