@@ -99,15 +99,28 @@ void add_names(std::string& row, const std::vector<std::string>& names) {
   for (const auto& n : names) add_field(row, n);
 }
 
-std::string csv_field(std::string_view text) {
-  if (text.find_first_of(",\"") == std::string_view::npos) return std::string(text);
+// A spreadsheet runs a cell that starts with one of these as a formula.
+constexpr std::string_view formula_starters = "=+-@\t\r";
+
+// One CSV field: quoted when it holds a separator, a quote or a line break, its quotes doubled.
+// A text that a spreadsheet would run as a formula is quoted with a ' in front, as exports do;
+// a number the game wrote (a negative balance) stays a number.
+std::string csv_field(std::string_view text, bool number) {
+  const bool formula = !number && !text.empty() && formula_starters.find(text.front()) != std::string_view::npos;
+  if (!formula && text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
   std::string out = "\"";
+  if (formula) out += '\'';
   for (char c : text) {
     if (c == '"') out += '"';
     out += c;
   }
   return out + "\"";
 }
+
+// The columns of a history row that hold numbers: balance, popularity, board, overall rating,
+// attendance and money made.
+constexpr std::array<bool, std::tuple_size_v<HistoryRow>> number_columns = {false, true,  true, true, false,
+                                                                            false, true, true, true};
 
 }  // namespace
 
@@ -276,7 +289,7 @@ std::vector<std::string> history_csv(const History& history) {
     std::string line;
     for (std::size_t i = 0; i < row.size(); ++i) {
       if (i > 0) line += ',';
-      line += csv_field(row[i]);
+      line += csv_field(row[i], number_columns[i]);
     }
     out.push_back(std::move(line));
   }
