@@ -61,7 +61,7 @@ struct History {
 // Reads the rows of a history file; unreadable rows are counted and skipped.
 History read_history(const Lines& rows);
 // The rows that read_history can read, in their order, and how many it could not.
-Lines readable_history_rows(const Lines& rows, std::size_t& unreadable);
+Lines readable_history_rows(Lines rows, std::size_t& unreadable);
 // "N rows of the promotion's history could not be read and were left out." (empty for none)
 std::string unreadable_history_message(std::size_t unreadable);
 

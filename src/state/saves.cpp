@@ -134,7 +134,7 @@ void read_saved_history(const fs::path& folder, Store& store) {
     return;
   }
   std::size_t unreadable = 0;
-  store.history = readable_history_rows(*rows, unreadable);
+  store.history = readable_history_rows(std::move(*rows), unreadable);
   store.load_notice = unreadable_history_message(unreadable);
 }
 
