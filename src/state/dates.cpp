@@ -11,6 +11,18 @@ int days_in_month(int month, int year) {
   return lengths[month < 0 || month > 11 ? 0 : month];
 }
 
+long long day_index(const Date& d) {
+  const long long y = d.year - 1;
+  long long n = y * 365 + y / 4;
+  for (int m = 0; m < d.month && m < 12; ++m) n += days_in_month(m, d.year);
+  return n + d.day - 1;
+}
+
+int weekday_in_world(const Date& today, const Date& other) {
+  const long long offset = day_index(other) - day_index(today);
+  return static_cast<int>(((today.weekday + offset) % 7 + 7) % 7);
+}
+
 bool date_exists(const Date& d) { return !date_problem(d); }
 
 std::optional<std::string> date_problem(const Date& d) {

@@ -14,6 +14,11 @@ int days_in_month(int month, int year);
 // a world names its own first weekday and cycles it from there, whatever the real calendar says.
 bool date_exists(const Date& date);
 
+// Days from the 1st of January of the year 1 to the date, in the game's calendar.
+long long day_index(const Date& date);
+// The weekday `other` has in a world whose current date is `today`: the weekdays cycle from today's.
+int weekday_in_world(const Date& today, const Date& other);
+
 // Why a date does not exist ("there is no 31st of February"), or nothing when it does.
 std::optional<std::string> date_problem(const Date& date);
 

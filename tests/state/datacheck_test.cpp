@@ -108,6 +108,9 @@ TEST_F(DataCheck, AWorldStartsOnAWeekdayOfItsOwn) {
     l[rv::prom::next_big_show_date] = "Monday 29th January 2005";
   });
   EXPECT_EQ(problems(), std::vector<std::string>{});
+  // The real Saturday: in this world the 29th is a Monday, and the big show would never come.
+  edit("RVA.fed", [](rv::Lines& l) { l[rv::prom::next_big_show_date] = "Saturday 29th January 2005"; });
+  EXPECT_TRUE(reports("RVA.fed:237: the next big show's date says Saturday, but in this world that day is a Monday"));
   edit("maindata.rv1", [](rv::Lines& l) { l[rv::md::day_number] = "0"; });
   EXPECT_TRUE(reports("maindata.rv1:3: lines 2 to 5 must hold a weekday, a day number, a month and a year: there is no day 0 in a month"));
 }

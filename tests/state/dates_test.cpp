@@ -76,6 +76,27 @@ TEST(Datechange, AWeekdayOfItsOwnKeepsCycling) {
   }
 }
 
+// Whatever weekday the world starts on, a later or an earlier date's weekday follows from it.
+TEST(Datechange, AnyDateTakesItsWeekdayFromTheWorldsToday) {
+  struct Case {
+    const char* today;
+    const char* other;  // its weekday is the one expected
+  };
+  const Case cases[] = {
+      {"Monday 1st January 2005", "Monday 1st January 2005"},
+      {"Monday 1st January 2005", "Monday 29th January 2005"},
+      {"Monday 1st January 2005", "Thursday 1st March 2005"},
+      {"Monday 1st January 2005", "Tuesday 1st January 2006"},
+      {"Monday 1st January 2005", "Sunday 31st December 2004"},
+      {"Tuesday 28th February 2100", "Thursday 1st March 2100"},
+      {"Tuesday 28th February 2100", "Thursday 28th February 2101"},  // 366 days on, across the 29th
+      {"Tuesday 28th February 2100", "Monday 28th February 2099"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(rv::weekday_in_world(date(c.today), date(c.other)), date(c.other).weekday) << c.today << " / " << c.other;
+  }
+}
+
 TEST(DateTexts, DaysThatDoNotExistAreNamed) {
   struct Case {
     const char* weekday;
