@@ -214,6 +214,7 @@ int cmd_next_day(const Args& args, std::ostream& out, std::ostream& err) {
     err << store.error() << "\n";
     return exit_failure;
   }
+  tell_load_notice(*store, err);
   const std::string folder = *save;
   Game game{std::move(*store), Rng(*seed), folder};
 

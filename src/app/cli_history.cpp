@@ -35,7 +35,6 @@ void print_table(const std::vector<HistoryRow>& rows, std::ostream& out) {
 int cmd_history(const Args& args, std::ostream& out, std::ostream& err) {
   const auto opened = open_game_option(args, "history --home DIR --save NAME [--csv]", err);
   if (!opened) return exit_failure;
-  if (!opened->store.load_notice.empty()) err << opened->store.load_notice << "\n";
   const History history = read_history(opened->store.history);
   if (args.has("csv")) {
     for (const auto& line : history_csv(history)) out << line << "\r\n";

@@ -34,6 +34,7 @@ std::optional<Store> load_target(const SaveTarget& target, std::ostream& err, bo
     err << store.error() << "\n";
     return std::nullopt;
   }
+  tell_load_notice(*store, err);
   return std::move(*store);
 }
 

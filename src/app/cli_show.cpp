@@ -11,6 +11,12 @@
 
 namespace rv::cli {
 
+void tell_load_notice(Store& store, std::ostream& err) {
+  if (store.load_notice.empty()) return;
+  err << store.load_notice << "\n";
+  store.load_notice.clear();
+}
+
 std::optional<Game> open_saved_game(const Args& args, const Home& home, const std::string& save, std::ostream& err) {
   const auto seed = number_option(args, "seed", 1);
   if (!seed || *seed < 0) {
@@ -22,6 +28,7 @@ std::optional<Game> open_saved_game(const Args& args, const Home& home, const st
     err << store.error() << "\n";
     return std::nullopt;
   }
+  tell_load_notice(*store, err);
   return Game{std::move(*store), Rng(static_cast<std::uint64_t>(*seed)), save};
 }
 

@@ -148,7 +148,7 @@ void deliver_offer_replies(Game& game) {
       i += rec::negotiation;
       continue;
     }
-    const Num day = r.num(neg::days) + 1;
+    const Num day = step_within(r.num(neg::days), 1, range::days);
     r.set_num(neg::days, day);
     if (!game.rng.one_in(reply_odds(day))) {
       i += rec::negotiation;

@@ -48,7 +48,7 @@ void feud_upkeep(Game& game) {
   for (std::size_t k = 0; k < md::feud_slots; ++k) {
     if (!feud_running(s, k)) continue;
     const auto f = feud_slot(s, k);
-    const Num duration = f.num(feud::duration) + 1;
+    const Num duration = step_within(f.num(feud::duration), 1, range::days);
     f.set_num(feud::duration, duration);
     if (duration < feud_days_before_cooling) continue;
     const Num cooling = std::max<Num>(f.num(feud::cooling) - 1, feud_min_cooling);

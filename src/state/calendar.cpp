@@ -37,7 +37,9 @@ void create_calendar(Store& store) {
   Date d = start;
   int weeks = 0;
   while (weeks < 6) {
+    const Date before = d;
     datechange(d);
+    if (d == before) break;  // the last day of the calendar has no day after it
     store.calendar.push_back(full_date(d));
     store.calendar.push_back(regular_show_on(store, d.weekday_name()));
     store.calendar.push_back(std::string());

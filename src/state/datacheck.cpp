@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "state/date.h"
+#include "state/dates.h"
 #include "state/fileio.h"
 #include "state/layout.h"
 #include "state/ranges.h"
@@ -180,9 +181,7 @@ class Checker {
         number_at(file, *l, p.show_offset(k, prom::show::rating), "the show rating");
         number_at(file, *l, p.show_offset(k, prom::show::audience), "the show audience");
       }
-      if (p.at(prom::next_big_show_name) != none_text && !parse_full_date(p.at(prom::next_big_show_date))) {
-        problem(file, prom::next_big_show_date + 1, "the next big show needs a full date");
-      }
+      if (p.at(prom::next_big_show_name) != none_text) check_big_show_date(file, p.at(prom::next_big_show_date));
     }
     // References need every promotion's initials first.
     for (const auto& file : fed_files_) {
@@ -201,6 +200,21 @@ class Checker {
                !contains(worker_text(it->second, Col::multiproms), initials)) {
       problem(file, offset + 1, role + " " + name + " does not work for " + initials);
     }
+  }
+
+  // The date of a promotion's next big show exists and carries the weekday the world gives it.
+  void check_big_show_date(const std::string& file, const std::string& text) {
+    const auto day = parse_full_date(text);
+    if (!day) return problem(file, prom::next_big_show_date + 1, "the next big show needs a full date");
+    const Lines* md_lines = get("maindata.rv1");
+    if (!md_lines) return;
+    const auto today = date_from_texts(line_at(*md_lines, md::weekday), line_at(*md_lines, md::day_number),
+                                       line_at(*md_lines, md::month), line_at(*md_lines, md::year));
+    if (!today) return;
+    const auto weekday = static_cast<std::size_t>(weekday_in_world(*today, *day));
+    if (static_cast<int>(weekday) == day->weekday) return;
+    problem(file, prom::next_big_show_date + 1, "the next big show's date says " + std::string(day->weekday_name()) +
+                                                    ", but in this world that day is a " + std::string(weekday_names[weekday]));
   }
 
   void check_promotion_people(const std::string& file, const Lines& lines) {
@@ -310,8 +324,9 @@ class Checker {
     if (l->size() != md::line_count && l->size() != md::old_line_count) {
       problem("maindata.rv1", l->size(), std::to_string(l->size()) + " lines instead of " + std::to_string(md::line_count));
     }
-    if (!date_from_texts(line_at(*l, md::weekday), line_at(*l, md::day_number), line_at(*l, md::month), line_at(*l, md::year))) {
-      problem("maindata.rv1", md::weekday + 1, "lines 2 to 5 must hold a weekday, a day number, a month and a year");
+    if (const auto wrong = date_texts_problem(line_at(*l, md::weekday), line_at(*l, md::day_number), line_at(*l, md::month),
+                                              line_at(*l, md::year))) {
+      problem("maindata.rv1", md::weekday + 1, "lines 2 to 5 must hold a weekday, a day number, a month and a year: " + *wrong);
     }
     for (std::size_t level = 1; level <= 6; ++level) number_at("maindata.rv1", *l, md::money_baseline_base + level, "the money baseline");
     for (std::size_t line : {md::board_rating, md::review_weeks, md::turn_freshness}) number_at("maindata.rv1", *l, line, "this value");

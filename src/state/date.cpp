@@ -90,16 +90,44 @@ std::string month_year(const Date& date, int years_later) {
   return std::string(date.month_name()) + " " + std::to_string(date.year + years_later);
 }
 
+namespace {
+
+// The date the four texts name, or what is wrong with them.
+struct ReadDate {
+  std::optional<Date> date;
+  std::string problem;
+};
+
+ReadDate read_date_texts(std::string_view weekday, std::string_view number, std::string_view month,
+                         std::string_view year) {
+  const auto quoted = [](std::string_view text, std::string_view what) {
+    return "\"" + std::string(text) + "\" is not " + std::string(what);
+  };
+  const auto wd = weekday_index(weekday);
+  if (!wd) return {std::nullopt, quoted(weekday, "a weekday")};
+  const auto dn = plain_number(number);
+  if (!dn) return {std::nullopt, quoted(number, "a day number")};
+  const auto mo = month_index(month);
+  if (!mo) return {std::nullopt, quoted(month, "a month")};
+  const auto yr = plain_number(year);
+  if (!yr) return {std::nullopt, quoted(year, "a year")};
+  const Date d{*wd, *dn, *mo, *yr};
+  if (auto problem = date_problem(d)) return {std::nullopt, std::move(*problem)};
+  return {d, {}};
+}
+
+}  // namespace
+
 std::optional<Date> date_from_texts(std::string_view weekday, std::string_view number,
                                     std::string_view month, std::string_view year) {
-  const auto wd = weekday_index(weekday);
-  const auto mo = month_index(month);
-  const auto dn = plain_number(number);
-  const auto yr = plain_number(year);
-  if (!wd || !mo || !dn || !yr) return std::nullopt;
-  const Date d{*wd, *dn, *mo, *yr};
-  if (!date_exists(d)) return std::nullopt;
-  return d;
+  return read_date_texts(weekday, number, month, year).date;
+}
+
+std::optional<std::string> date_texts_problem(std::string_view weekday, std::string_view number,
+                                              std::string_view month, std::string_view year) {
+  ReadDate read = read_date_texts(weekday, number, month, year);
+  if (read.date) return std::nullopt;
+  return std::move(read.problem);
 }
 
 Date current_date(const Store& store) {

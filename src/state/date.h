@@ -39,7 +39,7 @@ std::string full_date(const Date& date);
 // Appends the full date to `out` (no allocation when `out` has room).
 void append_full_date(std::string& out, const Date& date);
 // Reads a full date text back; nothing when it is not one, or names a day that does not exist
-// (the 31st of February, a Tuesday that is a Monday).
+// (the 31st of February). Any weekday goes with any day: the weekday only cycles.
 std::optional<Date> parse_full_date(std::string_view text);
 
 // "March 2004": the form contract expiry months are written in.
@@ -49,6 +49,10 @@ std::string month_year(const Date& date, int years_later = 0);
 // they do not name a day that exists.
 std::optional<Date> date_from_texts(std::string_view weekday, std::string_view number,
                                     std::string_view month, std::string_view year);
+// What is wrong with the four date values ("\"Funday\" is not a weekday", "there is no 31st of
+// February"), or nothing when they name a day that exists.
+std::optional<std::string> date_texts_problem(std::string_view weekday, std::string_view number,
+                                              std::string_view month, std::string_view year);
 // The current date of a game; unreadable lines fall back to Monday, January.
 Date current_date(const Store& store);
 void set_current_date(Store& store, const Date& date);

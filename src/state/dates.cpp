@@ -1,6 +1,7 @@
 #include "state/dates.h"
 
 #include "state/ranges.h"
+#include "state/text.h"
 
 namespace rv {
 
@@ -10,28 +11,33 @@ int days_in_month(int month, int year) {
   return lengths[month < 0 || month > 11 ? 0 : month];
 }
 
-namespace {
-
-// Days from the 1st of January of the year 1.
-long long day_count(int day, int month, int year) {
-  const long long y = year - 1;
+long long day_index(const Date& d) {
+  const long long y = d.year - 1;
   long long n = y * 365 + y / 4;
-  for (int m = 0; m < month && m < 12; ++m) n += days_in_month(m, year);
-  return n + day - 1;
+  for (int m = 0; m < d.month && m < 12; ++m) n += days_in_month(m, d.year);
+  return n + d.day - 1;
 }
 
-}  // namespace
-
-int weekday_of(int day, int month, int year) {
-  // Monday 1st January 2007.
-  const long long offset = day_count(day, month, year) - day_count(1, 0, 2007);
-  return static_cast<int>((offset % 7 + 7) % 7);
+int weekday_in_world(const Date& today, const Date& other) {
+  const long long offset = day_index(other) - day_index(today);
+  return static_cast<int>(((today.weekday + offset) % 7 + 7) % 7);
 }
 
-bool date_exists(const Date& d) {
-  if (d.year < range::year.lo || d.year > range::year.hi || d.month < 0 || d.month > 11) return false;
-  if (d.day < 1 || d.day > days_in_month(d.month, d.year)) return false;
-  return d.weekday == weekday_of(d.day, d.month, d.year);
+bool date_exists(const Date& d) { return !date_problem(d); }
+
+std::optional<std::string> date_problem(const Date& d) {
+  if (d.weekday < 0 || d.weekday >= static_cast<int>(weekday_names.size())) return "the weekday is not one of the seven";
+  if (d.month < 0 || d.month > 11) return "the month is not one of the twelve";
+  if (!range::year.holds(d.year)) {
+    return "the year " + std::to_string(d.year) + " is outside " + to_text(range::year.lo) + " to " + to_text(range::year.hi);
+  }
+  if (d.day < 1) return "there is no day " + std::to_string(d.day) + " in a month";
+  if (d.day <= days_in_month(d.month, d.year)) return std::nullopt;
+  std::string out = "there is no " + std::to_string(d.day) + std::string(ordinal_suffix(d.day)) + " of " +
+                    std::string(d.month_name());
+  // The 29th of February is the one day that exists in some years only.
+  if (d.month == 1 && d.day == 29) out += " in " + std::to_string(d.year) + ", a year not divisible by four";
+  return out;
 }
 
 void datechange(Date& date) {

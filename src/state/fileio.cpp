@@ -65,7 +65,7 @@ std::string limit_text(std::uintmax_t n) { return grouped(static_cast<std::int64
 
 }  // namespace
 
-Result<Lines> read_lines(const fs::path& path) {
+Result<Lines> read_lines(const fs::path& path, FileLimits limits) {
   if (path.empty()) return Failure{"No file was named: the file name is empty."};
   const std::string name = shown_path(path.filename());
   const std::string where = " (" + shown_path(path) + ").";
@@ -75,8 +75,8 @@ Result<Lines> read_lines(const fs::path& path) {
   if (!fs::is_regular_file(path, ec)) return Failure{"The file " + name + " is not a plain file" + where};
   const std::uintmax_t bytes = fs::file_size(path, ec);
   if (ec) return Failure{"The file " + name + " could not be read" + where};
-  if (bytes > max_file_bytes) {
-    return Failure{"The file " + name + " is larger than " + limit_text(max_file_bytes) + " bytes" + where};
+  if (bytes > limits.bytes) {
+    return Failure{"The file " + name + " is larger than " + limit_text(limits.bytes) + " bytes" + where};
   }
   std::ifstream in(path, std::ios::binary);
   if (!in) return Failure{"The file " + name + " could not be opened" + where};
@@ -84,8 +84,8 @@ Result<Lines> read_lines(const fs::path& path) {
   in.read(contents.data(), static_cast<std::streamsize>(bytes));
   contents.resize(static_cast<std::size_t>(in.gcount()));
   if (in.bad()) return Failure{"The file " + name + " could not be read" + where};
-  if (count_line_breaks(contents) > max_file_lines) {
-    return Failure{"The file " + name + " has more than " + limit_text(max_file_lines) + " lines" + where};
+  if (count_line_breaks(contents) > limits.lines) {
+    return Failure{"The file " + name + " has more than " + limit_text(limits.lines) + " lines" + where};
   }
   Lines lines = split_lines(contents);
   for (std::size_t i = 0; i < lines.size(); ++i) {

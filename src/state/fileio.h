@@ -46,7 +46,13 @@ class LineReader {
   std::string problem_;
 };
 
-Result<Lines> read_lines(const fs::path& path);
+// The most a file may hold and still be read.
+struct FileLimits {
+  std::uintmax_t bytes = max_file_bytes;
+  std::size_t lines = max_file_lines;
+};
+
+Result<Lines> read_lines(const fs::path& path, FileLimits limits = {});
 // Writes through a temporary file renamed into place, so a failed write leaves the old file.
 Status write_lines(const fs::path& path, const Lines& lines);
 Status write_text(const fs::path& path, std::string_view contents);

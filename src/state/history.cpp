@@ -21,13 +21,16 @@ constexpr std::size_t show_fields = 6;
 constexpr std::size_t match_fixed_fields = 6;  // kind, description, rating, winners, title, changed
 constexpr std::size_t most_names = 64;          // more workers than any match holds
 
-std::vector<std::string_view> fields_of(std::string_view row) {
-  std::vector<std::string_view> out;
+using Fields = std::vector<std::string_view>;
+
+// The tab-separated fields of a row, into `out` (whose room is reused from row to row).
+void fields_of(std::string_view row, Fields& out) {
+  out.clear();
   std::size_t start = 0;
   for (;;) {
     const std::size_t at = row.find(separator, start);
     out.push_back(row.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start));
-    if (at == std::string_view::npos) return out;
+    if (at == std::string_view::npos) return;
     start = at + 1;
   }
 }
@@ -50,47 +53,53 @@ void add_field(std::string& row, std::string_view text) {
   row += field(text);
 }
 
-bool read_day(const std::vector<std::string_view>& f, History& h) {
+// Each reader checks a row and, given a history, adds what it holds; without one it only checks.
+bool read_day(const Fields& f, History* h) {
   if (f.size() != day_fields || !parse_full_date(f[1])) return false;
   const auto balance = whole(f[2]), pop = whole(f[3]), board = whole(f[4]);
   if (!balance || !pop || !board) return false;
-  h.days.push_back({std::string(f[1]), *balance, *pop, *board, std::string(f[5])});
+  if (h) h->days.push_back({std::string(f[1]), *balance, *pop, *board, std::string(f[5])});
   return true;
 }
 
-bool read_show(const std::vector<std::string_view>& f, History& h) {
+bool read_show(const Fields& f, History* h) {
   if (f.size() != show_fields || !parse_full_date(f[1]) || f[2].empty()) return false;
   const auto overall = whole(f[3]), attendance = whole(f[4]), money = whole(f[5]);
   if (!overall || !attendance || !money) return false;
-  h.shows.push_back({std::string(f[1]), std::string(f[2]), *overall, *attendance, *money, {}});
+  if (h) h->shows.push_back({std::string(f[1]), std::string(f[2]), *overall, *attendance, *money, {}});
   return true;
 }
 
 // Names: a count, then that many fields, from `at`; false when the row runs short.
-bool read_names(const std::vector<std::string_view>& f, std::size_t& at, std::vector<std::string>& names) {
+bool read_names(const Fields& f, std::size_t& at, std::vector<std::string>* names) {
   if (at >= f.size()) return false;
   const auto n = whole(f[at++]);
   if (!n || *n < 0 || static_cast<std::size_t>(*n) > most_names || f.size() - at < static_cast<std::size_t>(*n)) return false;
-  for (Num i = 0; i < *n; ++i) names.emplace_back(f[at++]);
+  const std::size_t count = static_cast<std::size_t>(*n);
+  if (names) names->assign(f.begin() + static_cast<std::ptrdiff_t>(at), f.begin() + static_cast<std::ptrdiff_t>(at + count));
+  at += count;
   return true;
 }
 
-bool read_match(const std::vector<std::string_view>& f, History& h) {
-  if (h.shows.empty() || f.size() < match_fixed_fields + 2) return false;
-  HistoryMatch m;
+// A match row; it belongs to the show row before it, which the caller has read.
+bool read_match(const Fields& f, History* h) {
+  if (f.size() < match_fixed_fields + 2) return false;
   const auto rating = whole(f[2]);
   if (!rating || (f[5] != "0" && f[5] != "1")) return false;
+  HistoryMatch m;
+  std::size_t at = match_fixed_fields;
+  if (!read_names(f, at, h ? &m.workers : nullptr) || !read_names(f, at, h ? &m.winning : nullptr)) return false;
+  // The result's own words came later: a row without them stands by its winners.
+  const bool has_result = at + 1 == f.size();
+  if (at + (has_result ? 1 : 0) != f.size()) return false;
+  if (!h) return true;
   m.description = f[1];
   m.rating = *rating;
   m.winners = f[3];
   m.title = f[4];
   m.title_changed = f[5] == "1";
-  std::size_t at = match_fixed_fields;
-  if (!read_names(f, at, m.workers) || !read_names(f, at, m.winning)) return false;
-  // The result's own words came later: a row without them stands by its winners.
-  if (at + 1 == f.size()) m.result = f[at++];
-  if (at != f.size()) return false;
-  h.shows.back().matches.push_back(std::move(m));
+  if (has_result) m.result = f[at];
+  h->shows.back().matches.push_back(std::move(m));
   return true;
 }
 
@@ -99,9 +108,17 @@ void add_names(std::string& row, const std::vector<std::string>& names) {
   for (const auto& n : names) add_field(row, n);
 }
 
-std::string csv_field(std::string_view text) {
-  if (text.find_first_of(",\"") == std::string_view::npos) return std::string(text);
+// A spreadsheet runs a cell that starts with one of these as a formula.
+constexpr std::string_view formula_starters = "=+-@\t\r";
+
+// One CSV field: quoted when it holds a separator, a quote or a line break, its quotes doubled.
+// A text that a spreadsheet would run as a formula is quoted with a ' in front, as exports do;
+// a number the game wrote (a negative balance) stays a number.
+std::string csv_field(std::string_view text, bool number) {
+  const bool formula = !number && !text.empty() && formula_starters.find(text.front()) != std::string_view::npos;
+  if (!formula && text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
   std::string out = "\"";
+  if (formula) out += '\'';
   for (char c : text) {
     if (c == '"') out += '"';
     out += c;
@@ -109,40 +126,52 @@ std::string csv_field(std::string_view text) {
   return out + "\"";
 }
 
+// The columns of a history row that hold numbers: balance, popularity, board, overall rating,
+// attendance and money made.
+constexpr std::array<bool, std::tuple_size_v<HistoryRow>> number_columns = {false, true,  true, true, false,
+                                                                            false, true, true, true};
+
 }  // namespace
 
 namespace {
 
-// Reads every row into `h`; `kept` (when given) hears of each row that was read.
+// Reads every row (into `h`, when given) and tells `kept` the index of each row that was read;
+// gives the number of rows that could not be read.
 template <class Kept>
-void read_rows(const Lines& rows, History& h, Kept&& kept) {
+std::size_t read_rows(const Lines& rows, History* h, Kept&& kept) {
+  std::size_t unreadable = 0;
   bool show_kept = false;  // a match row belongs to the show row before it, if that was read
-  for (const std::string& row : rows) {
-    if (row.empty()) continue;
-    const auto f = fields_of(row);
+  Fields f;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (rows[i].empty()) continue;
+    fields_of(rows[i], f);
     bool ok = false;
     if (f[0] == day_row) ok = read_day(f, h);
     else if (f[0] == show_row) ok = show_kept = read_show(f, h);
     else if (f[0] == match_row) ok = show_kept && read_match(f, h);
-    if (ok) kept(row);
-    else ++h.unreadable;
+    if (ok) kept(i);
+    else ++unreadable;
   }
+  return unreadable;
 }
 
 }  // namespace
 
 History read_history(const Lines& rows) {
   History h;
-  read_rows(rows, h, [](const std::string&) {});
+  h.unreadable = read_rows(rows, &h, [](std::size_t) {});
   return h;
 }
 
-Lines readable_history_rows(const Lines& rows, std::size_t& unreadable) {
-  History h;
-  Lines out;
-  read_rows(rows, h, [&](const std::string& row) { out.push_back(row); });
-  unreadable = h.unreadable;
-  return out;
+Lines readable_history_rows(Lines rows, std::size_t& unreadable) {
+  // Only checked, not kept: the rows read are moved up over those left out.
+  std::size_t count = 0;
+  unreadable = read_rows(rows, nullptr, [&](std::size_t i) {
+    if (i != count) rows[count] = std::move(rows[i]);
+    ++count;
+  });
+  rows.resize(count);
+  return rows;
 }
 
 std::string unreadable_history_message(std::size_t unreadable) {
@@ -276,7 +305,7 @@ std::vector<std::string> history_csv(const History& history) {
     std::string line;
     for (std::size_t i = 0; i < row.size(); ++i) {
       if (i > 0) line += ',';
-      line += csv_field(row[i]);
+      line += csv_field(row[i], number_columns[i]);
     }
     out.push_back(std::move(line));
   }

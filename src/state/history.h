@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "state/fileio.h"
 #include "state/numbers.h"
 #include "state/tables.h"
 
@@ -17,6 +18,10 @@ namespace rv {
 struct Store;
 
 inline constexpr std::string_view history_file = "history.rv1";
+// The history grows by a row a day and a row for every show and match: the busiest schedule
+// writes some 400 kB a year. Its file may therefore be far larger than a table's, enough for
+// centuries of play; fifty years load in a few tens of milliseconds.
+inline constexpr FileLimits history_file_limits{256u * 1024 * 1024, 8'000'000};
 
 // One day, as it stood when the day had been played.
 struct HistoryDay {
@@ -56,7 +61,7 @@ struct History {
 // Reads the rows of a history file; unreadable rows are counted and skipped.
 History read_history(const Lines& rows);
 // The rows that read_history can read, in their order, and how many it could not.
-Lines readable_history_rows(const Lines& rows, std::size_t& unreadable);
+Lines readable_history_rows(Lines rows, std::size_t& unreadable);
 // "N rows of the promotion's history could not be read and were left out." (empty for none)
 std::string unreadable_history_message(std::size_t unreadable);
 

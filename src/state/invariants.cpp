@@ -98,9 +98,9 @@ std::vector<std::string> check_store(const Store& store) {
   if (store.maindata.size() != md::line_count) {
     report("maindata: " + std::to_string(store.maindata.size()) + " lines, expected " + std::to_string(md::line_count));
   }
-  if (!date_from_texts(store.md(md::weekday), store.md(md::day_number), store.md(md::month), store.md(md::year))) {
-    report("maindata: lines 2 to 5 do not hold a date that exists (\"" + store.md(md::weekday) + "\", \"" +
-           store.md(md::day_number) + "\", \"" + store.md(md::month) + "\", \"" + store.md(md::year) + "\")");
+  if (const auto wrong = date_texts_problem(store.md(md::weekday), store.md(md::day_number), store.md(md::month),
+                                            store.md(md::year))) {
+    report("maindata: lines 2 to 5 do not hold a date that exists: " + *wrong);
   }
 
   std::set<std::string> initials, names;

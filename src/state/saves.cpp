@@ -128,13 +128,13 @@ void read_saved_history(const fs::path& folder, Store& store) {
   std::error_code ec;
   const fs::path file = folder / std::string(history_file);
   if (!fs::exists(file, ec)) return;
-  auto rows = read_lines(file);
+  auto rows = read_lines(file, history_file_limits);
   if (!rows) {
-    store.load_notice = "The promotion's history could not be read; it starts again from today.";
+    store.load_notice = rows.error() + " The promotion's history could not be read; it starts again from today.";
     return;
   }
   std::size_t unreadable = 0;
-  store.history = readable_history_rows(*rows, unreadable);
+  store.history = readable_history_rows(std::move(*rows), unreadable);
   store.load_notice = unreadable_history_message(unreadable);
 }
 

@@ -144,12 +144,13 @@ void recordreignupdate(Store& store) {
   for (std::size_t k = 0; k < prom::title_slots; ++k) {
     const auto t = p.title(k);
     if (!t.exists() || t.holder() == vacant) continue;
-    const Num days = leading_int(t.get(current_reign)) + 1;
+    // The reign stops counting at the top of its range rather than leave it.
+    const Num days = step_within(t.count(current_reign), 1, range::days);
     t.put(current_reign, to_text(days));
-    if (days > leading_int(t.get(TitleField::record_length)) || t.get(TitleField::record_holder) == no_record_yet) {
+    if (days > t.count(TitleField::record_length) || t.get(TitleField::record_holder) == no_record_yet) {
       // A reign that already held the record yesterday extends it without a new message.
       const bool extending = t.get(TitleField::record_holder) == t.holder() &&
-                             leading_int(t.get(TitleField::record_length)) == days - 1;
+                             t.count(TitleField::record_length) == days - 1;
       t.put(TitleField::record_length, to_text(days));
       t.put(TitleField::record_holder, t.holder());
       if (extending) continue;

@@ -45,6 +45,23 @@ TEST_F(CliSaves, ResaveOfABrokenSaveFailsAndTouchesNothing) {
   EXPECT_EQ(rvtest::run_cli("fly " + home_arg).exit_code, 2);
 }
 
+// Rows of the history that cannot be read are left out by any command that saves: each says so
+// once, and the next run finds nothing more to say.
+TEST_F(CliSaves, CommandsThatSaveSayOnceThatHistoryRowsWereLeftOut) {
+  const std::string notice = "2 rows of the promotion's history could not be read and were left out.";
+  const fs::path history = home.save_folder("Career") / "history.rv1";
+  for (const std::string command : {"resave", "next-day --days 1"}) {
+    rvtest::write_bytes(history, "day\tMonday 1st January 2007\t100\t40\t50\t2.5\r\nnonsense\r\nday\tbroken\r\n");
+    const auto run = rvtest::run_cli(command + " " + home_arg + " --save Career");
+    EXPECT_EQ(run.exit_code, 0) << command << ": " << run.output;
+    const auto first = run.output.find(notice);
+    EXPECT_NE(first, std::string::npos) << command << ": " << run.output;
+    EXPECT_EQ(run.output.find(notice, first + 1), std::string::npos) << command << ": " << run.output;
+    const auto again = rvtest::run_cli("resave " + home_arg + " --save Career");
+    EXPECT_EQ(again.output.find("could not be read"), std::string::npos) << command << ": " << again.output;
+  }
+}
+
 TEST_F(CliSaves, ResaveRefusesWhatTheCheckRejects) {
   const fs::path stips = home.save_folder("Career") / "stipulations.rv1";
   rvtest::write_bytes(stips, "Singles\r\nCut Short\r\n");

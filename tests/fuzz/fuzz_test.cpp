@@ -16,7 +16,9 @@
 #include "state/fileio.h"
 #include "state/invariants.h"
 #include "state/newgame.h"
+#include "state/ranges.h"
 #include "state/saves.h"
+#include "support/days.h"
 #include "support/world.h"
 
 namespace {
@@ -134,6 +136,75 @@ TEST(Fuzz, MutatedSavesAndDataSetsAreRefusedCleanlyOrPlaySound) {
   std::cout << refused << " cases refused, " << played << " played\n";
   EXPECT_GT(refused, 0);
   EXPECT_GT(played, 0);
+}
+
+// Every stored number at one end of its range: the top or the bottom.
+void put_every_number_at(rv::Store& s, bool top) {
+  const auto edge = [top](rv::Range r) { return rv::to_text(top ? r.hi : r.lo); };
+  for (const auto& f : rv::maindata_numbers()) s.set_md(f.line, edge(f.range));
+  for (std::size_t i = 0; i < s.promotion_count(); ++i) {
+    for (const auto& f : rv::promotion_numbers()) s.promotions[i * rv::rec::promotion + f.line] = edge(f.range);
+  }
+  for (std::size_t r = 0; r < s.worker_count(); ++r) {
+    for (std::size_t c = 0; c < rv::column_count; ++c) {
+      if (const auto range = rv::column_range(static_cast<rv::Col>(c))) s.wrestlers.set(r, static_cast<rv::Col>(c), edge(*range));
+    }
+  }
+  for (std::size_t b = 0; b < s.negotiations.size(); b += rv::rec::negotiation) {
+    for (const auto& f : rv::negotiation_numbers()) s.negotiations[b + f.line] = edge(f.range);
+  }
+  for (std::size_t i = 0; i < s.message_count(); ++i) s.message(i).set(rv::msg::days_left, edge(rv::message_days_left));
+}
+
+// What a day moves at the end of a range stays inside it: a sound save plays on and still loads.
+TEST(Fuzz, SavesAtTheEdgesOfTheirRangesPlayOnAndStillLoad) {
+  struct Case {
+    const char* what;
+    bool top;
+    const char* weekday;
+    int day;
+    const char* month;
+    int year;
+  };
+  const Case cases[] = {
+      {"every number at its top, a weekday of its own", true, "Tuesday", 28, "February", 2100},
+      {"every number at its top, over the turn of a year", true, "Thursday", 28, "December", 2006},
+      {"every number at its bottom", false, "Tuesday", 28, "February", 2100},
+  };
+  rvtest::TempDir dir;
+  const rv::Home home(dir.path());
+  ASSERT_TRUE(rv::copy_tree(fs::path(RINGVALE_SOURCE_DIR) / "data" / "Data", home.data()).ok());
+  for (const Case& c : cases) {
+    auto store = new_game(home);
+    ASSERT_TRUE(store);
+    rv::Store& s = *store;
+    const auto player = s.player_index();
+    ASSERT_TRUE(player);
+    // A running feud, a title held and an offer waiting for its answer, so that their counters move.
+    std::vector<std::string> roster;
+    for (std::size_t r = 0; r < s.worker_count(); ++r) {
+      if (s.worker(r).promotion() == s.md(rv::md::player_initials)) roster.push_back(s.worker(r).name());
+    }
+    ASSERT_GE(roster.size(), 3u);
+    rvtest::start_feud(s, roster[0], roster[1], "Hot", "0");
+    s.promotion(*player).title(0).set_holder(roster[2]);
+    rv::append_record(s.negotiations, {roster[2], s.md(rv::md::player_initials), "1000", "2", "June 2008", "Yes", "0", "0",
+                                       "0", "No thanks."});
+    put_every_number_at(s, c.top);
+    rvtest::set_date(s, c.weekday, c.day, c.month, c.year);
+    rv::create_calendar(s);
+    ASSERT_EQ(rv::check_store(s), std::vector<std::string>{}) << c.what;
+    rv::Game game{std::move(s), rv::Rng(7), "Edge"};
+    for (int d = 0; d < 12; ++d) {
+      if (rv::main_action(game.store) != rv::MainAction::next_day) rv::pass_over_show_day(game);
+      const rv::DayReport report = rv::next_day(game);
+      ASSERT_EQ(rv::check_store(game.store), std::vector<std::string>{}) << c.what << ", day " << d + 1;
+      if (report.dismissed) break;
+    }
+    ASSERT_TRUE(rv::save_game(game.store, home, "Edge", noon, no_flush).ok()) << c.what;
+    const auto again = rv::load_game(home, "Edge.sav");
+    EXPECT_TRUE(again.ok()) << c.what << ": " << again.error();
+  }
 }
 
 }  // namespace

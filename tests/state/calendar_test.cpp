@@ -21,6 +21,29 @@ TEST(Calendar, FirstCalendarCoversSixWeeksWithRegularShows) {
   EXPECT_EQ(s.calendar[0 + regular], "");
 }
 
+// The calendar ends on the 31st of December 9999: a first calendar near it stops there.
+TEST(Calendar, FirstCalendarStopsAtTheLastDay) {
+  struct Case {
+    const char* weekday;
+    int day;
+    std::size_t days;
+    const char* last;
+  };
+  const Case cases[] = {{"Wednesday", 20, 11u, "Sunday 31st December 9999"}, {"Friday", 31, 0u, ""}};
+  for (const Case& c : cases) {
+    rv::Store s = rvtest::small_store();
+    s.set_md(rv::md::weekday, c.weekday);
+    s.set_md(rv::md::day_number, std::to_string(c.day));
+    s.set_md(rv::md::month, "December");
+    s.set_md(rv::md::year, "9999");
+    rv::create_calendar(s);
+    ASSERT_EQ(days(s), c.days) << c.day;
+    if (c.days > 0) {
+      EXPECT_EQ(last_date(s), c.last);
+    }
+  }
+}
+
 TEST(Calendar, PlannedBigShowIsMarkedOnItsDate) {
   rv::Store s = rvtest::small_store();
   auto p = s.promotion(0);

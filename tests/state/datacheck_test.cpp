@@ -91,13 +91,28 @@ TEST_F(DataCheck, DatesMustExistAndNumbersStayInRange) {
   });
   edit("RVA.fed", [](rv::Lines& l) {
     l[rv::prom::next_big_show_name] = "Winter Rumble";
-    l[rv::prom::next_big_show_date] = "Tuesday 1st January 2007";  // a Monday
+    l[rv::prom::next_big_show_date] = "Wednesday 31st February 2007";
     l[rv::prom::balance] = "9223372036854775807";
   });
-  EXPECT_TRUE(reports("maindata.rv1:3: lines 2 to 5"));
+  EXPECT_TRUE(reports("maindata.rv1:3: lines 2 to 5 must hold a weekday, a day number, a month and a year: there is no 31st of February"));
   EXPECT_TRUE(reports("maindata.rv1:7: board rating \"250\" is outside 0 to 100"));
   EXPECT_TRUE(reports("RVA.fed:237: the next big show needs a full date"));
   EXPECT_TRUE(reports("RVA.fed:5: bank balance"));
+}
+
+TEST_F(DataCheck, AWorldStartsOnAWeekdayOfItsOwn) {
+  // The 1st of January 2005 was a Saturday; the world says Monday, and that is its own affair.
+  edit("maindata.rv1", [](rv::Lines& l) { l[rv::md::year] = "2005"; });
+  edit("RVA.fed", [](rv::Lines& l) {
+    l[rv::prom::next_big_show_name] = "Winter Rumble";
+    l[rv::prom::next_big_show_date] = "Monday 29th January 2005";
+  });
+  EXPECT_EQ(problems(), std::vector<std::string>{});
+  // The real Saturday: in this world the 29th is a Monday, and the big show would never come.
+  edit("RVA.fed", [](rv::Lines& l) { l[rv::prom::next_big_show_date] = "Saturday 29th January 2005"; });
+  EXPECT_TRUE(reports("RVA.fed:237: the next big show's date says Saturday, but in this world that day is a Monday"));
+  edit("maindata.rv1", [](rv::Lines& l) { l[rv::md::day_number] = "0"; });
+  EXPECT_TRUE(reports("maindata.rv1:3: lines 2 to 5 must hold a weekday, a day number, a month and a year: there is no day 0 in a month"));
 }
 
 TEST_F(DataCheck, MissingFilesAndGarbageGiveMessagesNotCrashes) {

@@ -115,4 +115,53 @@ TEST(History, AChartsSpanEndsAtTheLastDayKept) {
   EXPECT_TRUE(rv::history_span(rv::History{}, rv::HistorySpan::last_year).days.empty());
 }
 
+// Texts a spreadsheet would run are quoted behind a ', line breaks and commas stay inside one
+// quoted cell, and the game's own numbers stay numbers, negative ones included.
+TEST(History, TheSpreadsheetExportQuotesWhatASpreadsheetWouldMisread) {
+  struct Case {
+    const char* show;
+    const char* audience;
+    const char* cells;  // the audience and show cells as the line holds them
+  };
+  const Case cases[] = {
+      {"Plain Show", "2.5", "2.5,Plain Show"},
+      {"=HYPERLINK(\"x\")", "2.5", "2.5,\"'=HYPERLINK(\"\"x\"\")\""},
+      {"+1", "2.5", "2.5,\"'+1\""},
+      {"-2+3", "2.5", "2.5,\"'-2+3\""},
+      {"@SUM(A1)", "2.5", "2.5,\"'@SUM(A1)\""},
+      {"Mid=dle +Show", "2.5", "2.5,Mid=dle +Show"},
+      {"Line\nBreak", "2.5", "2.5,\"Line\nBreak\""},
+      {"Carriage\rReturn", "2.5", "2.5,\"Carriage\rReturn\""},
+      {"Fire, Fury", "2.5", "2.5,\"Fire, Fury\""},
+      {"Say \"Hi\"", "2.5", "2.5,\"Say \"\"Hi\"\"\""},
+      {"Plain Show", "=1+2", "\"'=1+2\",Plain Show"},
+      {"Plain Show", "-3", "\"'-3\",Plain Show"},
+  };
+  for (const Case& c : cases) {
+    rv::History h;
+    h.days.push_back({"Monday 1st January 2007", -5000, 40, 50, c.audience});
+    h.shows.push_back({"Monday 1st January 2007", c.show, 64, 380, -1200, {}});
+    const auto lines = rv::history_csv(h);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1], std::string("Monday 1st January 2007,-5000,40,50,") + c.cells + ",64,380,-1200") << c.show;
+  }
+}
+
+// A long career's history is larger than any table file may be, and still loads whole.
+TEST(History, AHistoryLargerThanATableFileLoads) {
+  rvtest::TempDir dir;
+  const rv::Home home{dir.path()};
+  rvtest::write_small_world(home);
+  rv::Store s = rvtest::small_store();
+  const std::string long_audience(1024 * 1024, '7');
+  const std::size_t rows = rv::max_file_bytes / long_audience.size() + 2;
+  for (std::size_t i = 0; i < rows; ++i) s.history.push_back("day\tMonday 1st January 2007\t100\t40\t50\t" + long_audience);
+  ASSERT_TRUE(rv::save_game(s, home, "Long", noon).ok());
+  ASSERT_GT(fs::file_size(home.save_folder("Long") / std::string(rv::history_file)), rv::max_file_bytes);
+  const auto loaded = rv::load_game(home, "Long.sav");
+  ASSERT_TRUE(loaded.ok()) << loaded.error();
+  EXPECT_EQ(loaded->history.size(), rows);
+  EXPECT_EQ(loaded->load_notice, "");
+}
+
 }  // namespace

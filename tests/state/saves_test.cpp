@@ -232,7 +232,8 @@ TEST_F(SaveFixture, UnsoundTablesAreRefused) {
     return rv::save_game(s, home, "Slot", noon).ok() && !rv::load_game(home, "Slot.sav").ok();
   };
   EXPECT_TRUE(refused([](rv::Store& s) { s.set_md(rv::md::day_number, "31"), s.set_md(rv::md::month, "February"); }));
-  EXPECT_TRUE(refused([](rv::Store& s) { s.set_md(rv::md::weekday, "Tuesday"); }));  // the 1st of 2007 is a Monday
+  EXPECT_TRUE(refused([](rv::Store& s) { s.set_md(rv::md::day_number, "0"); }));
+  EXPECT_TRUE(refused([](rv::Store& s) { s.set_md(rv::md::day_number, "29"), s.set_md(rv::md::month, "February"); }));
   EXPECT_TRUE(refused([](rv::Store& s) { s.calendar[rv::cal::date] = "Wednesday 31st February 1999"; }));
   EXPECT_TRUE(refused([](rv::Store& s) { s.promotions[rv::prom::balance] = "9223372036854775807"; }));
   EXPECT_TRUE(refused([](rv::Store& s) { s.worker(0).set(rv::Col::wages, "-5"); }));
