@@ -43,7 +43,8 @@ struct RegularShowRow {
   std::string last_show, figure_name, figure;
 };
 std::vector<RegularShowRow> regular_shows(const Store& store);
-// Renames a regular show and the calendar days that hold it; an empty name changes nothing.
+// Renames a regular show and the calendar days of its weekday that hold it; an empty name
+// changes nothing. "House Show" and the name of another regular show are refused.
 Status rename_regular_show(Store& store, std::size_t slot, const std::string& name);
 // "NA" for no image.
 Status set_show_image(Store& store, std::size_t slot, const std::string& file);
