@@ -1,7 +1,5 @@
 // ringvale-cli show: runs today's show of a save resting on one of the player's show days, with a
 // card from a file or from the suggester, and saves.
-#include <cmath>
-
 #include "app/cli_commands.h"
 #include "state/text.h"
 #include "cycle/autoshow.h"
@@ -56,7 +54,7 @@ std::optional<std::string> next_step(LineReader& reader, std::ostream& err, bool
 
 void print_show(const ShowRun& run, std::ostream& out) {
   for (const auto& line : show_summary(run)) out << line << "\n";
-  out << "Overall rating: " << decimal_text(std::round(run.overall.value * 100) / 100) << "\n";
+  out << "Overall rating: " << overall_rating_figure(run.overall.shown) << "\n";
   out << "Attendance: " << run.takings.attendance << "\n";
   out << "Money made: $" << sub_sat(run.balance_after, run.balance_before) << "\n";
 }

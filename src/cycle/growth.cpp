@@ -198,7 +198,7 @@ std::pair<std::string, std::string> take_step(Store& s, const Promotion& p, Step
 void refresh_calendar_shows(Store& s) {
   for (std::size_t i = 0; i + rec::calendar_day <= s.calendar.size(); i += rec::calendar_day) {
     std::string& slot = s.calendar[i + cal::regular];
-    if (slot == "House Show") continue;
+    if (slot == house_show_event) continue;
     const std::string& date = s.calendar[i + cal::date];
     slot = regular_show_on(s, std::string_view(date).substr(0, date.find(' ')));
   }

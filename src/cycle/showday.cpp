@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cycle/workers.h"
+#include "promotion/venues.h"
 #include "state/calendar.h"
 #include "state/date.h"
 
@@ -65,7 +66,8 @@ ShowDayResult go_to_show(Game& game) {
   const bool big_show_today = s.md(md::next_big_show_date) == today && s.md(md::next_big_show_name) != none_text;
   end_show_day(s);
   const std::string shown = first.empty() ? second : first;
-  if (shown == "House Show") {
+  const auto shows = todays_shows(s);
+  if (!first.empty() && !shows.empty() && shows.front().type == ShowType::house) {
     result.messages.emplace_back(
         "You don't have enough wrestlers available to put on a show. Therefore the planned house show for today has been cancelled.");
   } else {

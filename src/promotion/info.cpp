@@ -61,13 +61,18 @@ void add_staff_rows(std::vector<InfoRow>& rows, const PromotionView& p, std::siz
 
 bool record_unset(const std::string& text) { return text.empty() || text == no_record_yet; }
 
-RecordRow figure_record(const Store& store, std::string_view heading, std::size_t line, bool attendance) {
+enum class Figure { tv_rating, buy_rate, attendance };
+
+RecordRow figure_record(const Store& store, std::string_view heading, std::size_t line, Figure kind) {
   const std::string& figure = store.md(line);
   const std::string& holder = store.md(line + 1);
   if (record_unset(figure) || record_unset(holder)) {
     return {std::string(heading), std::string(not_applicable), std::string(no_record_yet)};
   }
-  return {std::string(heading), attendance ? grouped(leading_int(figure)) : decimal_text(leading_number(figure)), holder};
+  std::string shown = kind == Figure::attendance ? grouped(leading_int(figure))
+                      : kind == Figure::tv_rating  ? pattern_number(leading_number(figure), tv_rating_pattern)
+                                                   : decimal_text(leading_number(figure));
+  return {std::string(heading), std::move(shown), holder};
 }
 
 RecordRow feud_record(const Store& store) {
@@ -184,12 +189,12 @@ Status clear_talk_show(Store& store, std::size_t promotion, std::size_t k) {
 }
 
 std::vector<RecordRow> promotion_records(const Store& store) {
-  return {figure_record(store, "Highest TV Rating", md::record_top_rating, false),
-          figure_record(store, "Lowest TV Rating", md::record_low_rating, false),
-          figure_record(store, "Highest PPV Buy Rate", md::record_top_buy_rate, false),
-          figure_record(store, "Lowest PPV Buy Rate", md::record_low_buy_rate, false),
-          figure_record(store, "Highest Attendence", md::record_top_attendance, true),
-          figure_record(store, "Lowest Attendence", md::record_low_attendance, true),
+  return {figure_record(store, "Highest TV Rating", md::record_top_rating, Figure::tv_rating),
+          figure_record(store, "Lowest TV Rating", md::record_low_rating, Figure::tv_rating),
+          figure_record(store, "Highest PPV Buy Rate", md::record_top_buy_rate, Figure::buy_rate),
+          figure_record(store, "Lowest PPV Buy Rate", md::record_low_buy_rate, Figure::buy_rate),
+          figure_record(store, "Highest Attendence", md::record_top_attendance, Figure::attendance),
+          figure_record(store, "Lowest Attendence", md::record_low_attendance, Figure::attendance),
           feud_record(store)};
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "state/calendar.h"
+#include "state/date.h"
 #include "state/pictures.h"
 #include "state/text.h"
 
@@ -127,12 +129,28 @@ Status rename_regular_show(Store& store, std::size_t slot, const std::string& na
   if (name.empty()) return success();  // an empty answer changes nothing
   const auto p = store.promotion(*player);
   const std::string old = p.show(slot, prom::show::name);
-  p.set_show(slot, prom::show::name, name);
-  for (std::size_t i = 0; i + rec::calendar_day <= store.calendar.size(); i += rec::calendar_day) {
-    if (store.calendar[i + cal::regular] == old) store.calendar[i + cal::regular] = name;
+  if (name == old) return success();
+  if (name == house_show_event) {
+    return Failure{"A regular show cannot be called \"" + name + "\": the calendar keeps that name for the house shows you book."};
   }
-  if (store.md(md::today_slot1) == old) store.set_md(md::today_slot1, name);
-  if (store.md(md::day_event1) == old) store.set_md(md::day_event1, name);
+  for (std::size_t k = 0; k < prom::regular_show_count; ++k) {
+    if (k != slot && p.show(k, prom::show::name) == name) {
+      return Failure{"Another of your regular shows is already called \"" + name + "\". Please choose a different name."};
+    }
+  }
+  p.set_show(slot, prom::show::name, name);
+  // Only the days of this show's weekday are its own: a house show the player booked, or another
+  // show that happened to share the old name, keeps its days.
+  const std::string& weekday = p.show(slot, prom::show::weekday);
+  for (std::size_t i = 0; i + rec::calendar_day <= store.calendar.size(); i += rec::calendar_day) {
+    const std::string& date = store.calendar[i + cal::date];
+    const bool its_day = std::string_view(date).substr(0, date.find(' ')) == weekday;
+    if (its_day && store.calendar[i + cal::regular] == old) store.calendar[i + cal::regular] = name;
+  }
+  if (current_date(store).weekday_name() == weekday) {
+    if (store.md(md::today_slot1) == old) store.set_md(md::today_slot1, name);
+    if (store.md(md::day_event1) == old) store.set_md(md::day_event1, name);
+  }
   return success();
 }
 

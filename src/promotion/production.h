@@ -44,7 +44,8 @@ struct RegularShowRow {
   std::string last_show, figure_name, figure;
 };
 std::vector<RegularShowRow> regular_shows(const Store& store);
-// Renames a regular show and the calendar days that hold it; an empty name changes nothing.
+// Renames a regular show and the calendar days of its weekday that hold it; an empty name
+// changes nothing. "House Show" and the name of another regular show are refused.
 Status rename_regular_show(Store& store, std::size_t slot, const std::string& name);
 // Gives a regular show one of the show pictures of Images (a .jpg, .jpeg, .bmp or .gif file
 // there), or "NA" for no image; any other file is refused and nothing changes.

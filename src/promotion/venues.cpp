@@ -12,22 +12,31 @@ namespace {
 constexpr Num hire_cost_per_seat = 8;
 constexpr int fewest_big_show_matches = 7;
 constexpr int fewest_matches = 5;
-constexpr std::string_view house_show_name = "House Show";
 constexpr std::string_view no_picture = "NA";
 
 std::string picture_or_default(const std::string& file) {
   return file.empty() || file == no_picture ? std::string(default_show_picture) : file;
 }
 
-ShowFacts regular_or_house(const Store& store, const std::string& event) {
+// The regular show a calendar day names: the show of that name held on the day's weekday (the
+// later one, as on the calendar, should two share both). Any other name, "House Show" among them,
+// is a house show the player booked.
+std::optional<std::size_t> regular_slot_of(const PromotionView& p, const std::string& event, std::string_view weekday) {
+  std::optional<std::size_t> found;
+  for (std::size_t k = 0; k < prom::regular_show_count; ++k)
+    if (!event.empty() && p.show(k, prom::show::name) == event && p.show(k, prom::show::weekday) == weekday) found = k;
+  return found;
+}
+
+ShowFacts regular_or_house(const Store& store, const std::string& event, std::string_view weekday) {
   ShowFacts f;
   f.name = event;
   f.type = ShowType::house;
   const auto player = store.player_index();
-  if (!player || event == house_show_name) return f;
+  if (!player) return f;
   const auto p = store.promotion(*player);
-  for (std::size_t k = 0; k < prom::regular_show_count; ++k) {
-    if (p.show(k, prom::show::name) != event) continue;
+  if (const auto slot = regular_slot_of(p, event, weekday)) {
+    const std::size_t k = *slot;
     const std::string& kind = p.show(k, prom::show::kind);
     f.type = k < prom::main_show_count ? ShowType::primary : ShowType::secondary;
     f.regular_slot = k;
@@ -54,9 +63,9 @@ ShowFacts big_show(const Store& store, const std::string& event) {
   return f;
 }
 
-std::vector<ShowFacts> shows_of(const Store& store, const std::string& regular, const std::string& big) {
+std::vector<ShowFacts> shows_of(const Store& store, const std::string& regular, const std::string& big, std::string_view weekday) {
   std::vector<ShowFacts> shows;
-  if (!regular.empty()) shows.push_back(regular_or_house(store, regular));
+  if (!regular.empty()) shows.push_back(regular_or_house(store, regular, weekday));
   if (!big.empty()) shows.push_back(big_show(store, big));
   return shows;
 }
@@ -101,7 +110,7 @@ std::string_view show_type_name(ShowType type) {
 }
 
 std::vector<ShowFacts> todays_shows(const Store& store) {
-  return shows_of(store, store.md(md::today_slot1), store.md(md::today_slot2));
+  return shows_of(store, store.md(md::today_slot1), store.md(md::today_slot2), current_date(store).weekday_name());
 }
 
 std::optional<ShowFacts> next_show(const Store& store) {
@@ -112,7 +121,8 @@ std::optional<ShowFacts> next_show(const Store& store) {
   for (std::size_t i = 0; i < days; ++i) {
     const std::size_t base = i * rec::calendar_day;
     if (store.calendar[base + cal::date] == now) continue;
-    auto shows = shows_of(store, store.calendar[base + cal::regular], store.calendar[base + cal::big]);
+    const std::string& date = store.calendar[base + cal::date];
+    auto shows = shows_of(store, store.calendar[base + cal::regular], store.calendar[base + cal::big], date.substr(0, date.find(' ')));
     if (!shows.empty()) return shows.front();
   }
   return std::nullopt;

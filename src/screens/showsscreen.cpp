@@ -157,7 +157,9 @@ void ShowsScreen::show_clicked(int row) {
   if (!what) return;
   if (*what == "Rename") {
     const auto name = ask_game_text(session_.dialogs, QStringLiteral("Enter the new name for this show."));
-    if (name) rv::rename_regular_show(s, slot, *name);
+    if (name) {
+      if (const auto status = rv::rename_regular_show(s, slot, *name); !status) session_.dialogs.info(qs(status.error()));
+    }
   } else {
     auto images = rv::show_picture_choices(session_.home);
     images.insert(images.begin(), "No Image");

@@ -1,8 +1,6 @@
 #include "shows/results.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
 
 #include "shows/booking.h"
 #include "titles/titles.h"
@@ -86,7 +84,7 @@ std::vector<ResultBlock> makeresultsscreen(const Lines& card, const std::array<s
     if (has_title(card, k)) b.match += " For The " + at(card, k, match::title) + " Match";
     const std::string& winners = at(card, k, match::winners);
     if (at(card, k, match::type) == match_type::battle_royal) {
-      b.result = winners + battle_royal_result;
+      b.result = battle_royal_result.empty() ? winners + " won the Battle Royal" : battle_royal_result;
     } else {
       std::vector<std::string> losers;
       for (const auto& side : card_sides(card, k))
@@ -100,11 +98,11 @@ std::vector<ResultBlock> makeresultsscreen(const Lines& card, const std::array<s
   return out;
 }
 
-std::string overall_rating_text(double rating) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.2f", std::clamp(rating, 0.0, 100.0));
-  return std::string("Overall Show Rating: ") + buffer + "%";
+std::string overall_rating_figure(double rating) {
+  return pattern_number(std::clamp(rating, 0.0, 100.0), overall_rating_pattern);
 }
+
+std::string overall_rating_text(double rating) { return "Overall Show Rating: " + overall_rating_figure(rating) + "%"; }
 
 std::optional<std::size_t> title_at_stake(const Store& store, const Lines& card, std::size_t slot) {
   const auto player = store.player_index();

@@ -26,11 +26,14 @@ struct ResultBlock {
   std::string result;   // "A defeated B", "... by DQ", "A won the Battle Royal"
   std::string rating;   // "Match Rating: 72%", empty for a battle royal
 };
-// `battle_royal_result`: " won the Battle Royal" or " won the Grand Melee".
+// `battle_royal_result` is the told battle royal's own line ("A won the Grand Melee after last
+// eliminating B."); without one the battle royal reads winner + " won the Battle Royal".
 std::vector<ResultBlock> makeresultsscreen(const Lines& card, const std::array<std::string, rec::match_slots>& ratings,
                                            const std::string& battle_royal_result);
-// "Overall Show Rating: 83.20%", at most 100.
+// "Overall Show Rating: 83.20%", ".80%" below 1, held between 0 and 100.
 std::string overall_rating_text(double rating);
+// The figure alone: "83.20", ".80", "100.00".
+std::string overall_rating_figure(double rating);
 // "A", "A and B", "A, B and C".
 std::string joined_names(const std::vector<std::string>& names);
 

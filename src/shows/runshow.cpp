@@ -122,8 +122,7 @@ void feedback(Night& n) { post_show_feedback(n.s, n.run.context, n.run.overall.v
 
 void results(Night& n) {
   n.run.title_changes = titlecheck(n.s, n.run.card);
-  const std::string royal_result = n.run.battle_royal && n.run.battle_royal->grand_melee ? " won the Grand Melee" : " won the Battle Royal";
-  n.run.results = makeresultsscreen(n.run.card, n.run.figures.ratings, royal_result);
+  n.run.results = makeresultsscreen(n.run.card, n.run.figures.ratings, n.run.battle_royal ? n.run.battle_royal->result : "");
   n.run.results_title = n.run.context.show.name + " Results";
   end_show_day(n.s);
 }
@@ -142,9 +141,16 @@ const std::vector<Step>& steps() {
   return list;
 }
 
+// The archive describes a match as its type + ": " + its header, so a battle royal is known by
+// the front of its description.
+std::string archived_description(const std::string& type, const std::string& header) { return type + ": " + header; }
+bool archived_battle_royal(const HistoryMatch& m) {
+  return m.description.starts_with(archived_description(std::string(match_type::battle_royal), ""));
+}
+
 // The night as the show archive keeps it.
 HistoryShow archived_show(const ShowRun& run) {
-  HistoryShow h{run.date_text, run.context.show.name, static_cast<Num>(std::clamp(run.overall.value, 0.0, 100.0)), run.takings.attendance,
+  HistoryShow h{run.date_text, run.context.show.name, static_cast<Num>(run.overall.shown), run.takings.attendance,
                 sub_sat(run.balance_after, run.balance_before), {}};
   std::size_t shown = 0;  // the results list the booked matches in their order
   for (std::size_t k = 0; k < rec::match_slots; ++k) {
@@ -152,7 +158,7 @@ HistoryShow archived_show(const ShowRun& run) {
     HistoryMatch m;
     if (shown < run.results.size()) m.result = run.results[shown++].result;
     const std::size_t entrants = run.battle_royal ? run.battle_royal->tallies.size() : 0;
-    m.description = line_at(run.card, k * rec::match + match::type) + ": " + match_header(run.card, k, entrants);
+    m.description = archived_description(line_at(run.card, k * rec::match + match::type), match_header(run.card, k, entrants));
     m.rating = leading_int(run.figures.ratings[k]);
     m.winners = line_at(run.card, k * rec::match + match::winners);
     m.title = line_at(run.card, k * rec::match + match::title);
@@ -231,7 +237,7 @@ ShowPresentation archived_presentation(const HistoryShow& show) {
     b.heading = "- Match " + std::to_string(k + 1) + " -";
     b.match = m.description;
     b.result = !m.result.empty() ? m.result : m.winners;
-    b.rating = "Match Rating: " + to_text(m.rating) + "%";
+    if (!archived_battle_royal(m)) b.rating = "Match Rating: " + to_text(m.rating) + "%";
     p.results.push_back(std::move(b));
   }
   p.overall_text = overall_rating_text(static_cast<double>(show.overall));
@@ -257,7 +263,7 @@ ShowPresentation present_show(const ShowRun& run) {
   }
   p.results_title = run.results_title;
   p.results = run.results;
-  p.overall_text = overall_rating_text(run.overall.before_star_power);
+  p.overall_text = overall_rating_text(run.overall.shown);
   return p;
 }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 
 #include "promotion/bigshow.h"
 #include "promotion/production.h"
@@ -32,12 +31,6 @@ Num whole(double v) {
   return static_cast<Num>(std::trunc(v));
 }
 
-std::string one_decimal(double v) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.1f", v);
-  return buffer;
-}
-
 std::size_t booked_slots(const Lines& card, std::vector<std::size_t>* slots = nullptr) {
   std::size_t n = 0;
   for (std::size_t k = 0; k < rec::match_slots; ++k) {
@@ -49,12 +42,13 @@ std::size_t booked_slots(const Lines& card, std::vector<std::size_t>* slots = nu
 }
 
 // A record is beaten by a higher (or lower) figure, and always taken while none is set.
-void keep_record(Store& s, std::size_t line, double figure, bool higher, const std::string& holder) {
+// `text` is the figure as the show wrote it.
+void keep_record(Store& s, std::size_t line, const std::string& text, bool higher, const std::string& holder) {
   const std::string& current = s.md(line);
   const bool unset = current.empty() || current == no_record_yet;
-  const double held = leading_number(current);
+  const double figure = leading_number(text), held = leading_number(current);
   if (!unset && (higher ? figure <= held : figure >= held)) return;
-  s.set_md(line, decimal_text(figure));
+  s.set_md(line, text);
   s.set_md(line + 1, holder);
 }
 
@@ -69,7 +63,7 @@ void regular_show_figures(Store& store, const ShowContext& show, double score, T
   if (televised_tv(show)) {
     double rating = static_cast<double>(figure) / 100;
     rating += rating / 10;
-    t.rating = one_decimal(rating);
+    t.rating = pattern_number(rating, tv_rating_pattern);
     figure_text = t.rating;
     report.push_back(name + " drew a " + t.rating + " rating.");
   } else if (televised_ppv(show)) {
@@ -104,8 +98,8 @@ void big_show_figures(Store& store, const ShowContext& show, double score, Takin
   report.push_back(name + " drew " + grouped(t.buys) + " buys, for a buy rate of " + decimal_text(buy_rate) +
                    " and a company gross of " + store.md(md::last_big_show_gross) + ".");
   const std::string holder = name + " (" + today + ")";
-  keep_record(store, md::record_top_buy_rate, buy_rate, true, holder);
-  keep_record(store, md::record_low_buy_rate, buy_rate, false, holder);
+  keep_record(store, md::record_top_buy_rate, decimal_text(buy_rate), true, holder);
+  keep_record(store, md::record_low_buy_rate, decimal_text(buy_rate), false, holder);
 }
 
 }  // namespace
@@ -203,11 +197,11 @@ Takings take_show_money(Store& store, const ShowContext& show, double score) {
   p.set_balance(add_sat(p.balance(), t.merchandise));
 
   const std::string holder = name + " (" + today + ")";
-  keep_record(store, md::record_top_attendance, static_cast<double>(t.attendance), true, holder);
-  keep_record(store, md::record_low_attendance, static_cast<double>(t.attendance), false, holder);
+  keep_record(store, md::record_top_attendance, to_text(t.attendance), true, holder);
+  keep_record(store, md::record_low_attendance, to_text(t.attendance), false, holder);
   if (televised_tv(show) && !t.rating.empty()) {
-    keep_record(store, md::record_top_rating, leading_number(t.rating), true, holder);
-    keep_record(store, md::record_low_rating, leading_number(t.rating), false, holder);
+    keep_record(store, md::record_top_rating, t.rating, true, holder);
+    keep_record(store, md::record_low_rating, t.rating, false, holder);
   }
 
   const std::string entry = name + " (" + store.md(md::player_initials) + ", " + std::string(current_date(store).weekday_name()) + ")";
@@ -295,11 +289,9 @@ OverallRating overall_rating(const Store& store, const ShowContext& show, const 
   OverallRating out;
   const auto player = store.player_index();
   double sum = 0;
-  int rated = 0;
-  for (const auto& r : f.ratings)
-    if (!r.empty()) sum += leading_number(r), ++rated;
-  // A battle royal has no rating of its own: the rest of the card speaks for the show.
-  double v = rated > 0 ? sum / rated * 0.8 : 0;
+  for (const auto& r : f.ratings) sum += leading_number(r);
+  // Every match of the show counts, a battle royal too, though it brings no rating of its own.
+  double v = show.matches > 0 ? sum / static_cast<double>(show.matches) * 0.8 : 0;
 
   const Num size = player ? store.promotion(*player).size_level() : 1;
   static constexpr std::array<std::array<Num, 4>, 6> targets = {{{3, 2, 2, 1}, {5, 3, 3, 2}, {7, 6, 5, 4},
@@ -315,7 +307,8 @@ OverallRating overall_rating(const Store& store, const ShowContext& show, const 
   const Num c = static_cast<Num>(std::lround(pop / static_cast<double>(std::max<std::size_t>(1, show.matches))));
   const Num m = is_big(show) ? 70 : 60;
   v += c >= m + 10 ? 10 : c >= m + 5 ? 9 : c >= m ? 8 : c >= m - 5 ? 7 : c >= m - 10 ? 5 : c >= m - 15 ? 3 : c >= m - 20 ? 1 : 0;
-  out.before_star_power = std::min(v, 100.0);
+  out.before_star_power = v;
+  out.shown = std::clamp(v, 0.0, 100.0);
 
   if ((is_big(show) || is_primary(show)) && size != 1) {
     const Num s = f.star_points;

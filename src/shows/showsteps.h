@@ -56,8 +56,9 @@ std::vector<TurnReaction> take_turns(Store& store, const ShowContext& show, cons
                                      const std::vector<std::string>& also_on_card);
 
 struct OverallRating {
-  double before_star_power = 0;  // what the results screen shows
-  double value = 0;
+  double before_star_power = 0;
+  double shown = 0;  // the rating before star power, held between 0 and 100: what the player sees
+  double value = 0;  // after star power: what moves the promotion and the fans' verdict
 };
 OverallRating overall_rating(const Store& store, const ShowContext& show, const CardFigures& figures);
 // The overall rating moves the promotion's popularity and today's show's rating; every

@@ -133,7 +133,7 @@ bool book_house_show(Store& store, std::string_view date) {
   if (!day) return false;
   std::string& slot = store.calendar[*day * rec::calendar_day + cal::regular];
   if (!slot.empty()) return false;
-  slot = "House Show";
+  slot = std::string(house_show_event);
   return true;
 }
 

@@ -9,6 +9,9 @@
 
 namespace rv {
 
+// The first slot of a day on which the player booked a house show.
+inline constexpr std::string_view house_show_event = "House Show";
+
 // Name of the player's regular show held on this weekday (the last of the four that matches),
 // or empty.
 std::string regular_show_on(const Store& store, std::string_view weekday);

@@ -1,6 +1,8 @@
 #include "state/text.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstdio>
 
 namespace rv {
@@ -65,6 +67,65 @@ std::string decimal_text(double value) {
   if (!text.empty() && text.back() == '.') text.pop_back();
   if (text == "-0") text = "0";
   return text;
+}
+
+namespace {
+
+// The digits of |value| x 10^places rounded half away from zero, the value taken at 15
+// significant digits; "0" for zero.
+std::string scaled_digits(double value, int places) {
+  constexpr int significant = 15;
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, std::fabs(value));
+  const std::string_view text = buffer;
+  std::string mantissa;
+  std::size_t e = 0;
+  for (; e < text.size() && text[e] != 'e'; ++e)
+    if (text[e] >= '0' && text[e] <= '9') mantissa += text[e];
+  const int exponent = e < text.size() ? std::atoi(buffer + e + 1) : 0;
+  // mantissa x 10^shift is the scaled value.
+  const int shift = exponent - (significant - 1) + places;
+  std::string out;
+  if (shift >= 0) {
+    out = mantissa + std::string(static_cast<std::size_t>(shift), '0');
+  } else {
+    const int kept = significant + shift;  // digits left of the cut
+    out = kept > 0 ? mantissa.substr(0, static_cast<std::size_t>(kept)) : std::string();
+    const char next = kept >= 0 && kept < significant ? mantissa[static_cast<std::size_t>(kept)] : '0';
+    if (next >= '5') {
+      std::size_t i = out.size();
+      while (i > 0 && out[i - 1] == '9') out[--i] = '0';
+      if (i == 0) out.insert(out.begin(), '1');
+      else ++out[i - 1];
+    }
+  }
+  const std::size_t first = out.find_first_not_of('0');
+  return first == std::string::npos ? "0" : out.substr(first);
+}
+
+}  // namespace
+
+std::string pattern_number(double value, std::string_view pattern) {
+  if (!std::isfinite(value)) value = 0;
+  const std::size_t point = pattern.find('.');
+  const std::string_view before = pattern.substr(0, point);
+  const std::string_view after = point == std::string_view::npos ? std::string_view() : pattern.substr(point + 1);
+  const std::size_t places = after.size();
+  const std::size_t least_places = after.find_last_of('0') == std::string_view::npos ? 0 : after.find_last_of('0') + 1;
+  const std::size_t least_digits = static_cast<std::size_t>(std::count(before.begin(), before.end(), '0'));
+
+  std::string digits = scaled_digits(value, static_cast<int>(places));
+  if (digits.size() <= places) digits.insert(0, places + 1 - digits.size(), '0');
+  std::string whole = digits.substr(0, digits.size() - places);
+  std::string decimals = digits.substr(digits.size() - places);
+  if (whole == "0") whole.clear();
+  if (whole.size() < least_digits) whole.insert(0, least_digits - whole.size(), '0');
+  while (decimals.size() > least_places && decimals.back() == '0') decimals.pop_back();
+
+  const bool negative = value < 0 && digits.find_first_not_of('0') != std::string::npos;
+  std::string out = negative ? "-" + whole : whole;
+  if (!decimals.empty() || (point != std::string_view::npos && least_places > 0)) out += "." + decimals;
+  return out;
 }
 
 std::string grouped(std::int64_t amount) {

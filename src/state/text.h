@@ -29,6 +29,16 @@ std::string to_text(std::int64_t value);
 // Plain decimal text of a decimal number: no exponent, no trailing zeros ("0.4", "12").
 std::string decimal_text(double value);
 
+// A decimal number written by a digit pattern of '#' and '0' with at most one point: "##.0",
+// "##.#0", "0.00". The point is followed by as many decimals as the pattern has places there,
+// rounded half away from zero as the number reads to 15 significant digits (9.95 is 9.95, not a
+// hair below it); decimals up to the last '0' are always written, later ones only when they are
+// not zero. Before the point a '#' writes nothing for a zero, so "##.0" writes 0.8 as ".8", and
+// each '0' there asks for one digit at least.
+std::string pattern_number(double value, std::string_view pattern);
+inline constexpr std::string_view tv_rating_pattern = "##.0";        // a televised show's rating
+inline constexpr std::string_view overall_rating_pattern = "##.#0";  // a show's overall rating
+
 // "$" followed by the amount grouped in thousands: 1234567 -> "$1,234,567", -500 -> "-$500".
 std::string money_text(std::int64_t amount);
 

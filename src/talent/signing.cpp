@@ -12,7 +12,14 @@ namespace rv {
 namespace {
 
 // E + E x factor, rounded down.
-Num raised(Num e, double factor) { return static_cast<Num>(std::floor(static_cast<double>(e) * (1.0 + factor))); }
+// Int(e + e x percent / 100) worked in whole numbers: a factor such as 0.7 has no exact binary
+// form, and e x 1.7 in floating point can land a hair under a whole result and lose a dollar.
+Num raised(Num e, Num percent) {
+  const Num m = 100 + percent;  // never below 0: no factor takes more than the whole
+  // e x m / 100 split as (100q + r) x m / 100, so that only q x m can grow large; both parts share
+  // e's sign, so cutting the second part cuts the whole toward zero as Int does.
+  return add_sat(mul_sat(e / 100, m), (e % 100) * m / 100);
+}
 
 std::string signing_reply(bool wages, bool role, bool length) {
   const int key = (wages ? 4 : 0) + (role ? 2 : 0) + (length ? 1 : 0);
@@ -46,19 +53,19 @@ Num contract_value(const Store& store, std::size_t row) { return release_cost(st
 
 Num asking_price(Num value, Num w, Num t) {
   struct Band {
-    Num above;  // the band holds t + above < w
-    double factor;
+    Num above;    // the band holds t + above < w
+    Num percent;  // the factor in hundredths
   };
-  static constexpr Band bands[] = {{20, 0.8},  {15, 0.7},   {10, 0.6},   {5, 0.5},    {0, 0.4},  {-5, 0.3},
-                                   {-10, 0.2}, {-15, 0.1},  {-20, 0.05}, {-25, 0.02}, {-30, 0.0}};
-  double f = -0.05;
+  static constexpr Band bands[] = {{20, 80},  {15, 70},  {10, 60}, {5, 50},  {0, 40},  {-5, 30},
+                                   {-10, 20}, {-15, 10}, {-20, 5}, {-25, 2}, {-30, 0}};
+  Num percent = -5;
   for (const auto& b : bands) {
     if (w > t + b.above) {
-      f = b.factor;
+      percent = b.percent;
       break;
     }
   }
-  return raised(value, f);
+  return raised(value, percent);
 }
 
 std::size_t owner_count(const Store& store, std::size_t owner) {
@@ -97,14 +104,14 @@ Num signing_wage(Num w, Num morale, Num player_size, std::optional<Num> owner_si
   if (!owner_size) return e;  // nobody to compare with
   const Num d = player_size - *owner_size;
   if (morale > 60) {
-    if (d == 0) return raised(e, 0.05);
-    if (d == -1) return raised(e, 0.2);
-    if (d == -2) return raised(e, 0.4);
+    if (d == 0) return raised(e, 5);
+    if (d == -1) return raised(e, 20);
+    if (d == -2) return raised(e, 40);
     return e;
   }
-  if (d >= 2) return raised(e, -0.1);
-  if (d == 1) return raised(e, -0.05);
-  if (d == -2) return raised(e, 0.2);
+  if (d >= 2) return raised(e, -10);
+  if (d == 1) return raised(e, -5);
+  if (d == -2) return raised(e, 20);
   return e;
 }
 

@@ -97,6 +97,25 @@ TEST_F(GoToShow, ASmallIndyLosesMoreFromItsFourthCancellation) {
   EXPECT_EQ(pops, (std::vector<rv::Num>{27, 24, 21, 15, 9}));
 }
 
+TEST_F(GoToShow, AWeeklyShowNamedHouseShowIsCancelledByItsName) {
+  // Growth's weekly "House Show" runs on Thursdays; the player's own house shows are other days.
+  const auto p = g.store.promotion(0);
+  p.set_show(0, rv::prom::show::weekday, "Friday");
+  p.set_show(2, rv::prom::show::name, "House Show");
+  p.set_show(2, rv::prom::show::weekday, "Thursday");
+  p.set_show(2, rv::prom::show::kind, "House");
+  g.store.set_md(rv::md::today_slot1, "House Show");
+  injure(1);
+  const auto off = rv::go_to_show(g);
+  ASSERT_EQ(off.messages.size(), 1u);
+  EXPECT_EQ(off.messages[0], "You don't have enough wrestlers available to put on a show. Therefore today's House Show has been cancelled.");
+
+  p.set_show(2, rv::prom::show::weekday, "Saturday");  // today's is then the player's own
+  rv::set_main_action(g.store, rv::MainAction::go_to_show);
+  EXPECT_EQ(rv::go_to_show(g).messages.at(0),
+            "You don't have enough wrestlers available to put on a show. Therefore the planned house show for today has been cancelled.");
+}
+
 TEST_F(GoToShow, PopularityAndRatingsNeverFallBelowOne) {
   injure(5);
   g.store.promotion(0).set_popularity(3);

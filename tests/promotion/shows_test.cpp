@@ -71,6 +71,76 @@ TEST(Production, AShowPictureIsOneOfTheFourKindsOfPicture) {
   }
 }
 
+TEST(Production, ARenameKeepsTheHouseShowNameAndEveryShowsOwnName) {
+  rv::Store s = rvtest::small_store();
+  const auto p = s.promotion(0);
+  p.set_show(1, rv::prom::show::name, "Alpha Friday");
+  p.set_show(1, rv::prom::show::weekday, "Friday");
+  const std::string first = p.show(0, rv::prom::show::name);
+  struct Case {
+    std::size_t slot;
+    const char* name;
+    const char* refusal;  // empty when the rename goes through
+  };
+  const Case cases[] = {
+      {0, "House Show", "A regular show cannot be called \"House Show\": the calendar keeps that name for the house shows you book."},
+      {0, "Alpha Friday", "Another of your regular shows is already called \"Alpha Friday\". Please choose a different name."},
+      {0, "", ""},  // an empty answer changes nothing
+      {0, first.c_str(), ""},  // nor does its own name again
+  };
+  for (const auto& c : cases) {
+    const rv::Store before = s;
+    const auto status = rv::rename_regular_show(s, c.slot, c.name);
+    if (*c.refusal) {
+      ASSERT_FALSE(status.ok()) << c.name;
+      EXPECT_EQ(status.error(), c.refusal);
+    } else {
+      EXPECT_TRUE(status.ok()) << c.name;
+    }
+    EXPECT_EQ(s.promotions, before.promotions) << c.name;
+    EXPECT_EQ(s.calendar, before.calendar) << c.name;
+  }
+  const auto taken = rv::rename_regular_show(s, 1, first);
+  ASSERT_FALSE(taken.ok());
+  EXPECT_EQ(taken.error(), "Another of your regular shows is already called \"" + first + "\". Please choose a different name.");
+}
+
+TEST(Production, ARenameTakesOnlyItsOwnWeekdaysOnTheCalendar) {
+  // Two shows named alike (as a loaded game may hold them) and a house show the player booked on a
+  // Tuesday while growth's "House Show" runs on Saturdays.
+  rv::Store s = rvtest::small_store();
+  const auto p = s.promotion(0);
+  p.set_show(0, rv::prom::show::name, "Alpha Nights");  // Thursdays
+  p.set_show(1, rv::prom::show::name, "Alpha Nights");
+  p.set_show(1, rv::prom::show::weekday, "Friday");
+  p.set_show(2, rv::prom::show::name, "House Show");
+  p.set_show(2, rv::prom::show::weekday, "Saturday");
+  rv::create_calendar(s);
+  std::string tuesday;
+  for (const auto& row : rv::calendar_rows(s))
+    if (tuesday.empty() && row.date.starts_with("Tuesday")) tuesday = row.date;
+  ASSERT_TRUE(rv::book_house_show(s, tuesday));
+
+  ASSERT_TRUE(rv::rename_regular_show(s, 0, "Alpha Thursdays").ok());
+  ASSERT_TRUE(rv::rename_regular_show(s, 2, "Alpha Saturdays").ok());
+  const std::pair<const char*, const char*> by_weekday[] = {
+      {"Thursday", "Alpha Thursdays"}, {"Friday", "Alpha Nights"}, {"Saturday", "Alpha Saturdays"}, {"Monday", ""}};
+  std::size_t seen = 0;
+  for (const auto& row : rv::calendar_rows(s)) {
+    const std::string weekday = row.date.substr(0, row.date.find(' '));
+    if (row.date == tuesday) {
+      EXPECT_EQ(row.event, "House Show");
+      continue;
+    }
+    for (const auto& [day, event] : by_weekday)
+      if (weekday == day) {
+        EXPECT_EQ(row.event, event) << row.date;
+        ++seen;
+      }
+  }
+  EXPECT_EQ(seen, 4u * 6u);  // six weeks of each
+}
+
 TEST(Production, TheShowListReadsEachShowsOwnLastFigures) {
   rv::Store s = rvtest::small_store();
   const auto p = s.promotion(0);

@@ -1,6 +1,9 @@
 // Booking a venue: the venues offered, their hire cost, the file they come from, the booked show.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <optional>
+
 #include "promotion/venues.h"
 #include "state/fileio.h"
 #include "support/world.h"
@@ -87,6 +90,51 @@ TEST_F(VenueWorld, TodaysShowsKnowTheirKind) {
   EXPECT_EQ(today[1].type, rv::ShowType::big);
   EXPECT_EQ(today[1].picture, "default2.jpg");
   EXPECT_EQ(rv::next_show(s)->name, "House Show");
+}
+
+TEST_F(VenueWorld, TodaysRegularShowIsFoundByWeekdayAndName) {
+  // Today is a Monday. Each case gives the four shows as name and weekday, and today's event.
+  struct Case {
+    const char* what;
+    std::array<std::pair<const char*, const char*>, 4> shows;
+    const char* event;
+    rv::ShowType type;
+    std::optional<std::size_t> slot;
+  };
+  const Case cases[] = {
+      {"a house show growth added for Mondays",
+       {{{"Alpha Weekly", "Thursday"}, {"", ""}, {"House Show", "Monday"}, {"", ""}}},
+       "House Show", rv::ShowType::secondary, 2},
+      {"the player's own house show, growth's being on Saturdays",
+       {{{"Alpha Weekly", "Thursday"}, {"", ""}, {"House Show", "Saturday"}, {"", ""}}},
+       "House Show", rv::ShowType::house, std::nullopt},
+      {"two shows named alike, the Monday one second",
+       {{{"Alpha Nights", "Thursday"}, {"Alpha Nights", "Monday"}, {"", ""}, {"", ""}}},
+       "Alpha Nights", rv::ShowType::primary, 1},
+      {"two shows named alike, the Monday one a secondary show",
+       {{{"Alpha Nights", "Thursday"}, {"", ""}, {"", ""}, {"Alpha Nights", "Monday"}}},
+       "Alpha Nights", rv::ShowType::secondary, 3},
+      {"two alike on Mondays: the later, as on the calendar",
+       {{{"Alpha Nights", "Monday"}, {"", ""}, {"Alpha Nights", "Monday"}, {"", ""}}},
+       "Alpha Nights", rv::ShowType::secondary, 2},
+      {"a name no Monday show holds",
+       {{{"Alpha Weekly", "Thursday"}, {"", ""}, {"", ""}, {"", ""}}},
+       "Alpha Weekly", rv::ShowType::house, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    const auto p = s.promotion(0);
+    for (std::size_t k = 0; k < c.shows.size(); ++k) {
+      p.set_show(k, rv::prom::show::name, c.shows[k].first);
+      p.set_show(k, rv::prom::show::weekday, c.shows[k].second);
+      p.set_show(k, rv::prom::show::kind, "House");
+    }
+    s.set_md(rv::md::today_slot1, c.event);
+    const auto today = rv::todays_shows(s);
+    ASSERT_EQ(today.size(), 1u) << c.what;
+    EXPECT_EQ(today[0].type, c.type) << c.what;
+    EXPECT_EQ(today[0].regular_slot, c.slot) << c.what;
+    EXPECT_EQ(today[0].name, c.event) << c.what;
+  }
 }
 
 }  // namespace

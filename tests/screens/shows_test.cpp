@@ -58,6 +58,24 @@ class ShowsTest : public QObject {
     QCOMPARE(grid->model()->index(0, 4).data().toString(), QStringLiteral("zz_poster.bmp"));
   }
 
+  void a_refused_rename_is_told_and_changes_nothing() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    QVERIFY(f.click(QStringLiteral("showsButton")));
+    auto* grid = f.find<QTableView>(QStringLiteral("regularShowsGrid"));
+    QVERIFY(grid && grid->model()->rowCount() > 0);
+    const rv::Lines promotions = f.game()->store.promotions, calendar = f.game()->store.calendar;
+    f.dialogs().queue_choice(0);  // "Rename"
+    f.dialogs().queue_text(QStringLiteral("House Show"));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 0)).center());
+    QCOMPARE(f.dialogs().shown().back().text,
+             QStringLiteral("A regular show cannot be called \"House Show\": the calendar keeps that name for the house shows you book."));
+    QCOMPARE(f.game()->store.promotions, promotions);
+    QCOMPARE(f.game()->store.calendar, calendar);
+    QCOMPARE(f.dialogs().pending_answers(), std::size_t{0});
+  }
+
   void a_big_show_is_announced_only_on_the_last_yes() {
     Fixture f;
     f.start();

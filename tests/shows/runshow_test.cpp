@@ -67,7 +67,7 @@ TEST_F(ShowRunTest, TheNightRunsInOrderAndLeavesItsMark) {
   EXPECT_EQ(game.store.md(rv::md::main_caption), "Next Day");
   const auto shown = rv::present_show(*run);
   EXPECT_EQ(shown.results_title, "Ringvale Alpha Weekly Results");
-  EXPECT_EQ(shown.overall_text, rv::overall_rating_text(run->overall.before_star_power));
+  EXPECT_EQ(shown.overall_text, rv::overall_rating_text(run->overall.shown));
   // The archive keeps the night, and its results read again as they were shown.
   const rv::History archive = rv::read_history(game.store.history);
   ASSERT_EQ(archive.shows.size(), 1u);
@@ -78,6 +78,70 @@ TEST_F(ShowRunTest, TheNightRunsInOrderAndLeavesItsMark) {
     EXPECT_EQ(again.results[k].result, shown.results[k].result);
     EXPECT_EQ(again.results[k].rating, shown.results[k].rating);
   }
+}
+
+TEST_F(ShowRunTest, AGrandMeleeReadsItsWholeResultLineNowAndInTheArchive) {
+  rv::Lines melee(rv::rec::stipulation, "0");
+  melee[0] = "Battle Royal";
+  melee[1] = "Grand Melee";
+  game.store.stipulations.insert(game.store.stipulations.end(), melee.begin(), melee.end());
+  for (int i = 0; i < 3; ++i) game.store.wrestlers.add(rvtest::worker_row("Extra Worker " + std::to_string(i), "RVA"));
+  rv::Booking b(game.store, {});
+  rv::Lines file;
+  const std::vector<std::vector<std::string>> matches = {
+      {"Singles", "None", "Alpha Worker 1", "Alpha Worker 2"}, {"Women's Match", "None", "Alpha Worker 0", "Alpha Worker 3"},
+      {"Singles", "None", "Alpha Worker 4", "Alpha Worker 5"}, {"Women's Match", "None", "Alpha Worker 6", "Alpha Worker 9"},
+      {"Battle Royal", "Grand Melee", "Enter All Workers", ""}};
+  for (const auto& m : matches) {
+    rv::Lines r(rv::rec::match, "");
+    r[rv::match::slot] = "1";
+    r[rv::match::type] = m[0];
+    r[rv::match::stipulation] = m[1];
+    r[rv::match::title] = "None";
+    r[rv::match::winners] = r[rv::match::win_type] = "Auto";
+    r[rv::match::first_worker] = m[2];
+    r[rv::match::first_worker + 1] = m[3];
+    file.insert(file.end(), r.begin(), r.end());
+  }
+  const auto booked_card = rv::book_card_file(b, file);
+  ASSERT_TRUE(booked_card.ok()) << booked_card.error();
+  const auto run = rv::run_show(game, booked, b, rv::load_libraries(home));
+  ASSERT_TRUE(run.ok()) << run.error();
+  ASSERT_TRUE(run->battle_royal);
+  const std::string line = run->battle_royal->winner + " won the Grand Melee after last eliminating " + run->battle_royal->runner_up + ".";
+  ASSERT_EQ(run->results.size(), 5u);
+  EXPECT_EQ(run->results[4].result, line);
+  EXPECT_EQ(run->results[4].rating, "");
+
+  const rv::History archive = rv::read_history(game.store.history);
+  ASSERT_EQ(archive.shows.size(), 1u);
+  const auto again = rv::archived_presentation(archive.shows[0]);
+  ASSERT_EQ(again.results.size(), 5u);
+  EXPECT_EQ(again.results[4].result, line);
+  EXPECT_EQ(again.results[4].rating, "");  // no "Match Rating: 0%" for a match without a rating
+  EXPECT_EQ(again.results[0].rating, run->results[0].rating);
+  // The archive keeps the shown rating as a whole number.
+  EXPECT_EQ(again.overall_text, rv::overall_rating_text(static_cast<double>(static_cast<rv::Num>(run->overall.shown))));
+}
+
+TEST(ArchivedShow, AnUnratedBattleRoyalAndAFullMark) {
+  rv::HistoryShow show{"Monday 8th January 2007", "Alpha Weekly", 100, 350, 1000, {}};
+  rv::HistoryMatch singles;
+  singles.description = "Singles: A vs B";
+  singles.rating = 0;
+  singles.winners = "A";
+  singles.result = "A defeated B";
+  rv::HistoryMatch royal;
+  royal.description = "Battle Royal: Featuring 12 Participants";
+  royal.winners = "C";
+  royal.result = "C won the Battle Royal after last eliminating D.";
+  show.matches = {singles, royal};
+  const auto p = rv::archived_presentation(show);
+  ASSERT_EQ(p.results.size(), 2u);
+  EXPECT_EQ(p.results[0].rating, "Match Rating: 0%");  // a real rating of nothing stays
+  EXPECT_EQ(p.results[1].rating, "");
+  EXPECT_EQ(p.results[1].result, "C won the Battle Royal after last eliminating D.");
+  EXPECT_EQ(p.overall_text, "Overall Show Rating: 100.00%");
 }
 
 TEST_F(ShowRunTest, ACardThatCanNoLongerRunChangesNothing) {

@@ -81,6 +81,80 @@ TEST(ShowNight, TheScoreAndTheOverallRating) {
   EXPECT_EQ(s.promotion(0).show(0, rv::prom::show::rating), "42");
 }
 
+TEST(ShowNight, EveryMatchOfTheShowCountsInTheOverallRating) {
+  // RVA is size 4 with primary production 8 against a target of 10 (adds 13) and secondary
+  // production 20 against 9 (adds 20); every match's popularity is 50 (adds 5 against 60) unless
+  // a case says otherwise. An empty rating is the battle royal's.
+  struct Case {
+    const char* what;
+    rv::ShowType type;
+    std::vector<std::string> ratings;
+    double popularity;
+    double before_star_power, shown, value;
+  };
+  const std::string royal;
+  const Case cases[] = {
+      {"five matches rated 75", rv::ShowType::primary, {"75", "75", "75", "75", "75"}, 50, 60 + 13 + 5, 78, 78 - 25},
+      {"four rated 75 and a battle royal", rv::ShowType::primary, {"75", "75", "75", royal, "75"}, 50, 48 + 13 + 5, 66, 66 - 25},
+      {"five rated 80 and a battle royal", rv::ShowType::primary, {"80", royal, "80", "80", "80", "80"}, 50,
+       400.0 / 6 * 0.8 + 13 + 5, 400.0 / 6 * 0.8 + 13 + 5, 400.0 / 6 * 0.8 + 13 + 5 - 25},
+      {"a battle royal and nothing rated", rv::ShowType::primary, {royal, "", "", "", ""}, 50, 0 + 13 + 5, 18, 18 - 25},
+      {"a perfect secondary show", rv::ShowType::secondary, {"100", "100", "100", "100", "100"}, 80, 80 + 20 + 10, 100, 110},
+      {"a dreadful secondary show", rv::ShowType::secondary, {"0", "0", "0", "0", "0"}, 0, 0 + 20 + 0, 20, 20},
+  };
+  for (const auto& c : cases) {
+    rv::Store s = rvtest::small_store();
+    s.promotion(0).set(rv::prom::production_levels, "8");
+    s.promotion(0).set(rv::prom::production_levels + 1, "20");
+    rv::CardFigures f;
+    for (std::size_t k = 0; k < c.ratings.size(); ++k) {
+      f.ratings[k] = c.ratings[k];
+      f.popularity[k] = c.popularity;
+    }
+    rv::ShowContext show = show_of(c.type);
+    show.matches = c.ratings.size();
+    const auto v = rv::overall_rating(s, show, f);
+    EXPECT_NEAR(v.before_star_power, c.before_star_power, 1e-9) << c.what;
+    EXPECT_NEAR(v.shown, c.shown, 1e-9) << c.what;
+    EXPECT_NEAR(v.value, c.value, 1e-9) << c.what;
+  }
+}
+
+TEST(ShowNight, TheOverallRatingIsWrittenWithTwoDecimalsAndAtMost100) {
+  const std::pair<double, const char*> cases[] = {
+      {0, "Overall Show Rating: .00%"},     {0.8, "Overall Show Rating: .80%"},      {9.95, "Overall Show Rating: 9.95%"},
+      {78, "Overall Show Rating: 78.00%"},  {100, "Overall Show Rating: 100.00%"},   {103.9, "Overall Show Rating: 100.00%"},
+      {-4, "Overall Show Rating: .00%"},
+  };
+  for (const auto& [rating, text] : cases) EXPECT_EQ(rv::overall_rating_text(rating), text) << rating;
+}
+
+TEST(ShowNight, ATelevisedRatingIsWrittenWithOneDecimal) {
+  // The audience line is 300 unless set: figure = Int(audience x score / 100), rating = figure /
+  // 100 plus a tenth of itself.
+  struct Case {
+    const char* audience;
+    double score;
+    const char* rating;
+  };
+  const Case cases[] = {
+      {"300", 0, ".0"},      // nobody watched
+      {"300", 20, ".7"},     // 60: .6 + .06
+      {"300", 80, "2.6"},    // 240: 2.4 + .24 = 2.64
+      {"905", 100, "10.0"},  // 905: 9.05 + .905 = 9.955
+      {"900", 100, "9.9"},   // 900: 9.9
+  };
+  for (const auto& c : cases) {
+    rv::Store s = rvtest::small_store();
+    s.promotion(0).set_show(0, rv::prom::show::audience, c.audience);
+    const auto tv = rv::take_show_money(s, show_of(rv::ShowType::primary, "TV"), c.score);
+    EXPECT_EQ(tv.rating, c.rating) << c.audience << " at " << c.score;
+    EXPECT_EQ(s.md(rv::md::last_show_figures), c.rating);
+    EXPECT_EQ(s.md(rv::md::record_top_rating), c.rating);  // the first rating is the record
+    EXPECT_EQ(s.message(s.message_count() - 1).at(rv::msg::body), std::string("Alpha Weekly drew a ") + c.rating + " rating.");
+  }
+}
+
 TEST(ShowNight, TurnsTakeEffectAndTheFansRespond) {
   rv::Store s = rvtest::small_store();
   s.set_md(rv::md::turn_freshness, "100");
@@ -126,11 +200,33 @@ TEST(ShowNight, ATitleChangesHandsAndTheResultsReadIt) {
 
   std::array<std::string, rv::rec::match_slots> ratings{};
   ratings[0] = "64";
-  const auto blocks = rv::makeresultsscreen(card, ratings, " won the Battle Royal");
+  const auto blocks = rv::makeresultsscreen(card, ratings, "");
   ASSERT_EQ(blocks.size(), 1u);
   EXPECT_EQ(blocks[0].match, "Singles For The " + t.name() + " Match");
   EXPECT_EQ(blocks[0].result, "Alpha Worker 2 defeated Alpha Worker 1 by DQ");
   EXPECT_EQ(blocks[0].rating, "Match Rating: 64%");
+}
+
+TEST(ShowNight, ABattleRoyalReadsItsOwnResultLineAndNoRating) {
+  rv::Lines card(rv::rec::match * rv::rec::match_slots, "");
+  card[rv::match::slot] = "1";
+  card[rv::match::type] = "Battle Royal";
+  card[rv::match::stipulation] = "Grand Melee";
+  card[rv::match::title] = "None";
+  card[rv::match::winners] = "Alpha Worker 3";
+  const std::array<std::string, rv::rec::match_slots> ratings{};
+  const std::pair<std::string, std::string> cases[] = {
+      {"Alpha Worker 3 won the Grand Melee after last eliminating Alpha Worker 5.",
+       "Alpha Worker 3 won the Grand Melee after last eliminating Alpha Worker 5."},
+      {"", "Alpha Worker 3 won the Battle Royal"},  // nothing told: the winner alone
+  };
+  for (const auto& [told, result] : cases) {
+    const auto blocks = rv::makeresultsscreen(card, ratings, told);
+    ASSERT_EQ(blocks.size(), 1u);
+    EXPECT_EQ(blocks[0].match, "Battle Royal");
+    EXPECT_EQ(blocks[0].result, result);
+    EXPECT_EQ(blocks[0].rating, "");
+  }
 }
 
 }  // namespace

@@ -33,6 +33,40 @@ TEST(NumberText, WrittenBackAsPlainDecimal) {
   EXPECT_EQ(rv::decimal_text(-0.0), "0");
 }
 
+TEST(NumberText, DigitPatternsWriteNoLeadingZeroForAHash) {
+  struct Case {
+    double value;
+    const char* pattern;
+    const char* text;
+  };
+  const Case cases[] = {
+      // A televised show's rating: one decimal, nothing before the point below 1.
+      {0, "##.0", ".0"},
+      {0.8, "##.0", ".8"},
+      {0.04, "##.0", ".0"},
+      {0.05, "##.0", ".1"},  // a half goes up
+      {2.64, "##.0", "2.6"},
+      {9.94, "##.0", "9.9"},
+      {9.95, "##.0", "10.0"},  // 9.95 has no exact binary form and sits a hair below it
+      {100, "##.0", "100.0"},
+      {-0.8, "##.0", "-.8"},
+      // A show's overall rating: two decimals, both always written.
+      {0, "##.#0", ".00"},
+      {0.8, "##.#0", ".80"},
+      {0.005, "##.#0", ".01"},
+      {9.95, "##.#0", "9.95"},
+      {9.995, "##.#0", "10.00"},
+      {83.2, "##.#0", "83.20"},
+      {100, "##.#0", "100.00"},
+      // A '0' before the point asks for a digit; decimals after the last '0' go when zero.
+      {0.8, "0.00", "0.80"},
+      {2.5, "##.##", "2.5"},
+      {3, "##.##", "3"},
+      {1234.5, "#", "1235"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(rv::pattern_number(c.value, c.pattern), c.text) << c.value << " as " << c.pattern;
+}
+
 TEST(NumberText, MoneyIsGroupedInThousands) {
   EXPECT_EQ(rv::money_text(0), "$0");
   EXPECT_EQ(rv::money_text(999), "$999");

@@ -83,6 +83,43 @@ TEST_F(Signing, ASumBeyondTheBalanceIsWarnedAboutButOffered) {
   EXPECT_EQ(s.promotion(0).balance(), balance);        // nothing is paid before he signs
 }
 
+TEST(AskingPrice, TheOwnerAddsHisShareInWholeDollars) {
+  // The owner's level is 50 throughout; the price is Int(V + V x f) for the worker's band.
+  struct Case {
+    rv::Num value, pop, price;
+  };
+  const Case cases[] = {
+      {1000, 71, 1800},  // above T+20: 0.8
+      {1000, 70, 1700},  // T+20 itself: 0.7
+      {1000, 65, 1600},  // T+15: 0.6
+      {1000, 60, 1500},  // T+10: 0.5
+      {1000, 55, 1400},  // T+5: 0.4
+      {1000, 51, 1400},
+      {1000, 50, 1300},  // T: 0.3
+      {1000, 45, 1200},  // T-5: 0.2
+      {1000, 40, 1100},  // T-10: 0.1
+      {1000, 35, 1050},  // T-15: 0.05
+      {1000, 30, 1020},  // T-20: 0.02
+      {1000, 25, 1000},  // T-25: nothing
+      {1000, 21, 1000},
+      {1000, 20, 950},   // T-30 and below: 0.05 off
+      {10, 20, 9},       // 9.5 is cut
+      {0, 80, 0},
+      // Values whose price a binary 1.4 would put a dollar low (45 x 1.4 = 62.99999...).
+      {45, 55, 63},
+      {85, 55, 119},
+      {90, 55, 126},
+      {165, 55, 231},
+      {325, 55, 455},
+      // Whole-number arithmetic all the way, also where shares are not whole.
+      {333, 71, 599},    // 333 + 266.4
+      {7, 35, 7},        // 7 + 0.35
+      {19, 30, 19},      // 19 + 0.38
+      {1999, 20, 1899},  // 1999 - 99.95
+  };
+  for (const auto& c : cases) EXPECT_EQ(rv::asking_price(c.value, c.pop, 50), c.price) << c.value << " at pop " << c.pop;
+}
+
 TEST_F(Signing, OwnersWhoWillNotTalk) {
   EXPECT_FALSE(rv::owner_willing(6, 4, "mid", 40));
   EXPECT_FALSE(rv::owner_willing(6, 6, "upper", 40));
