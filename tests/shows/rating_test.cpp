@@ -375,4 +375,57 @@ TEST(WinnerChoice, HandicapAndIntergenderDrawsAtTheirEdges) {
   }
 }
 
+TEST(MatchRating, CrowdBonusesForTheTitleAndTheStipulation) {
+  // Level 50. A major show's crowd at popularity 30 gives 1, any other show's at 20 gives 2; the
+  // title (value kept: the match rates 84) and the stipulation (no wear) add their bonuses.
+  const struct {
+    bool major;
+    const char* title_value;
+    const char* crowd_value;
+    rv::Num crowd;
+  } rows[] = {
+      {true, "90", "0", 1 + 5},   {true, "89", "0", 1 + 3},   {true, "85", "0", 1 + 3},   {true, "84", "0", 1 + 1},
+      {true, "80", "0", 1 + 1},   {true, "79", "0", 1},       {true, "", "90", 1 + 5},    {true, "", "89", 1 + 4},
+      {true, "", "80", 1 + 4},    {true, "", "79", 1 + 3},    {true, "", "70", 1 + 3},    {true, "", "69", 1 + 2},
+      {true, "", "60", 1 + 2},    {true, "", "59", 1 + 1},    {true, "", "50", 1 + 1},    {true, "", "49", 1},
+      {false, "85", "0", 2 + 5},  {false, "84", "0", 2 + 3},  {false, "80", "0", 2 + 3},  {false, "79", "0", 2 + 1},
+      {false, "75", "0", 2 + 1},  {false, "74", "0", 2},      {false, "", "70", 2 + 5},   {false, "", "69", 2 + 3},
+      {false, "", "60", 2 + 3},   {false, "", "59", 2 + 1},   {false, "", "50", 2 + 1},   {false, "", "49", 2},
+      {true, "90", "90", 1 + 5 + 5},  {false, "90", "90", 2 + 5 + 5},
+  };
+  for (const auto& r : rows) {
+    rv::Store s = rvtest::small_store();
+    set_all(s, Col::pop, r.major ? "30" : "20");
+    rv::Record stip(s.stipulations, 0);  // Singles "Steel Cage", harmless but for its crowd value
+    stip.set(rv::stip::crowd_value, r.crowd_value);
+    stip.set(rv::stip::crowd_wear, "NA");
+    stip.set(rv::stip::bonus_wear, "NA");
+    std::string title = "None";
+    if (*r.title_value) {
+      rv::Title t = s.promotion(0).title(0);
+      t.put(rv::TitleField::value, r.title_value);
+      title = t.name();
+    }
+    rv::CardSetting setting;
+    setting.major_show = r.major;
+    rv::Rng rng(1);
+    const auto f = rv::matchstats(s, Card().add(0, "Singles", {a0, a1}, "Steel Cage", title).lines, setting, rng);
+    EXPECT_EQ(f.crowd_points, r.crowd) << (r.major ? "major" : "other") << " title " << r.title_value << " stipulation " << r.crowd_value;
+  }
+}
+
+TEST(MatchRating, StarPointsByPopularityAgainstTheLevel) {
+  // Two workers of the same popularity against the level 50: 20 each from 45, 5 each from 38.
+  const struct {
+    const char* pop;
+    rv::Num stars;
+  } rows[] = {{"99", 40}, {"45", 40}, {"44", 10}, {"38", 10}, {"37", 0}};
+  for (const auto& r : rows) {
+    rv::Store s = rvtest::small_store();
+    set_all(s, Col::pop, r.pop);
+    rv::Rng rng(1);
+    EXPECT_EQ(rv::matchstats(s, Card().add(0, "Singles", {a0, a1}).lines, {}, rng).star_points, r.stars) << r.pop;
+  }
+}
+
 }  // namespace

@@ -184,4 +184,15 @@ TEST(ShowNight, ATitleChangeCostsValueByTheLostReignAndTheNewChampionsStanding) 
   }
 }
 
+TEST(ShowNight, TurnReactionsAtEveryEdge) {
+  const struct {
+    rv::Num score, points;
+  } rows[] = {{0, 0},  {9, 0},  {10, 1}, {14, 1}, {15, 2}, {19, 2}, {20, 3}, {24, 3}, {25, 4},
+              {29, 4}, {30, 4}, {39, 4}, {40, 5}, {49, 5}, {50, 6}, {59, 6}, {60, 8}, {100, 8}};
+  for (const auto& r : rows) {
+    EXPECT_EQ(rv::react_to_turn(r.score, 100, "X").points, r.points) << r.score;
+    EXPECT_EQ(rv::react_to_turn(100, r.score, "X").points, r.points) << r.score;  // the fans' appetite caps it
+  }
+}
+
 }  // namespace

@@ -134,6 +134,46 @@ TEST_F(Contract, RoleAgainstTheReferenceLevel) {
   EXPECT_EQ(answers(non_worker, fair(99, 1)), always);
 }
 
+TEST_F(Contract, RoleBandsAtEveryEdge) {
+  // Level 70. A coin (face 1 of 2) decides the doubtful bands; it is the first draw.
+  const struct {
+    rv::Num pop;
+    int role;
+    int odds;  // 1 always, 2 a coin, 0 never
+    rv::Num bonus;
+  } rows[] = {
+      {54, 1, 1, 0},  {55, 1, 2, 0},  {59, 1, 2, 0},  {60, 1, 0, 0},  {54, 2, 1, 10}, {55, 2, 1, 5},
+      {59, 2, 1, 5},  {60, 2, 1, 0},  {64, 2, 1, 0},  {65, 2, 2, 0},  {69, 2, 2, 0},  {70, 2, 0, 0},
+      {54, 3, 1, 15}, {55, 3, 1, 10}, {59, 3, 1, 10}, {60, 3, 1, 0},  {99, 3, 1, 0},
+  };
+  for (const auto& r : rows) {
+    for (std::uint64_t seed = 1; seed <= 40; ++seed) {
+      rv::Rng probe(seed);
+      const bool yes = r.odds == 1 || (r.odds == 2 && probe.draw(2) == 1);
+      rv::Rng rng(seed);
+      // Wages just above the expected ones: a happy worker takes them without a draw.
+      const auto j = rv::judge_offer(who(r.pop, 100), terms(rv::expected_wage(r.pop) + 1, r.role), rng);
+      ASSERT_EQ(j.accepted, yes) << r.pop << " role " << r.role << " seed " << seed;
+      if (yes) {
+        ASSERT_EQ(j.morale_bonus, r.bonus) << r.pop << " role " << r.role;
+      }
+    }
+  }
+}
+
+TEST_F(Contract, TheShorterDealRefusalNeedsAllThree) {
+  const struct {
+    int years, weeks;
+    rv::Num morale;
+    bool refused;
+  } rows[] = {{1, 101, 76, true}, {1, 100, 76, false}, {1, 101, 75, false}, {2, 101, 76, false}};
+  for (const auto& r : rows) {
+    auto c = who(96, r.morale);
+    c.weeks_left = r.weeks;
+    EXPECT_EQ(judge(c, terms(1'000'000, 3, r.years)).early_refusal, r.refused) << r.years << " " << r.weeks << " " << r.morale;
+  }
+}
+
 TEST_F(Contract, LengthAgainstTheCompanysPopularity) {
   const auto at = [](rv::Num pop, rv::Num q) { auto c = who(pop, 100); c.popularity = q; return c; };
   const auto years = [](int n) { return terms(rv::expected_wage(70) + 1, 3, n); };
