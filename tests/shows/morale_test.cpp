@@ -131,4 +131,36 @@ TEST(Morale, OnAndOffTheCardByStandingAgainstTheLevel) {
   }
 }
 
+TEST(Morale, AManBeatenByAWomanTakesItByHisStanding) {
+  // Alpha Worker 0 (a woman) beats Alpha Worker 1; both start at morale 70, the level is 50.
+  const struct {
+    const char* pop;
+    int morale;
+    const char* pop_after;
+    const char* text;
+  } rows[] = {
+      {"60", 70 - 1 - 18, "57", " was furious at having to lose to "},
+      {"50", 70 - 1 - 18, "47", " was furious at having to lose to "},
+      {"49", 70 - 1 - 10, "48", " was very unhappy at having to lose to "},
+      {"40", 70 - 1 - 10, "39", " was very unhappy at having to lose to "},
+      {"39", 70 - 1 - 6, "39", " was unhappy at having to lose to "},
+  };
+  for (const auto& r : rows) {
+    rv::Store s = rvtest::small_store();
+    s.wrestlers.set(1, rv::Col::pop, r.pop);
+    rv::Lines card = singles("Alpha Worker 0", "Alpha Worker 1", "Alpha Worker 0");
+    card[rv::match::type] = "Intergender Match";
+    rv::MoraleSetting setting;
+    setting.show_name = "Alpha Weekly";
+    setting.reference_level = 50;
+    const auto messages = s.message_count();
+    rv::moralewinlose(s, card, setting);
+    EXPECT_EQ(s.wrestlers.text(0, rv::Col::morale), "72") << r.pop;
+    EXPECT_EQ(s.wrestlers.text(1, rv::Col::morale), std::to_string(r.morale)) << r.pop;
+    EXPECT_EQ(s.wrestlers.text(1, rv::Col::pop), r.pop_after) << r.pop;
+    ASSERT_EQ(s.message_count(), messages + 1) << r.pop;
+    EXPECT_EQ(s.message(messages).at(rv::msg::body), std::string("Alpha Worker 1") + r.text + "Alpha Worker 0 at Alpha Weekly.");
+  }
+}
+
 }  // namespace
