@@ -56,7 +56,7 @@ TEST(ShowCosts, ABigShowPaysForItsPromotionBySizeAndLevel) {
   }
 }
 
-// A card whose every part but one is zero: popularity far below the level (S part 1 is 0), no
+// A card whose every part but one is zero: popularity far below the level (it adds nothing), no
 // stipulations (T is 0), no crowd.
 rv::CardFigures bare() {
   rv::CardFigures f;
