@@ -106,6 +106,26 @@ TEST_F(Workers, PopularityDriftsWithMorale) {
   EXPECT_EQ(drift(s, "Male", 5, 50), 10);
 }
 
+TEST_F(Workers, DriftAtEveryEdgeOfMoraleAndPopularity) {
+  const struct {
+    const char* gender;
+    int pop, morale, charisma, mic, after;
+  } rows[] = {
+      {"Male", 50, 39, 50, 50, 47},   {"Male", 50, 40, 50, 50, 50},   {"Male", 50, 79, 50, 50, 50},
+      {"Male", 50, 80, 50, 50, 51},   {"Male", 50, 89, 50, 50, 51},   {"Male", 50, 90, 50, 50, 55},
+      {"Male", 60, 90, 50, 50, 63},   {"Male", 69, 90, 50, 50, 72},   {"Male", 70, 90, 50, 50, 72},
+      {"Male", 79, 90, 50, 50, 81},   {"Male", 80, 90, 50, 50, 81},   {"Male", 89, 90, 50, 50, 90},
+      {"Male", 90, 90, 50, 50, 90},   {"Male", 90, 90, 80, 80, 91},   {"Male", 96, 99, 80, 79, 96},
+      {"Male", 96, 99, 79, 80, 96},   {"Male", 96, 85, 50, 50, 97},   {"Male", 97, 85, 50, 50, 97},
+      {"Male", 97, 30, 50, 50, 97},   {"Male", 96, 30, 50, 50, 93},   {"Female", 79, 90, 50, 50, 81},
+      {"Female", 80, 90, 50, 50, 81}, {"Female", 83, 90, 99, 99, 84}, {"Female", 84, 90, 99, 99, 84},
+      {"Female", 84, 30, 50, 50, 84}, {"Female", 83, 30, 50, 50, 80}, {"Female", 83, 85, 50, 50, 84},
+  };
+  for (const auto& r : rows)
+    EXPECT_EQ(drift(s, r.gender, r.pop, r.morale, r.charisma, r.mic), r.after)
+        << r.gender << " pop " << r.pop << " morale " << r.morale;
+}
+
 TEST_F(Workers, TheRetiredAndNonWorkersDoNotDrift) {
   worker(s, "Alpha Worker 0").set_morale(95);
   worker(s, "Alpha Worker 0").set_retire("R");

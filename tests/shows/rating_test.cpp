@@ -232,4 +232,200 @@ TEST(WinnerChoice, HandicapAndIntergenderMatchesHaveTheirOwnOdds) {
   EXPECT_EQ(winners(s, Card().add(0, "Intergender Match", {a2, a3}))[a2], 2000);
 }
 
+TEST(MatchRating, MoraleAndConditionLadders) {
+  // Hardcore 40 and in-ring 60 give 65, charisma 50 adds 5; then the two ladders.
+  const struct {
+    const char* morale;
+    const char* cond;
+    const char* rating;
+  } rows[] = {
+      {"49", "90", "79"}, {"50", "90", "80"}, {"54", "90", "80"}, {"55", "90", "81"}, {"89", "90", "87"},
+      {"90", "90", "88"}, {"94", "90", "88"}, {"95", "90", "89"}, {"100", "90", "89"},
+      {"70", "0", "15"},  {"70", "49", "64"}, {"70", "50", "76"}, {"70", "54", "76"}, {"70", "55", "77"},
+      {"70", "94", "84"}, {"70", "95", "85"},
+  };
+  for (const auto& r : rows) {
+    rv::Store s = rvtest::small_store();
+    set_all(s, Col::morale, r.morale);
+    set_all(s, Col::cond, r.cond);
+    EXPECT_EQ(rate_one(s, Card().add(0, "Singles", {a0, a1})), r.rating) << r.morale << " " << r.cond;
+  }
+}
+
+TEST(MatchRating, ADefendedTitlesValueMovesAtNinetyAndBelowSeventy) {
+  const struct {
+    const char* morale;
+    const char* cond;
+    const char* charisma;
+    const char* value_before;
+    rv::Num rating, value_after;
+  } rows[] = {
+      {"95", "95", "50", "80", 90, 82},  // 65 + 5 + 10 + 10
+      {"95", "94", "50", "80", 89, 80},
+      {"49", "50", "40", "80", 70, 80},  // 65 + 4 + 0 + 1
+      {"49", "50", "30", "80", 69, 78},
+      {"95", "95", "50", "99", 90, 100},
+      {"49", "50", "30", "2", 69, 1},
+  };
+  for (const auto& r : rows) {
+    rv::Store s = rvtest::small_store();
+    set_all(s, Col::morale, r.morale);
+    set_all(s, Col::cond, r.cond);
+    set_all(s, Col::charisma, r.charisma);
+    rv::Title t = s.promotion(0).title(0);
+    t.put(rv::TitleField::value, r.value_before);
+    rv::Rng rng(1);
+    const auto f = rv::matchstats(s, Card().add(0, "Singles", {a0, a1}, "None", t.name()).lines, {}, rng);
+    EXPECT_EQ(f.ratings[0], std::to_string(r.rating));
+    EXPECT_EQ(t.value(), r.value_after) << r.rating << " from " << r.value_before;
+  }
+}
+
+TEST(MatchRating, CrowdPointsByPopularityAgainstTheLevel) {
+  // The level is 50; no title and no stipulation. Below the lowest band the crowd keeps the
+  // value it had (none yet).
+  const struct {
+    bool major;
+    const char* pop;
+    rv::Num crowd;
+  } rows[] = {
+      {true, "55", 17},  {true, "54", 15},  {true, "50", 15},  {true, "49", 13},  {true, "45", 13},
+      {true, "44", 8},   {true, "40", 8},   {true, "39", 2},   {true, "35", 2},   {true, "34", 1},
+      {true, "30", 1},   {true, "29", 0},   {false, "45", 17}, {false, "44", 15}, {false, "40", 15},
+      {false, "39", 13}, {false, "35", 13}, {false, "34", 10}, {false, "30", 10}, {false, "29", 5},
+      {false, "25", 5},  {false, "24", 2},  {false, "20", 2},  {false, "19", 0},
+  };
+  for (const auto& r : rows) {
+    rv::Store s = rvtest::small_store();
+    set_all(s, Col::pop, r.pop);
+    rv::Rng rng(1);
+    rv::CardSetting setting;
+    setting.major_show = r.major;
+    EXPECT_EQ(rv::matchstats(s, Card().add(0, "Singles", {a0, a1}).lines, setting, rng).crowd_points, r.crowd)
+        << (r.major ? "major " : "other ") << r.pop;
+  }
+}
+
+TEST(WinnerChoice, EachGapBandDrawsItsOwnDieAndPlaces) {
+  // For each number of sides and gap: the size of the draw and the last face each place wins,
+  // best place first. The same seed gives the same face, so every draw is checked exactly.
+  const struct {
+    std::size_t sides;
+    rv::Num gap;
+    std::vector<int> last;
+  } rows[] = {
+      {2, 0, {1, 2}},           {2, 4, {1, 2}},           {2, 5, {3, 4}},           {2, 9, {3, 4}},
+      {2, 10, {6, 7}},          {2, 14, {6, 7}},          {2, 15, {10, 11}},        {2, 19, {10, 11}},
+      {2, 20, {25, 26}},        {2, 90, {25, 26}},        {3, 4, {1, 2, 3}},        {3, 5, {3, 5, 6}},
+      {3, 10, {6, 9, 10}},      {3, 15, {10, 15, 16}},    {3, 20, {25, 37, 38}},    {4, 4, {1, 2, 3, 4}},
+      {4, 5, {4, 7, 9, 10}},    {4, 10, {6, 10, 12, 13}}, {4, 15, {10, 17, 21, 22}}, {4, 20, {25, 43, 51, 52}},
+      {6, 4, {1, 2, 3, 4, 5, 6}},       {6, 5, {6, 11, 15, 18, 20, 21}},  {6, 14, {12, 22, 30, 36, 39, 40}},
+      {6, 15, {20, 37, 50, 59, 64, 65}}, {6, 20, {30, 55, 75, 90, 98, 99}},
+  };
+  for (const auto& r : rows) {
+    for (std::uint64_t seed = 1; seed <= 400; ++seed) {
+      rv::Rng probe(seed);
+      const int face = probe.draw(r.last.back());
+      std::size_t expected = 0;
+      while (face > r.last[expected]) ++expected;
+      rv::Rng rng(seed);
+      const std::size_t place = rv::winning_place(r.sides, r.gap, rng);
+      ASSERT_EQ(place, expected) << r.sides << " sides, gap " << r.gap << ", seed " << seed;
+    }
+  }
+}
+
+TEST(WinnerChoice, HandicapAndIntergenderDrawsAtTheirEdges) {
+  // Handicap: the pair's scores less the lone worker's, D. The lone worker wins on faces 1-7 of
+  // 10 up to 60, 1-4 up to 70, 1-2 up to 80, then only face 1 of 21.
+  // Intergender: line 6 less line 7. 10 or more: line 6 always; 0 to 9: line 7 on face 1 of 10;
+  // below 0: line 7 on faces 1-3 of 10.
+  const struct {
+    const char* type;
+    const char* pops[3];
+    int die, upto;  // the worker of line 7 (intergender) or line 8 (handicap) wins on faces 1..upto
+  } rows[] = {
+      {"2 on 1 Handicap Match", {"80", "30", "50"}, 10, 7},   // D = 60
+      {"2 on 1 Handicap Match", {"80", "31", "50"}, 10, 4},   // 61
+      {"2 on 1 Handicap Match", {"80", "40", "50"}, 10, 4},   // 70
+      {"2 on 1 Handicap Match", {"80", "41", "50"}, 10, 2},   // 71
+      {"2 on 1 Handicap Match", {"80", "50", "50"}, 10, 2},   // 80
+      {"2 on 1 Handicap Match", {"80", "51", "50"}, 21, 1},   // 81
+      {"Intergender Match", {"60", "50", "0"}, 10, 0},        // 10
+      {"Intergender Match", {"59", "50", "0"}, 10, 1},        // 9
+      {"Intergender Match", {"50", "50", "0"}, 10, 1},        // 0
+      {"Intergender Match", {"49", "50", "0"}, 10, 3},        // -1
+  };
+  for (const auto& r : rows) {
+    rv::Store s = rvtest::small_store();
+    for (std::size_t i = 0; i < 3; ++i) s.wrestlers.set(i, Col::pop, r.pops[i]);
+    const bool handicap = std::string(r.type) == "2 on 1 Handicap Match";
+    const std::string underdog = handicap ? a2 : a1;
+    const std::string favourite = handicap ? "The Pair" : a0;
+    for (std::uint64_t seed = 1; seed <= 200; ++seed) {
+      Card c;
+      if (handicap) c.add(0, r.type, {a0, a1, a2}).team(0, 0, "The Pair");
+      else c.add(0, r.type, {a0, a1});
+      rv::Rng probe(seed);
+      const bool upset = probe.draw(r.die) <= r.upto;
+      rv::Rng rng(seed);
+      rv::choosewinner(s, c.lines, {}, rng);
+      ASSERT_EQ(c.at(0, rv::match::winners), upset ? underdog : favourite) << r.type << " " << r.pops[1] << " seed " << seed;
+    }
+  }
+}
+
+TEST(MatchRating, CrowdBonusesForTheTitleAndTheStipulation) {
+  // Level 50. A major show's crowd at popularity 30 gives 1, any other show's at 20 gives 2; the
+  // title (value kept: the match rates 84) and the stipulation (no wear) add their bonuses.
+  const struct {
+    bool major;
+    const char* title_value;
+    const char* crowd_value;
+    rv::Num crowd;
+  } rows[] = {
+      {true, "90", "0", 1 + 5},   {true, "89", "0", 1 + 3},   {true, "85", "0", 1 + 3},   {true, "84", "0", 1 + 1},
+      {true, "80", "0", 1 + 1},   {true, "79", "0", 1},       {true, "", "90", 1 + 5},    {true, "", "89", 1 + 4},
+      {true, "", "80", 1 + 4},    {true, "", "79", 1 + 3},    {true, "", "70", 1 + 3},    {true, "", "69", 1 + 2},
+      {true, "", "60", 1 + 2},    {true, "", "59", 1 + 1},    {true, "", "50", 1 + 1},    {true, "", "49", 1},
+      {false, "85", "0", 2 + 5},  {false, "84", "0", 2 + 3},  {false, "80", "0", 2 + 3},  {false, "79", "0", 2 + 1},
+      {false, "75", "0", 2 + 1},  {false, "74", "0", 2},      {false, "", "70", 2 + 5},   {false, "", "69", 2 + 3},
+      {false, "", "60", 2 + 3},   {false, "", "59", 2 + 1},   {false, "", "50", 2 + 1},   {false, "", "49", 2},
+      {true, "90", "90", 1 + 5 + 5},  {false, "90", "90", 2 + 5 + 5},
+  };
+  for (const auto& r : rows) {
+    rv::Store s = rvtest::small_store();
+    set_all(s, Col::pop, r.major ? "30" : "20");
+    rv::Record stip(s.stipulations, 0);  // Singles "Steel Cage", harmless but for its crowd value
+    stip.set(rv::stip::crowd_value, r.crowd_value);
+    stip.set(rv::stip::crowd_wear, "NA");
+    stip.set(rv::stip::bonus_wear, "NA");
+    std::string title = "None";
+    if (*r.title_value) {
+      rv::Title t = s.promotion(0).title(0);
+      t.put(rv::TitleField::value, r.title_value);
+      title = t.name();
+    }
+    rv::CardSetting setting;
+    setting.major_show = r.major;
+    rv::Rng rng(1);
+    const auto f = rv::matchstats(s, Card().add(0, "Singles", {a0, a1}, "Steel Cage", title).lines, setting, rng);
+    EXPECT_EQ(f.crowd_points, r.crowd) << (r.major ? "major" : "other") << " title " << r.title_value << " stipulation " << r.crowd_value;
+  }
+}
+
+TEST(MatchRating, StarPointsByPopularityAgainstTheLevel) {
+  // Two workers of the same popularity against the level 50: 20 each from 45, 5 each from 38.
+  const struct {
+    const char* pop;
+    rv::Num stars;
+  } rows[] = {{"99", 40}, {"45", 40}, {"44", 10}, {"38", 10}, {"37", 0}};
+  for (const auto& r : rows) {
+    rv::Store s = rvtest::small_store();
+    set_all(s, Col::pop, r.pop);
+    rv::Rng rng(1);
+    EXPECT_EQ(rv::matchstats(s, Card().add(0, "Singles", {a0, a1}).lines, {}, rng).star_points, r.stars) << r.pop;
+  }
+}
+
 }  // namespace

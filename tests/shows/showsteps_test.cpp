@@ -41,11 +41,14 @@ TEST(ShowNight, CostsAndTheGateMoveTheBalanceByExactlyTheirSums) {
   EXPECT_TRUE(t.sold_out);
   EXPECT_EQ(t.attendance, 300);
   EXPECT_EQ(t.attendance_text, "300 (Sell-Out)");
-  EXPECT_EQ(p.balance(), before + t.tickets + t.merchandise);
+  // 300 at 5 x (2 + 1) = 15 is 4,500; merchandise 0.4 x 4 x 300 = 480.
+  EXPECT_EQ(t.tickets, 4500);
+  EXPECT_EQ(t.merchandise, 480);
+  EXPECT_EQ(p.balance(), before + 4500 + 480);
   EXPECT_EQ(s.md(rv::md::record_top_attendance), "300");
   const auto info = s.message(s.message_count() - 1);
   EXPECT_EQ(info.at(rv::msg::subject), "Alpha Weekly Info");
-  EXPECT_EQ(info.at(rv::msg::body), "Ticket sales were $" + rv::grouped(t.tickets) + ".");
+  EXPECT_EQ(info.at(rv::msg::body), "Ticket sales were $4,500.");
 
   // A televised show draws a rating from its audience: 300 x 80 / 100 = 240, so 2.4 and a tenth.
   const auto tv = rv::take_show_money(s, show_of(rv::ShowType::primary, "TV"), 80);
@@ -226,6 +229,65 @@ TEST(ShowNight, ABattleRoyalReadsItsOwnResultLineAndNoRating) {
     EXPECT_EQ(blocks[0].match, "Battle Royal");
     EXPECT_EQ(blocks[0].result, result);
     EXPECT_EQ(blocks[0].rating, "");
+  }
+}
+
+TEST(ShowNight, ATitleChangeCostsValueByTheLostReignAndTheNewChampionsStanding) {
+  // The first title: level 50, value 80; the promotion's popularity is 40.
+  const struct {
+    const char* reign;
+    const char* new_pop;
+    rv::Num value, popularity;
+    const char* reaction;  // how the message starts, or none
+  } rows[] = {
+      {"2", "50", 70, 40, nullptr},   // a reign under 3 days: -10
+      {"3", "50", 74, 40, nullptr},   // 3 to 6 days: -6
+      {"6", "50", 74, 40, nullptr},
+      {"7", "50", 77, 40, nullptr},   // 7 to 14 days: -3
+      {"14", "50", 77, 40, nullptr},
+      {"15", "50", 80, 40, nullptr},
+      {"20", "45", 80, 40, nullptr},  // 5 below the level: no reaction
+      {"20", "44", 72, 34, "The general reaction to the "},
+      {"20", "40", 72, 34, "The general reaction to the "},
+      {"20", "39", 62, 28, "A major internet news site had this to say about the title change"},
+      {"20", "30", 62, 28, "A major internet news site had this to say about the title change"},
+      {"20", "29", 53, 22, "A major internet news site had this to say: 'You have to question"},
+  };
+  for (const auto& r : rows) {
+    rv::Store s = rvtest::small_store();
+    rv::Title t = s.promotion(0).title(0);
+    t.set_holder("Alpha Worker 1");
+    t.put(rv::current_reign, r.reign);
+    s.wrestlers.set(2, rv::Col::pop, r.new_pop);
+    rv::Lines card(rv::rec::match * rv::rec::match_slots, "");
+    card[rv::match::slot] = "1";
+    card[rv::match::type] = "Singles";
+    card[rv::match::title] = t.name();
+    card[rv::match::winners] = "Alpha Worker 2";
+    card[rv::match::win_type] = "Normal";
+    card[rv::match::first_worker] = "Alpha Worker 1";
+    card[rv::match::first_worker + 1] = "Alpha Worker 2";
+    const auto before = s.message_count();
+    rv::titlecheck(s, card);
+    EXPECT_EQ(t.value(), r.value) << r.reign << " " << r.new_pop;
+    EXPECT_EQ(s.promotion(0).popularity(), r.popularity) << r.reign << " " << r.new_pop;
+    if (!r.reaction) {
+      EXPECT_EQ(s.message_count(), before) << r.reign << " " << r.new_pop;
+      continue;
+    }
+    ASSERT_EQ(s.message_count(), before + 1);
+    EXPECT_EQ(s.message(before).at(rv::msg::body).rfind(r.reaction, 0), 0u) << r.new_pop;
+  }
+}
+
+TEST(ShowNight, TurnReactionsAtEveryEdge) {
+  const struct {
+    rv::Num score, points;
+  } rows[] = {{0, 0},  {9, 0},  {10, 1}, {14, 1}, {15, 2}, {19, 2}, {20, 3}, {24, 3}, {25, 4},
+              {29, 4}, {30, 4}, {39, 4}, {40, 5}, {49, 5}, {50, 6}, {59, 6}, {60, 8}, {100, 8}};
+  for (const auto& r : rows) {
+    EXPECT_EQ(rv::react_to_turn(r.score, 100, "X").points, r.points) << r.score;
+    EXPECT_EQ(rv::react_to_turn(100, r.score, "X").points, r.points) << r.score;  // the fans' appetite caps it
   }
 }
 

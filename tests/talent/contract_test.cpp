@@ -70,6 +70,48 @@ TEST_F(Contract, WagesAgainstTheExpectedWage) {
   EXPECT_EQ(answers(who(96, 100), terms(9599)), never);
 }
 
+TEST_F(Contract, TheExpectedWageAtEveryEdge) {
+  const struct {
+    rv::Num pop, wage;
+  } rows[] = {{100, 12000}, {96, 12000}, {95, 9000}, {91, 9000}, {90, 7000}, {86, 7000}, {85, 5000},
+              {81, 5000},   {80, 2500},  {76, 2500}, {75, 1000}, {71, 1000}, {70, 750},  {66, 750},
+              {65, 500},    {61, 500},   {60, 300},  {56, 300},  {55, 200},  {51, 200},  {50, 100}, {0, 100}};
+  for (const auto& r : rows) EXPECT_EQ(rv::expected_wage(r.pop), r.wage) << r.pop;
+}
+
+TEST_F(Contract, WageBandsByMoraleAndTheirOdds) {
+  // A worker of popularity 96 expects 12,000; the upper card and three years suit him, so the
+  // wage is the only draw. odds 0: never; 1: always; k: yes on face 1 of k.
+  const struct {
+    rv::Num wages;  // p = whole percent above 12,000
+    rv::Num morale;
+    int odds;
+  } rows[] = {
+      {14520, 29, 0}, {14520, 30, 2}, {14520, 39, 2}, {14520, 40, 1},  // p = 21
+      {14400, 39, 0}, {14400, 40, 2}, {13320, 49, 2}, {13320, 50, 1},  // p = 20, 11
+      {13200, 49, 0}, {13200, 50, 2}, {12720, 59, 2}, {12720, 60, 1},  // p = 10, 6
+      {12600, 59, 0}, {12600, 60, 3}, {12120, 69, 3}, {12120, 70, 1},  // p = 5, 1
+      {12000, 69, 0}, {12000, 70, 2}, {12000, 79, 2}, {12000, 80, 1},  // exactly expected
+      {11880, 69, 0}, {11880, 70, 4}, {11880, 79, 4}, {11880, 80, 3},  // p = -1
+      {11400, 84, 3}, {11400, 85, 2}, {11400, 100, 2},                 // p = -5
+      {11280, 69, 0}, {11280, 70, 6}, {11280, 79, 6}, {11280, 80, 4},  // p = -6
+      {10800, 84, 4}, {10800, 85, 3}, {10800, 89, 3}, {10800, 90, 2},  // p = -10
+      {10680, 79, 0}, {10680, 80, 6}, {10680, 85, 4}, {10680, 90, 3},  // p = -11
+      {10200, 84, 6}, {10200, 89, 4}, {10200, 100, 3},                 // p = -15
+      {10080, 84, 0}, {10080, 85, 6}, {10080, 90, 4}, {10080, 95, 3},  // p = -16
+      {9600, 94, 4},  {9600, 95, 3},  {9480, 100, 0},                  // p = -20, -21
+  };
+  for (const auto& r : rows) {
+    for (std::uint64_t seed = 1; seed <= 120; ++seed) {
+      rv::Rng probe(seed);
+      const bool yes = r.odds == 1 || (r.odds > 1 && probe.draw(r.odds) == 1);
+      rv::Rng rng(seed);
+      ASSERT_EQ(rv::judge_offer(who(96, r.morale), terms(r.wages), rng).accepted, yes)
+          << r.wages << " at morale " << r.morale << ", seed " << seed;
+    }
+  }
+}
+
 TEST_F(Contract, RoleAgainstTheReferenceLevel) {
   // Wages just above the expected ones and a happy worker: only the role decides.
   const auto fair = [](rv::Num pop, int role) { return terms(rv::expected_wage(pop) + 1, role); };
@@ -90,6 +132,46 @@ TEST_F(Contract, RoleAgainstTheReferenceLevel) {
   auto non_worker = who(99, 100);
   non_worker.any_role = true;
   EXPECT_EQ(answers(non_worker, fair(99, 1)), always);
+}
+
+TEST_F(Contract, RoleBandsAtEveryEdge) {
+  // Level 70. A coin (face 1 of 2) decides the doubtful bands; it is the first draw.
+  const struct {
+    rv::Num pop;
+    int role;
+    int odds;  // 1 always, 2 a coin, 0 never
+    rv::Num bonus;
+  } rows[] = {
+      {54, 1, 1, 0},  {55, 1, 2, 0},  {59, 1, 2, 0},  {60, 1, 0, 0},  {54, 2, 1, 10}, {55, 2, 1, 5},
+      {59, 2, 1, 5},  {60, 2, 1, 0},  {64, 2, 1, 0},  {65, 2, 2, 0},  {69, 2, 2, 0},  {70, 2, 0, 0},
+      {54, 3, 1, 15}, {55, 3, 1, 10}, {59, 3, 1, 10}, {60, 3, 1, 0},  {99, 3, 1, 0},
+  };
+  for (const auto& r : rows) {
+    for (std::uint64_t seed = 1; seed <= 40; ++seed) {
+      rv::Rng probe(seed);
+      const bool yes = r.odds == 1 || (r.odds == 2 && probe.draw(2) == 1);
+      rv::Rng rng(seed);
+      // Wages just above the expected ones: a happy worker takes them without a draw.
+      const auto j = rv::judge_offer(who(r.pop, 100), terms(rv::expected_wage(r.pop) + 1, r.role), rng);
+      ASSERT_EQ(j.accepted, yes) << r.pop << " role " << r.role << " seed " << seed;
+      if (yes) {
+        ASSERT_EQ(j.morale_bonus, r.bonus) << r.pop << " role " << r.role;
+      }
+    }
+  }
+}
+
+TEST_F(Contract, TheShorterDealRefusalNeedsAllThree) {
+  const struct {
+    int years, weeks;
+    rv::Num morale;
+    bool refused;
+  } rows[] = {{1, 101, 76, true}, {1, 100, 76, false}, {1, 101, 75, false}, {2, 101, 76, false}};
+  for (const auto& r : rows) {
+    auto c = who(96, r.morale);
+    c.weeks_left = r.weeks;
+    EXPECT_EQ(judge(c, terms(1'000'000, 3, r.years)).early_refusal, r.refused) << r.years << " " << r.weeks << " " << r.morale;
+  }
 }
 
 TEST_F(Contract, LengthAgainstTheCompanysPopularity) {

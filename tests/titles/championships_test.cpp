@@ -84,4 +84,26 @@ TEST(Championships, RenamingCarriesTheHistoryAndRetiringEmptiesTheBlock) {
   EXPECT_EQ(rv::slot_caption(s, 0, 7), "Unused (Click To Add)");
 }
 
+TEST(Championships, EveryLevelBySizeAndCardPosition) {
+  const struct {
+    int size;
+    rv::Num upper, mid, lower_mid, lower;
+  } rows[] = {{6, 90, 80, 75, 70}, {5, 85, 75, 70, 65}, {4, 80, 70, 65, 60},
+              {3, 70, 60, 55, 50}, {2, 60, 50, 45, 40}, {1, 50, 40, 35, 30}};
+  for (const auto& r : rows) {
+    rv::Store s = rvtest::small_store();
+    s.promotion(0).set(rv::prom::size_level, std::to_string(r.size));
+    EXPECT_EQ(rv::new_title_level(s, 0, 1, "Upper Card"), r.upper) << r.size;
+    EXPECT_EQ(rv::new_title_level(s, 0, 2, "Mid Card"), r.mid) << r.size;
+    EXPECT_EQ(rv::new_title_level(s, 0, 3, "Lower Mid Card"), r.lower_mid) << r.size;
+    EXPECT_EQ(rv::new_title_level(s, 0, 3, "Lower Card"), r.lower) << r.size;
+  }
+  // A custom title sits 10, 20 or 30 below the first title (level 85 here).
+  rv::Store s = rvtest::small_store();
+  s.promotion(0).title(0).put(rv::TitleField::level, "85");
+  EXPECT_EQ(rv::new_title_level(s, 0, 4, "Mid Card"), 75);
+  EXPECT_EQ(rv::new_title_level(s, 0, 5, "Lower Mid Card"), 65);
+  EXPECT_EQ(rv::new_title_level(s, 0, 7, "Lower Card"), 55);
+}
+
 }  // namespace
