@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "state/naming.h"
 #include "state/text.h"
 
 namespace rv {
@@ -126,7 +127,15 @@ Status rename_regular_show(Store& store, std::size_t slot, const std::string& na
   if (name.empty()) return success();  // an empty answer changes nothing
   const auto p = store.promotion(*player);
   const std::string old = p.show(slot, prom::show::name);
+  if (name == old) return success();
+  std::vector<std::string> others;
+  for (std::size_t k = 0; k < prom::regular_show_count; ++k)
+    if (k != slot) others.push_back(p.show(k, prom::show::name));
+  if (auto problem = name_problem(name, NameKind::show, others)) return Failure{*problem};
   p.set_show(slot, prom::show::name, name);
+  // A show that carried one of the tables' own words gives it up alone: the days that hold the
+  // word mean no show, not this one.
+  if (reserved_name(old)) return success();
   for (std::size_t i = 0; i + rec::calendar_day <= store.calendar.size(); i += rec::calendar_day) {
     if (store.calendar[i + cal::regular] == old) store.calendar[i + cal::regular] = name;
   }
