@@ -172,8 +172,8 @@ void BookingScreen::refresh() {
   }
   std::vector<GridModel::Row> list, card, roster;
   if (b) {
-    const auto choices = b->choices();  // a row stands for its place: two entries may read alike
-    for (std::size_t i = 0; i < choices.size(); ++i) list.push_back({{{qs(choices[i])}}, QVariant::fromValue<qulonglong>(i)});
+    const auto offered = b->choices();  // a row stands for its place: two entries may read alike
+    for (std::size_t i = 0; i < offered.size(); ++i) list.push_back({{{qs(offered[i])}}, QVariant::fromValue<qulonglong>(i)});
     for (std::size_t k = 1; k <= rv::rec::match_slots; ++k) {
       if (!b->slot_usable(k)) continue;
       card.push_back({{{QStringLiteral("Match %1").arg(k), {}, true}}, {}});
