@@ -44,6 +44,26 @@ TEST(Production, InterviewersAndRenamingAShow) {
   EXPECT_FALSE(left);
 }
 
+// A show's new name passes the name check; a refusal leaves the promotion and calendar alone.
+TEST(Production, AShowCannotTakeAReservedOrATakenName) {
+  rv::Store s = rvtest::small_store();
+  s.promotion(0).set_show(1, rv::prom::show::name, "Alpha Sunday");
+  const rv::Store before = s;
+  const std::vector<std::pair<std::string, std::string>> refused = {
+      {"Alpha Sunday", "Another show of your promotion already has that name."},
+      {"alpha sunday", "Another show of your promotion already has that name."},
+      {"None", "\"None\" is a word the game keeps for itself; it cannot be a show name."},
+      {"Big\nNight", "The show name has a character the game cannot store."},
+      {std::string(61, 'S'), "A show name can be 60 characters long at the most."}};
+  for (const auto& [name, message] : refused) {
+    const auto r = rv::rename_regular_show(s, 0, name);
+    ASSERT_FALSE(r.ok()) << name;
+    EXPECT_EQ(r.error(), message);
+  }
+  EXPECT_EQ(s.promotions, before.promotions);
+  EXPECT_EQ(s.calendar, before.calendar);
+}
+
 TEST(Production, TheShowListReadsEachShowsOwnLastFigures) {
   rv::Store s = rvtest::small_store();
   const auto p = s.promotion(0);
