@@ -371,10 +371,9 @@ std::string Booking::team_proposal() const {
 
 std::optional<std::string> Booking::team_name_problem(std::string_view name) const {
   if (step_ != BookingStep::team_names || team_ >= match::team_lines) return std::string("No team is being named.");
-  std::vector<std::string> taken;  // the teams named before this one and the sides of one worker
+  std::vector<std::string> taken;  // the teams named before this one and every worker of the show
   for (std::size_t i = 0; i < team_; ++i) taken.push_back(line(slot_, match::first_team + i));
-  for (const auto& side : sides(slot_))
-    if (side.size() == 1) taken.push_back(side.front());
+  for (const auto& w : workers_) taken.push_back(w.name);
   return name_problem(name, NameKind::match_team, taken);
 }
 

@@ -94,7 +94,8 @@ class Booking {
   std::string team_question() const;
   std::string team_proposal() const;
   // Why this answer cannot name the team being asked; nothing when it can. A name is refused as
-  // any name is, and when another team or a lone worker of the match already has it.
+  // any name is, and when another team of the match or a worker of the show already has it: a
+  // winner's or a holder's name must say who it is.
   std::optional<std::string> team_name_problem(std::string_view name) const;
   bool name_team(std::string_view name);
 

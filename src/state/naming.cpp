@@ -36,7 +36,8 @@ KindWords words_for(NameKind kind) {
     case NameKind::segment:
       return {"segment name", "The segment name cannot be blank.", "The other Talk Show segment already has that name."};
     case NameKind::match_team:
-      return {"team name", "The team needs a name.", "Another side of this match already has that name."};
+      return {"team name", "The team needs a name.",
+              "Another team of this match or a worker of this show already has that name."};
   }
   return {"name", "The name cannot be blank.", "That name is already in use."};
 }

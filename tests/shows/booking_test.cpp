@@ -5,6 +5,7 @@
 
 #include "shows/battleroyal.h"
 #include "shows/booking.h"
+#include "shows/suggest_steps.h"
 #include "support/world.h"
 
 namespace {
@@ -150,8 +151,8 @@ TEST(Booking, TeamNamesAreProposedAndNeverLeftEmpty) {
   EXPECT_EQ(b.line(1, rv::match::first_team + 1), "Second Team");
 }
 
-// The answers a second team's name may not be: the first team's name (in any case), a lone
-// worker's name in a handicap match, a reserved word, a name the tables cannot hold.
+// The answers a second team's name may not be: the first team's name (in any case), the name of
+// a worker of the show (in the match or not), a reserved word, a name the tables cannot hold.
 TEST(Booking, TeamNamesOfOneMatchStayApart) {
   rv::Store s = rvtest::small_store();
   for (std::size_t r : {0, 3, 6, 9}) s.wrestlers.set(r, rv::Col::gender, "Male");
@@ -162,9 +163,10 @@ TEST(Booking, TeamNamesOfOneMatchStayApart) {
   for (int i = 0; i < 4; ++i) ASSERT_TRUE(b.choose_at(0));
   ASSERT_TRUE(b.name_team("Same"));
   const std::vector<std::pair<std::string, std::string>> refused = {
-      {"Same", "Another side of this match already has that name."},
+      {"Same", "Another team of this match or a worker of this show already has that name."},
       {"SAME ", "The team name cannot start or end with a blank."},
-      {"same", "Another side of this match already has that name."},
+      {"same", "Another team of this match or a worker of this show already has that name."},
+      {"Alpha Worker 8", "Another team of this match or a worker of this show already has that name."},  // not in it
       {"Vacant", "\"Vacant\" is a word the game keeps for itself; it cannot be a team name."},
       {"Auto", "\"Auto\" is a word the game keeps for itself; it cannot be a team name."},
       {"Two\rLines", "The team name has a character the game cannot store."},
@@ -183,8 +185,23 @@ TEST(Booking, TeamNamesOfOneMatchStayApart) {
   for (const char* step : {"2 on 1 Handicap Match", "None", "None"}) ASSERT_TRUE(b.choose(step));
   for (int i = 0; i < 3; ++i) ASSERT_TRUE(b.choose_at(0));
   const std::string lone = b.line(2, rv::match::first_worker + 2);
-  EXPECT_EQ(b.team_name_problem(lone).value_or(""), "Another side of this match already has that name.");
+  EXPECT_EQ(b.team_name_problem(lone).value_or(""), "Another team of this match or a worker of this show already has that name.");
   EXPECT_TRUE(b.name_team("Pair"));
+}
+
+// The suggested card names a team by its members' shared tag team, unless that name is refused
+// (here a worker of the show is called so); then the team gets a plain name.
+TEST(Booking, ASuggestedTeamNameTheBookingRefusesGivesWay) {
+  rv::Store s = rvtest::small_store();
+  for (std::size_t r : {1, 2, 4, 5}) s.wrestlers.set(r, rv::Col::tagteam, r < 3 ? "Pine Twins" : "Alpha Worker 7");
+  rv::Booking b(s, {});
+  ASSERT_TRUE(b.choose_count(5));
+  ASSERT_TRUE(b.open_slot(1));
+  for (const char* step : {"Tag Team", "None", "None"}) ASSERT_TRUE(b.choose(step));
+  for (int i = 0; i < 4; ++i) ASSERT_TRUE(b.choose_at(0));
+  ASSERT_TRUE(rv::suggest_step::name_teams(b));
+  EXPECT_EQ(b.line(1, rv::match::first_team), "Pine Twins");
+  EXPECT_EQ(b.line(1, rv::match::first_team + 1), "Team 2");
 }
 
 // A worker whose name reads as the champion does in the pick list is still himself: picking the

@@ -94,8 +94,9 @@ TEST(CardFile, NamesAndParticipantLinesAreCheckedAsThePromptsCheckThem) {
   const std::vector<Case> cases = {
       {0, rv::match::first_team, "Vacant", "Match 1, line 17: \"Vacant" + owned},
       {0, rv::match::first_team, "none", "Match 1, line 17: \"none" + owned},
-      {0, rv::match::first_team + 1, "Red Team", "Match 1, line 18: Another side of this match already has that name."},
-      {0, rv::match::first_team + 1, "RED TEAM", "Match 1, line 18: Another side of this match already has that name."},
+      {0, rv::match::first_team + 1, "Red Team", "Match 1, line 18: Another team of this match or a worker of this show already has that name."},
+      {0, rv::match::first_team + 1, "Alpha Worker 9", "Match 1, line 18: Another team of this match or a worker of this show already has that name."},
+      {0, rv::match::first_team + 1, "RED TEAM", "Match 1, line 18: Another team of this match or a worker of this show already has that name."},
       {0, rv::match::first_team, std::string(12'000'000, 'R'), "Match 1, line 17: A team name can be 60 characters long at the most."},
       {0, rv::match::first_team, "Red\x01Team", "Match 1, line 17: The team name has a character the game cannot store."},
       {0, rv::match::first_team, "Red\x8FTeam", "Match 1, line 17: The team name has a character the game cannot store."},

@@ -72,7 +72,7 @@ TEST(NameCheck, RefusesEachKindOfBadNameWithItsMessage) {
       {"Red", NameKind::brand, {"Red"}, "The other brand already has that name."},
       {"Monday Brawl", NameKind::show, {"Monday Brawl"}, "Another show of your promotion already has that name."},
       {"Pit Talk", NameKind::segment, {"Pit Talk"}, "The other Talk Show segment already has that name."},
-      {"Same", NameKind::match_team, {"Same"}, "Another side of this match already has that name."},
+      {"Same", NameKind::match_team, {"Same"}, "Another team of this match or a worker of this show already has that name."},
       {"Rex Valentine", NameKind::ring_name, {"Rex Vale", ""}, ""},
   };
   for (const auto& c : cases) {
