@@ -8,6 +8,7 @@
 #include "state/calendar.h"
 #include "state/date.h"
 #include "state/history.h"
+#include "state/text.h"
 
 namespace rv {
 
@@ -148,10 +149,18 @@ bool archived_battle_royal(const HistoryMatch& m) {
   return m.description.starts_with(archived_description(std::string(match_type::battle_royal), ""));
 }
 
+// The overall rating in hundredths exactly as the results screen writes it (two decimals always).
+Num shown_hundredths(double rating) {
+  std::string figure = overall_rating_figure(rating);
+  std::erase(figure, '.');
+  return leading_int(figure);
+}
+
 // The night as the show archive keeps it.
 HistoryShow archived_show(const ShowRun& run) {
   HistoryShow h{run.date_text, run.context.show.name, static_cast<Num>(run.overall.shown), run.takings.attendance,
-                sub_sat(run.balance_after, run.balance_before), {}};
+                sub_sat(run.balance_after, run.balance_before), {},
+                shown_hundredths(run.overall.shown)};
   std::size_t shown = 0;  // the results list the booked matches in their order
   for (std::size_t k = 0; k < rec::match_slots; ++k) {
     if (!booked(run.card, k)) continue;
@@ -240,7 +249,9 @@ ShowPresentation archived_presentation(const HistoryShow& show) {
     if (!archived_battle_royal(m)) b.rating = "Match Rating: " + to_text(m.rating) + "%";
     p.results.push_back(std::move(b));
   }
-  p.overall_text = overall_rating_text(static_cast<double>(show.overall));
+  const double overall = show.overall_hundredths >= 0 ? static_cast<double>(show.overall_hundredths) / 100.0
+                                                     : static_cast<double>(show.overall);
+  p.overall_text = overall_rating_text(overall);
   p.archived = true;
   return p;
 }
