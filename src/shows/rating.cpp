@@ -332,6 +332,19 @@ CardFigures matchstats(Store& store, const Lines& card, const CardSetting& setti
   return out;
 }
 
+std::vector<std::string> rating_term_lines(const RatingTerms& terms) {
+  std::vector<std::string> out;
+  out.reserve(terms.size());
+  for (const auto& t : terms) {
+    const long long hundredths = std::llround(t.value * 100);
+    const long long size = hundredths < 0 ? -hundredths : hundredths;
+    const long long cents = size % 100;
+    out.push_back(t.name + ": " + (hundredths < 0 ? "-" : "+") + std::to_string(size / 100) + (cents < 10 ? ".0" : ".") +
+                  std::to_string(cents));
+  }
+  return out;
+}
+
 std::optional<std::size_t> feud_of_match(const Store& store, const Lines& card, std::size_t slot) {
   const MatchLines m(card, slot);
   return m.booked() ? match_feud(store, m) : std::nullopt;

@@ -63,6 +63,9 @@ inline constexpr Num most_star_points = 100;
 // its own). Injured workers are marked out in the wrestler table and told of in the inbox.
 CardFigures matchstats(Store& store, const Lines& card, const CardSetting& setting, Rng& rng);
 
+// The terms one a line, as the player reads them: "Feud heat: +3.50".
+std::vector<std::string> rating_term_lines(const RatingTerms& terms);
+
 // Decides the winner of every booked match of `card` whose winners line is "Auto", and turns an
 // "Auto" win type into "Normal".
 void choosewinner(const Store& store, Lines& card, const std::vector<std::string>& battle_royal_entrants, Rng& rng);

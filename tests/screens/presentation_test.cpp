@@ -84,6 +84,18 @@ class PresentationTest : public QObject {
     f.dialogs().queue_yes();
     QVERIFY(f.click(QStringLiteral("skipToResultsButton")));
     QCOMPARE(f.window().current_name(), rvgui::screen_name::results);
+
+    // A match's rows tell how its rating came about: as a tooltip, and in a message when clicked.
+    auto* grid = f.find<QTableView>(QStringLiteral("resultsGrid"));
+    const QModelIndex result_row = grid->model()->index(1, 1);
+    const QString tip = result_row.data(Qt::ToolTipRole).toString();
+    QVERIFY(tip.startsWith(QStringLiteral("Match Rating: ")));
+    QVERIFY(tip.contains(QStringLiteral("\nSkill (hardcore + ability) x 0.65: ")));
+    f.dialogs().clear_shown();
+    emit grid->clicked(result_row);
+    QCOMPARE(f.dialogs().shown().size(), std::size_t{1});
+    QCOMPARE(f.dialogs().shown().front().text, tip);
+    QCOMPARE(f.dialogs().shown().front().heading, QStringLiteral("- Match 1 -"));
   }
 };
 
