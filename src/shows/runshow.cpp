@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "feuds/feuds.h"
+#include "shows/forecast.h"
 #include "shows/morale.h"
 #include "state/calendar.h"
 #include "state/date.h"
@@ -32,9 +33,7 @@ constexpr Num feud_heat_for(Num rating) { return rating >= 80 ? 5 : rating >= 60
 void costs(Night& n) { n.run.costs = pay_show_costs(n.s, n.run.context); }
 
 void rating(Night& n) {
-  n.run.figures = matchstats(n.s, n.run.card, {n.run.context.show.type == ShowType::big || n.run.context.show.type == ShowType::primary,
-                                               n.booking.battle_royal_entrants()},
-                             n.rng);
+  n.run.figures = matchstats(n.s, n.run.card, night_setting(n.run.context.show, n.booking, false), n.rng);
   n.run.score = show_score(n.s, n.run.context, n.run.figures);
 }
 
