@@ -12,6 +12,7 @@
 
 #include "promotion/venues.h"
 #include "shows/booking.h"
+#include "shows/forecast.h"
 #include "shows/presentation.h"
 #include "shows/runshow.h"
 #include "shows/suggest.h"
@@ -171,13 +172,35 @@ void BookingScreen::refresh() {
     slots_[k]->style()->polish(slots_[k]);
   }
   std::vector<GridModel::Row> list, card, roster;
+  std::vector<QString> card_tips;
   if (b) {
     const auto offered = b->choices();  // a row stands for its place: two entries may read alike
     for (std::size_t i = 0; i < offered.size(); ++i) list.push_back({{{qs(offered[i])}}, QVariant::fromValue<qulonglong>(i)});
+    // What each booked match will rate on the night, from today's figures.
+    std::optional<rv::CardForecast> ahead;
+    if (session_.game && session_.booked_show && !counting) ahead = rv::forecast_card(session_.game->store, *session_.booked_show, *b);
+    bool any_expected = false;
     for (std::size_t k = 1; k <= rv::rec::match_slots; ++k) {
       if (!b->slot_usable(k)) continue;
-      card.push_back({{{QStringLiteral("Match %1").arg(k), {}, true}}, {}});
-      for (const auto& line : b->slot_display(k)) card.push_back({{{qs(line)}}, {}});
+      QString header = QStringLiteral("Match %1").arg(k);
+      QString tip;
+      if (ahead && b->slot_booked(k) && !ahead->ratings[k - 1].empty()) {
+        header += QStringLiteral(" (expected rating: %1%)").arg(qs(ahead->ratings[k - 1]));
+        QStringList lines;
+        for (const auto& line : rv::rating_term_lines(ahead->terms[k - 1])) lines << qs(line);
+        tip = lines.join(QLatin1Char('\n'));
+        any_expected = true;
+      }
+      card.push_back({{{header, {}, true}}, {}});
+      card_tips.push_back(tip);
+      for (const auto& line : b->slot_display(k)) {
+        card.push_back({{{qs(line)}}, {}});
+        card_tips.push_back(tip);
+      }
+    }
+    if (ahead && any_expected) {
+      card.push_back({{{qs(ahead->overall), {}, true}}, {}});
+      card_tips.emplace_back();
     }
     for (const auto& w : b->roster()) {
       roster.push_back({{{qs(w.name)}, {qs(w.gender)}, {QString::number(w.pop), QVariant::fromValue(w.pop)},
@@ -187,6 +210,7 @@ void BookingScreen::refresh() {
   }
   choices_model_->set_rows(std::move(list));
   card_model_->set_rows(std::move(card));
+  card_model_->set_tips(std::move(card_tips));
   roster_model_->set_rows(std::move(roster));
   clear_match_->setEnabled(b && b->current_slot() != 0);
   clear_show_->setEnabled(!counting);

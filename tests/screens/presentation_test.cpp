@@ -73,6 +73,11 @@ class PresentationTest : public QObject {
   void skipping_the_highlights_and_the_line_up() {
     Fixture f;
     QVERIFY(open_booked_card(f));
+    // The booked card shows what each match and the show are expected to rate, with the terms.
+    const QAbstractItemModel* card = f.find<QTableView>(QStringLiteral("bookingCard"))->model();
+    QVERIFY(card->index(0, 0).data().toString().startsWith(QStringLiteral("Match 1 (expected rating: ")));
+    QVERIFY(card->index(0, 0).data(Qt::ToolTipRole).toString().startsWith(QStringLiteral("Skill (hardcore + ability) x 0.65: ")));
+    QVERIFY(card->index(card->rowCount() - 1, 0).data().toString().startsWith(QStringLiteral("Expected Show Rating: ")));
     QVERIFY(f.click(QStringLiteral("cardButton")));
     QCOMPARE(f.window().current_name(), rvgui::screen_name::line_up);
     QVERIFY(f.find<QTableView>(QStringLiteral("lineUpGrid"))->model()->rowCount() > 5);
