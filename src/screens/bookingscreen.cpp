@@ -12,6 +12,7 @@
 
 #include "promotion/venues.h"
 #include "shows/booking.h"
+#include "shows/bookingpanel.h"
 #include "shows/forecast.h"
 #include "shows/presentation.h"
 #include "shows/runshow.h"
@@ -69,7 +70,9 @@ BookingScreen::BookingScreen(Session& session, Navigator& navigator, QWidget* pa
   card_ = make_grid(QStringLiteral("bookingCard"), card_model_, this, false);
   card_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   roster_model_ = new GridModel({QStringLiteral("Worker"), QStringLiteral("Gender"), QStringLiteral("Pop"),
-                                 QStringLiteral("On The Card")},
+                                 QStringLiteral("On The Card"), QStringLiteral("Ability"), QStringLiteral("Hardcore"),
+                                 QStringLiteral("Charisma"), QStringLiteral("Morale"), QStringLiteral("Condition"),
+                                 QStringLiteral("Role"), QStringLiteral("Face/Heel"), QStringLiteral("Champion")},
                                 this);
   roster_ = make_grid(QStringLiteral("bookingRoster"), roster_model_, this, true);
   roster_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -202,9 +205,12 @@ void BookingScreen::refresh() {
       card.push_back({{{qs(ahead->overall), {}, true}}, {}});
       card_tips.emplace_back();
     }
-    for (const auto& w : b->roster()) {
-      roster.push_back({{{qs(w.name)}, {qs(w.gender)}, {QString::number(w.pop), QVariant::fromValue(w.pop)},
-                         {w.on_card ? QStringLiteral("Yes") : QStringLiteral("No")}},
+    const auto figure = [](rv::Num n) { return GridModel::Cell(QString::number(n), QVariant::fromValue(n)); };
+    const auto panel = session_.game ? rv::booking_panel(session_.game->store, b->roster()) : std::vector<rv::PanelWorker>{};
+    for (const auto& w : panel) {
+      roster.push_back({{{qs(w.name)}, {qs(w.gender)}, figure(w.draw), {w.on_card ? QStringLiteral("Yes") : QStringLiteral("No")},
+                         figure(w.ability), figure(w.hardcore), figure(w.charisma), figure(w.morale), figure(w.condition),
+                         {qs(w.role)}, {qs(w.disposition)}, {w.champion ? QStringLiteral("Champion") : QString()}},
                         qs(w.name)});
     }
   }
