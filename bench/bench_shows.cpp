@@ -7,6 +7,7 @@
 
 #include "bench_world.h"
 #include "shows/booking.h"
+#include "shows/forecast.h"
 #include "shows/rating.h"
 #include "shows/runshow.h"
 
@@ -104,5 +105,18 @@ void BM_RunEightMatchShow(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RunEightMatchShow)->Unit(benchmark::kMicrosecond);
+
+// The booking screen's expected ratings of a full eight-match card, refreshed after every change:
+// it must stay well under a millisecond.
+void BM_ForecastEightMatchCard(benchmark::State& state) {
+  const rv::Store world = rvbench::default_world();
+  rv::Booking booking(world, {});
+  book_card(booking, 8);
+  rv::BookedShow booked;
+  booked.show.name = "Bench Weekly";
+  booked.show.type = rv::ShowType::primary;
+  for (auto _ : state) benchmark::DoNotOptimize(rv::forecast_card(world, booked, booking).overall.size());
+}
+BENCHMARK(BM_ForecastEightMatchCard)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

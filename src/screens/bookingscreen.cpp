@@ -12,6 +12,8 @@
 
 #include "promotion/venues.h"
 #include "shows/booking.h"
+#include "shows/bookingpanel.h"
+#include "shows/forecast.h"
 #include "shows/presentation.h"
 #include "shows/runshow.h"
 #include "shows/suggest.h"
@@ -68,7 +70,9 @@ BookingScreen::BookingScreen(Session& session, Navigator& navigator, QWidget* pa
   card_ = make_grid(QStringLiteral("bookingCard"), card_model_, this, false);
   card_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   roster_model_ = new GridModel({QStringLiteral("Worker"), QStringLiteral("Gender"), QStringLiteral("Pop"),
-                                 QStringLiteral("On The Card")},
+                                 QStringLiteral("On The Card"), QStringLiteral("Ability"), QStringLiteral("Hardcore"),
+                                 QStringLiteral("Charisma"), QStringLiteral("Morale"), QStringLiteral("Condition"),
+                                 QStringLiteral("Role"), QStringLiteral("Face/Heel"), QStringLiteral("Champion")},
                                 this);
   roster_ = make_grid(QStringLiteral("bookingRoster"), roster_model_, this, true);
   roster_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -171,22 +175,48 @@ void BookingScreen::refresh() {
     slots_[k]->style()->polish(slots_[k]);
   }
   std::vector<GridModel::Row> list, card, roster;
+  std::vector<QString> card_tips;
   if (b) {
     const auto offered = b->choices();  // a row stands for its place: two entries may read alike
     for (std::size_t i = 0; i < offered.size(); ++i) list.push_back({{{qs(offered[i])}}, QVariant::fromValue<qulonglong>(i)});
+    // What each booked match will rate on the night, from today's figures.
+    std::optional<rv::CardForecast> ahead;
+    if (session_.game && session_.booked_show && !counting) ahead = rv::forecast_card(session_.game->store, *session_.booked_show, *b);
+    bool any_expected = false;
     for (std::size_t k = 1; k <= rv::rec::match_slots; ++k) {
       if (!b->slot_usable(k)) continue;
-      card.push_back({{{QStringLiteral("Match %1").arg(k), {}, true}}, {}});
-      for (const auto& line : b->slot_display(k)) card.push_back({{{qs(line)}}, {}});
+      QString header = QStringLiteral("Match %1").arg(k);
+      QString tip;
+      if (ahead && b->slot_booked(k) && !ahead->ratings[k - 1].empty()) {
+        header += QStringLiteral(" (expected rating: %1%)").arg(qs(ahead->ratings[k - 1]));
+        QStringList lines;
+        for (const auto& line : rv::rating_term_lines(ahead->terms[k - 1])) lines << qs(line);
+        tip = lines.join(QLatin1Char('\n'));
+        any_expected = true;
+      }
+      card.push_back({{{header, {}, true}}, {}});
+      card_tips.push_back(tip);
+      for (const auto& line : b->slot_display(k)) {
+        card.push_back({{{qs(line)}}, {}});
+        card_tips.push_back(tip);
+      }
     }
-    for (const auto& w : b->roster()) {
-      roster.push_back({{{qs(w.name)}, {qs(w.gender)}, {QString::number(w.pop), QVariant::fromValue(w.pop)},
-                         {w.on_card ? QStringLiteral("Yes") : QStringLiteral("No")}},
+    if (ahead && any_expected) {
+      card.push_back({{{qs(ahead->overall), {}, true}}, {}});
+      card_tips.emplace_back();
+    }
+    const auto figure = [](rv::Num n) { return GridModel::Cell(QString::number(n), QVariant::fromValue(n)); };
+    const auto panel = session_.game ? rv::booking_panel(session_.game->store, b->roster()) : std::vector<rv::PanelWorker>{};
+    for (const auto& w : panel) {
+      roster.push_back({{{qs(w.name)}, {qs(w.gender)}, figure(w.draw), {w.on_card ? QStringLiteral("Yes") : QStringLiteral("No")},
+                         figure(w.ability), figure(w.hardcore), figure(w.charisma), figure(w.morale), figure(w.condition),
+                         {qs(w.role)}, {qs(w.disposition)}, {w.champion ? QStringLiteral("Champion") : QString()}},
                         qs(w.name)});
     }
   }
   choices_model_->set_rows(std::move(list));
   card_model_->set_rows(std::move(card));
+  card_model_->set_tips(std::move(card_tips));
   roster_model_->set_rows(std::move(roster));
   clear_match_->setEnabled(b && b->current_slot() != 0);
   clear_show_->setEnabled(!counting);

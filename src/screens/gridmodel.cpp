@@ -17,7 +17,13 @@ GridModel::GridModel(QStringList headers, QObject* parent) : QAbstractTableModel
 void GridModel::set_rows(std::vector<Row> rows) {
   beginResetModel();
   rows_ = std::move(rows);
+  tips_.clear();
   endResetModel();
+}
+
+void GridModel::set_tips(std::vector<QString> tips) {
+  tips_ = std::move(tips);
+  if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::ToolTipRole});
 }
 
 void GridModel::set_row(int row, Row value) {
@@ -47,6 +53,10 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
   const Row* row = row_at(index.row());
   if (!row || index.column() < 0) return {};
   if (role == ref_role) return row->ref;
+  if (role == Qt::ToolTipRole) {
+    const auto r = static_cast<std::size_t>(index.row());
+    return r < tips_.size() && !tips_[r].isEmpty() ? QVariant(tips_[r]) : QVariant();
+  }
   if (static_cast<std::size_t>(index.column()) >= row->cells.size()) return {};
   const Cell& cell = row->cells[static_cast<std::size_t>(index.column())];
   switch (role) {

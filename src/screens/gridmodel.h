@@ -35,6 +35,8 @@ class GridModel : public QAbstractTableModel {
   GridModel(QStringList headers, QObject* parent);
   // Replaces every row (the grid is filled afresh from the core).
   void set_rows(std::vector<Row> rows);
+  // Tooltips of the rows, by row (rows without one show none); set_rows clears them.
+  void set_tips(std::vector<QString> tips);
   // Renames a column (a grid whose last column follows a choice).
   void set_header(int section, const QString& text);
   // Changes one row in place (a message read).
@@ -51,6 +53,7 @@ class GridModel : public QAbstractTableModel {
  private:
   QStringList headers_;
   std::vector<Row> rows_;
+  std::vector<QString> tips_;
 };
 
 // A read-only grid of whole rows, one selected at a time, over `model` through a sort proxy

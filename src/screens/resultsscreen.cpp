@@ -46,16 +46,44 @@ ResultsScreen::ResultsScreen(Session& session, Navigator& navigator, QWidget* pa
   outer->addLayout(footer);
   connect(royal_, &QPushButton::clicked, this, [this] { navigator_.open(screen_name::royal_details); });
   connect(done, &QPushButton::clicked, this, &ResultsScreen::finish);
+  connect(grid_, &QTableView::clicked, this, [this](const QModelIndex& i) { show_rating_terms(i.row()); });
+  connect(grid_, &QTableView::activated, this, [this](const QModelIndex& i) { show_rating_terms(i.row()); });
+}
+
+namespace {
+
+// "Match Rating: 72%" over the terms that made it, one a line.
+QString rating_terms_text(const rv::ResultBlock& b) {
+  QStringList lines{qs(b.rating)};
+  for (const auto& t : b.rating_terms) lines << qs(t);
+  return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+void ResultsScreen::show_rating_terms(int row) {
+  const rv::ShowPresentation* p = session_.presentation.get();
+  const QVariant ref = model_->index(row, 0).data(GridModel::ref_role);
+  if (!p || !ref.isValid()) return;
+  const auto k = ref.toULongLong();
+  if (k >= p->results.size() || p->results[k].rating_terms.empty()) return;
+  session_.dialogs.info(rating_terms_text(p->results[k]), qs(p->results[k].heading));
 }
 
 void ResultsScreen::enter() {
   const rv::ShowPresentation* p = session_.presentation.get();
   std::vector<GridModel::Row> rows;
+  std::vector<QString> tips;
   if (p) {
     title_->setText(qs(p->results_title));
-    for (const auto& b : p->results) {
-      rows.push_back({{{qs(b.heading), {}, true}, {qs(b.match), {}, true}, {}}, {}});
-      rows.push_back({{{}, {qs(b.result)}, {qs(b.rating)}}, {}});
+    for (std::size_t k = 0; k < p->results.size(); ++k) {
+      const rv::ResultBlock& b = p->results[k];
+      // A match's rows open the terms of its rating, when they are known.
+      const QVariant ref = b.rating_terms.empty() ? QVariant() : QVariant(static_cast<qulonglong>(k));
+      const QString tip = b.rating_terms.empty() ? QString() : rating_terms_text(b);
+      rows.push_back({{{qs(b.heading), {}, true}, {qs(b.match), {}, true}, {}}, ref});
+      rows.push_back({{{}, {qs(b.result)}, {qs(b.rating)}}, ref});
+      tips.insert(tips.end(), 2, tip);
     }
     overall_->setText(qs(p->overall_text));
   } else {
@@ -63,6 +91,7 @@ void ResultsScreen::enter() {
     overall_->clear();
   }
   model_->set_rows(std::move(rows));
+  model_->set_tips(std::move(tips));
   royal_->setVisible(p && !p->battle_royal_details.empty());
 }
 

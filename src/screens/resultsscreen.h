@@ -21,6 +21,8 @@ class ResultsScreen : public Screen {
   // Back to the main screen with the day ended.
   void finish();
   void go_back() override { finish(); }
+  // How the rating of the match on grid row `row` came about, in a message.
+  void show_rating_terms(int row);
 
  private:
   QLabel* title_;

@@ -145,7 +145,7 @@ Num crowd_extras(bool major, Num title_value, Num stipulation_value) {
 }
 
 // The stipulation's condition cost and injury roll for one worker; the injury when it hits.
-std::optional<Injury> wear_worker(Store& store, std::size_t row, Num danger, Rng& rng) {
+std::optional<Injury> wear_worker(Store& store, std::size_t row, Num danger, bool forecast, Rng& rng) {
   Worker w = store.worker(row);
   if (w.text(Col::cond) == injured_condition) return std::nullopt;
   const Num retire = within(leading_int(w.retire()), range::percent);
@@ -153,7 +153,7 @@ std::optional<Injury> wear_worker(Store& store, std::size_t row, Num danger, Rng
   const Num cond = std::max<Num>(10, w.cond() - loss);
   w.set_cond(cond);
   const Num odds = std::max<Num>(2, 140 - danger - (30 - retire) - (85 - w.cond()));
-  if (rng.draw(static_cast<int>(std::min<Num>(odds, 1'000'000))) != 1) return std::nullopt;
+  if (forecast || rng.draw(static_cast<int>(std::min<Num>(odds, 1'000'000))) != 1) return std::nullopt;
   Injury injury = createinjury(store, w.name(), rng);
   w.set_injury(std::to_string(injury.days));
   w.set(Col::cond, std::string(injured_condition));
@@ -206,11 +206,12 @@ Averages royal_averages(const Store& store, const std::vector<std::size_t>& rows
   return avg;
 }
 
-// The stipulation's figures, the skills it counts, its wear, and what it costs the workers.
-Num apply_stipulation(Store& store, const MatchLines& m, std::size_t k, const std::vector<std::size_t>& rows, Averages& avg,
-                      CardFigures& out, Rng& rng) {
+// The stipulation's figures, the skills it counts, its wear, and what it costs the workers; its
+// rating bonus, or nothing when the match has no stipulation of its type.
+std::optional<Num> apply_stipulation(Store& store, const MatchLines& m, std::size_t k, const std::vector<std::size_t>& rows,
+                                     Averages& avg, CardFigures& out, bool forecast, Rng& rng) {
   const auto at = find_stipulation(store, m.type(), m.at(match::stipulation));
-  if (!at) return 0;
+  if (!at) return std::nullopt;
   const Record s(store.stipulations, *at);
   out.stipulation_value = within(s.num(stip::crowd_value), range::percent);
   out.stipulation_values[k] = out.stipulation_value;
@@ -226,21 +227,45 @@ Num apply_stipulation(Store& store, const MatchLines& m, std::size_t k, const st
   wear(s, stip::rating_bonus, stip::bonus_wear);
   const Num danger = within(s.num(stip::danger), range::percent);
   for (std::size_t row : rows)
-    if (auto injury = wear_worker(store, row, danger, rng)) out.injuries.push_back(std::move(*injury));
+    if (auto injury = wear_worker(store, row, danger, forecast, rng)) out.injuries.push_back(std::move(*injury));
   return bonus;
 }
 
-double raw_rating(const Averages& avg, Num bonus, Num heat, bool dq, Rng& rng) {
-  double r = (avg.hardcore + avg.ent) * 0.65;
-  r += static_cast<double>(bonus) / 10;
-  r += static_cast<double>(heat) / 10;
-  r += avg.charisma / 10;
-  r += ladder(avg.morale);
-  r += avg.cond < 50 ? -(60 - avg.cond) : ladder(avg.cond);
-  if (dq) r -= 8;
-  if (r < static_cast<double>(worst_rating)) r = static_cast<double>(worst_rating);
-  if (r > static_cast<double>(best_rating)) r = static_cast<double>(rng.one_in(4) ? best_rating : best_rating - 1);
-  return r;
+// What goes into a match's rating besides the workers' averages.
+struct RatingInputs {
+  const std::string* stipulation = nullptr;  // its name, when the match has one of its type
+  Num bonus = 0;
+  bool feud = false;
+  Num heat = 0;
+  bool dq = false;
+  bool forecast = false;
+};
+
+// The match's rating, term by term into `terms`; true when the top draw was left open.
+bool rate_match(const Averages& avg, const RatingInputs& in, RatingTerms& terms, Rng& rng) {
+  terms.clear();
+  terms.push_back({"Skill (hardcore + ability) x 0.65", (avg.hardcore + avg.ent) * 0.65});
+  if (in.stipulation) terms.push_back({"Stipulation: " + *in.stipulation, static_cast<double>(in.bonus) / 10});
+  if (in.feud) terms.push_back({"Feud heat", static_cast<double>(in.heat) / 10});
+  terms.push_back({"Charisma", avg.charisma / 10});
+  terms.push_back({"Morale", ladder(avg.morale)});
+  terms.push_back({"Condition", avg.cond < 50 ? -(60 - avg.cond) : ladder(avg.cond)});
+  if (in.dq) terms.push_back({"Disqualification", -8});
+  double r = 0;
+  for (const auto& t : terms) r += t.value;
+  bool open = false;
+  double bounded = r;
+  if (r < static_cast<double>(worst_rating)) {
+    bounded = static_cast<double>(worst_rating);
+    terms.push_back({"Raised to the lowest rating", bounded - r});
+  } else if (r > static_cast<double>(best_rating)) {
+    open = in.forecast;
+    bounded = static_cast<double>(in.forecast || rng.one_in(4) ? best_rating : best_rating - 1);
+    terms.push_back({"Held to the top (99 or 100 by a draw)", bounded - r});
+  }
+  const double whole = std::floor(bounded);
+  if (whole != bounded) terms.push_back({"Rounded down", whole - bounded});
+  return open;
 }
 
 // The defended title counts for the card and gains or loses value by the match; its value.
@@ -267,6 +292,8 @@ CardFigures matchstats(Store& store, const Lines& card, const CardSetting& setti
   const WorkerIndex index(store.wrestlers);
   const auto player = store.player_index();
   if (player) out.reference_level = store.promotion(*player).reference_level();
+  // A forecast's workers who have already faced a stipulation's injury roll on the card.
+  std::vector<bool> at_risk(setting.forecast ? store.wrestlers.size() : 0, false);
 
   for (std::size_t k = 0; k < rec::match_slots; ++k) {
     const MatchLines m(card, k);
@@ -279,18 +306,41 @@ CardFigures matchstats(Store& store, const Lines& card, const CardSetting& setti
       std::sort(rows.begin(), rows.end());
       avg = royal_averages(store, rows, out.reference_level, out.star_points);
     }
-    const Num bonus = apply_stipulation(store, m, k, rows, avg, out, rng);
+    for (std::size_t row : rows) out.injury_risk[k] = out.injury_risk[k] || (row < at_risk.size() && at_risk[row]);
+    const auto bonus = apply_stipulation(store, m, k, rows, avg, out, setting.forecast, rng);
+    if (bonus && setting.forecast)
+      for (std::size_t row : rows) at_risk[row] = true;
     out.feuds[k] = match_feud(store, m);
     const Num heat = out.feuds[k] ? within(feud_slot(store, *out.feuds[k]).num(feud::heat), range::percent) : 0;
     out.feud_heat[k] = heat;
     out.popularity[k] = avg.pop;
     out.star_points = std::min(out.star_points, most_star_points);
-    const double r = raw_rating(avg, bonus, heat, m.at(match::win_type) == match::dq_win, rng);
+    const RatingInputs inputs{bonus ? &m.at(match::stipulation) : nullptr, bonus.value_or(0), out.feuds[k].has_value(), heat,
+                              m.at(match::win_type) == match::dq_win, setting.forecast};
+    out.open_draw[k] = rate_match(avg, inputs, out.terms[k], rng);
+    // The terms end on a whole number; rounding only sheds the sum's last bits.
+    double sum = 0;
+    for (const auto& t : out.terms[k]) sum += t.value;
+    const double r = std::round(sum);
     const Num title_value = player ? defend_title(store, *player, m, r, out) : 0;
     const bool major = setting.major_show;
     out.crowd_points = crowd_band(major, avg.pop, static_cast<double>(out.reference_level), out.crowd_points);
     out.crowd_points = std::min(most_crowd_points, out.crowd_points + crowd_extras(major, title_value, out.stipulation_value));
-    if (!royal) out.ratings[k] = to_text(static_cast<Num>(std::floor(r)));
+    if (!royal) out.ratings[k] = to_text(static_cast<Num>(r));
+    if (royal) out.terms[k].clear();
+  }
+  return out;
+}
+
+std::vector<std::string> rating_term_lines(const RatingTerms& terms) {
+  std::vector<std::string> out;
+  out.reserve(terms.size());
+  for (const auto& t : terms) {
+    const long long hundredths = std::llround(t.value * 100);
+    const long long size = hundredths < 0 ? -hundredths : hundredths;
+    const long long cents = size % 100;
+    out.push_back(t.name + ": " + (hundredths < 0 ? "-" : "+") + std::to_string(size / 100) + (cents < 10 ? ".0" : ".") +
+                  std::to_string(cents));
   }
   return out;
 }

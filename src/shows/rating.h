@@ -19,7 +19,18 @@ struct CardSetting {
   bool major_show = false;
   // The entrants of the card's battle royal, if it has one.
   std::vector<std::string> battle_royal_entrants;
+  // Looking ahead while booking: nobody is hurt, and a match that goes over the top is held at
+  // the top with its draw left open (see CardFigures::open_draw).
+  bool forecast = false;
 };
+
+// One term of a match's rating, named as the player reads it, and what it adds.
+struct RatingTerm {
+  std::string name;
+  double value = 0;
+};
+// The terms of a match's rating in the order they count; they add up to the rating.
+using RatingTerms = std::vector<RatingTerm>;
 
 struct CardFigures {
   Num star_points = 0;      // 0 to 100, over the whole card
@@ -36,6 +47,11 @@ struct CardFigures {
   std::array<Num, rec::match_slots> feud_heat{};
   std::array<std::optional<std::size_t>, rec::match_slots> feuds;  // the feud slot fought out
   std::vector<Injury> injuries;
+  std::array<RatingTerms, rec::match_slots> terms;  // empty for an unrated slot
+  // A forecast only: the slot's rating still rests on a draw of the night (99 or 100 at the top),
+  // or one of its workers risks an injury earlier on the card.
+  std::array<bool, rec::match_slots> open_draw{};
+  std::array<bool, rec::match_slots> injury_risk{};
 };
 
 inline constexpr Num best_rating = 100;
@@ -46,6 +62,9 @@ inline constexpr Num most_star_points = 100;
 // Rates every booked match of `card` in card order (a battle royal is rated but has no rating of
 // its own). Injured workers are marked out in the wrestler table and told of in the inbox.
 CardFigures matchstats(Store& store, const Lines& card, const CardSetting& setting, Rng& rng);
+
+// The terms one a line, as the player reads them: "Feud heat: +3.50".
+std::vector<std::string> rating_term_lines(const RatingTerms& terms);
 
 // Decides the winner of every booked match of `card` whose winners line is "Auto", and turns an
 // "Auto" win type into "Normal".

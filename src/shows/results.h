@@ -25,6 +25,7 @@ struct ResultBlock {
   std::string match;    // "Singles", "Singles For The Gold Title Match"
   std::string result;   // "A defeated B", "... by DQ", "A won the Battle Royal"
   std::string rating;   // "Match Rating: 72%", empty for a battle royal
+  std::vector<std::string> rating_terms;  // how the rating came about, a term a line
 };
 // `battle_royal_result` is the told battle royal's own line ("A won the Grand Melee after last
 // eliminating B."); without one the battle royal reads winner + " won the Battle Royal".

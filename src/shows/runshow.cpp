@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "feuds/feuds.h"
+#include "shows/forecast.h"
 #include "shows/morale.h"
 #include "state/calendar.h"
 #include "state/date.h"
@@ -33,9 +34,7 @@ constexpr Num feud_heat_for(Num rating) { return rating >= 80 ? 5 : rating >= 60
 void costs(Night& n) { n.run.costs = pay_show_costs(n.s, n.run.context); }
 
 void rating(Night& n) {
-  n.run.figures = matchstats(n.s, n.run.card, {n.run.context.show.type == ShowType::big || n.run.context.show.type == ShowType::primary,
-                                               n.booking.battle_royal_entrants()},
-                             n.rng);
+  n.run.figures = matchstats(n.s, n.run.card, night_setting(n.run.context.show, n.booking, false), n.rng);
   n.run.score = show_score(n.s, n.run.context, n.run.figures);
 }
 
@@ -124,6 +123,9 @@ void feedback(Night& n) { post_show_feedback(n.s, n.run.context, n.run.overall.v
 void results(Night& n) {
   n.run.title_changes = titlecheck(n.s, n.run.card);
   n.run.results = makeresultsscreen(n.run.card, n.run.figures.ratings, n.run.battle_royal ? n.run.battle_royal->result : "");
+  std::size_t shown = 0;  // the results list the booked matches in their order
+  for (std::size_t k = 0; k < rec::match_slots && shown < n.run.results.size(); ++k)
+    if (booked(n.run.card, k)) n.run.results[shown++].rating_terms = rating_term_lines(n.run.figures.terms[k]);
   n.run.results_title = n.run.context.show.name + " Results";
   end_show_day(n.s);
 }
@@ -165,7 +167,10 @@ HistoryShow archived_show(const ShowRun& run) {
   for (std::size_t k = 0; k < rec::match_slots; ++k) {
     if (!booked(run.card, k)) continue;
     HistoryMatch m;
-    if (shown < run.results.size()) m.result = run.results[shown++].result;
+    if (shown < run.results.size()) {
+      m.result = run.results[shown].result;
+      m.rating_terms = run.results[shown++].rating_terms;
+    }
     const std::size_t entrants = run.battle_royal ? run.battle_royal->tallies.size() : 0;
     m.description = archived_description(line_at(run.card, k * rec::match + match::type), match_header(run.card, k, entrants));
     m.rating = leading_int(run.figures.ratings[k]);
@@ -247,6 +252,7 @@ ShowPresentation archived_presentation(const HistoryShow& show) {
     b.match = m.description;
     b.result = !m.result.empty() ? m.result : m.winners;
     if (!archived_battle_royal(m)) b.rating = "Match Rating: " + to_text(m.rating) + "%";
+    b.rating_terms = m.rating_terms;
     p.results.push_back(std::move(b));
   }
   const double overall = show.overall_hundredths >= 0 ? static_cast<double>(show.overall_hundredths) / 100.0

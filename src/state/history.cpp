@@ -95,16 +95,22 @@ bool read_match(const Fields& f, History* h) {
   HistoryMatch m;
   std::size_t at = match_fixed_fields;
   if (!read_names(f, at, h ? &m.workers : nullptr) || !read_names(f, at, h ? &m.winning : nullptr)) return false;
-  // The result's own words came later: a row without them stands by its winners.
-  const bool has_result = at + 1 == f.size();
-  if (at + (has_result ? 1 : 0) != f.size()) return false;
+  // The result's own words came later, and the rating's terms after them: a row without the
+  // words stands by its winners, and one without the terms simply has none to show.
+  const bool has_result = at < f.size();
+  const std::size_t result_at = at;
+  if (has_result) ++at;
+  std::vector<std::string> terms;
+  if (at < f.size() && !read_names(f, at, h ? &terms : nullptr)) return false;
+  if (at != f.size()) return false;
   if (!h) return true;
   m.description = f[1];
   m.rating = *rating;
   m.winners = f[3];
   m.title = f[4];
   m.title_changed = f[5] == "1";
-  if (has_result) m.result = f[at];
+  if (has_result) m.result = f[result_at];
+  m.rating_terms = std::move(terms);
   h->shows.back().matches.push_back(std::move(m));
   return true;
 }
@@ -218,6 +224,7 @@ void record_history_show(Store& store, const HistoryShow& show) {
     add_names(r, m.workers);
     add_names(r, m.winning);
     add_field(r, m.result);
+    if (!m.rating_terms.empty()) add_names(r, m.rating_terms);
     store.history.push_back(std::move(r));
   }
 }

@@ -41,6 +41,7 @@ struct HistoryMatch {
   std::string title;                 // the title at stake, empty for none
   bool title_changed = false;        // the title changed hands
   std::string result;                // "A defeated B by DQ", as the results screen said it
+  std::vector<std::string> rating_terms;  // how the rating came about, a term a line (none kept: empty)
 };
 
 struct HistoryShow {

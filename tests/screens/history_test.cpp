@@ -27,7 +27,8 @@ class HistoryTest : public QObject {
     s.history = {"day\tMonday 1st January 2007\t5000\t40\t50\t2.5"};
     rv::HistoryShow first{"Monday 1st January 2007", "Opening Night", 61, 300, 900, {}};
     first.matches.push_back({"Singles: Alpha Worker 1 vs Alpha Worker 2", 70, "Alpha Worker 1", {"Alpha Worker 1", "Alpha Worker 2"},
-                             {"Alpha Worker 1"}, "", false, "Alpha Worker 1 defeated Alpha Worker 2"});
+                             {"Alpha Worker 1"}, "", false, "Alpha Worker 1 defeated Alpha Worker 2",
+                             {"Skill (hardcore + ability) x 0.65: +60.00", "Morale: +10.00"}});
     rv::record_history_show(s, first);
     s.history.push_back("day\tThursday 5th April 2007\t5200\t42\t51\t2.6");
     rv::record_history_show(s, {"Thursday 5th April 2007", "Spring Show", 48, 280, 400, {}});
@@ -49,6 +50,9 @@ class HistoryTest : public QObject {
     QCOMPARE(f.window().current_name(), rvgui::screen_name::results);
     QCOMPARE(f.text_of(QStringLiteral("resultsTitle")), QStringLiteral("Opening Night Results"));
     QVERIFY(!f.find<QPushButton>(QStringLiteral("royalDetailsButton"))->isVisible());
+    // The archived match still tells how its rating came about.
+    const QString tip = f.find<QTableView>(QStringLiteral("resultsGrid"))->model()->index(1, 2).data(Qt::ToolTipRole).toString();
+    QCOMPARE(tip, QStringLiteral("Match Rating: 70%\nSkill (hardcore + ability) x 0.65: +60.00\nMorale: +10.00"));
     QVERIFY(f.click(QStringLiteral("resultsContinueButton")));
     QCOMPARE(f.window().current_name(), rvgui::screen_name::history);  // the game's day is untouched
     QVERIFY(f.window().session().presentation == nullptr);

@@ -67,6 +67,11 @@ class PresentationTest : public QObject {
   void skipping_the_highlights_and_the_line_up() {
     Fixture f;
     QVERIFY(open_booked_card(f));
+    // The booked card shows what each match and the show are expected to rate, with the terms.
+    const QAbstractItemModel* card = f.find<QTableView>(QStringLiteral("bookingCard"))->model();
+    QVERIFY(card->index(0, 0).data().toString().startsWith(QStringLiteral("Match 1 (expected rating: ")));
+    QVERIFY(card->index(0, 0).data(Qt::ToolTipRole).toString().startsWith(QStringLiteral("Skill (hardcore + ability) x 0.65: ")));
+    QVERIFY(card->index(card->rowCount() - 1, 0).data().toString().startsWith(QStringLiteral("Expected Show Rating: ")));
     QVERIFY(f.click(QStringLiteral("cardButton")));
     QCOMPARE(f.window().current_name(), rvgui::screen_name::line_up);
     QVERIFY(f.find<QTableView>(QStringLiteral("lineUpGrid"))->model()->rowCount() > 5);
@@ -78,6 +83,18 @@ class PresentationTest : public QObject {
     f.dialogs().queue_yes();
     QVERIFY(f.click(QStringLiteral("skipToResultsButton")));
     QCOMPARE(f.window().current_name(), rvgui::screen_name::results);
+
+    // A match's rows tell how its rating came about: as a tooltip, and in a message when clicked.
+    auto* grid = f.find<QTableView>(QStringLiteral("resultsGrid"));
+    const QModelIndex result_row = grid->model()->index(1, 1);
+    const QString tip = result_row.data(Qt::ToolTipRole).toString();
+    QVERIFY(tip.startsWith(QStringLiteral("Match Rating: ")));
+    QVERIFY(tip.contains(QStringLiteral("\nSkill (hardcore + ability) x 0.65: ")));
+    f.dialogs().clear_shown();
+    emit grid->clicked(result_row);
+    QCOMPARE(f.dialogs().shown().size(), std::size_t{1});
+    QCOMPARE(f.dialogs().shown().front().text, tip);
+    QCOMPARE(f.dialogs().shown().front().heading, QStringLiteral("- Match 1 -"));
   }
 };
 

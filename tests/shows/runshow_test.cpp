@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "shows/cardfile.h"
+#include "shows/forecast.h"
 #include "shows/runshow.h"
 #include "support/world.h"
 
@@ -27,15 +28,16 @@ struct ShowRunTest : ::testing::Test {
     booked.hire_cost = 3200;
   }
   // Five singles and women's matches of the ten workers, booked as the screen would.
-  rv::Booking booking() {
+  rv::Booking booking(const std::vector<std::pair<int, int>>& pairs = {{1, 2}, {0, 3}, {4, 5}, {6, 9}, {7, 8}},
+                      std::size_t caged = 0) {
     rv::Booking b(game.store, {});
     rv::Lines file;
-    const std::vector<std::pair<int, int>> pairs = {{1, 2}, {0, 3}, {4, 5}, {6, 9}, {7, 8}};
     for (const auto& [x, y] : pairs) {
       rv::Lines r(rv::rec::match, "");
       r[rv::match::slot] = "1";
       r[rv::match::type] = x % 3 ? "Singles" : "Women's Match";
       r[rv::match::stipulation] = r[rv::match::title] = "None";
+      if (file.size() < caged * rv::rec::match) r[rv::match::stipulation] = "Steel Cage";
       r[rv::match::winners] = r[rv::match::win_type] = "Auto";
       r[rv::match::first_worker] = "Alpha Worker " + std::to_string(x);
       r[rv::match::first_worker + 1] = "Alpha Worker " + std::to_string(y);
@@ -85,6 +87,34 @@ TEST_F(ShowRunTest, TheNightRunsInOrderAndLeavesItsMark) {
     EXPECT_EQ(again.results[k].rating, shown.results[k].rating);
   }
   EXPECT_EQ(again.overall_text, shown.overall_text);
+}
+
+TEST_F(ShowRunTest, TheExpectedRatingsAreTheNightsOwn) {
+  // Two cage matches: the first wears the cage's bonus from 60 to 40, so the first earns 6 for it
+  // and the second 4. The cage counts in-ring work only: 60 x 0.65 = 39, + 5 charisma + 5 morale
+  // + 9 condition = 58 before the bonus.
+  rv::Record cage(game.store.stipulations, 0);
+  cage.set(rv::stip::danger, "0");
+  cage.set(rv::stip::rating_bonus, "60");
+  cage.set(rv::stip::bonus_wear, "20");
+  cage.set(rv::stip::skill, "No");
+  game.store.set_md(rv::md::main_caption, "Go To Show");
+  const auto b = booking({{1, 2}, {4, 5}, {0, 3}, {6, 9}, {7, 8}}, 2);
+  const rv::CardForecast ahead = rv::forecast_card(game.store, booked, b);
+  EXPECT_EQ(cage.at(rv::stip::rating_bonus), "60");  // looking ahead changes nothing
+  const std::array<std::string, 5> expected = {"64", "62", "84", "84", "84"};
+  for (std::size_t k = 0; k < expected.size(); ++k) EXPECT_EQ(ahead.ratings[k], expected[k]) << k;
+  EXPECT_EQ(ahead.terms[1][1].name, "Stipulation: Steel Cage");
+  EXPECT_EQ(ahead.terms[1][1].value, 4);
+
+  const auto run = rv::run_show(game, booked, b, rv::load_libraries(home));
+  ASSERT_TRUE(run.ok()) << run.error();
+  for (std::size_t k = 0; k < expected.size(); ++k) {
+    EXPECT_EQ(run->figures.ratings[k], expected[k]) << k;
+    ASSERT_EQ(run->figures.terms[k].size(), ahead.terms[k].size()) << k;
+    for (std::size_t i = 0; i < ahead.terms[k].size(); ++i) EXPECT_EQ(run->figures.terms[k][i].value, ahead.terms[k][i].value);
+  }
+  EXPECT_EQ(ahead.overall, "Expected Show Rating: " + rv::overall_rating_figure(run->overall.shown) + "%");
 }
 
 TEST_F(ShowRunTest, AGrandMeleeReadsItsWholeResultLineNowAndInTheArchive) {

@@ -15,9 +15,10 @@ const rv::WallTime noon{2026, 12, 7, 12, 0, 0, 1};
 
 rv::HistoryShow sample_show() {
   rv::HistoryShow s{"Monday 1st January 2007", "Alpha, \"Live\"", 64, 380, -1200, {}};
-  s.matches.push_back({"Singles: A vs B", 70, "A", {"A", "B"}, {"A"}, "Gold Title", true, "A defeated B"});
-  s.matches.push_back({"Tag Team: A & C vs B & D", 55, "The Pair", {"A", "C", "B", "D"}, {"B", "D"}, "", false, "The Pair defeated A & C"});
-  s.matches.push_back({"Battle Royal: Featuring 12 Participants", 40, "E", {}, {}, "", false, "E won the Battle Royal"});
+  s.matches.push_back({"Singles: A vs B", 70, "A", {"A", "B"}, {"A"}, "Gold Title", true, "A defeated B",
+                       {"Skill (hardcore + ability) x 0.65: +58.50", "Condition: +12.00", "Rounded down: -0.50"}});
+  s.matches.push_back({"Tag Team: A & C vs B & D", 55, "The Pair", {"A", "C", "B", "D"}, {"B", "D"}, "", false, "The Pair defeated A & C", {}});
+  s.matches.push_back({"Battle Royal: Featuring 12 Participants", 40, "E", {}, {}, "", false, "E won the Battle Royal", {}});
   return s;
 }
 
@@ -99,6 +100,38 @@ TEST(History, AShowRowsRatingToTheHundredth) {
     rv::record_history_show(s, h.shows[0]);
     EXPECT_EQ(s.history, rv::Lines{r.row});
   }
+}
+
+TEST(History, AMatchRowKeepsItsRatingTermsAndOlderRowsStillRead) {
+  struct Case {
+    const char* row;
+    bool readable;
+    std::size_t terms;
+    const char* result;
+  };
+  const Case cases[] = {
+      {"match\tS: X vs Y\t50\tX\t\t0\t2\tX\tY\t1\tX", true, 0, ""},                            // before results were kept
+      {"match\tS: X vs Y\t50\tX\t\t0\t2\tX\tY\t1\tX\tX defeated Y", true, 0, "X defeated Y"},  // before terms were kept
+      {"match\tS: X vs Y\t50\tX\t\t0\t2\tX\tY\t1\tX\tX defeated Y\t2\tMorale: +5.00\tCharisma: +7.00", true, 2, "X defeated Y"},
+      {"match\tS: X vs Y\t50\tX\t\t0\t2\tX\tY\t1\tX\tX defeated Y\t3\tMorale: +5.00", false, 0, ""},  // terms cut short
+      {"match\tS: X vs Y\t50\tX\t\t0\t2\tX\tY\t1\tX\tX defeated Y\tMorale", false, 0, ""},  // no count
+  };
+  for (const auto& c : cases) {
+    const rv::History h = rv::read_history({"show\tMonday 1st January 2007\tS\t60\t100\t0", c.row});
+    ASSERT_EQ(h.shows.size(), 1u);
+    ASSERT_EQ(h.shows[0].matches.size(), c.readable ? 1u : 0u) << c.row;
+    EXPECT_EQ(h.unreadable, c.readable ? 0u : 1u) << c.row;
+    if (!c.readable) continue;
+    EXPECT_EQ(h.shows[0].matches[0].rating_terms.size(), c.terms) << c.row;
+    EXPECT_EQ(h.shows[0].matches[0].result, c.result) << c.row;
+  }
+  // Written and read back, a match keeps its terms line for line.
+  rv::Store s = rvtest::small_store();
+  rv::record_history_show(s, sample_show());
+  const rv::History back = rv::read_history(s.history);
+  ASSERT_EQ(back.shows.size(), 1u);
+  EXPECT_EQ(back.shows[0].matches[0].rating_terms, sample_show().matches[0].rating_terms);
+  EXPECT_TRUE(back.shows[0].matches[1].rating_terms.empty());
 }
 
 TEST(History, AWorkersRecordAndTheSpreadsheetExport) {

@@ -35,7 +35,7 @@ inline void add_generated_history(rv::Store& s, int years, unsigned seed = 11) {
       for (int m = 0; m < 6; ++m) {
         const std::string a = "Worker " + std::to_string(step(0, 40)), b = "Worker " + std::to_string(step(0, 40));
         show.matches.push_back({"Singles: " + a + " vs " + b, step(30, 90), a, {a, b}, {a}, "", m == 5 && step(0, 9) == 0,
-                                a + " defeated " + b});
+                                a + " defeated " + b, {}});
       }
       rv::record_history_show(s, show);
     }
