@@ -10,6 +10,7 @@
 #include "state/newgame.h"
 #include "support/days.h"
 #include "support/generated_world.h"
+#include "support/generated_ledger.h"
 #include "support/world.h"
 #include "bench_world.h"
 
@@ -50,6 +51,28 @@ void BM_FirstOfAMonth(benchmark::State& state) {
   one_day_from(state, g);
 }
 BENCHMARK(BM_FirstOfAMonth)->Unit(benchmark::kMicrosecond);
+
+// The same two days with fifty years of ledger behind them: the day writes its entries and, on
+// the 1st, folds the year-old month. Against the days above, within a tenth.
+void BM_OrdinaryDayWithFiftyYearLedger(benchmark::State& state) {
+  rv::Game g = lived_in(rvbench::default_world(), 40);
+  rvtest::set_date(g.store, "Monday", 11, "February", 1957);
+  g.store.ledger.clear();
+  rvtest::add_generated_ledger(g.store, 50);
+  rvtest::set_date(g.store, "Monday", 11, "February", 2007);
+  one_day_from(state, g);
+}
+BENCHMARK(BM_OrdinaryDayWithFiftyYearLedger)->Unit(benchmark::kMicrosecond);
+
+void BM_FirstOfAMonthWithFiftyYearLedger(benchmark::State& state) {
+  rv::Game g = lived_in(rvbench::default_world(), 40);
+  rvtest::set_date(g.store, "Friday", 28, "February", 1957);
+  g.store.ledger.clear();
+  rvtest::add_generated_ledger(g.store, 50);
+  rvtest::set_date(g.store, "Friday", 28, "February", 2007);
+  one_day_from(state, g);
+}
+BENCHMARK(BM_FirstOfAMonthWithFiftyYearLedger)->Unit(benchmark::kMicrosecond);
 
 // Days in a row on a generated world of n workers and n / 50 promotions (n = 5000 is ten times
 // the default world): the mean cost of a day, every kind of day included.
