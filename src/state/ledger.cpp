@@ -1,9 +1,7 @@
 #include "state/ledger.h"
 
-#include <algorithm>
 #include <array>
-#include <map>
-#include <tuple>
+#include <iterator>
 
 #include "state/date.h"
 #include "state/history.h"
@@ -50,15 +48,18 @@ std::string make_row(std::string_view kind, const LedgerEntry& e) {
   return row;
 }
 
+// A row's date when the row can be read, checked without copying its fields.
+std::optional<Date> checked(const Fields& f) {
+  if (f.size() != row_fields || (f[0] != entry_row && f[0] != month_row)) return std::nullopt;
+  if (!figure_named(f[field_figure]) || !whole_number(f[field_change]) || f[field_cause].empty()) return std::nullopt;
+  return parse_full_date(f[field_date]);
+}
+
 // One row read, or nothing when it cannot be.
 std::optional<LedgerEntry> read_row(const Fields& f) {
-  if (f.size() != row_fields || (f[0] != entry_row && f[0] != month_row)) return std::nullopt;
-  const auto figure = figure_named(f[field_figure]);
-  if (!figure || !parse_full_date(f[field_date]) || !whole_number(f[field_change]) || f[field_cause].empty()) {
-    return std::nullopt;
-  }
-  return LedgerEntry{std::string(f[field_date]), *figure, std::string(f[field_whom]), leading_int(f[field_change]),
-                     std::string(f[field_cause]), f[0] == month_row};
+  if (!checked(f)) return std::nullopt;
+  return LedgerEntry{std::string(f[field_date]), *figure_named(f[field_figure]), std::string(f[field_whom]),
+                     leading_int(f[field_change]), std::string(f[field_cause]), f[0] == month_row};
 }
 
 // Months counted from year 0, to tell how long ago a month was.
@@ -148,48 +149,65 @@ std::string_view cause_kind(std::string_view cause) { return cause.substr(0, cau
 
 void fold_old_entries(Lines& rows, const Date& today) {
   const long long last_folded = month_number(today) - 13;
-  // The month totals so far, in the order their months and kinds first appear.
-  using Key = std::tuple<long long, Figure, std::string, std::string>;
-  std::map<Key, std::size_t> place;
-  std::vector<LedgerEntry> totals;
-  Lines kept_months, kept_entries;
-  Fields f;
-  // Month totals lead the ledger and are kept as they are, unread: a long career holds many.
+  // Month totals lead the ledger; the entries follow in the order they were written, oldest
+  // first. The totals are passed over unread (a long career holds thousands) by halving.
   const auto month_total = [](const std::string& row) {
     return row.size() > month_row.size() && row.compare(0, month_row.size(), month_row) == 0 && row[month_row.size()] == separator;
   };
-  const auto old_enough = [&](const std::string& row) {
-    if (month_total(row)) return false;
-    fields_of(row, f);
-    const auto e = read_row(f);
-    const auto date = e && !e->month_total ? parse_full_date(e->date) : std::nullopt;
-    return date && month_number(*date) <= last_folded;
-  };
-  // Nothing old enough: the rows stand as they were.
-  if (std::none_of(rows.begin(), rows.end(), old_enough)) return;
-  for (std::string& row : rows) {
-    if (month_total(row)) {
-      kept_months.push_back(std::move(row));
-      continue;
-    }
-    fields_of(row, f);
-    const auto e = read_row(f);
-    const auto date = e ? parse_full_date(e->date) : std::nullopt;
-    if (!e || e->month_total || !date || month_number(*date) > last_folded) {
-      kept_entries.push_back(std::move(row));
-      continue;
-    }
-    Key key{month_number(*date), e->figure, e->whom, std::string(cause_kind(e->cause))};
-    const auto [at, fresh] = place.try_emplace(std::move(key), totals.size());
-    if (fresh) totals.push_back({e->date, e->figure, e->whom, 0, std::string(cause_kind(e->cause)) + std::string(month_suffix), true});
-    totals[at->second].change = add_sat(totals[at->second].change, e->change);
+  std::size_t first = 0, hi = rows.size();
+  while (first < hi) {
+    const std::size_t mid = first + (hi - first) / 2;
+    if (month_total(rows[mid])) first = mid + 1;
+    else hi = mid;
   }
-  Lines out = std::move(kept_months);
-  out.reserve(out.size() + totals.size() + kept_entries.size());
-  for (const LedgerEntry& t : totals)
-    if (t.change != 0) out.push_back(make_row(month_row, t));
-  for (std::string& row : kept_entries) out.push_back(std::move(row));
-  rows = std::move(out);
+  // The old stretch: from the first entry up to the first one of a month that has not ended a
+  // year ago. A row that cannot be read stays, after the totals.
+  struct Total {
+    long long month;
+    LedgerEntry entry;
+  };
+  std::vector<Total> totals;
+  Lines unread;
+  Fields f;
+  std::size_t end = first;
+  for (; end < rows.size(); ++end) {
+    fields_of(rows[end], f);
+    const auto date = checked(f);
+    if (!date) {
+      unread.push_back(rows[end]);
+      continue;
+    }
+    const long long month = month_number(*date);
+    if (f[0] == month_row || month > last_folded) break;
+    const Figure figure = *figure_named(f[field_figure]);
+    const std::string_view kind = cause_kind(f[field_cause]);
+    // This month's totals are the last ones made: look back through them only.
+    auto it = totals.rbegin();
+    for (; it != totals.rend() && it->month == month; ++it) {
+      const LedgerEntry& t = it->entry;
+      if (t.figure == figure && t.whom == f[field_whom] && std::string_view(t.cause).substr(0, kind.size()) == kind &&
+          t.cause.size() == kind.size() + month_suffix.size()) {
+        break;
+      }
+    }
+    LedgerEntry* total = nullptr;
+    if (it != totals.rend() && it->month == month) {
+      total = &it->entry;
+    } else {
+      totals.push_back({month, {std::string(f[field_date]), figure, std::string(f[field_whom]), 0,
+                                std::string(kind) + std::string(month_suffix), true}});
+      total = &totals.back().entry;
+    }
+    total->change = add_sat(total->change, leading_int(f[field_change]));
+  }
+  if (totals.empty()) return;  // nothing old enough: the rows stand as they were
+  Lines folded;
+  folded.reserve(totals.size() + unread.size());
+  for (const Total& t : totals)
+    if (t.entry.change != 0) folded.push_back(make_row(month_row, t.entry));
+  for (std::string& row : unread) folded.push_back(std::move(row));
+  const auto at = rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(first), rows.begin() + static_cast<std::ptrdiff_t>(end));
+  rows.insert(at, std::make_move_iterator(folded.begin()), std::make_move_iterator(folded.end()));
 }
 
 Num ledger_total(const Ledger& ledger, Figure figure) {

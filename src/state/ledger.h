@@ -66,8 +66,9 @@ void set_board_rating(Store& store, Num value, std::string_view cause);
 
 // The kind of a cause: the words before its first ':' ("Show: X, tickets" is a "Show").
 std::string_view cause_kind(std::string_view cause);
-// Folds every entry dated in a month that ended more than a year before `today` into its month's
-// totals (one per figure, whom and kind of cause); the totals keep their sums.
+// Folds the entries dated in a month that ended more than a year before `today` into their
+// month's totals (one per figure, whom and kind of cause), which keep their sums. The entries are
+// taken as written, oldest first: the folding stops at the first one too young.
 void fold_old_entries(Lines& rows, const Date& today);
 
 // The sum of the changes of one figure of the player's promotion.
