@@ -4,6 +4,7 @@
 #include <array>
 
 #include "state/calendar.h"
+#include "state/naming.h"
 #include "state/text.h"
 
 namespace rv {
@@ -76,6 +77,7 @@ BigShowAnnouncement::BigShowAnnouncement(const Store& store, std::vector<std::st
     if (std::find(dates_.begin(), dates_.end(), row.date) == dates_.end()) dates_.push_back(row.date);
   }
   promotions_ = promotion_choices(p.size_level());
+  for (std::size_t k = 0; k < prom::regular_show_count; ++k) show_names_.push_back(p.show(k, prom::show::name));
   brand1_ = p.at(prom::brand1_name);
   brand2_ = p.at(prom::brand2_name);
   steps_ = {Step::date, Step::name};
@@ -111,7 +113,7 @@ std::optional<std::string> BigShowAnnouncement::answer(const std::string& text) 
       break;
     case Step::name:
       if (text.empty()) return std::string("Please enter the name of this event.");
-      if (text == none_text) return std::string("Please choose another name for this event.");
+      if (auto problem = name_problem(text, NameKind::show, show_names_)) return problem;
       name_ = text;
       break;
     case Step::brand:

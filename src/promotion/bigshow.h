@@ -51,6 +51,7 @@ class BigShowAnnouncement {
   std::vector<std::string> dates_, logos_, promotions_;
   std::string brand1_, brand2_;
   std::string date_, name_, brand_ = "All", logo_ = "NA";
+  std::vector<std::string> show_names_;  // the regular shows, whose names a big show cannot take
   std::size_t level_ = 1;
 };
 inline constexpr std::string_view confirm_show_question = "Confirm Show?";

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "state/date.h"
+#include "state/naming.h"
 
 namespace rv {
 
@@ -122,7 +123,8 @@ const std::string& brand_name(const Store& store, std::size_t promotion, std::si
 
 Status set_brand_name(Store& store, std::size_t promotion, std::size_t brand, const std::string& name) {
   if (!valid_promotion(store, promotion) || brand >= brand_slots) return Failure{"There is no such brand."};
-  if (auto problem = text_problem(name, "brand name")) return Failure{*problem};
+  const std::string& other = brand_name(store, promotion, brand_slots - 1 - brand);
+  if (auto problem = name_problem(name, NameKind::brand, {other})) return Failure{*problem};
   store.promotion(promotion).set(brand == 0 ? prom::brand1_name : prom::brand2_name, name);
   return success();
 }
@@ -169,8 +171,8 @@ Status clear_power_figure(Store& store, std::size_t promotion, std::size_t k) {
 Status set_talk_show(Store& store, std::size_t promotion, std::size_t k, const std::string& name,
                      const std::string& host, const std::string& show) {
   if (!valid_promotion(store, promotion) || k >= prom::talk_show_count) return Failure{"There is no such Talk Show slot."};
-  if (auto problem = text_problem(name, "segment name")) return Failure{*problem};
-  if (names_nobody(name)) return Failure{"\"" + name + "\" cannot be the name of a Talk Show segment."};
+  const std::string& other = store.promotion(promotion).at(talk_line(prom::talk_show_count - 1 - k) + prom::talk::name);
+  if (auto problem = name_problem(name, NameKind::segment, {other})) return Failure{*problem};
   if (!works_for(store, promotion, host)) return Failure{host + " does not work for your promotion."};
   const auto shows = talk_show_shows(store, promotion);
   if (std::find(shows.begin(), shows.end(), show) == shows.end()) return Failure{"Your promotion has no show called " + show + "."};

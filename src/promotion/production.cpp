@@ -5,6 +5,7 @@
 
 #include "state/calendar.h"
 #include "state/date.h"
+#include "state/naming.h"
 #include "state/pictures.h"
 #include "state/text.h"
 
@@ -133,12 +134,14 @@ Status rename_regular_show(Store& store, std::size_t slot, const std::string& na
   if (name == house_show_event) {
     return Failure{"A regular show cannot be called \"" + name + "\": the calendar keeps that name for the house shows you book."};
   }
-  for (std::size_t k = 0; k < prom::regular_show_count; ++k) {
-    if (k != slot && p.show(k, prom::show::name) == name) {
-      return Failure{"Another of your regular shows is already called \"" + name + "\". Please choose a different name."};
-    }
-  }
+  std::vector<std::string> others;
+  for (std::size_t k = 0; k < prom::regular_show_count; ++k)
+    if (k != slot) others.push_back(p.show(k, prom::show::name));
+  if (auto problem = name_problem(name, NameKind::show, others)) return Failure{*problem};
   p.set_show(slot, prom::show::name, name);
+  // A show that carried one of the tables' own words gives it up alone: the days that hold the
+  // word mean no show, not this one.
+  if (reserved_name(old)) return success();
   // Only the days of this show's weekday are its own: a house show the player booked, or another
   // show that happened to share the old name, keeps its days.
   const std::string& weekday = p.show(slot, prom::show::weekday);

@@ -1,7 +1,8 @@
 #include "promotion/teams.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "state/naming.h"
 
 namespace rv {
 
@@ -22,24 +23,11 @@ bool works_for(const Store& store, const std::string& initials, std::size_t row)
   return w.promotion() == initials && !w.name().empty();
 }
 
-bool same_word(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
-bool blank(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return std::isspace(static_cast<unsigned char>(c)); });
-}
+NameKind name_kind(TeamKind kind) { return kind == TeamKind::tag_team ? NameKind::tag_team : NameKind::stable; }
 
 // The refusals every team name shares, whether the team is new or not.
 Status check_team_name(const std::string& name, TeamKind kind) {
-  const std::string word(team_kind_word(kind));
-  if (blank(name)) return Failure{"Please enter a name for the " + word + "."};
-  if (!storable_text(name)) return Failure{"That name holds a character the game cannot store. Please choose another."};
-  if (same_word(name, cleared) || same_word(name, none_text)) {
-    return Failure{"\"" + name + "\" cannot be the name of a " + word + ". Please choose another."};
-  }
+  if (auto problem = name_problem(name, name_kind(kind))) return Failure{*problem};
   return success();
 }
 
@@ -89,12 +77,7 @@ std::vector<std::size_t> team_members(const Store& store, std::size_t promotion,
 }
 
 Result<std::string> check_new_team(const Store& store, std::size_t promotion, TeamKind kind, const std::string& name) {
-  if (const auto status = check_team_name(name, kind); !status) return Failure{status.error()};
-  const auto names = team_names(store, promotion, kind);
-  if (std::find(names.begin(), names.end(), name) != names.end()) {
-    return Failure{kind == TeamKind::tag_team ? "There is already a team in your promotion with that name."
-                                              : "There is already a stable in your promotion with that name."};
-  }
+  if (auto problem = name_problem(name, name_kind(kind), team_names(store, promotion, kind))) return Failure{*problem};
   return std::string(kind == TeamKind::tag_team ? "Click Add New Member to add wrestlers to this tag team."
                                                 : "Click on Add New Member to add wrestlers to this stable.");
 }

@@ -172,7 +172,8 @@ void BookingScreen::refresh() {
   }
   std::vector<GridModel::Row> list, card, roster;
   if (b) {
-    for (const auto& c : b->choices()) list.push_back({{{qs(c)}}, qs(c)});
+    const auto offered = b->choices();  // a row stands for its place: two entries may read alike
+    for (std::size_t i = 0; i < offered.size(); ++i) list.push_back({{{qs(offered[i])}}, QVariant::fromValue<qulonglong>(i)});
     for (std::size_t k = 1; k <= rv::rec::match_slots; ++k) {
       if (!b->slot_usable(k)) continue;
       card.push_back({{{QStringLiteral("Match %1").arg(k), {}, true}}, {}});
@@ -211,7 +212,7 @@ void BookingScreen::pick(int model_row) {
   rv::Booking* b = session_.booking.get();
   const GridModel::Row* row = choices_model_->row_at(model_row);
   if (!b || !row) return;
-  b->choose(to_cp1252_lossy(row->ref.toString()));
+  b->choose_at(static_cast<std::size_t>(row->ref.toULongLong()));
   if (b->step() == rv::BookingStep::team_names) ask_team_names();
   refresh();
   // A battle royal's entrants are chosen on a screen of their own.
@@ -226,7 +227,11 @@ void BookingScreen::ask_team_names() {
       b->clear_match();
       return;
     }
-    b->name_team(*name);  // an empty name is refused and asked again
+    if (const auto problem = b->team_name_problem(*name)) {  // refused: the same team is asked again
+      session_.dialogs.info(qs(*problem));
+      continue;
+    }
+    b->name_team(*name);
   }
 }
 

@@ -192,9 +192,9 @@ void ProfileScreen::choose_brand() {
   rv::Store& s = session_.game->store;
   const auto choices = rv::worker_brand_choices(s);
   const auto choice =
-      ask_game_choice(session_.dialogs, QStringLiteral("Which brand will %1 work for?").arg(qs(s.worker(*r).name())), choices);
+      ask_game_choice_at(session_.dialogs, QStringLiteral("Which brand will %1 work for?").arg(qs(s.worker(*r).name())), choices);
   if (!choice) return;
-  rv::set_worker_brand(s, *r, static_cast<std::size_t>(std::find(choices.begin(), choices.end(), *choice) - choices.begin()));
+  rv::set_worker_brand(s, *r, *choice);
   fill();
 }
 

@@ -75,13 +75,20 @@ std::optional<std::string> ask_game_text(Dialogs& dialogs, const QString& questi
   }
 }
 
-std::optional<std::string> ask_game_choice(Dialogs& dialogs, const QString& question,
-                                           const std::vector<std::string>& choices) {
+std::optional<std::size_t> ask_game_choice_at(Dialogs& dialogs, const QString& question,
+                                              const std::vector<std::string>& choices) {
   QStringList options;
   for (const auto& c : choices) options << qs(c);
   const auto index = dialogs.choose(question, options);
+  if (!index || *index < 0 || static_cast<std::size_t>(*index) >= choices.size()) return std::nullopt;
+  return static_cast<std::size_t>(*index);
+}
+
+std::optional<std::string> ask_game_choice(Dialogs& dialogs, const QString& question,
+                                           const std::vector<std::string>& choices) {
+  const auto index = ask_game_choice_at(dialogs, question, choices);
   if (!index) return std::nullopt;
-  return choices[static_cast<std::size_t>(*index)];
+  return choices[*index];
 }
 
 QPushButton* make_button(const QString& object_name, const QString& caption, QWidget* parent) {

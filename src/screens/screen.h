@@ -73,6 +73,9 @@ std::optional<std::string> ask_game_text(Dialogs& dialogs, const QString& questi
 // One of the core's choices, by its text; nothing on cancel.
 std::optional<std::string> ask_game_choice(Dialogs& dialogs, const QString& question,
                                            const std::vector<std::string>& choices);
+// One of the core's choices, by its place in the list (two entries may read alike); nothing on cancel.
+std::optional<std::size_t> ask_game_choice_at(Dialogs& dialogs, const QString& question,
+                                              const std::vector<std::string>& choices);
 
 // Widget helpers: every control gets an object name.
 QPushButton* make_button(const QString& object_name, const QString& caption, QWidget* parent);

@@ -5,6 +5,7 @@
 #include "promotion/teams.h"
 #include "shows/battleroyal.h"
 #include "state/date.h"
+#include "state/naming.h"
 #include "talent/indy.h"
 #include "titles/titles.h"
 
@@ -206,19 +207,43 @@ std::vector<std::string> Booking::title_choices() const {
   return out;
 }
 
-std::vector<std::string> Booking::participant_choices() const {
+// The workers who may take the next participant line, as places in the roster panel.
+std::vector<std::size_t> Booking::participant_pool() const {
   const std::string_view gender = next_gender() == 'F' ? female : male;
+  std::vector<std::size_t> out;
+  for (std::size_t i = 0; i < workers_.size(); ++i)
+    if (!workers_[i].on_card && workers_[i].gender == gender) out.push_back(i);
+  return out;
+}
+
+std::vector<std::string> Booking::participant_choices() const {
   const std::string& title = line(slot_, match::title);
   const TitleInfo* at_stake = nullptr;
   for (const auto& t : titles_)
     if (t.name == title) at_stake = &t;
   std::vector<std::string> out;
-  for (const auto& w : workers_) {
-    if (w.on_card || w.gender != gender) continue;
-    const bool champion = at_stake && std::find(at_stake->holders.begin(), at_stake->holders.end(), w.name) != at_stake->holders.end();
-    out.push_back(champion ? w.name + std::string(champion_suffix) : w.name);
+  for (const std::size_t i : participant_pool()) {
+    const std::string& name = workers_[i].name;
+    const bool champion = at_stake && std::find(at_stake->holders.begin(), at_stake->holders.end(), name) != at_stake->holders.end();
+    out.push_back(champion ? name + std::string(champion_suffix) : name);
   }
   return out;
+}
+
+void Booking::pick_worker(std::size_t index) {
+  workers_[index].on_card = true;
+  set(match::first_worker + picked(), workers_[index].name);
+  if (const auto* t = current_type(); t && picked() >= t->participants) finish_participants();
+}
+
+bool Booking::choose_worker(std::string_view name) {
+  if (step_ != BookingStep::participants || awaiting_battle_royal()) return false;
+  for (const std::size_t i : participant_pool()) {
+    if (workers_[i].name != name) continue;
+    pick_worker(i);
+    return true;
+  }
+  return false;
 }
 
 std::vector<std::string> Booking::choices() const {
@@ -256,20 +281,21 @@ std::vector<std::string> Booking::choices() const {
 
 bool Booking::choose(std::string_view item) {
   const auto offered = choices();
-  if (std::find(offered.begin(), offered.end(), item) == offered.end()) return false;
+  const auto at = std::find(offered.begin(), offered.end(), item);
+  return at != offered.end() && choose_at(static_cast<std::size_t>(at - offered.begin()));
+}
+
+bool Booking::choose_at(std::size_t index) {
+  const auto offered = choices();
+  if (index >= offered.size()) return false;
+  const std::string& item = offered[index];
   switch (step_) {
     case BookingStep::match_type: set(match::type, std::string(item)); step_ = BookingStep::title; break;
     case BookingStep::title: set(match::title, std::string(item)); step_ = BookingStep::stipulation; break;
     case BookingStep::stipulation: set(match::stipulation, std::string(item)); step_ = BookingStep::participants; break;
-    case BookingStep::participants: {
-      std::string name(item);
-      if (name.ends_with(champion_suffix)) name.resize(name.size() - champion_suffix.size());
-      set(match::first_worker + picked(), name);
-      for (auto& w : workers_)
-        if (w.name == name) w.on_card = true;
-      if (const auto* t = current_type(); t && picked() >= t->participants) finish_participants();
+    case BookingStep::participants:  // the worker in that place of the list, whatever his name reads
+      pick_worker(participant_pool()[index]);
       break;
-    }
     case BookingStep::winners: set(match::winners, std::string(item)); step_ = BookingStep::win_type; break;
     case BookingStep::win_type: set(match::win_type, std::string(item)); step_ = BookingStep::choose_match; break;
     default: return false;
@@ -343,8 +369,16 @@ std::string Booking::team_proposal() const {
   return proposed_team_name(members);
 }
 
+std::optional<std::string> Booking::team_name_problem(std::string_view name) const {
+  if (step_ != BookingStep::team_names || team_ >= match::team_lines) return std::string("No team is being named.");
+  std::vector<std::string> taken;  // the teams named before this one and every worker of the show
+  for (std::size_t i = 0; i < team_; ++i) taken.push_back(line(slot_, match::first_team + i));
+  for (const auto& w : workers_) taken.push_back(w.name);
+  return name_problem(name, NameKind::match_team, taken);
+}
+
 bool Booking::name_team(std::string_view name) {
-  if (step_ != BookingStep::team_names || name.empty() || team_ >= match::team_lines) return false;
+  if (team_name_problem(name)) return false;
   set(match::first_team + team_, std::string(name));
   ++team_;
   if (team_ >= team_count().value_or(0)) step_ = BookingStep::winners;

@@ -30,7 +30,7 @@ inline constexpr std::string_view tag_team = "Tag Team";
 inline constexpr std::string_view handicap = "2 on 1 Handicap Match";
 inline constexpr std::string_view battle_royal = "Battle Royal";
 }  // namespace match_type
-inline constexpr std::string_view champion_suffix = " (CHAMPION)";
+inline constexpr std::string_view champion_suffix = champion_mark;
 
 // Every type the card knows; `offered_match_types` is the list the player picks from.
 const std::vector<MatchType>& match_types();
@@ -81,15 +81,22 @@ class Booking {
   std::size_t current_slot() const { return slot_; }  // 0 when none
 
   // What the booking list offers at this step, and taking one of it. A choice that is not offered
-  // changes nothing and gives false.
+  // changes nothing and gives false. Two entries may read alike; choose_at takes one by its place.
   std::vector<std::string> choices() const;
   bool choose(std::string_view item);
+  bool choose_at(std::size_t index);
+  // At the participants step: the offered worker of exactly this name (no champion's mark).
+  bool choose_worker(std::string_view name);
 
   // Team names: the team being asked (1-based), its question, the proposed name; an empty
   // answer is refused and the same team is asked again.
   std::size_t team_asked() const { return team_ + 1; }
   std::string team_question() const;
   std::string team_proposal() const;
+  // Why this answer cannot name the team being asked; nothing when it can. A name is refused as
+  // any name is, and when another team of the match or a worker of the show already has it: a
+  // winner's or a holder's name must say who it is.
+  std::optional<std::string> team_name_problem(std::string_view name) const;
   bool name_team(std::string_view name);
 
   // A battle royal's entrants come from its setup instead of the booking list.
@@ -126,7 +133,9 @@ class Booking {
   std::size_t picked() const;
   char next_gender() const;
   std::vector<std::string> title_choices() const;
+  std::vector<std::size_t> participant_pool() const;
   std::vector<std::string> participant_choices() const;
+  void pick_worker(std::size_t index);
   std::vector<std::string> side_names(std::size_t slot) const;
   std::optional<std::size_t> team_count() const;
   std::vector<std::string> current_team_members() const;

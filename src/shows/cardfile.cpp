@@ -1,6 +1,7 @@
 #include "shows/cardfile.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "shows/battleroyal.h"
 
@@ -15,6 +16,13 @@ bool empty_record(const Lines& lines, std::size_t first) {
   for (std::size_t i = first; i < std::min(lines.size(), first + rec::match); ++i)
     if (!lines[i].empty()) return false;
   return true;
+}
+
+// The first of `count` lines from `first` that is not empty.
+std::optional<std::size_t> first_filled(const Lines& lines, std::size_t first, std::size_t count) {
+  for (std::size_t i = first; i < std::min(lines.size(), first + count); ++i)
+    if (!lines[i].empty()) return i;
+  return std::nullopt;
 }
 
 std::string where(std::size_t match_index, std::size_t line) {
@@ -58,16 +66,23 @@ Status book_card_file(Booking& b, const Lines& records) {
       if (!b.book_battle_royal(setup.entry())) return refused(match::first_worker);
       continue;
     }
-    for (std::size_t i = 0; b.step() == BookingStep::participants; ++i) {
-      if (i >= match::worker_lines || field(match::first_worker + i).empty())
-        return Failure{where(m, base + match::first_worker + std::min(i, match::worker_lines - 1)) + "the match needs more participants."};
-      const std::string& name = field(match::first_worker + i);
-      if (!b.choose(name) && !b.choose(name + std::string(champion_suffix))) return refused(match::first_worker + i);
+    std::size_t workers = 0;
+    for (; b.step() == BookingStep::participants; ++workers) {
+      if (workers >= match::worker_lines || field(match::first_worker + workers).empty())
+        return Failure{where(m, base + match::first_worker + std::min(workers, match::worker_lines - 1)) + "the match needs more participants."};
+      if (!b.choose_worker(field(match::first_worker + workers))) return refused(match::first_worker + workers);
     }
-    for (std::size_t i = 0; b.step() == BookingStep::team_names; ++i) {
-      if (i >= match::team_lines || !b.name_team(field(match::first_team + i)))
-        return Failure{where(m, base + match::first_team + std::min(i, match::team_lines - 1)) + "the team needs a name."};
+    if (auto extra = first_filled(records, base + match::first_worker + workers, match::worker_lines - workers))
+      return Failure{where(m, *extra) + "\"" + records[*extra] + "\" is one participant too many for a " + field(match::type) + "."};
+    std::size_t teams = 0;
+    for (; b.step() == BookingStep::team_names; ++teams) {
+      const std::size_t at = base + match::first_team + std::min(teams, match::team_lines - 1);
+      if (teams >= match::team_lines) return Failure{where(m, at) + "the match has more teams than team name lines."};
+      if (auto problem = b.team_name_problem(field(match::first_team + teams))) return Failure{where(m, at) + *problem};
+      b.name_team(field(match::first_team + teams));
     }
+    if (auto extra = first_filled(records, base + match::first_team + teams, match::team_lines - teams))
+      return Failure{where(m, *extra) + "\"" + records[*extra] + "\" names a team the match does not have."};
     if (!b.choose(field(match::winners))) return refused(match::winners);
     if (!b.choose(field(match::win_type))) return refused(match::win_type);
   }

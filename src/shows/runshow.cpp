@@ -9,6 +9,7 @@
 #include "state/date.h"
 #include "state/history.h"
 #include "state/ledger.h"
+#include "state/text.h"
 
 namespace rv {
 
@@ -123,7 +124,7 @@ void overall(Night& n) {
   apply_overall_rating(n.s, n.run.context, n.run.overall.value);
   if (!player) return;
   record_effect(n.s, Figure::popularity, {}, n.s.promotion(*player).popularity() - before,
-                "Show: " + n.run.context.show.name + ", overall rating " + to_text(static_cast<Num>(n.run.overall.shown)));
+                "Show: " + n.run.context.show.name + ", overall rating " + overall_rating_figure(n.run.overall.shown));
 }
 
 void feedback(Night& n) { post_show_feedback(n.s, n.run.context, n.run.overall.value, n.run.figures.star_points); }
@@ -156,10 +157,18 @@ bool archived_battle_royal(const HistoryMatch& m) {
   return m.description.starts_with(archived_description(std::string(match_type::battle_royal), ""));
 }
 
+// The overall rating in hundredths exactly as the results screen writes it (two decimals always).
+Num shown_hundredths(double rating) {
+  std::string figure = overall_rating_figure(rating);
+  std::erase(figure, '.');
+  return leading_int(figure);
+}
+
 // The night as the show archive keeps it.
 HistoryShow archived_show(const ShowRun& run) {
   HistoryShow h{run.date_text, run.context.show.name, static_cast<Num>(run.overall.shown), run.takings.attendance,
-                sub_sat(run.balance_after, run.balance_before), {}};
+                sub_sat(run.balance_after, run.balance_before), {},
+                shown_hundredths(run.overall.shown)};
   std::size_t shown = 0;  // the results list the booked matches in their order
   for (std::size_t k = 0; k < rec::match_slots; ++k) {
     if (!booked(run.card, k)) continue;
@@ -248,7 +257,9 @@ ShowPresentation archived_presentation(const HistoryShow& show) {
     if (!archived_battle_royal(m)) b.rating = "Match Rating: " + to_text(m.rating) + "%";
     p.results.push_back(std::move(b));
   }
-  p.overall_text = overall_rating_text(static_cast<double>(show.overall));
+  const double overall = show.overall_hundredths >= 0 ? static_cast<double>(show.overall_hundredths) / 100.0
+                                                     : static_cast<double>(show.overall);
+  p.overall_text = overall_rating_text(overall);
   p.archived = true;
   return p;
 }

@@ -397,7 +397,7 @@ bool Suggester::choose_participants(const Plan& plan) {
     if (offered.empty()) return false;
     const std::string item = participant(offered, plan, pick);
     if (!b_.choose(item)) return false;
-    picked_.push_back(base_name(item));
+    picked_.push_back(b_.line(plan.slot, match::first_worker + pick));  // the worker booked, not the list text
   }
   return b_.step() != BookingStep::participants;
 }

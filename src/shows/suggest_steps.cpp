@@ -76,8 +76,8 @@ void choose_stipulation(Booking& b, const Store& store, Rng& rng, const std::str
 
 bool name_teams(Booking& b) {
   for (std::size_t guard = 0; guard <= match::team_lines && b.step() == BookingStep::team_names; ++guard) {
-    std::string name = b.team_proposal();
-    if (name.empty()) name = "Team " + std::to_string(b.team_asked());
+    std::string name = b.team_proposal();  // a proposal the booking refuses gives way to a plain one
+    if (b.team_name_problem(name)) name = "Team " + std::to_string(b.team_asked());
     if (!b.name_team(name)) return false;
   }
   return b.step() != BookingStep::team_names;

@@ -8,6 +8,7 @@
 #include "state/dates.h"
 #include "state/fileio.h"
 #include "state/layout.h"
+#include "state/naming.h"
 #include "state/ranges.h"
 #include "state/store.h"
 #include "state/text.h"
@@ -137,6 +138,7 @@ class Checker {
     for (std::size_t r = 0; r < rows; ++r) {
       const std::string& name = (*l)[r * column_count];
       if (name.empty()) problem("wrestlers.rv1", r * column_count + 1, "a worker without a ring name");
+      else if (auto refused = name_problem(name, NameKind::ring_name)) problem("wrestlers.rv1", r * column_count + 1, *refused);
       if (!workers_.emplace(name, r).second) {
         problem("wrestlers.rv1", r * column_count + 1, "the ring name " + name + " is used twice");
       }

@@ -17,7 +17,7 @@ constexpr std::string_view day_row = "day";
 constexpr std::string_view show_row = "show";
 constexpr std::string_view match_row = "match";
 constexpr std::size_t day_fields = 6;
-constexpr std::size_t show_fields = 6;
+constexpr std::size_t show_fields = 6;  // and the overall rating in hundredths, on newer rows
 constexpr std::size_t match_fixed_fields = 6;  // kind, description, rating, winners, title, changed
 constexpr std::size_t most_names = 64;          // more workers than any match holds
 
@@ -63,10 +63,16 @@ bool read_day(const Fields& f, History* h) {
 }
 
 bool read_show(const Fields& f, History* h) {
-  if (f.size() != show_fields || !parse_full_date(f[1]) || f[2].empty()) return false;
+  if ((f.size() != show_fields && f.size() != show_fields + 1) || !parse_full_date(f[1]) || f[2].empty()) return false;
   const auto overall = whole(f[3]), attendance = whole(f[4]), money = whole(f[5]);
   if (!overall || !attendance || !money) return false;
-  if (h) h->shows.push_back({std::string(f[1]), std::string(f[2]), *overall, *attendance, *money, {}});
+  Num hundredths = -1;
+  if (f.size() > show_fields) {
+    const auto fine = whole(f[show_fields]);
+    if (!fine || *fine < 0 || *fine > 10000) return false;
+    hundredths = *fine;
+  }
+  if (h) h->shows.push_back({std::string(f[1]), std::string(f[2]), *overall, *attendance, *money, {}, hundredths});
   return true;
 }
 
@@ -182,6 +188,7 @@ void record_history_show(Store& store, const HistoryShow& show) {
   add_field(row, to_text(show.overall));
   add_field(row, to_text(show.attendance));
   add_field(row, to_text(show.money));
+  if (show.overall_hundredths >= 0) add_field(row, to_text(show.overall_hundredths));
   store.history.push_back(std::move(row));
   for (const HistoryMatch& m : show.matches) {
     std::string r(match_row);

@@ -50,6 +50,9 @@ struct HistoryShow {
   Num attendance = 0;
   Num money = 0;  // what the night made after its costs
   std::vector<HistoryMatch> matches;
+  // The overall rating in hundredths, as the results screen showed it (58.76 is 5876); -1 for rows
+  // written before the archive kept it, which have the whole number alone.
+  Num overall_hundredths = -1;
 };
 
 struct History {

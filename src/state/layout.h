@@ -382,6 +382,7 @@ inline constexpr std::string_view brand_two = "Brand 2";
 inline constexpr std::string_view split_on = "Yes";   // a promotion's roster split line
 inline constexpr std::string_view split_off = "No";
 inline constexpr std::string_view non_worker = "Non-Worker";  // the ring style of a worker who does not wrestle
+inline constexpr std::string_view champion_mark = " (CHAMPION)";  // behind a title holder's name in a pick list
 inline constexpr std::string_view injured_condition = "Inj";  // a worker's condition while out injured
 inline constexpr std::string_view not_injured = "0";          // a worker's injury column while fit
 

@@ -5,6 +5,7 @@
 #include "state/date.h"
 #include "state/fileio.h"
 #include "state/inbox.h"
+#include "state/naming.h"
 #include "talent/contract.h"
 #include "talent/split.h"
 #include "titles/titles.h"
@@ -228,11 +229,10 @@ Lines load_alter_egos(const Home& home) {
 
 Status set_short_name(Store& store, std::size_t row, const std::string& name) {
   if (row >= store.worker_count()) return Failure{"That worker is not in the game."};
-  if (name.empty()) return Failure{"The short name cannot be blank."};
-  if (!storable_text(name)) return Failure{"That short name cannot be stored."};
-  for (std::size_t r = 0; r < store.worker_count(); ++r) {
-    if (r != row && store.worker(r).shortname() == name) return Failure{"That short name is already in use in this game."};
-  }
+  std::vector<std::string> others;
+  for (std::size_t r = 0; r < store.worker_count(); ++r)
+    if (r != row) others.push_back(store.worker(r).shortname());
+  if (auto problem = name_problem(name, NameKind::short_name, others)) return Failure{*problem};
   store.worker(row).set_shortname(name);
   return success();
 }

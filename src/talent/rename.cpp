@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "promotion/staff.h"
+#include "state/naming.h"
 #include "talent/profile.h"
 
 namespace rv {
@@ -39,12 +40,16 @@ void rename_in_titles(Store& store, const std::string& from, const std::string& 
 
 Status rename_worker(Store& store, std::size_t row, const std::string& name) {
   if (row >= store.worker_count()) return Failure{"That worker is not in the game."};
-  if (name.empty()) return Failure{"The name cannot be blank."};
-  if (!storable_text(name)) return Failure{"That name cannot be stored."};
   const std::string old = store.worker(row).name();
   if (name == old) return success();
-  if (store.find_worker(name)) return Failure{"That name is already in use."};
+  std::vector<std::string> others;
+  for (std::size_t r = 0; r < store.worker_count(); ++r)
+    if (r != row) others.push_back(store.worker(r).name());
+  if (auto problem = name_problem(name, NameKind::ring_name, others)) return Failure{*problem};
   store.worker(row).set_names(name);
+  // An old name that is empty or one of the tables' own words stands in other places for
+  // "nobody" (a vacant title, a worker without a manager): only the worker's own line changes.
+  if (trimmed_name(old).empty() || reserved_name(old)) return success();
   for (std::size_t r = 0; r < store.worker_count(); ++r) {
     if (store.worker(r).manager() == old) store.worker(r).set_manager(name);
   }

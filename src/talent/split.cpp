@@ -1,13 +1,12 @@
 #include "talent/split.h"
 
+#include "state/naming.h"
+
 namespace rv {
 
 namespace {
 
 bool is_brand(std::string_view text) { return text == brand_one || text == brand_two; }
-
-// A name the promotion file can hold: one line of text.
-bool storable_name(const std::string& name) { return name.find_first_of("\r\n") == std::string::npos; }
 
 // The brand tokens the workers draw from: half the roster (rounded up) of each brand.
 std::vector<std::string_view> brand_tokens(std::size_t workers) {
@@ -51,7 +50,8 @@ SplitResult create_split(Game& game, const std::string& brand1, const std::strin
   Store& store = game.store;
   if (auto refusal = split_refusal(store)) return {false, *refusal};
   if (brand1.empty() || brand2.empty()) return {false, std::string(split_cancelled_message)};
-  if (!storable_name(brand1) || !storable_name(brand2)) return {false, std::string(brand_name_refused_message)};
+  if (auto problem = name_problem(brand1, NameKind::brand)) return {false, *problem};
+  if (auto problem = name_problem(brand2, NameKind::brand, {brand1})) return {false, *problem};
 
   const auto p = store.promotion(*store.player_index());
   p.set(prom::roster_split, std::string(split_on));

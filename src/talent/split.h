@@ -23,7 +23,6 @@ inline constexpr std::string_view end_split_question =
     "Are you sure you want to end the roster split? All information regarding the current roster split will be "
     "lost.";
 inline constexpr std::string_view split_continues_message = "The roster split will continue.";
-inline constexpr std::string_view brand_name_refused_message = "A brand name must be a single line of text.";
 
 inline constexpr std::string_view create_split_caption = "Create Roster Split";
 inline constexpr std::string_view end_split_caption = "End Roster Split";

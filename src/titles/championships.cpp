@@ -4,6 +4,7 @@
 #include <array>
 
 #include "state/date.h"
+#include "state/naming.h"
 
 namespace rv {
 
@@ -29,15 +30,12 @@ std::size_t position_index(std::string_view position) {
 }
 
 // Why a title name cannot be used; nothing when it can.
-std::optional<std::string> name_problem(const std::string& name, const std::vector<std::string>& taken) {
-  if (name.empty()) return std::string("Title name is blank.");
-  if (name.size() > title_name_max) {
-    return "A title name can be " + std::to_string(title_name_max) + " characters long at the most.";
-  }
-  for (const auto& t : taken) {
-    if (t == name) return "Another title of your promotion is already called " + name + ".";
-  }
-  return std::nullopt;
+std::optional<std::string> title_name_problem(const std::string& name, const std::vector<std::string>& taken) {
+  return name_problem(name, NameKind::title, taken);
+}
+
+std::optional<std::string> holder_style_problem(const std::string& called) {
+  return name_problem(called, NameKind::holder_style);
 }
 
 // The names of the promotion's other titles.
@@ -130,12 +128,11 @@ std::optional<std::string> TitleCreation::answer(const std::string& text) {
     case Step::weight: weight_ = text; break;
     case Step::hardcore: hardcore_ = text; break;
     case Step::name:
-      if (auto problem = name_problem(text, taken_names_)) return problem;
+      if (auto problem = title_name_problem(text, taken_names_)) return problem;
       name_ = text;
       break;
     case Step::called:
-      if (text.empty()) return std::string("Title Holder name is blank.");
-      if (text.size() > title_name_max) return *name_problem(std::string(title_name_max + 1, 'x'), {});
+      if (auto problem = holder_style_problem(text)) return problem;
       called_ = text;
       break;
   }
@@ -168,16 +165,15 @@ Status rename_title(Store& store, std::size_t promotion, std::size_t slot, const
   if (!valid_slot(store, promotion, slot) || !store.promotion(promotion).title(slot).exists()) {
     return Failure{"There is no title in this slot."};
   }
-  if (auto problem = name_problem(name, other_names(store, promotion, slot))) return Failure{*problem};
-  if (called.empty()) return Failure{"Title Holder name is blank."};
-  if (called.size() > title_name_max) return Failure{*name_problem(std::string(title_name_max + 1, 'x'), {})};
+  if (auto problem = title_name_problem(name, other_names(store, promotion, slot))) return Failure{*problem};
+  if (auto problem = holder_style_problem(called)) return Failure{*problem};
   const auto t = store.promotion(promotion).title(slot);
   const std::string old = t.name();
   t.put(TitleField::name, name);
   t.put(TitleField::called, called);
-  if (old != name) {
-    for (auto& line : store.titlehistory) {
-      if (line == old) line = name;
+  if (old != name) {  // only the title line of each entry: a date or an event may read the same
+    for (std::size_t i = hist::title; i < store.titlehistory.size(); i += rec::title_history) {
+      if (store.titlehistory[i] == old) store.titlehistory[i] = name;
     }
   }
   add_history(store, name, "Renamed " + name);

@@ -12,7 +12,6 @@
 
 namespace rv {
 
-inline constexpr std::size_t title_name_max = 60;  // a name the screens can still show whole
 
 // "Primary Singles Title 1" ... "Custom Title 4".
 std::string_view slot_name(std::size_t slot);

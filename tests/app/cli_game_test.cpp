@@ -204,6 +204,17 @@ TEST_F(CliGame, AShowDayIsStoppedAtAndItsShowRun) {
   EXPECT_EQ(refused.exit_code, 1);
   EXPECT_NE(refused.output.find("is not offered"), std::string::npos) << refused.output;
   EXPECT_EQ(folder_bytes(home.save_folder("Career")), before);
+  // A team called by a word the tables keep for themselves, here the free title's holder.
+  std::string tag = "1\nTag Team\nNone\nNone\nAuto\nAuto\nAlpha Worker 1\nAlpha Worker 2\nAlpha Worker 4\nAlpha Worker 5\n";
+  tag += std::string(6, '\n') + "Vacant\nThe Others\n\n\n";
+  std::string card_text = tag;
+  for (int k = 2; k <= 5; ++k) card_text += std::to_string(k) + "\nSingles\nNone\nNone\nAuto\nAuto\n" + std::string(14, '\n');
+  rvtest::write_bytes(card, card_text);
+  const auto vacant = rvtest::run_cli("show " + home_arg + " --save Career --card " + rvtest::quoted(card.string()));
+  EXPECT_EQ(vacant.exit_code, 1);
+  EXPECT_NE(vacant.output.find("Match 1, line 17: \"Vacant\" is a word the game keeps for itself"), std::string::npos)
+      << vacant.output;
+  EXPECT_EQ(folder_bytes(home.save_folder("Career")), before);
 
   const auto run = rvtest::run_cli("show " + home_arg + " --save Career --suggest --seed 5");
   ASSERT_EQ(run.exit_code, 0) << run.output;

@@ -84,7 +84,7 @@ TEST(Production, ARenameKeepsTheHouseShowNameAndEveryShowsOwnName) {
   };
   const Case cases[] = {
       {0, "House Show", "A regular show cannot be called \"House Show\": the calendar keeps that name for the house shows you book."},
-      {0, "Alpha Friday", "Another of your regular shows is already called \"Alpha Friday\". Please choose a different name."},
+      {0, "Alpha Friday", "Another show of your promotion already has that name."},
       {0, "", ""},  // an empty answer changes nothing
       {0, first.c_str(), ""},  // nor does its own name again
   };
@@ -102,7 +102,7 @@ TEST(Production, ARenameKeepsTheHouseShowNameAndEveryShowsOwnName) {
   }
   const auto taken = rv::rename_regular_show(s, 1, first);
   ASSERT_FALSE(taken.ok());
-  EXPECT_EQ(taken.error(), "Another of your regular shows is already called \"" + first + "\". Please choose a different name.");
+  EXPECT_EQ(taken.error(), "Another show of your promotion already has that name.");
 }
 
 TEST(Production, ARenameTakesOnlyItsOwnWeekdaysOnTheCalendar) {
@@ -139,6 +139,26 @@ TEST(Production, ARenameTakesOnlyItsOwnWeekdaysOnTheCalendar) {
       }
   }
   EXPECT_EQ(seen, 4u * 6u);  // six weeks of each
+}
+
+// A show's new name passes the name check; a refusal leaves the promotion and calendar alone.
+TEST(Production, AShowCannotTakeAReservedOrATakenName) {
+  rv::Store s = rvtest::small_store();
+  s.promotion(0).set_show(1, rv::prom::show::name, "Alpha Sunday");
+  const rv::Store before = s;
+  const std::vector<std::pair<std::string, std::string>> refused = {
+      {"Alpha Sunday", "Another show of your promotion already has that name."},
+      {"alpha sunday", "Another show of your promotion already has that name."},
+      {"None", "\"None\" is a word the game keeps for itself; it cannot be a show name."},
+      {"Big\nNight", "The show name has a character the game cannot store."},
+      {std::string(61, 'S'), "A show name can be 60 characters long at the most."}};
+  for (const auto& [name, message] : refused) {
+    const auto r = rv::rename_regular_show(s, 0, name);
+    ASSERT_FALSE(r.ok()) << name;
+    EXPECT_EQ(r.error(), message);
+  }
+  EXPECT_EQ(s.promotions, before.promotions);
+  EXPECT_EQ(s.calendar, before.calendar);
 }
 
 TEST(Production, TheShowListReadsEachShowsOwnLastFigures) {

@@ -21,13 +21,7 @@ namespace {
 // on the booking list (title and stipulation: the first offered); the battle royal screen.
 rvgui::BattleRoyalScreen* open_battle_royal(Fixture& f) {
   f.start();
-  if (!f.new_game()) return nullptr;
-  for (int i = 0; i < 4; ++i) f.click(QStringLiteral("mainActionButton"));
-  auto* venues = f.find<QTableView>(QStringLiteral("venuesGrid"));
-  if (!venues) return nullptr;
-  venues->setCurrentIndex(venues->model()->index(0, 0));
-  f.dialogs().queue_yes();
-  f.click(QStringLiteral("bookVenueButton"));
+  if (!f.new_game() || !f.to_first_booking()) return nullptr;
   auto* booking = f.find<rvgui::BookingScreen>(QStringLiteral("bookingScreen"));
   f.click(QStringLiteral("matchCount1"));
   f.click(QStringLiteral("matchSlot1"));

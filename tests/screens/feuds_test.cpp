@@ -74,12 +74,7 @@ class FeudsTest : public QObject {
     Fixture f;
     f.start();
     QVERIFY(f.new_game());
-    for (int i = 0; i < 4; ++i) QVERIFY(f.click(QStringLiteral("mainActionButton")));  // to the first show day
-    auto* venues = f.find<QTableView>(QStringLiteral("venuesGrid"));
-    venues->setCurrentIndex(venues->model()->index(0, 0));
-    f.dialogs().queue_yes();
-    QVERIFY(f.click(QStringLiteral("bookVenueButton")));
-    QCOMPARE(f.window().current_name(), rvgui::screen_name::booking);
+    QVERIFY(f.to_first_booking());
     const std::pair<const char*, const char*> sides[] = {{"bookingFeudsButton", "feudsBackButton"},
                                                          {"bookingChampionsButton", "championshipsBackButton"}};
     for (const auto& [open, back] : sides) {

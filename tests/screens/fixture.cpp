@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QTableView>
 
 #include "screens/mainscreen.h"
 #include "screens/style.h"
@@ -72,6 +73,17 @@ bool Fixture::new_game(int button) {
   if (!click(QStringLiteral("promotionButton%1").arg(button))) return false;
   if (!click(QStringLiteral("startButton"))) return false;
   return window_->current_screen() == static_cast<rvgui::Screen*>(main_screen());
+}
+
+bool Fixture::to_first_booking() {
+  for (int i = 0; i < 4; ++i)
+    if (!click(QStringLiteral("mainActionButton"))) return false;
+  auto* venues = find<QTableView>(QStringLiteral("venuesGrid"));
+  if (!venues) return false;
+  venues->setCurrentIndex(venues->model()->index(0, 0));
+  dialogs_.queue_yes();
+  if (!click(QStringLiteral("bookVenueButton"))) return false;
+  return window_->current_name() == rvgui::screen_name::booking;
 }
 
 }  // namespace rvscreens

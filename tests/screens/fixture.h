@@ -52,6 +52,9 @@ class Fixture {
 
   // New Game as "Player 1", the promotion of choice button `button` (1 to 11), Start.
   bool new_game(int button = 1);
+  // From a new game's main screen: plays on to the first show day, books the first venue and
+  // opens the card; false when any step fails.
+  bool to_first_booking();
 
  private:
   rvtest::TempDir dir_;

@@ -19,13 +19,7 @@ namespace {
 // A new game's first show with its venue booked and the suggester's card: the booking screen.
 bool open_booked_card(Fixture& f) {
   f.start();
-  if (!f.new_game()) return false;
-  for (int i = 0; i < 4 && f.window().current_name() == rvgui::screen_name::main; ++i) f.click(QStringLiteral("mainActionButton"));
-  auto* venues = f.find<QTableView>(QStringLiteral("venuesGrid"));
-  if (!venues) return false;
-  venues->setCurrentIndex(venues->model()->index(0, 0));
-  f.dialogs().queue_yes();
-  f.click(QStringLiteral("bookVenueButton"));
+  if (!f.new_game() || !f.to_first_booking()) return false;
   if (!f.click(QStringLiteral("suggestCardButton"))) return false;
   const auto& session = f.window().session();
   return session.booking && session.booking->can_confirm();

@@ -105,6 +105,28 @@ class RosterTest : public QObject {
     QCOMPARE(f.game()->store.turns.front(), std::string("Brand New Name"));  // his planned turn follows him
   }
 
+  // Two brands that read alike (as a damaged save may hold them) are still two brands: the
+  // second entry of the list is the second brand.
+  void a_brand_is_chosen_by_its_place_in_the_list() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    rv::Store& s = f.game()->store;
+    const auto p = s.promotion(*s.player_index());
+    p.set(rv::prom::roster_split, "Yes");
+    p.set(rv::prom::brand1_name, "Red");
+    p.set(rv::prom::brand2_name, "Red");
+    QVERIFY(f.click(QStringLiteral("rosterButton")));
+    const auto row = *s.find_worker(open_first_profile(f).toStdString());
+    s.worker(row).set_brand("All");
+    const std::vector<std::pair<int, std::string>> picks = {{1, "Brand 2"}, {3, "Brand 2"}, {0, "Brand 1"}, {2, "All"}};
+    for (const auto& [index, brand] : picks) {
+      f.dialogs().queue_choice(index);
+      QVERIFY(f.click(QStringLiteral("profileBrandButton")));
+      QCOMPARE(s.worker(row).brand(), brand);
+    }
+  }
+
   void an_offer_is_made_and_a_worker_released() {
     Fixture f;
     f.start();
@@ -175,12 +197,7 @@ class RosterTest : public QObject {
     Fixture f;
     f.start();
     QVERIFY(f.new_game());
-    for (int i = 0; i < 4; ++i) QVERIFY(f.click(QStringLiteral("mainActionButton")));  // to the first show day
-    auto* venues = f.find<QTableView>(QStringLiteral("venuesGrid"));
-    venues->setCurrentIndex(venues->model()->index(0, 0));
-    f.dialogs().queue_yes();
-    QVERIFY(f.click(QStringLiteral("bookVenueButton")));
-    QCOMPARE(f.window().current_name(), rvgui::screen_name::booking);
+    QVERIFY(f.to_first_booking());
     QVERIFY(f.click(QStringLiteral("bookingRosterButton")));
     QCOMPARE(f.text_of(QStringLiteral("rosterBackButton")), QStringLiteral("Back To Booking"));
     open_first_profile(f);

@@ -5,6 +5,7 @@
 
 #include "shows/battleroyal.h"
 #include "shows/booking.h"
+#include "shows/suggest_steps.h"
 #include "support/world.h"
 
 namespace {
@@ -148,6 +149,93 @@ TEST(Booking, TeamNamesAreProposedAndNeverLeftEmpty) {
   EXPECT_EQ(b.step(), rv::BookingStep::winners);
   EXPECT_TRUE(offers(b, "First Team"));
   EXPECT_EQ(b.line(1, rv::match::first_team + 1), "Second Team");
+}
+
+// The answers a second team's name may not be: the first team's name (in any case), the name of
+// a worker of the show (in the match or not), a reserved word, a name the tables cannot hold.
+TEST(Booking, TeamNamesOfOneMatchStayApart) {
+  rv::Store s = rvtest::small_store();
+  for (std::size_t r : {0, 3, 6, 9}) s.wrestlers.set(r, rv::Col::gender, "Male");
+  rv::Booking b(s, {});
+  ASSERT_TRUE(b.choose_count(5));
+  ASSERT_TRUE(b.open_slot(1));
+  for (const char* step : {"Tag Team", "None", "None"}) ASSERT_TRUE(b.choose(step));
+  for (int i = 0; i < 4; ++i) ASSERT_TRUE(b.choose_at(0));
+  ASSERT_TRUE(b.name_team("Same"));
+  const std::vector<std::pair<std::string, std::string>> refused = {
+      {"Same", "Another team of this match or a worker of this show already has that name."},
+      {"SAME ", "The team name cannot start or end with a blank."},
+      {"same", "Another team of this match or a worker of this show already has that name."},
+      {"Alpha Worker 8", "Another team of this match or a worker of this show already has that name."},  // not in it
+      {"Vacant", "\"Vacant\" is a word the game keeps for itself; it cannot be a team name."},
+      {"Auto", "\"Auto\" is a word the game keeps for itself; it cannot be a team name."},
+      {"Two\rLines", "The team name has a character the game cannot store."},
+      {std::string(61, 'T'), "A team name can be 60 characters long at the most."}};
+  for (const auto& [name, message] : refused) {
+    EXPECT_EQ(b.team_name_problem(name).value_or(""), message) << name;
+    EXPECT_FALSE(b.name_team(name)) << name;
+    EXPECT_EQ(b.team_asked(), 2u);
+  }
+  ASSERT_TRUE(b.name_team("Other"));
+  EXPECT_EQ(b.choices(), (std::vector<std::string>{"Auto", "Same", "Other"}));
+
+  ASSERT_TRUE(b.choose("Auto"));
+  ASSERT_TRUE(b.choose("Auto"));
+  ASSERT_TRUE(b.open_slot(2));
+  for (const char* step : {"2 on 1 Handicap Match", "None", "None"}) ASSERT_TRUE(b.choose(step));
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(b.choose_at(0));
+  const std::string lone = b.line(2, rv::match::first_worker + 2);
+  EXPECT_EQ(b.team_name_problem(lone).value_or(""), "Another team of this match or a worker of this show already has that name.");
+  EXPECT_TRUE(b.name_team("Pair"));
+}
+
+// The suggested card names a team by its members' shared tag team, unless that name is refused
+// (here a worker of the show is called so); then the team gets a plain name.
+TEST(Booking, ASuggestedTeamNameTheBookingRefusesGivesWay) {
+  rv::Store s = rvtest::small_store();
+  for (std::size_t r : {1, 2, 4, 5}) s.wrestlers.set(r, rv::Col::tagteam, r < 3 ? "Pine Twins" : "Alpha Worker 7");
+  rv::Booking b(s, {});
+  ASSERT_TRUE(b.choose_count(5));
+  ASSERT_TRUE(b.open_slot(1));
+  for (const char* step : {"Tag Team", "None", "None"}) ASSERT_TRUE(b.choose(step));
+  for (int i = 0; i < 4; ++i) ASSERT_TRUE(b.choose_at(0));
+  ASSERT_TRUE(rv::suggest_step::name_teams(b));
+  EXPECT_EQ(b.line(1, rv::match::first_team), "Pine Twins");
+  EXPECT_EQ(b.line(1, rv::match::first_team + 1), "Team 2");
+}
+
+// A worker whose name reads as the champion does in the pick list is still himself: picking the
+// champion and then him books two different workers, never the champion twice.
+TEST(Booking, ParticipantsArePickedAsWorkersNotAsListText) {
+  rv::Store s = rvtest::small_store();
+  const auto title = s.promotion(0).title(0);
+  title.put(rv::TitleField::gender_limit, "All");
+  title.put(rv::TitleField::brand, "All");
+  title.set_holder("Alpha Worker 1");
+  s.wrestlers.set(2, rv::Col::names, "Alpha Worker 1 (CHAMPION)");  // as a damaged save may hold him
+  rv::Booking b(s, {});
+  ASSERT_TRUE(b.choose_count(5));
+  ASSERT_TRUE(b.open_slot(1));
+  for (const std::string& step : {std::string("Singles"), title.name(), std::string("None")}) ASSERT_TRUE(b.choose(step));
+  const std::string shown = "Alpha Worker 1 (CHAMPION)";
+  ASSERT_EQ(b.choices().at(0), shown);
+  ASSERT_EQ(b.choices().at(1), shown);
+  ASSERT_TRUE(b.choose(shown));  // the first entry: the champion
+  ASSERT_TRUE(b.choose(shown));  // now the only entry that reads so: the other worker
+  EXPECT_EQ(b.line(1, rv::match::first_worker), "Alpha Worker 1");
+  EXPECT_EQ(b.line(1, rv::match::first_worker + 1), shown);
+  EXPECT_TRUE(b.on_card("Alpha Worker 1"));
+  EXPECT_TRUE(b.on_card(shown));
+
+  rv::Booking by_name(s, {});
+  ASSERT_TRUE(by_name.choose_count(5));
+  ASSERT_TRUE(by_name.open_slot(1));
+  for (const std::string& step : {std::string("Singles"), title.name(), std::string("None")}) ASSERT_TRUE(by_name.choose(step));
+  ASSERT_TRUE(by_name.choose_worker(shown));
+  EXPECT_FALSE(by_name.choose_worker(shown));  // he is on the card already
+  ASSERT_TRUE(by_name.choose_worker("Alpha Worker 1"));
+  EXPECT_EQ(by_name.line(1, rv::match::first_worker), shown);
+  EXPECT_EQ(by_name.line(1, rv::match::first_worker + 1), "Alpha Worker 1");
 }
 
 }  // namespace

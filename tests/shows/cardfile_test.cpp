@@ -61,4 +61,60 @@ TEST(CardFile, AWholeCardIsBookedAndTheFirstRefusalIsNamed) {
   EXPECT_EQ(royal.battle_royal_entrants().size(), 5u);  // workers 7 and 8 and the three extras
 }
 
+// Every line a card file may get wrong about names and participants, each refused with its
+// match and line; the good card beside them books whole.
+TEST(CardFile, NamesAndParticipantLinesAreCheckedAsThePromptsCheckThem) {
+  rv::Store s = rvtest::small_store();
+  for (int i = 0; i < 3; ++i) s.wrestlers.add(rvtest::worker_row("Extra Worker " + std::to_string(i), "RVA"));
+  const auto title = s.promotion(0).title(0);
+  title.put(rv::TitleField::gender_limit, "All");
+  title.put(rv::TitleField::brand, "All");
+  title.set_holder("Alpha Worker 7");
+  const std::string a = "Alpha Worker ";
+  auto tag = record("Tag Team", {a + "1", a + "2", a + "4", a + "5"}, "Red Team");
+  tag[rv::match::first_team] = "Red Team";
+  tag[rv::match::first_team + 1] = "Blue Team";
+  auto title_match = record("Singles", {a + "7", a + "8"});
+  title_match[rv::match::title] = title.name();
+  const std::vector<rv::Lines> good = {tag, record("Women's Match", {a + "0", a + "3"}), title_match,
+                                       record("Women's Match", {a + "6", a + "9"}),
+                                       record("Singles", {"Extra Worker 0", "Extra Worker 1"})};
+  rv::Booking whole(s, {});
+  const auto booked = rv::book_card_file(whole, card_of(good));
+  ASSERT_TRUE(booked.ok()) << booked.error();
+  EXPECT_EQ(whole.line(1, rv::match::winners), "Red Team");
+  EXPECT_EQ(whole.line(3, rv::match::first_worker), a + "7");  // the champion, named plainly
+
+  struct Case {
+    std::size_t match, line;  // the record (0-based) and the line inside it to change
+    std::string value;
+    std::string refusal;
+  };
+  const std::string owned = "\" is a word the game keeps for itself; it cannot be a team name.";
+  const std::vector<Case> cases = {
+      {0, rv::match::first_team, "Vacant", "Match 1, line 17: \"Vacant" + owned},
+      {0, rv::match::first_team, "none", "Match 1, line 17: \"none" + owned},
+      {0, rv::match::first_team + 1, "Red Team", "Match 1, line 18: Another team of this match or a worker of this show already has that name."},
+      {0, rv::match::first_team + 1, "Alpha Worker 9", "Match 1, line 18: Another team of this match or a worker of this show already has that name."},
+      {0, rv::match::first_team + 1, "RED TEAM", "Match 1, line 18: Another team of this match or a worker of this show already has that name."},
+      {0, rv::match::first_team, std::string(12'000'000, 'R'), "Match 1, line 17: A team name can be 60 characters long at the most."},
+      {0, rv::match::first_team, "Red\x01Team", "Match 1, line 17: The team name has a character the game cannot store."},
+      {0, rv::match::first_team, "Red\x8FTeam", "Match 1, line 17: The team name has a character the game cannot store."},
+      {0, rv::match::first_team, "", "Match 1, line 17: The team needs a name."},
+      {0, rv::match::first_team + 2, "Third Team", "Match 1, line 19: \"Third Team\" names a team the match does not have."},
+      {2, rv::match::first_worker + 2, "Extra Worker 2", "Match 3, line 49: \"Extra Worker 2\" is one participant too many for a Singles."},
+      {2, rv::match::first_worker + 9, "Extra Worker 2", "Match 3, line 56: \"Extra Worker 2\" is one participant too many for a Singles."},
+      {2, rv::match::first_team, "Lonely Team", "Match 3, line 57: \"Lonely Team\" names a team the match does not have."},
+      {2, rv::match::first_worker, a + "7 (CHAMPION)", "Match 3, line 47: \"Alpha Worker 7 (CHAMPION)\" is not offered here."},
+  };
+  for (const auto& c : cases) {
+    auto matches = good;
+    matches[c.match][c.line] = c.value;
+    rv::Booking b(s, {});
+    const auto result = rv::book_card_file(b, card_of(matches));
+    ASSERT_FALSE(result.ok()) << c.refusal;
+    EXPECT_EQ(result.error(), c.refusal);
+  }
+}
+
 }  // namespace

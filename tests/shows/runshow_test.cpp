@@ -84,6 +84,7 @@ TEST_F(ShowRunTest, TheNightRunsInOrderAndLeavesItsMark) {
     EXPECT_EQ(again.results[k].result, shown.results[k].result);
     EXPECT_EQ(again.results[k].rating, shown.results[k].rating);
   }
+  EXPECT_EQ(again.overall_text, shown.overall_text);
 }
 
 TEST_F(ShowRunTest, AGrandMeleeReadsItsWholeResultLineNowAndInTheArchive) {
@@ -126,8 +127,8 @@ TEST_F(ShowRunTest, AGrandMeleeReadsItsWholeResultLineNowAndInTheArchive) {
   EXPECT_EQ(again.results[4].result, line);
   EXPECT_EQ(again.results[4].rating, "");  // no "Match Rating: 0%" for a match without a rating
   EXPECT_EQ(again.results[0].rating, run->results[0].rating);
-  // The archive keeps the shown rating as a whole number.
-  EXPECT_EQ(again.overall_text, rv::overall_rating_text(static_cast<double>(static_cast<rv::Num>(run->overall.shown))));
+  // The archive keeps the overall rating to the hundredth, as the night showed it.
+  EXPECT_EQ(again.overall_text, rv::present_show(*run).overall_text);
 }
 
 TEST(ArchivedShow, AnUnratedBattleRoyalAndAFullMark) {
@@ -148,6 +149,21 @@ TEST(ArchivedShow, AnUnratedBattleRoyalAndAFullMark) {
   EXPECT_EQ(p.results[1].rating, "");
   EXPECT_EQ(p.results[1].result, "C won the Battle Royal after last eliminating D.");
   EXPECT_EQ(p.overall_text, "Overall Show Rating: 100.00%");
+}
+
+// A row written before the archive kept hundredths reads with its whole number.
+TEST(ArchivedShow, TheOverallRatingReadsToTheHundredthWhenKept) {
+  const struct {
+    rv::Num whole, hundredths;
+    const char* text;
+  } rows[] = {{58, -1, "Overall Show Rating: 58.00%"},
+              {58, 5876, "Overall Show Rating: 58.76%"},
+              {0, 80, "Overall Show Rating: .80%"},
+              {100, 10000, "Overall Show Rating: 100.00%"}};
+  for (const auto& r : rows) {
+    rv::HistoryShow show{"Monday 8th January 2007", "Alpha Weekly", r.whole, 350, 1000, {}, r.hundredths};
+    EXPECT_EQ(rv::archived_presentation(show).overall_text, r.text) << r.hundredths;
+  }
 }
 
 TEST_F(ShowRunTest, ACardThatCanNoLongerRunChangesNothing) {

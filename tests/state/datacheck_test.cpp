@@ -83,6 +83,18 @@ TEST_F(DataCheck, ReferencesAndValuesOfWorkers) {
   EXPECT_TRUE(reports("wrestlers.rv1:328: Beta Worker 0: Twin Terror has members in RVA and RVB"));
 }
 
+// A worker may not be called what the tables write for nobody, nor what marks a champion.
+TEST_F(DataCheck, RingNamesPassTheNameCheck) {
+  edit("wrestlers.rv1", [](rv::Lines& l) {
+    l[4 * 31] = "Vacant";
+    l[5 * 31] = "Alpha Worker 1 (CHAMPION)";
+    l[6 * 31] = std::string(61, 'L');
+  });
+  EXPECT_TRUE(reports("wrestlers.rv1:125: \"Vacant\" is a word the game keeps for itself; it cannot be a ring name."));
+  EXPECT_TRUE(reports("wrestlers.rv1:156: A ring name cannot end in \"(CHAMPION)\"."));
+  EXPECT_TRUE(reports("wrestlers.rv1:187: A ring name can be 60 characters long at the most."));
+}
+
 TEST_F(DataCheck, DatesMustExistAndNumbersStayInRange) {
   edit("maindata.rv1", [](rv::Lines& l) {
     l[rv::md::day_number] = "31";

@@ -73,6 +73,34 @@ TEST(History, DamagedRowsAreLeftOutWithOneMessage) {
   EXPECT_EQ(loaded->load_notice, "4 rows of the promotion's history could not be read and were left out.");
 }
 
+// A show row may carry its overall rating in hundredths after its six fields; older rows have none.
+TEST(History, AShowRowsRatingToTheHundredth) {
+  const struct {
+    const char* row;
+    rv::Num hundredths;  // -1: none kept; -2: the row cannot be read
+  } rows[] = {{"show\tMonday 1st January 2007\tAlpha Weekly\t58\t300\t1000", -1},
+              {"show\tMonday 1st January 2007\tAlpha Weekly\t58\t300\t1000\t5876", 5876},
+              {"show\tMonday 1st January 2007\tAlpha Weekly\t0\t300\t1000\t0", 0},
+              {"show\tMonday 1st January 2007\tAlpha Weekly\t100\t300\t1000\t10000", 10000},
+              {"show\tMonday 1st January 2007\tAlpha Weekly\t100\t300\t1000\t10001", -2},
+              {"show\tMonday 1st January 2007\tAlpha Weekly\t58\t300\t1000\t-1", -2},
+              {"show\tMonday 1st January 2007\tAlpha Weekly\t58\t300\t1000\t5876\t1", -2}};
+  for (const auto& r : rows) {
+    const rv::History h = rv::read_history({r.row});
+    if (r.hundredths == -2) {
+      EXPECT_EQ(h.unreadable, 1u) << r.row;
+      continue;
+    }
+    ASSERT_EQ(h.shows.size(), 1u) << r.row;
+    EXPECT_EQ(h.shows[0].overall_hundredths, r.hundredths) << r.row;
+    // Written again, the row reads the same.
+    rv::Store s = rvtest::small_store();
+    s.history.clear();
+    rv::record_history_show(s, h.shows[0]);
+    EXPECT_EQ(s.history, rv::Lines{r.row});
+  }
+}
+
 TEST(History, AWorkersRecordAndTheSpreadsheetExport) {
   rv::Store s = rvtest::small_store();
   s.history = {"day\tSunday 31st December 2006\t5000\t40\t50\t2.5", "day\tMonday 1st January 2007\t3800\t41\t52\t2.6"};

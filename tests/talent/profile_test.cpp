@@ -110,6 +110,37 @@ TEST_F(Profile, RenameReachesEveryPlaceThatNamesTheWorker) {
   EXPECT_EQ(s.negotiations[rv::neg::name], "Night Hawk");
 }
 
+// "Vacant" holds a free title and "no" a worker without a manager: a rename must neither write a
+// name into those places nor, from a worker wrongly called so, pull them along with him.
+TEST_F(Profile, ARenameNeverTradesInTheTablesOwnWords) {
+  const std::size_t row = worker(s, "Alpha Worker 1").row();
+  worker(s, "Alpha Worker 5").set_manager("no");
+  ASSERT_EQ(s.promotion(0).title(0).holder(), "Vacant");
+  const rv::Store before = s;
+  const std::string owned = "\" is a word the game keeps for itself; it cannot be a ring name.";
+  const std::vector<std::pair<std::string, std::string>> refusals = {
+      {"Vacant", "\"Vacant" + owned}, {"no", "\"no" + owned}, {"NONE", "\"NONE" + owned},
+      {"Alpha Worker 2 (CHAMPION)", "A ring name cannot end in \"(CHAMPION)\"."},
+      {"alpha worker 2", "That name is already in use."}, {std::string(61, 'k'), "A ring name can be 60 characters long at the most."}};
+  for (const auto& [name, message] : refusals) {
+    const auto r = rv::rename_worker(s, row, name);
+    ASSERT_FALSE(r.ok()) << name;
+    EXPECT_EQ(r.error(), message);
+  }
+  EXPECT_EQ(s.wrestlers.to_lines(), before.wrestlers.to_lines());
+  EXPECT_EQ(s.promotions, before.promotions);
+
+  // A worker a damaged file called "Vacant" is renamed alone.
+  s.worker(row).set_names("Vacant");
+  ASSERT_TRUE(rv::rename_worker(s, row, "Night Hawk").ok());
+  EXPECT_EQ(s.worker(row).name(), "Night Hawk");
+  EXPECT_EQ(s.promotion(0).title(0).holder(), "Vacant");
+  EXPECT_EQ(s.promotion(1).title(0).holder(), "Vacant");
+  s.worker(row).set_names("no");
+  ASSERT_TRUE(rv::rename_worker(s, row, "Night Owl").ok());
+  EXPECT_EQ(worker(s, "Alpha Worker 5").manager(), "no");
+}
+
 TEST_F(Profile, EditedNamesAndFinisherAreChecked) {
   const std::size_t row = worker(s, "Alpha Worker 1").row();
   worker(s, "Alpha Worker 0").set_shortname("Ace");

@@ -71,6 +71,20 @@ TEST(Championships, RenamingCarriesTheHistoryAndRetiringEmptiesTheBlock) {
   EXPECT_EQ(h->entries.back().event, "Renamed Alpha Crown");
   EXPECT_EQ(h->record, "No Record Yet");
 
+  // Only the title lines of the history follow a rename: an event that reads like the title stays.
+  rv::append_record(s.titlehistory, {"Alpha Crown", "Tuesday 2nd January 2007", "Alpha Crown"});
+  const std::size_t entry = s.titlehistory.size() - rv::rec::title_history;
+  ASSERT_TRUE(rv::rename_title(s, 0, 0, "Alpha Belt", "Belt Holder").ok());
+  EXPECT_EQ(s.titlehistory[entry + rv::hist::title], "Alpha Belt");
+  EXPECT_EQ(s.titlehistory[entry + rv::hist::event], "Alpha Crown");
+  s.promotion(0).title(1).put(rv::TitleField::name, "Beta Belt");
+  const rv::Lines promotions = s.promotions;
+  for (const std::string& bad : {std::string("Vacant"), std::string("beta belt"), std::string("Tag\x7F")})
+    EXPECT_FALSE(rv::rename_title(s, 0, 0, bad, "Belt Holder").ok()) << bad;
+  EXPECT_EQ(rv::rename_title(s, 0, 0, "Alpha Belt", "none").error(),
+            "\"none\" is a word the game keeps for itself; it cannot be a title holder name.");
+  EXPECT_EQ(s.promotions, promotions);
+
   EXPECT_FALSE(rv::retire_title(s, 0, 0).ok());  // the first title stays: offers are judged by it
   EXPECT_EQ(s.promotion(0).reference_level(), 50);
   rv::TitleCreation custom(s, 0, 7);

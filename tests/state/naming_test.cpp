@@ -1,0 +1,104 @@
+// The one name check: each way a name is refused, at its edges, and the names it lets through.
+#include <gtest/gtest.h>
+
+#include "state/naming.h"
+
+namespace {
+
+using rv::NameKind;
+
+struct NameCase {
+  std::string name;
+  NameKind kind;
+  std::vector<std::string> taken;
+  std::string refusal;  // empty: the name is taken
+};
+
+const std::string reserved_tail = "\" is a word the game keeps for itself; it cannot be a ";
+
+TEST(NameCheck, RefusesEachKindOfBadNameWithItsMessage) {
+  const std::string sixty(60, 'x');
+  const std::vector<NameCase> cases = {
+      // Blank answers: each kind asks in its own words.
+      {"", NameKind::ring_name, {}, "The name cannot be blank."},
+      {"   ", NameKind::tag_team, {}, "Please enter a name for the tag team."},
+      {"", NameKind::stable, {}, "Please enter a name for the stable."},
+      {"", NameKind::title, {}, "Title name is blank."},
+      {"", NameKind::holder_style, {}, "Title Holder name is blank."},
+      {"", NameKind::match_team, {}, "The team needs a name."},
+      // Length: sixty characters fit, sixty-one do not.
+      {sixty, NameKind::show, {}, ""},
+      {sixty + "x", NameKind::show, {}, "A show name can be 60 characters long at the most."},
+      {std::string(12'000'000, 'A'), NameKind::match_team, {}, "A team name can be 60 characters long at the most."},
+      // Characters the tables cannot hold: control bytes and the five bytes Windows-1252 leaves out.
+      {"Tag\nTeam", NameKind::tag_team, {}, "The tag team name has a character the game cannot store."},
+      {"Tab\tName", NameKind::ring_name, {}, "The ring name has a character the game cannot store."},
+      {"Odd\x81", NameKind::brand, {}, "The brand name has a character the game cannot store."},
+      {"Odd\x9D", NameKind::brand, {}, "The brand name has a character the game cannot store."},
+      {"Caf\xE9 Crew", NameKind::stable, {}, ""},  // a defined accented letter is fine
+      {" Lead", NameKind::segment, {}, "The segment name cannot start or end with a blank."},
+      {"Trail ", NameKind::segment, {}, "The segment name cannot start or end with a blank."},
+      // The tables' own words, in any case and with blanks around them.
+      {"None", NameKind::title, {}, "\"None" + reserved_tail + "title name."},
+      {"VACANT", NameKind::match_team, {}, "\"VACANT" + reserved_tail + "team name."},
+      {"free agent", NameKind::ring_name, {}, "\"free agent" + reserved_tail + "ring name."},
+      {"all", NameKind::brand, {}, "\"all" + reserved_tail + "brand name."},
+      {"Na", NameKind::segment, {}, "\"Na" + reserved_tail + "segment name."},
+      {"NO", NameKind::stable, {}, "\"NO" + reserved_tail + "stable name."},
+      {"auto", NameKind::match_team, {}, "\"auto" + reserved_tail + "team name."},
+      {"cancel", NameKind::tag_team, {}, "\"cancel" + reserved_tail + "tag team name."},
+      {"Make no changes", NameKind::brand, {}, "\"Make no changes" + reserved_tail + "brand name."},
+      {"Both Brands", NameKind::brand, {}, "\"Both Brands" + reserved_tail + "brand name."},
+      {"No Record Yet", NameKind::ring_name, {}, "\"No Record Yet" + reserved_tail + "ring name."},
+      {"create new", NameKind::tag_team, {}, "\"create new" + reserved_tail + "tag team name."},
+      {"Enter All", NameKind::ring_name, {}, "\"Enter All" + reserved_tail + "ring name."},
+      {" Enter all workers", NameKind::ring_name, {}, "The ring name cannot start or end with a blank."},
+      {"Enter all workers", NameKind::ring_name, {}, "\"Enter all workers" + reserved_tail + "ring name."},
+      // A word that only starts like a reserved one is a name.
+      {"Nobody", NameKind::ring_name, {}, ""},
+      {"Vacant Stare", NameKind::title, {}, ""},
+      {"All Stars", NameKind::tag_team, {}, ""},
+      // The champion's mark, which the pick lists put behind a holder's name.
+      {"Rex Vale (CHAMPION)", NameKind::ring_name, {}, "A ring name cannot end in \"(CHAMPION)\"."},
+      {"Rex Vale (champion)", NameKind::short_name, {}, "A short name cannot end in \"(CHAMPION)\"."},
+      {"(CHAMPION) Rex", NameKind::ring_name, {}, ""},
+      // Names other things of the kind already use, compared as the player reads them.
+      {"Rex Vale", NameKind::ring_name, {"Ada Quill", "Rex Vale"}, "That name is already in use."},
+      {"rex vale", NameKind::ring_name, {"Rex Vale"}, "That name is already in use."},
+      {"Rex", NameKind::short_name, {"Rex"}, "That short name is already in use in this game."},
+      {"Iron Pair", NameKind::tag_team, {"iron pair"}, "There is already a team in your promotion with that name."},
+      {"Iron Pair", NameKind::stable, {"Iron Pair"}, "There is already a stable in your promotion with that name."},
+      {"Crown", NameKind::title, {"Crown"}, "Another title of your promotion already has that name."},
+      {"Red", NameKind::brand, {"Red"}, "The other brand already has that name."},
+      {"Monday Brawl", NameKind::show, {"Monday Brawl"}, "Another show of your promotion already has that name."},
+      {"Pit Talk", NameKind::segment, {"Pit Talk"}, "The other Talk Show segment already has that name."},
+      {"Same", NameKind::match_team, {"Same"}, "Another team of this match or a worker of this show already has that name."},
+      {"Rex Valentine", NameKind::ring_name, {"Rex Vale", ""}, ""},
+  };
+  for (const auto& c : cases) {
+    const auto problem = rv::name_problem(c.name, c.kind, c.taken);
+    const std::string shown = c.name.size() > 80 ? c.name.substr(0, 80) + "..." : c.name;
+    if (c.refusal.empty()) {
+      EXPECT_FALSE(problem) << shown << ": " << problem.value_or("");
+    } else {
+      ASSERT_TRUE(problem) << shown;
+      EXPECT_EQ(*problem, c.refusal) << shown;
+    }
+  }
+}
+
+TEST(NameCheck, ReservedWordsAndSameNamesIgnoreCaseAndOuterBlanks) {
+  struct Case {
+    std::string a, b;
+    bool same;
+  };
+  const std::vector<Case> cases = {{"Rex", "rex", true},   {" Rex ", "REX", true}, {"Rex", "Rex ", true},
+                                   {"Rex", "Re x", false}, {"Rex", "Rexx", false}, {"", "  ", true}};
+  for (const auto& c : cases) EXPECT_EQ(rv::same_name(c.a, c.b), c.same) << c.a << " / " << c.b;
+  EXPECT_TRUE(rv::reserved_name("  vacant "));
+  EXPECT_TRUE(rv::reserved_name("nA"));
+  EXPECT_FALSE(rv::reserved_name("N A"));
+  EXPECT_FALSE(rv::reserved_name(""));
+}
+
+}  // namespace
