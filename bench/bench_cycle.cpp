@@ -10,6 +10,7 @@
 #include "state/newgame.h"
 #include "support/days.h"
 #include "support/generated_world.h"
+#include "support/generated_ledger.h"
 #include "support/world.h"
 #include "bench_world.h"
 
@@ -32,6 +33,8 @@ void one_day_from(benchmark::State& state, const rv::Game& start) {
     state.PauseTiming();
     g.store = start.store;
     g.rng = start.rng;
+    // A copy has no room to spare; a played ledger has, and grows by doubling.
+    g.store.ledger.reserve(g.store.ledger.size() * 2);
     state.ResumeTiming();
     benchmark::DoNotOptimize(rv::next_day(g).posted.size());
   }
@@ -50,6 +53,42 @@ void BM_FirstOfAMonth(benchmark::State& state) {
   one_day_from(state, g);
 }
 BENCHMARK(BM_FirstOfAMonth)->Unit(benchmark::kMicrosecond);
+
+// The 1st of a month with fifty years of ledger behind it: the day writes its entries and folds
+// the month that ended a year ago. Against BM_FirstOfAMonth, within a tenth.
+void BM_FirstOfAMonthWithFiftyYearLedger(benchmark::State& state) {
+  rv::Game g = lived_in(rvbench::default_world(), 40);
+  rvtest::set_date(g.store, "Friday", 28, "February", 1957);
+  g.store.ledger.clear();
+  rvtest::add_generated_ledger(g.store, 50);
+  rvtest::set_date(g.store, "Friday", 28, "February", 2007);
+  one_day_from(state, g);
+}
+BENCHMARK(BM_FirstOfAMonthWithFiftyYearLedger)->Unit(benchmark::kMicrosecond);
+
+// Days in a row, every kind of day, without a ledger behind them and with fifty years of one: the
+// same world and draws, so the difference is what writing and folding the ledger costs.
+void BM_DaysInARowWithLedgerYears(benchmark::State& state) {
+  rv::Game g = lived_in(rvbench::default_world(), 40);
+  if (state.range(0) > 0) {
+    const rv::Date today = rv::current_date(g.store);
+    rvtest::set_date(g.store, "Monday", today.day, std::string(today.month_name()), today.year - static_cast<int>(state.range(0)));
+    g.store.ledger.clear();
+    rvtest::add_generated_ledger(g.store, static_cast<int>(state.range(0)));
+    rv::set_current_date(g.store, today);
+  }
+  for (auto _ : state) {
+    const rv::DayReport report = rv::next_day(g);
+    benchmark::DoNotOptimize(report.posted.size());
+    if (rv::main_caption(g.store) != "Next Day") g.store.set_md(rv::md::main_caption, "Next Day");
+    if (report.dismissed) {  // a dismissed player's days do nothing: the board keeps him on
+      g.store.set_md(rv::md::board_state, "No");
+      g.store.set_md(rv::md::board_rating, "50");
+    }
+  }
+  state.counters["entries"] = static_cast<double>(g.store.ledger.size());
+}
+BENCHMARK(BM_DaysInARowWithLedgerYears)->Arg(0)->Arg(50)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 
 // Days in a row on a generated world of n workers and n / 50 promotions (n = 5000 is ten times
 // the default world): the mean cost of a day, every kind of day included.

@@ -5,6 +5,7 @@
 #include "state/date.h"
 #include "state/saves.h"
 #include "support/generated_history.h"
+#include "support/generated_ledger.h"
 #include "support/world.h"
 
 namespace {
@@ -88,5 +89,25 @@ void BM_ReadFiftyYearsOfHistory(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(rv::read_history(s.history).days.size());
 }
 BENCHMARK(BM_ReadFiftyYearsOfHistory)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+namespace {
+
+// A career's ledger beside a save (ten and fifty years, old years folded into months): loading
+// the save reads and checks every entry. It must stay well under 100 ms.
+void BM_LoadGameWithLedger(benchmark::State& state) {
+  rvtest::TempDir dir;
+  rv::Home home(dir.path());
+  rv::Store s = full_size_store();
+  rvtest::add_generated_ledger(s, static_cast<int>(state.range(0)));
+  rv::save_game(s, home, "Bench", noon);
+  state.counters["entries"] = static_cast<double>(s.ledger.size());
+  for (auto _ : state) {
+    auto loaded = rv::load_game(home, "Bench.sav");
+    benchmark::DoNotOptimize(loaded.ok());
+  }
+}
+BENCHMARK(BM_LoadGameWithLedger)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -46,6 +46,8 @@ int cmd_info(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_feedback(const Args& args, std::ostream& out, std::ostream& err);
 // The promotion's history, a row a day: a table, or CSV with --csv.
 int cmd_history(const Args& args, std::ostream& out, std::ostream& err);
+// Why the balance, the popularity and the board's rating moved: a table, or CSV with --csv.
+int cmd_ledger(const Args& args, std::ostream& out, std::ostream& err);
 // The next non-empty step line of a command's input, or nothing at its end. A line or an input
 // over the limits of a file also gives nothing, with the reason on `err` and `refused` set.
 std::optional<std::string> next_step(LineReader& reader, std::ostream& err, bool& refused);

@@ -4,6 +4,7 @@
 
 #include "state/inbox.h"
 #include "cycle/workers.h"
+#include "state/ledger.h"
 
 namespace rv {
 
@@ -121,8 +122,8 @@ void start_probation(Store& s) {
 void weeklyreview(Store& s) {
   const std::string state = s.md(md::board_state);
   if (board_roster_size(s) < board_minimum_roster) {
-    const Num score = std::max<Num>(s.md_num(md::board_rating) - 8, 1);
-    s.set_md_num(md::board_rating, score);
+    set_board_rating(s, std::max<Num>(s.md_num(md::board_rating) - 8, 1), "Weekly review: roster too small");
+    const Num score = s.md_num(md::board_rating);
     const Num weeks = s.md_num(md::review_weeks);
     if (state == board::settled) {
       std::string body;
@@ -151,7 +152,7 @@ void weeklyreview(Store& s) {
     }
   } else {
     const int score = review_score(s).total();
-    s.set_md_num(md::board_rating, score);
+    set_board_rating(s, score, "Weekly review");
     if (state == board::reviewing && s.md_num(md::review_weeks) == 0) {
       if (score < 50) {
         board_says(s, "The Board of Directors", "Your 6 Week Trial Period",

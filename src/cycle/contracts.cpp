@@ -8,6 +8,7 @@
 #include "state/date.h"
 #include "talent/moves.h"
 #include "talent/release.h"
+#include "state/ledger.h"
 
 namespace rv {
 
@@ -89,7 +90,8 @@ void contractexpire(Store& store) {
     if (employer) {
       const auto p = store.promotion(*employer);
       level = p.reference_level();
-      p.set_popularity(std::max<Num>(p.popularity() - standing_popularity_change(w.pop(), level), 0));
+      set_popularity(store, p, std::max<Num>(p.popularity() - standing_popularity_change(w.pop(), level), 0),
+                     "Contract expired: " + name);
       leave_promotion(store, r, *employer, VacateNotice::inbox);
     } else {
       close_offers_for(store, name);
@@ -126,7 +128,7 @@ void sign_bought_worker(Store& s, std::size_t row, std::size_t player, const Lin
   if (disposition == alignment::face || disposition == alignment::heel) s.worker(row).set_faceheel(disposition);
   const Num sum = std::max<Num>(leading_int(offer[neg::buy_out_sum]), 0);
   if (!owner || sum == 0 || *owner == player) return;
-  s.promotion(player).set_balance(sub_sat(s.promotion(player).balance(), sum));
+  set_balance(s, s.promotion(player), sub_sat(s.promotion(player).balance(), sum), "Buy-out: " + offer[neg::name]);
   s.promotion(*owner).set_balance(add_sat(s.promotion(*owner).balance(), sum));
 }
 
@@ -168,7 +170,7 @@ void deliver_offer_replies(Game& game) {
     if (!own) {
       sign_bought_worker(s, *row, *player, offer);
       const int gain = standing_popularity_change(w.pop(), p.reference_level());
-      p.set_popularity(std::min<Num>(p.popularity() + gain, 100));
+      set_popularity(s, p, std::min<Num>(p.popularity() + gain, 100), "Signing: " + name);
     } else {
       w.set_indybookings(offer[neg::indy]);
       w.set_morale(std::min<Num>(w.morale() + leading_int(offer[neg::morale_change]), 100));

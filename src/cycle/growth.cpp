@@ -5,6 +5,7 @@
 
 #include "state/calendar.h"
 #include "state/inbox.h"
+#include "state/ledger.h"
 
 namespace rv {
 
@@ -70,12 +71,12 @@ void raise_title_levels(const Promotion& p) {
   }
 }
 
-void growth_bonus(const Promotion& p, Num a, Num b) {
+void growth_bonus(Store& s, const Promotion& p, Num a, Num b) {
   raise_title_levels(p);
   p.set_num(prom::house_attendance, p.num(prom::house_attendance) + a);
   p.set_num(prom::tv_attendance, p.num(prom::tv_attendance) + a);
   p.set_num(prom::big_show_attendance, p.num(prom::big_show_attendance) + b);
-  p.set_popularity(std::min<Num>(p.popularity() + 7, 100));
+  set_popularity(s, p, std::min<Num>(p.popularity() + 7, 100), "Promotion growth");
 }
 
 void clear_show(const Promotion& p, std::size_t k) {
@@ -141,7 +142,7 @@ std::pair<std::string, std::string> take_step(Store& s, const Promotion& p, Step
         p.set_show(prom::primary_show, prom::show::name, name + " TV");
       }
       make_primary_tv(p);
-      growth_bonus(p, 150, 200);
+      growth_bonus(s, p, 150, 200);
       p.set(prom::size_level, "2");
       return {name + " To Air On Local TV",
               "A local TV station has been monitoring our product for the past few months, and they have been impressed by "
@@ -154,7 +155,7 @@ std::pair<std::string, std::string> take_step(Store& s, const Promotion& p, Step
               "providing extra ring time for our wrestlers, it will also bring some more money in."};
     case Step::regional_tv:
       p.set(prom::tv_status, "Regional");
-      growth_bonus(p, 200, 250);
+      growth_bonus(s, p, 200, 250);
       p.set(prom::size_level, "3");
       return {name + " Goes Regional", "We have just agreed a deal which will see our weekly Local TV Show, " +
                                            p.show(prom::primary_show, prom::show::name) +
@@ -165,7 +166,7 @@ std::pair<std::string, std::string> take_step(Store& s, const Promotion& p, Step
       make_primary_tv(p);
       for (std::size_t k = 1; k < prom::regular_show_count; ++k) clear_show(p, k);
       add_house_show(p);
-      growth_bonus(p, 300, 350);
+      growth_bonus(s, p, 300, 350);
       p.set(prom::size_level, "4");
       return {name + " Gains National TV Deal",
               "After the success of our Regional TV show, we have agreed a deal with a National TV station to broadcast one TV "
@@ -173,7 +174,7 @@ std::pair<std::string, std::string> take_step(Store& s, const Promotion& p, Step
                   " is now a national promotion."};
     case Step::primary_to_tv:
       p.set_show(prom::primary_show, prom::show::kind, "TV");
-      growth_bonus(p, 200, 250);
+      growth_bonus(s, p, 200, 250);
       return {"Primary Show Gains National TV Deal",
               "Thanks to the continued quality of our shows, we have agreed a deal with a National TV station to broadcast our "
               "primary show on National TV instead of Pay-Per-View."};

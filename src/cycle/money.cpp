@@ -5,6 +5,7 @@
 
 #include "cycle/growth.h"
 #include "state/date.h"
+#include "state/ledger.h"
 
 namespace rv {
 
@@ -113,7 +114,7 @@ Num monthly_money(Store& store) {
   if (!player) return 0;
   const auto p = store.promotion(*player);
   const Num change = monthly_money_change(std::as_const(store).promotion(*player));
-  p.set_balance(add_sat(p.balance(), change));
+  add_balance(store, p, change, "Monthly income and running costs");
   return change;
 }
 

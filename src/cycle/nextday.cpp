@@ -15,6 +15,7 @@
 #include "feuds/feuds.h"
 #include "state/date.h"
 #include "state/history.h"
+#include "state/ledger.h"
 #include "titles/titles.h"
 
 namespace rv {
@@ -84,8 +85,12 @@ struct NamedStep {
 };
 
 // The day that is ending, up to the turn of the date.
-constexpr std::array<NamedStep, 6> ending_day_steps = {{
+constexpr std::array<NamedStep, 7> ending_day_steps = {{
     {"keep the day in the history", [](Day& d) { record_history_day(d.s); }},
+    {"fold the ledger's old entries into months", [](Day& d) {
+       const Date today = current_date(d.s);
+       if (today.day == 1) fold_old_entries(d.s.ledger, today);
+     }},
     {"show today's events", [](Day& d) { show_todays_events(d.s); }},
     {"scroll the calendar", [](Day& d) { scroll_calendar(d.s); }},
     {"weekly top ten", [](Day& d) { if (current_date(d.s).weekday_name() == "Sunday") weekly_top10(d.s); }},

@@ -6,6 +6,7 @@
 #include "promotion/venues.h"
 #include "state/calendar.h"
 #include "state/date.h"
+#include "state/ledger.h"
 
 namespace rv {
 
@@ -27,11 +28,12 @@ int available_workers(const Store& s) {
 namespace {
 
 // The penalties of a cancelled show.
-void cancellation_penalties(Store& s, bool big_show_today) {
+void cancellation_penalties(Store& s, bool big_show_today, const std::string& show) {
   const auto player = s.player_index();
   if (!player) return;
   const auto p = s.promotion(*player);
   const Num cancelled = s.md_num(md::cancelled_shows);
+  const Num before = p.popularity();
   if (p.size_level() == 1) {
     p.set_popularity(p.popularity() - (cancelled < 4 ? 3 : 6));
   } else {
@@ -46,6 +48,7 @@ void cancellation_penalties(Store& s, bool big_show_today) {
     if (big_show_today) p.set_popularity(p.popularity() - 12);
   }
   if (p.popularity() < 1) p.set_popularity(1);
+  record_effect(s, Figure::popularity, {}, p.popularity() - before, "Cancelled show: " + show);
 }
 
 }  // namespace
@@ -79,7 +82,7 @@ ShowDayResult go_to_show(Game& game) {
                               " has also had to be cancelled due to not enough wrestlers being available to work the show.");
   }
   s.set_md_num(md::cancelled_shows, s.md_num(md::cancelled_shows) + 1);
-  cancellation_penalties(s, big_show_today);
+  cancellation_penalties(s, big_show_today, shown);
   return result;
 }
 

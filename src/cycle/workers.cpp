@@ -8,6 +8,7 @@
 #include "state/names.h"
 #include "state/date.h"
 #include "talent/contract.h"
+#include "state/ledger.h"
 
 namespace rv {
 
@@ -70,7 +71,7 @@ Num paywages(Store& store) {
     const auto w = std::as_const(store).worker(r);
     if (w.promotion() == p.initials()) total = add_sat(total, w.wages());
   }
-  p.set_balance(sub_sat(p.balance(), total));
+  set_balance(store, p, sub_sat(p.balance(), total), "Wages for the week");
   post_info(store, "Front Office", "Wages", "The total amount of wages paid this week was $" + grouped(total) + ".");
   return total;
 }
@@ -261,7 +262,7 @@ void bad_publicity(Game& game) {
                   "As a large national company, this is very damaging to our reputation.";
   }
   post_info(s, "Front Office", "Bad Publicity", body);
-  p.set_popularity(std::max<Num>(p.popularity() - 6, 0));
+  set_popularity(s, p, std::max<Num>(p.popularity() - 6, 0), "Bad publicity: " + name);
 }
 
 void release_requests(Store& store) {
@@ -288,7 +289,7 @@ void stale_turns(Store& store) {
   const auto player = store.player_index();
   if (!player) return;
   const auto p = store.promotion(*player);
-  p.set_popularity(std::max<Num>(p.popularity() - 1, 1));
+  set_popularity(store, p, std::max<Num>(p.popularity() - 1, 1), "Stale turns");
   if (store.md_num(md::turn_freshness) == 0) {
     post_info(store, "Front Office", "Turns",
               "We would recommend that you don't do anymore heel or face turns for a few months. If done too frequently, "

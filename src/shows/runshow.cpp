@@ -9,6 +9,7 @@
 #include "state/calendar.h"
 #include "state/date.h"
 #include "state/history.h"
+#include "state/ledger.h"
 #include "state/text.h"
 
 namespace rv {
@@ -115,7 +116,14 @@ void feuds(Night& n) {
 
 void overall(Night& n) {
   n.run.overall = overall_rating(n.s, n.run.context, n.run.figures);
+  // The rating moves every promotion's popularity within its limits; the player's change is
+  // written down as one, under the rating the player is shown.
+  const auto player = n.s.player_index();
+  const Num before = player ? n.s.promotion(*player).popularity() : 0;
   apply_overall_rating(n.s, n.run.context, n.run.overall.value);
+  if (!player) return;
+  record_effect(n.s, Figure::popularity, {}, n.s.promotion(*player).popularity() - before,
+                "Show: " + n.run.context.show.name + ", overall rating " + overall_rating_figure(n.run.overall.shown));
 }
 
 void feedback(Night& n) { post_show_feedback(n.s, n.run.context, n.run.overall.value, n.run.figures.star_points); }

@@ -9,6 +9,7 @@
 #include "shows/booking.h"
 #include "state/date.h"
 #include "state/inbox.h"
+#include "state/ledger.h"
 
 namespace rv {
 
@@ -68,7 +69,7 @@ void regular_show_figures(Store& store, const ShowContext& show, double score, T
     report.push_back(name + " drew a " + t.rating + " rating.");
   } else if (televised_ppv(show)) {
     t.buys = figure;
-    p.set_balance(add_sat(p.balance(), mul_sat(figure, ppv_regular_show_price)));
+    add_balance(store, p, mul_sat(figure, ppv_regular_show_price), "Show: " + name + ", pay-per-view buys");
     report.push_back(name + " drew " + grouped(t.buys) + " buys.");
   }
   store.set_md(md::last_show_first + 2 * k, name);
@@ -92,7 +93,7 @@ void big_show_figures(Store& store, const ShowContext& show, double score, Takin
   const double buy_rate = static_cast<double>(whole(static_cast<double>(p.num(prom::ppv_rating)) * score / 100)) / 100;
   t.buys = whole(buy_rate * static_cast<double>(buys_per_buy_rate_point));
   t.gross = mul_sat(t.buys, size >= 6 ? 15 : size == 5 ? 12 : 8);
-  p.set_balance(add_sat(p.balance(), t.gross));
+  add_balance(store, p, t.gross, "Show: " + name + ", pay-per-view buys");
   store.set_md(md::last_buy_rate, decimal_text(buy_rate));
   store.set_md(md::last_big_show_gross, "$" + grouped(t.gross));
   report.push_back(name + " drew " + grouped(t.buys) + " buys, for a buy rate of " + decimal_text(buy_rate) +
@@ -123,7 +124,7 @@ Num pay_show_costs(Store& store, const ShowContext& show) {
   Num total = production_cost(production_level(store, kind));
   if (is_big(show)) total = add_sat(total, big_show_promotion_cost(p.size_level(), store.md_num(md::next_big_show_level)));
   total = add_sat(total, within(show.hire_cost, range::money_amount));
-  p.set_balance(sub_sat(p.balance(), total));
+  set_balance(store, p, sub_sat(p.balance(), total), "Show: " + show.show.name + ", production, promotion and venue");
   return total;
 }
 
@@ -191,10 +192,10 @@ Takings take_show_money(Store& store, const ShowContext& show, double score) {
 
   const Num price = 5 * (size + (is_big(show) ? 4 : (televised_tv(show) || televised_ppv(show)) ? 2 : 1));
   t.tickets = mul_sat(t.attendance, price);
-  p.set_balance(add_sat(p.balance(), t.tickets));
+  add_balance(store, p, t.tickets, "Show: " + name + ", tickets");
   t.merchandise = whole(static_cast<double>(p.popularity()) / 100 * static_cast<double>(2 * size) * static_cast<double>(t.attendance));
   if (t.merchandise < 10 && t.attendance > 0) t.merchandise = 10;
-  p.set_balance(add_sat(p.balance(), t.merchandise));
+  add_balance(store, p, t.merchandise, "Show: " + name + ", merchandise");
 
   const std::string holder = name + " (" + today + ")";
   keep_record(store, md::record_top_attendance, to_text(t.attendance), true, holder);
@@ -271,7 +272,7 @@ std::vector<TurnReaction> take_turns(Store& store, const ShowContext& show, cons
                                        : std::string(store.worker(*row).faceheel() == alignment::face ? alignment::heel : alignment::face);
       store.worker(*row).set_faceheel(turned);
     }
-    p.set_popularity(std::min<Num>(100, add_sat(p.popularity(), r.points)));
+    set_popularity(store, p, std::min<Num>(100, add_sat(p.popularity(), r.points)), "Turn: " + worker);
     if (show.show.regular_slot && *show.show.regular_slot < prom::regular_show_count) {
       const std::size_t k = *show.show.regular_slot;
       p.set_show(k, prom::show::rating, to_text(std::min<Num>(100, add_sat(leading_int(p.show(k, prom::show::rating)), r.points))));

@@ -120,24 +120,6 @@ void add_names(std::string& row, const std::vector<std::string>& names) {
   for (const auto& n : names) add_field(row, n);
 }
 
-// A spreadsheet runs a cell that starts with one of these as a formula.
-constexpr std::string_view formula_starters = "=+-@\t\r";
-
-// One CSV field: quoted when it holds a separator, a quote or a line break, its quotes doubled.
-// A text that a spreadsheet would run as a formula is quoted with a ' in front, as exports do;
-// a number the game wrote (a negative balance) stays a number.
-std::string csv_field(std::string_view text, bool number) {
-  const bool formula = !number && !text.empty() && formula_starters.find(text.front()) != std::string_view::npos;
-  if (!formula && text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-  std::string out = "\"";
-  if (formula) out += '\'';
-  for (char c : text) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  return out + "\"";
-}
-
 // The columns of a history row that hold numbers: balance, popularity, board, overall rating,
 // attendance and money made.
 constexpr std::array<bool, std::tuple_size_v<HistoryRow>> number_columns = {false, true,  true, true, false,
@@ -311,6 +293,25 @@ std::vector<HistoryRow> history_rows(const History& history) {
   for (std::size_t k = 0; k < history.shows.size(); ++k)  // shows from before the days were kept
     if (!placed[k]) out.push_back(with_show(HistoryRow{history.shows[k].date}, history.shows[k]));
   return out;
+}
+
+namespace {
+
+// A spreadsheet runs a cell that starts with one of these as a formula.
+constexpr std::string_view formula_starters = "=+-@\t\r";
+
+}  // namespace
+
+std::string csv_field(std::string_view text, bool number) {
+  const bool formula = !number && !text.empty() && formula_starters.find(text.front()) != std::string_view::npos;
+  if (!formula && text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+  std::string out = "\"";
+  if (formula) out += '\'';
+  for (char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  return out + "\"";
 }
 
 std::vector<std::string> history_csv(const History& history) {

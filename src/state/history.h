@@ -92,6 +92,10 @@ std::string worker_record_text(const WorkerRecord& record);
 // audience) with the day's show (name, overall rating, attendance, money made) on it.
 using HistoryRow = std::array<std::string, 9>;
 std::vector<HistoryRow> history_rows(const History& history);
+// One CSV field: quoted when it holds a separator, a quote or a line break, its quotes doubled.
+// A text that a spreadsheet would run as a formula is quoted with a ' in front, as exports do;
+// a number the game wrote (a negative balance) stays a number.
+std::string csv_field(std::string_view text, bool number);
 // The history as comma-separated values, a header line first, for a spreadsheet.
 std::vector<std::string> history_csv(const History& history);
 

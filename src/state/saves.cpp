@@ -6,6 +6,7 @@
 #include "state/date.h"
 #include "state/fileio.h"
 #include "state/history.h"
+#include "state/ledger.h"
 #include "state/invariants.h"
 #include "state/tables.h"
 
@@ -138,6 +139,25 @@ void read_saved_history(const fs::path& folder, Store& store) {
   store.load_notice = unreadable_history_message(unreadable);
 }
 
+// The ledger likewise: a save without one starts an empty ledger; entries that cannot be read
+// are left out, with one message.
+void read_saved_ledger(const fs::path& folder, Store& store) {
+  std::error_code ec;
+  const fs::path file = folder / std::string(ledger_file);
+  if (!fs::exists(file, ec)) return;
+  std::string notice;
+  if (auto rows = read_lines(file, history_file_limits)) {
+    std::size_t unreadable = 0;
+    store.ledger = readable_ledger_rows(std::move(*rows), unreadable);
+    notice = unreadable_ledger_message(unreadable);
+  } else {
+    notice = rows.error() + " The promotion's ledger could not be read; it starts again from today.";
+  }
+  if (notice.empty()) return;
+  if (!store.load_notice.empty()) store.load_notice += ' ';
+  store.load_notice += notice;
+}
+
 }  // namespace
 
 Result<Store> read_game_folder(const Home& home, std::string_view folder_name) {
@@ -168,6 +188,7 @@ Result<Store> read_game_folder(const Home& home, std::string_view folder_name) {
     store.wrestlers.from_lines(*lines);
   }
   read_saved_history(folder, store);
+  read_saved_ledger(folder, store);
   if (auto data_stips = read_lines(home.data() / "stipulations.rv1")) {
     merge_stipulations(store.stipulations, *data_stips);
   }
@@ -219,6 +240,9 @@ Status write_staging(const Store& store, const fs::path& staging, const fs::path
   const fs::path history = staging / std::string(history_file);
   if (const Status h = write_lines(history, store.history); !h) return h;
   if (const Status f = disk.flush(history); !f) return f;
+  const fs::path ledger = staging / std::string(ledger_file);
+  if (const Status l = write_lines(ledger, store.ledger); !l) return l;
+  if (const Status f = disk.flush(ledger); !f) return f;
   if (const Status f = disk.flush(staging); !f) return f;
   const Lines description = {std::string(name), game_info_line(store), wall_date_text(now), wall_time_text(now)};
   if (const Status s = write_lines(sav_temp, description); !s) return s;
@@ -300,6 +324,7 @@ Status delete_save(const Home& home, std::string_view sav_file) {
   if (ec) return Failure{"The saved game could not be deleted: " + ec.message() + "."};
   for (const SavedTable& t : saved_tables) fs::remove(folder / std::string(t.file), ec);
   fs::remove(folder / std::string(history_file), ec);
+  fs::remove(folder / std::string(ledger_file), ec);
   fs::remove(folder, ec);  // only removed when nothing else is left in it
   return success();
 }

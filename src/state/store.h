@@ -204,6 +204,7 @@ struct Store {
   Lines newslist;
   Lines matches;  // the show card being booked; never saved
   Lines history;  // the promotion's past, saved beside the tables (state/history.h)
+  Lines ledger;   // why the promotion's figures moved, saved beside the tables (state/ledger.h)
   std::string load_notice;  // what loading had to tell the player once; never saved
 
   // maindata by line.

@@ -6,6 +6,7 @@
 #include "state/dates.h"
 #include "talent/moves.h"
 #include "talent/release.h"
+#include "state/ledger.h"
 
 namespace rv {
 
@@ -43,8 +44,9 @@ AnswerResult accept_offer(Game& game, std::size_t first_line) {
     const Num pop = w.pop();
     w.set_roles(std::string(role_for_popularity(pop, v)));
     theirs.set_popularity(std::min<Num>(theirs.popularity() + signing_popularity_gain(pop, v), 100));
-    mine.set_popularity(std::max<Num>(mine.popularity() - offer_popularity_loss(pop, mine.reference_level()), 0));
-    mine.set_balance(add_sat(mine.balance(), amount));
+    const std::string cause = "Signed away: " + name + " to " + theirs.full_name();
+    set_popularity(s, mine, std::max<Num>(mine.popularity() - offer_popularity_loss(pop, mine.reference_level()), 0), cause);
+    add_balance(s, mine, amount, cause);
     return result;
   }
   remove_record(s.newslist, first_line, rec::message);

@@ -6,6 +6,7 @@
 
 #include "state/date.h"
 #include "state/dates.h"
+#include "state/ledger.h"
 
 namespace rv {
 
@@ -221,7 +222,7 @@ Status confirm_indy_booking(Store& store, std::size_t row, const std::string& da
   const auto p = store.promotion(*store.player_index());
   if (quote.total < 0) return Failure{"That booking has no cost to pay."};
   append_record(store.indydates, {name, date, p.initials()});
-  p.set_balance(sub_sat(p.balance(), quote.total));
+  set_balance(store, p, sub_sat(p.balance(), quote.total), "Indy booking: " + name + ", " + date);
   return success();
 }
 

@@ -8,6 +8,7 @@
 #include "promotion/staff.h"
 #include "state/date.h"
 #include "titles/titles.h"
+#include "state/ledger.h"
 
 namespace rv {
 
@@ -122,7 +123,7 @@ ReleaseResult releasewrestler(Store& store, std::size_t row) {
   if (w.promotion() != p.initials()) return result;
   if (w.morale() >= 30) {
     result.cost = release_cost(store, row);
-    p.set_balance(sub_sat(p.balance(), result.cost));
+    set_balance(store, p, sub_sat(p.balance(), result.cost), "Release: " + w.name());
   }
   const std::string name = w.name();
   result.messages.push_back(name + " has now been released.");
@@ -130,7 +131,7 @@ ReleaseResult releasewrestler(Store& store, std::size_t row) {
   w.set_promotion(std::string(free_agent));
   w.set_expires(std::string(free_agent));
   const int loss = release_popularity_loss(w.pop(), p.reference_level());
-  p.set_popularity(std::max<Num>(p.popularity() - loss, 0));
+  set_popularity(store, p, std::max<Num>(p.popularity() - loss, 0), "Release: " + name);
   result.released = true;
   return result;
 }

@@ -7,6 +7,7 @@
 
 #include "state/inbox.h"
 #include "state/date.h"
+#include "state/ledger.h"
 
 namespace rv {
 
@@ -121,7 +122,8 @@ bool award_title(Store& store, std::size_t promotion, std::size_t slot, const st
   const auto reaction = reaction_to(store.worker(*row).pop(), level);
   if (!reaction) return true;
   const auto p = store.promotion(promotion);
-  p.set_popularity(std::max<Num>(0, p.popularity() - reaction->popularity_loss));
+  set_popularity(store, p, std::max<Num>(0, p.popularity() - reaction->popularity_loss),
+                 "Title change: " + winners + " is not a big enough name");
   t.put(TitleField::value, to_text(std::max<Num>(0, t.value() - reaction->value_loss)));
   post_info(store, "Front Office", std::string(title_reaction_subject),
             reaction_text(reaction->text, t.name(), winners, store.md(md::player_name), store.md(md::player_initials)));

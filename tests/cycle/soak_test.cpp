@@ -3,7 +3,9 @@
 // RINGVALE_LONG_SOAK=1.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
+#include <string>
 
 #include "cycle/autoshow.h"
 #include "cycle/contracts.h"
@@ -13,6 +15,7 @@
 #include "state/date.h"
 #include "state/fileio.h"
 #include "state/invariants.h"
+#include "state/ledger.h"
 #include "state/newgame.h"
 #include "support/world.h"
 
@@ -109,6 +112,68 @@ TEST(Soak, TenYearsWithThreeSeedsKeepEveryInvariant) {
     EXPECT_GT(r.shows, 400) << "seed " << seed;
     EXPECT_EQ(r.problems, 0) << "seed " << seed;
   }
+}
+
+// The player's three figures beside what the ledger has written down for each.
+struct Books {
+  std::array<rv::Num, rv::figure_count> figures{}, written{};
+};
+
+Books books(const rv::Store& s) {
+  Books b;
+  const auto p = s.promotion(*s.player_index());
+  b.figures = {p.balance(), p.popularity(), s.md_num(rv::md::board_rating)};
+  const rv::Ledger l = rv::read_ledger(s.ledger);
+  for (std::size_t f = 0; f < rv::figure_count; ++f) b.written[f] = rv::ledger_total(l, static_cast<rv::Figure>(f));
+  return b;
+}
+
+// Each figure moved by exactly what the ledger wrote down between `before` and `after`.
+int unbalanced(const Books& before, const Books& after, const std::string& when) {
+  int faults = 0;
+  for (std::size_t f = 0; f < rv::figure_count; ++f) {
+    const rv::Num moved = after.figures[f] - before.figures[f];
+    const rv::Num written = after.written[f] - before.written[f];
+    if (moved == written) continue;
+    ++faults;
+    ADD_FAILURE() << when << ": " << rv::figure_name(static_cast<rv::Figure>(f)) << " moved by " << moved << " but the ledger wrote "
+                  << written;
+  }
+  return faults;
+}
+
+TEST(Soak, TheBooksBalanceForEveryDayAndShowOfAPlayedYear) {
+  rvtest::TempDir dir;
+  const rv::Home home(dir.path() / "home");
+  rv::Game game{starting_world(dir, 0), rv::Rng(4), "books"};
+  ASSERT_TRUE(game.store.player_index());
+  const rv::ShowLibraries libraries = rv::load_libraries(home);
+  const int end_year = rv::current_date(game.store).year + 1;
+  int faults = 0, shows = 0, days = 0;
+  std::array<bool, rv::figure_count> moved{};
+  while (rv::current_date(game.store).year < end_year && faults < 5) {
+    Books before = books(game.store);
+    const rv::DayReport report = rv::next_day(game);
+    ++days;
+    const Books after_day = books(game.store);
+    faults += unbalanced(before, after_day, "the day " + rv::current_full_date(game.store));
+    for (std::size_t f = 0; f < rv::figure_count; ++f) moved[f] = moved[f] || after_day.written[f] != before.written[f];
+    if (report.dismissed) {
+      game.store.set_md(rv::md::board_state, "No");
+      game.store.set_md(rv::md::board_rating, "50");
+    }
+    caretaker(game.store);
+    if (rv::main_action(game.store) == rv::MainAction::next_day) continue;
+    before = books(game.store);
+    const auto outcome = rv::play_show_day(game, home, libraries, {});
+    if (outcome && outcome->run) ++shows;
+    if (!outcome || rv::main_action(game.store) != rv::MainAction::next_day) rv::pass_over_show_day(game);
+    faults += unbalanced(before, books(game.store), "the show of " + rv::current_full_date(game.store));
+  }
+  EXPECT_EQ(faults, 0);
+  EXPECT_GE(days, 365);
+  EXPECT_GT(shows, 40);
+  EXPECT_EQ(moved, (std::array<bool, rv::figure_count>{true, true, true}));  // every figure was written to
 }
 
 TEST(Soak, FiftyYearsWithTenSeedsOnDemand) {

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
 #include "state/fileio.h"
+#include "state/ledger.h"
 #include "state/saves.h"
 #include "state/tables.h"
 #include "support/world.h"
@@ -253,7 +255,10 @@ struct RecordingDisk final : rv::DiskSync {
 TEST_F(SaveFixture, EveryFileReachesTheDiskBeforeTheSwap) {
   RecordingDisk disk;
   ASSERT_TRUE(rv::save_game(rvtest::small_store(), home, "Slot", noon, disk).ok());
-  EXPECT_EQ(disk.flushed.size(), rv::saved_tables.size() + 4);  // the tables, the history, their folder, the description
+  // The tables, the history, the ledger, their folder, the description.
+  EXPECT_EQ(disk.flushed.size(), rv::saved_tables.size() + 5);
+  const fs::path ledger = home.root() / ".Slot.saving" / std::string(rv::ledger_file);
+  EXPECT_NE(std::find(disk.flushed.begin(), disk.flushed.end(), ledger), disk.flushed.end());
   EXPECT_EQ(disk.flushed.front(), home.root() / ".Slot.saving" / std::string(rv::saved_tables[0].file));
   EXPECT_EQ(disk.flushed.back(), home.root());  // the renames themselves
 }

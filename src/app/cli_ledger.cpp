@@ -1,0 +1,67 @@
+// ringvale-cli ledger: why the balance, the popularity and the board's rating moved, an entry a
+// line, as a table or as CSV.
+#include <algorithm>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/cli_commands.h"
+#include "state/date.h"
+#include "state/ledger.h"
+#include "state/text.h"
+
+namespace rv::cli {
+
+namespace {
+
+constexpr std::string_view ledger_usage = "ledger --home DIR --save NAME [--figure F] [--since DATE] [--csv]";
+constexpr std::size_t change_column = 3;
+
+// Columns padded to their widest cell; the change stands to the right, the rest to the left.
+void print_table(const std::vector<LedgerRow>& rows, std::ostream& out) {
+  std::array<std::size_t, std::tuple_size_v<LedgerRow>> width{};
+  for (const auto& row : rows)
+    for (std::size_t i = 0; i < row.size(); ++i) width[i] = std::max(width[i], row[i].size());
+  for (const auto& row : rows) {
+    std::string line;
+    for (std::size_t i = 0; i < row.size(); ++i) {
+      const std::string pad(width[i] - row[i].size(), ' ');
+      if (i > 0) line += "  ";
+      line += i == change_column ? pad + row[i] : row[i] + pad;
+    }
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    out << line << "\n";
+  }
+}
+
+}  // namespace
+
+int cmd_ledger(const Args& args, std::ostream& out, std::ostream& err) {
+  std::optional<Figure> figure;
+  if (const auto name = args.get("figure")) {
+    figure = figure_named(*name);
+    if (!figure) {
+      err << "Not a figure the ledger keeps: " << quoted_excerpt(*name) << " (balance, popularity or board).\n";
+      return exit_failure;
+    }
+  }
+  std::optional<Date> since;
+  if (const auto text = args.get("since")) {
+    since = parse_full_date(*text);
+    if (!since) {
+      err << "--since takes a full date, such as \"Monday 1st March 2027\", not " << quoted_excerpt(*text) << ".\n";
+      return exit_failure;
+    }
+  }
+  const auto opened = open_game_option(args, std::string(ledger_usage), err);
+  if (!opened) return exit_failure;
+  const auto entries = ledger_entries(read_ledger(opened->store.ledger), figure, since);
+  if (args.has("csv")) {
+    for (const auto& line : ledger_csv(entries)) out << line << "\r\n";
+    return exit_ok;
+  }
+  print_table(ledger_rows(entries), out);
+  return exit_ok;
+}
+
+}  // namespace rv::cli

@@ -1,0 +1,244 @@
+// The effect ledger: each change written as the figure took it, kept beside a save, damaged
+// entries left out with one message, old entries folded into months with their totals, and the
+// entries read back, filtered and exported.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "state/date.h"
+#include "state/fileio.h"
+#include "state/ledger.h"
+#include "state/saves.h"
+#include "support/world.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+const rv::WallTime noon{2026, 12, 7, 12, 0, 0, 1};
+
+// The figure's value before, the value a rule asks for, and what the record and the ledger hold.
+struct HelperCase {
+  rv::Figure figure;
+  rv::Num before, asked, stored, written;  // written 0: no entry
+};
+
+rv::Num figure_now(const rv::Store& s, rv::Figure f) {
+  const auto p = s.promotion(0);
+  if (f == rv::Figure::balance) return p.balance();
+  if (f == rv::Figure::popularity) return p.popularity();
+  return s.md_num(rv::md::board_rating);
+}
+
+TEST(Ledger, EachChangeIsWrittenAsTheFigureTookIt) {
+  using rv::Figure;
+  const HelperCase cases[] = {
+      {Figure::popularity, 98, 105, 100, 2},  // held at the top: only 2 were gained
+      {Figure::popularity, 4, -3, 0, -4},     // held at the bottom
+      {Figure::popularity, 50, 50, 50, 0},    // no change, no entry
+      {Figure::popularity, 0, 100, 100, 100},
+      {Figure::balance, 1000, -500, -500, -1500},  // a balance may go into debt
+      {Figure::balance, -20, 0, 0, 20},
+      {Figure::board, 95, 103, 100, 5},
+      {Figure::board, 9, 1, 1, -8},
+  };
+  for (const HelperCase& c : cases) {
+    rv::Store s = rvtest::small_store();
+    const auto p = s.promotion(0);
+    p.set_balance(c.figure == Figure::balance ? c.before : 0);
+    p.set_popularity(c.figure == Figure::popularity ? c.before : 0);
+    s.set_md_num(rv::md::board_rating, c.figure == Figure::board ? c.before : 0);
+    if (c.figure == Figure::balance) rv::set_balance(s, p, c.asked, "Cause");
+    else if (c.figure == Figure::popularity) rv::set_popularity(s, p, c.asked, "Cause");
+    else rv::set_board_rating(s, c.asked, "Cause");
+    const std::string what = std::string(rv::figure_name(c.figure)) + " " + std::to_string(c.before) + " to " + std::to_string(c.asked);
+    EXPECT_EQ(figure_now(s, c.figure), c.stored) << what;
+    const rv::Ledger l = rv::read_ledger(s.ledger);
+    if (c.written == 0) {
+      EXPECT_TRUE(l.entries.empty()) << what;
+      continue;
+    }
+    ASSERT_EQ(l.entries.size(), 1u) << what;
+    EXPECT_EQ(l.entries[0].date, "Monday 1st January 2007") << what;
+    EXPECT_EQ(l.entries[0].figure, c.figure) << what;
+    EXPECT_EQ(l.entries[0].whom, "") << what;
+    EXPECT_EQ(l.entries[0].change, c.written) << what;
+    EXPECT_EQ(l.entries[0].cause, "Cause") << what;
+  }
+}
+
+TEST(Ledger, OnlyThePlayersPromotionIsWrittenDown) {
+  rv::Store s = rvtest::small_store();
+  const auto rival = s.promotion(1);
+  rival.set_popularity(30);
+  rv::set_popularity(s, rival, 40, "Promotion growth");
+  rv::add_balance(s, rival, 5000, "Buy-out: Somebody");
+  EXPECT_EQ(rival.popularity(), 40);
+  EXPECT_TRUE(s.ledger.empty());
+}
+
+rv::Store store_with_entries() {
+  rv::Store s = rvtest::small_store();
+  const auto p = s.promotion(0);
+  p.set_balance(10000);
+  rv::add_balance(s, p, -2500, "Wages for the week");
+  rv::set_popularity(s, p, p.popularity() + 3, "Show: Alpha, \"Live\", overall rating 81");
+  return s;
+}
+
+TEST(Ledger, ASaveKeepsItsLedgerAndASaveWithoutOneLoadsEmpty) {
+  rvtest::TempDir dir;
+  const rv::Home home{dir.path()};
+  rvtest::write_small_world(home);
+  const rv::Store s = store_with_entries();
+  ASSERT_EQ(s.ledger.size(), 2u);
+  ASSERT_TRUE(rv::save_game(s, home, "Kept", noon).ok());
+  const auto loaded = rv::load_game(home, "Kept.sav");
+  ASSERT_TRUE(loaded.ok()) << loaded.error();
+  EXPECT_EQ(loaded->ledger, s.ledger);
+  EXPECT_EQ(loaded->load_notice, "");
+
+  fs::remove(home.save_folder("Kept") / std::string(rv::ledger_file));
+  const auto older = rv::load_game(home, "Kept.sav");
+  ASSERT_TRUE(older.ok()) << older.error();
+  EXPECT_TRUE(older->ledger.empty());
+  EXPECT_EQ(older->load_notice, "");
+  EXPECT_EQ(older->wrestlers.to_lines(), s.wrestlers.to_lines());
+}
+
+TEST(Ledger, DamagedEntriesAreLeftOutWithOneMessage) {
+  rvtest::TempDir dir;
+  const rv::Home home{dir.path()};
+  rvtest::write_small_world(home);
+  const rv::Store s = store_with_entries();
+  rv::Lines rows = s.ledger;
+  rows.insert(rows.begin() + 1, "entry\tSomeday 40th Nowhere\tbalance\t\t5\tWages");  // no such date
+  rows.push_back("entry\tMonday 1st January 2007\tmorale\t\t5\tWages");               // no such figure
+  rows.push_back("entry\tMonday 1st January 2007\tbalance\t\tlots\tWages");           // not a number
+  rows.push_back("entry\tMonday 1st January 2007\tbalance\t\t5");                      // cut short
+  rows.push_back("entry\tMonday 1st January 2007\tbalance\t\t5\t");                    // no cause
+  rows.push_back("total\tMonday 1st January 2007\tbalance\t\t5\tWages");              // no such row
+  ASSERT_TRUE(rv::save_game(s, home, "Hurt", noon).ok());
+  ASSERT_TRUE(rv::write_lines(home.save_folder("Hurt") / std::string(rv::ledger_file), rows).ok());
+  const auto loaded = rv::load_game(home, "Hurt.sav");
+  ASSERT_TRUE(loaded.ok()) << loaded.error();
+  EXPECT_EQ(loaded->ledger, s.ledger);
+  EXPECT_EQ(loaded->load_notice, "6 entries of the promotion's ledger could not be read and were left out.");
+
+  rows = s.ledger;
+  rows.push_back("rubbish");
+  ASSERT_TRUE(rv::write_lines(home.save_folder("Hurt") / std::string(rv::ledger_file), rows).ok());
+  const auto once = rv::load_game(home, "Hurt.sav");
+  ASSERT_TRUE(once.ok()) << once.error();
+  EXPECT_EQ(once->load_notice, "One entry of the promotion's ledger could not be read and was left out.");
+}
+
+// On the 1st of March 2028 every month up to February 2027 has ended more than a year before.
+TEST(Ledger, OldEntriesFoldIntoMonthsAndKeepTheirTotals) {
+  rv::Lines rows = {
+      "month\tSunday 1st January 2026\tbalance\t\t-700\tWages for the week (month)",
+      "entry\tFriday 5th January 2027\tbalance\t\t-100\tWages for the week",
+      "entry\tSaturday 6th January 2027\tbalance\t\t50\tShow: Alpha, tickets",
+      "entry\tSaturday 6th January 2027\tpopularity\t\t2\tShow: Alpha, overall rating 80",
+      "entry\tFriday 12th January 2027\tbalance\t\t-200\tWages for the week",
+      "entry\tSaturday 13th January 2027\tbalance\t\t-20\tShow: Beta, production, promotion and venue",
+      "entry\tMonday 1st February 2027\tpopularity\t\t-1\tStale turns",
+      "entry\tSunday 28th February 2027\tboard\t\t3\tWeekly review",
+      "entry\tMonday 1st March 2027\tbalance\t\t-300\tWages for the week",
+  };
+  const rv::Lines folded = {
+      "month\tSunday 1st January 2026\tbalance\t\t-700\tWages for the week (month)",
+      "month\tFriday 5th January 2027\tbalance\t\t-300\tWages for the week (month)",
+      "month\tSaturday 6th January 2027\tbalance\t\t30\tShow (month)",
+      "month\tSaturday 6th January 2027\tpopularity\t\t2\tShow (month)",
+      "month\tMonday 1st February 2027\tpopularity\t\t-1\tStale turns (month)",
+      "month\tSunday 28th February 2027\tboard\t\t3\tWeekly review (month)",
+      "entry\tMonday 1st March 2027\tbalance\t\t-300\tWages for the week",
+  };
+  const rv::Date today{2, 1, 2, 2028};
+  rv::fold_old_entries(rows, today);
+  EXPECT_EQ(rows, folded);
+  const rv::Ledger l = rv::read_ledger(rows);
+  EXPECT_EQ(rv::ledger_total(l, rv::Figure::balance), -1270);
+  EXPECT_EQ(rv::ledger_total(l, rv::Figure::popularity), 1);
+  EXPECT_EQ(rv::ledger_total(l, rv::Figure::board), 3);
+  rv::fold_old_entries(rows, today);  // folding again changes nothing
+  EXPECT_EQ(rows, folded);
+  rv::Lines young = {"entry\tMonday 1st March 2027\tbalance\t\t-300\tWages for the week"};
+  rv::fold_old_entries(young, rv::Date{3, 31, 2, 2028});  // March 2027 has not ended a year ago
+  EXPECT_EQ(young.size(), 1u);
+}
+
+TEST(Ledger, EntriesAreFilteredAndExported) {
+  rv::Ledger l;
+  l.entries = {
+      {"Monday 1st January 2007", rv::Figure::balance, "", -1500, "Release: Smith, \"The Hammer\"", false},
+      {"Tuesday 2nd January 2007", rv::Figure::popularity, "", 3, "=SUM(A1)", false},
+      {"Wednesday 3rd January 2007", rv::Figure::balance, "", 12000, "Monthly income and running costs", false},
+      {"Wednesday 3rd January 2007", rv::Figure::board, "", -2, "Weekly review", false},
+  };
+  struct Filter {
+    std::optional<rv::Figure> figure;
+    std::optional<rv::Date> since;
+    std::vector<rv::Num> changes;
+  };
+  const rv::Date second{1, 2, 0, 2007};
+  const Filter filters[] = {
+      {std::nullopt, std::nullopt, {-1500, 3, 12000, -2}},
+      {rv::Figure::balance, std::nullopt, {-1500, 12000}},
+      {std::nullopt, second, {3, 12000, -2}},
+      {rv::Figure::board, second, {-2}},
+      {rv::Figure::popularity, rv::Date{2, 3, 0, 2007}, {}},
+  };
+  for (const Filter& f : filters) {
+    std::vector<rv::Num> changes;
+    for (const auto& e : rv::ledger_entries(l, f.figure, f.since)) changes.push_back(e.change);
+    EXPECT_EQ(changes, f.changes);
+  }
+  const std::vector<std::string> csv = {
+      "Date,Figure,Whom,Change,Cause",
+      "Monday 1st January 2007,balance,,-1500,\"Release: Smith, \"\"The Hammer\"\"\"",
+      "Tuesday 2nd January 2007,popularity,,3,\"'=SUM(A1)\"",
+      "Wednesday 3rd January 2007,balance,,12000,Monthly income and running costs",
+      "Wednesday 3rd January 2007,board,,-2,Weekly review",
+  };
+  EXPECT_EQ(rv::ledger_csv(l.entries), csv);
+  const auto rows = rv::ledger_rows(l.entries);
+  ASSERT_EQ(rows.size(), 5u);
+  EXPECT_EQ(rows[1][3], "-$1,500");
+  EXPECT_EQ(rows[2][3], "+3");
+  EXPECT_EQ(rows[3][3], "+$12,000");
+  EXPECT_EQ(rows[4][3], "-2");
+}
+
+// Rows cut, spliced and scribbled on never stop the reader or the folding: every row is either
+// kept or counted, and what is kept reads back whole.
+TEST(Ledger, MangledRowsAreKeptOrCountedNeverFatal) {
+  const std::string good = "entry\tFriday 5th January 2007\tbalance\t\t-100\tWages for the week";
+  std::mt19937 gen(5);
+  const auto pick = [&gen](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(gen); };
+  const std::string scribbles = "\t\t:-0123456789x\xff ";
+  for (int round = 0; round < 300; ++round) {
+    rv::Lines rows;
+    for (int i = 0; i < 20; ++i) {
+      std::string row = good;
+      for (int k = 0; k < 3; ++k) {
+        const std::size_t at = pick(row.size());
+        if (pick(3) == 0) row.erase(at, pick(6));
+        else row.insert(at, 1, scribbles[pick(scribbles.size())]);
+      }
+      if (!row.empty()) rows.push_back(row);
+    }
+    std::size_t unreadable = 0;
+    const rv::Lines kept = rv::readable_ledger_rows(rows, unreadable);
+    EXPECT_EQ(kept.size() + unreadable, rows.size());
+    const rv::Ledger l = rv::read_ledger(kept);
+    EXPECT_EQ(l.unreadable, 0u);
+    EXPECT_EQ(l.entries.size(), kept.size());
+    rv::Lines folded = rows;
+    rv::fold_old_entries(folded, rv::Date{0, 1, 0, 2030});
+    EXPECT_EQ(rv::read_ledger(folded).unreadable, unreadable);
+    EXPECT_EQ(rv::ledger_csv(l.entries).size(), kept.size() + 1);
+  }
+}
+
+}  // namespace
