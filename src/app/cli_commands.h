@@ -3,7 +3,9 @@
 #include <istream>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "app/cli_args.h"
 #include "state/clock.h"
@@ -38,6 +40,18 @@ void print_show(const ShowRun& run, std::ostream& out);
 // The save of --save in the home of --home, for a command that reads it; nothing, with
 // "Usage: ringvale-cli USAGE" or the reason it cannot be opened, otherwise.
 std::optional<Game> open_game_option(const Args& args, const std::string& usage, std::ostream& err);
+// Prints rows as a table, each column padded to its widest cell: the columns marked in
+// `to_the_right` stand to the right (figures), the others to the left; no line ends in blanks.
+void print_aligned(const std::vector<std::vector<std::string>>& rows, std::span<const bool> to_the_right,
+                   std::ostream& out);
+// The same for rows of a fixed number of columns.
+template <class Row>
+void print_aligned(const std::vector<Row>& rows, std::span<const bool> to_the_right, std::ostream& out) {
+  std::vector<std::vector<std::string>> cells;
+  cells.reserve(rows.size());
+  for (const auto& row : rows) cells.emplace_back(row.begin(), row.end());
+  print_aligned(cells, to_the_right, out);
+}
 int cmd_roster(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_teams(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_feuds(const Args& args, std::ostream& out, std::ostream& err);

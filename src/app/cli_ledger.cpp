@@ -1,6 +1,6 @@
 // ringvale-cli ledger: why the balance, the popularity and the board's rating moved, an entry a
 // line, as a table or as CSV.
-#include <algorithm>
+#include <array>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -15,25 +15,6 @@ namespace rv::cli {
 namespace {
 
 constexpr std::string_view ledger_usage = "ledger --home DIR --save NAME [--figure F] [--since DATE] [--csv]";
-constexpr std::size_t change_column = 3;
-
-// Columns padded to their widest cell; the change stands to the right, the rest to the left.
-void print_table(const std::vector<LedgerRow>& rows, std::ostream& out) {
-  std::array<std::size_t, std::tuple_size_v<LedgerRow>> width{};
-  for (const auto& row : rows)
-    for (std::size_t i = 0; i < row.size(); ++i) width[i] = std::max(width[i], row[i].size());
-  for (const auto& row : rows) {
-    std::string line;
-    for (std::size_t i = 0; i < row.size(); ++i) {
-      const std::string pad(width[i] - row[i].size(), ' ');
-      if (i > 0) line += "  ";
-      line += i == change_column ? pad + row[i] : row[i] + pad;
-    }
-    while (!line.empty() && line.back() == ' ') line.pop_back();
-    out << line << "\n";
-  }
-}
-
 }  // namespace
 
 int cmd_ledger(const Args& args, std::ostream& out, std::ostream& err) {
@@ -60,7 +41,9 @@ int cmd_ledger(const Args& args, std::ostream& out, std::ostream& err) {
     for (const auto& line : ledger_csv(entries)) out << line << "\r\n";
     return exit_ok;
   }
-  print_table(ledger_rows(entries), out);
+  // The change stands to the right, the rest to the left.
+  constexpr std::array<bool, std::tuple_size_v<LedgerRow>> right{false, false, false, true, false};
+  print_aligned(ledger_rows(entries), right, out);
   return exit_ok;
 }
 

@@ -168,10 +168,15 @@ Lines readable_history_rows(Lines rows, std::size_t& unreadable) {
   return rows;
 }
 
-std::string unreadable_history_message(std::size_t unreadable) {
+std::string left_out_message(std::size_t unreadable, std::string_view one, std::string_view many, std::string_view of) {
   if (unreadable == 0) return {};
-  if (unreadable == 1) return "One row of the promotion's history could not be read and was left out.";
-  return to_text(static_cast<Num>(unreadable)) + " rows of the promotion's history could not be read and were left out.";
+  const std::string where = " of " + std::string(of) + " could not be read and ";
+  if (unreadable == 1) return "One " + std::string(one) + where + "was left out.";
+  return to_text(static_cast<Num>(unreadable)) + " " + std::string(many) + where + "were left out.";
+}
+
+std::string unreadable_history_message(std::size_t unreadable) {
+  return left_out_message(unreadable, "row", "rows", "the promotion's history");
 }
 
 void record_history_day(Store& store) {

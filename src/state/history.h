@@ -68,6 +68,9 @@ History read_history(const Lines& rows);
 Lines readable_history_rows(Lines rows, std::size_t& unreadable);
 // "N rows of the promotion's history could not be read and were left out." (empty for none)
 std::string unreadable_history_message(std::size_t unreadable);
+// "One <one> of <of> could not be read and was left out." or "N <many> of <of> could not be read
+// and were left out." (empty for none): how a damaged file of rows tells the player.
+std::string left_out_message(std::size_t unreadable, std::string_view one, std::string_view many, std::string_view of);
 
 // The stretch of the past a chart shows: the last three months, the last year or the whole game,
 // each ending at the last day kept.

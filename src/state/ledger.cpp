@@ -112,9 +112,7 @@ Lines readable_ledger_rows(Lines rows, std::size_t& unreadable) {
 }
 
 std::string unreadable_ledger_message(std::size_t unreadable) {
-  if (unreadable == 0) return {};
-  if (unreadable == 1) return "One entry of the promotion's ledger could not be read and was left out.";
-  return to_text(static_cast<Num>(unreadable)) + " entries of the promotion's ledger could not be read and were left out.";
+  return left_out_message(unreadable, "entry", "entries", "the promotion's ledger");
 }
 
 void record_effect(Store& store, Figure figure, std::string_view whom, Num change, std::string_view cause) {
