@@ -21,7 +21,7 @@ constexpr std::string_view contract_help =
     "\"release\" to release the worker.";
 
 void print_terms(const OfferTerms& t, std::ostream& out) {
-  out << "Offer: $" << grouped(t.wages) << " per week, " << role_names[static_cast<std::size_t>(t.role - 1)] << ", "
+  out << "Offer: " << money_text(t.wages) << " per week, " << role_names[static_cast<std::size_t>(t.role - 1)] << ", "
       << length_name(t.years) << ", indy bookings " << (t.indy ? "Yes" : "No") << "\n";
 }
 

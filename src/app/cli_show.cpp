@@ -56,7 +56,7 @@ void print_show(const ShowRun& run, std::ostream& out) {
   for (const auto& line : show_summary(run)) out << line << "\n";
   out << "Overall rating: " << overall_rating_figure(run.overall.shown) << "\n";
   out << "Attendance: " << run.takings.attendance << "\n";
-  out << "Money made: $" << sub_sat(run.balance_after, run.balance_before) << "\n";
+  out << "Money made: " << money_text(sub_sat(run.balance_after, run.balance_before)) << "\n";
 }
 
 int cmd_show(const Args& args, std::ostream& out, std::ostream& err) {
