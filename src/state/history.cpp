@@ -23,35 +23,13 @@ constexpr std::size_t most_names = 64;          // more workers than any match h
 
 using Fields = std::vector<std::string_view>;
 
-// The tab-separated fields of a row, into `out` (whose room is reused from row to row).
-void fields_of(std::string_view row, Fields& out) {
-  out.clear();
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t at = row.find(separator, start);
-    out.push_back(row.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start));
-    if (at == std::string_view::npos) return;
-    start = at + 1;
-  }
-}
-
 // A field that holds a whole number and nothing else, read by the game's one number parser.
 std::optional<Num> whole(std::string_view text) {
   if (!whole_number(text)) return std::nullopt;
   return leading_int(text);
 }
 
-// Texts go into one field: tabs become blanks.
-std::string field(std::string_view text) {
-  std::string out(text);
-  std::replace(out.begin(), out.end(), separator, ' ');
-  return out;
-}
 
-void add_field(std::string& row, std::string_view text) {
-  row += separator;
-  row += field(text);
-}
 
 // Each reader checks a row and, given a history, adds what it holds; without one it only checks.
 bool read_day(const Fields& f, History* h) {
@@ -116,8 +94,8 @@ bool read_match(const Fields& f, History* h) {
 }
 
 void add_names(std::string& row, const std::vector<std::string>& names) {
-  add_field(row, to_text(static_cast<Num>(names.size())));
-  for (const auto& n : names) add_field(row, n);
+  add_tab_field(row, to_text(static_cast<Num>(names.size())));
+  for (const auto& n : names) add_tab_field(row, n);
 }
 
 // The columns of a history row that hold numbers: balance, popularity, board, overall rating,
@@ -138,7 +116,7 @@ std::size_t read_rows(const Lines& rows, History* h, Kept&& kept) {
   Fields f;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     if (rows[i].empty()) continue;
-    fields_of(rows[i], f);
+    tab_fields(rows[i], f);
     bool ok = false;
     if (f[0] == day_row) ok = read_day(f, h);
     else if (f[0] == show_row) ok = show_kept = read_show(f, h);
@@ -150,6 +128,22 @@ std::size_t read_rows(const Lines& rows, History* h, Kept&& kept) {
 }
 
 }  // namespace
+
+void tab_fields(std::string_view row, std::vector<std::string_view>& out) {
+  out.clear();
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t at = row.find(separator, start);
+    out.push_back(row.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start));
+    if (at == std::string_view::npos) return;
+    start = at + 1;
+  }
+}
+
+void add_tab_field(std::string& row, std::string_view text) {
+  row += separator;
+  for (char c : text) row += c == separator ? ' ' : c;
+}
 
 History read_history(const Lines& rows) {
   History h;
@@ -184,33 +178,33 @@ void record_history_day(Store& store) {
   if (!player) return;
   const auto p = store.promotion(*player);
   std::string row(day_row);
-  add_field(row, current_full_date(store));
-  add_field(row, to_text(p.balance()));
-  add_field(row, to_text(p.popularity()));
-  add_field(row, to_text(store.md_num(md::board_rating)));
-  add_field(row, p.show(prom::primary_show, prom::show::audience));
+  add_tab_field(row, current_full_date(store));
+  add_tab_field(row, to_text(p.balance()));
+  add_tab_field(row, to_text(p.popularity()));
+  add_tab_field(row, to_text(store.md_num(md::board_rating)));
+  add_tab_field(row, p.show(prom::primary_show, prom::show::audience));
   store.history.push_back(std::move(row));
 }
 
 void record_history_show(Store& store, const HistoryShow& show) {
   std::string row(show_row);
-  add_field(row, show.date);
-  add_field(row, show.name);
-  add_field(row, to_text(show.overall));
-  add_field(row, to_text(show.attendance));
-  add_field(row, to_text(show.money));
-  if (show.overall_hundredths >= 0) add_field(row, to_text(show.overall_hundredths));
+  add_tab_field(row, show.date);
+  add_tab_field(row, show.name);
+  add_tab_field(row, to_text(show.overall));
+  add_tab_field(row, to_text(show.attendance));
+  add_tab_field(row, to_text(show.money));
+  if (show.overall_hundredths >= 0) add_tab_field(row, to_text(show.overall_hundredths));
   store.history.push_back(std::move(row));
   for (const HistoryMatch& m : show.matches) {
     std::string r(match_row);
-    add_field(r, m.description);
-    add_field(r, to_text(m.rating));
-    add_field(r, m.winners);
-    add_field(r, m.title);
-    add_field(r, m.title_changed ? "1" : "0");
+    add_tab_field(r, m.description);
+    add_tab_field(r, to_text(m.rating));
+    add_tab_field(r, m.winners);
+    add_tab_field(r, m.title);
+    add_tab_field(r, m.title_changed ? "1" : "0");
     add_names(r, m.workers);
     add_names(r, m.winning);
-    add_field(r, m.result);
+    add_tab_field(r, m.result);
     if (!m.rating_terms.empty()) add_names(r, m.rating_terms);
     store.history.push_back(std::move(r));
   }

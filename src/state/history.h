@@ -62,6 +62,12 @@ struct History {
   std::size_t unreadable = 0;  // rows dropped because they could not be read
 };
 
+// The history and the ledger keep one record a line, its fields separated by tabs.
+// The fields of a row, into `out` (whose room is reused from row to row).
+void tab_fields(std::string_view row, std::vector<std::string_view>& out);
+// Appends a tab and then `text`, whose own tabs become blanks so that it stays one field.
+void add_tab_field(std::string& row, std::string_view text);
+
 // Reads the rows of a history file; unreadable rows are counted and skipped.
 History read_history(const Lines& rows);
 // The rows that read_history can read, in their order, and how many it could not.

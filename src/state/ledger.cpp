@@ -21,30 +21,13 @@ constexpr std::array<std::string_view, figure_count> figure_names = {"balance", 
 
 using Fields = std::vector<std::string_view>;
 
-void fields_of(std::string_view row, Fields& out) {
-  out.clear();
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t at = row.find(separator, start);
-    out.push_back(row.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start));
-    if (at == std::string_view::npos) return;
-    start = at + 1;
-  }
-}
-
-// A text goes into one field: tabs become blanks.
-void add_field(std::string& row, std::string_view text) {
-  row += separator;
-  for (char c : text) row += c == separator ? ' ' : c;
-}
-
 std::string make_row(std::string_view kind, const LedgerEntry& e) {
   std::string row(kind);
-  add_field(row, e.date);
-  add_field(row, figure_name(e.figure));
-  add_field(row, e.whom);
-  add_field(row, to_text(e.change));
-  add_field(row, e.cause);
+  add_tab_field(row, e.date);
+  add_tab_field(row, figure_name(e.figure));
+  add_tab_field(row, e.whom);
+  add_tab_field(row, to_text(e.change));
+  add_tab_field(row, e.cause);
   return row;
 }
 
@@ -86,7 +69,7 @@ Ledger read_ledger(const Lines& rows) {
   Fields f;
   for (const std::string& row : rows) {
     if (row.empty()) continue;
-    fields_of(row, f);
+    tab_fields(row, f);
     if (auto e = read_row(f)) ledger.entries.push_back(std::move(*e));
     else ++ledger.unreadable;
   }
@@ -99,7 +82,7 @@ Lines readable_ledger_rows(Lines rows, std::size_t& unreadable) {
   Fields f;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     if (rows[i].empty()) continue;
-    fields_of(rows[i], f);
+    tab_fields(rows[i], f);
     if (!read_row(f)) {
       ++unreadable;
       continue;
@@ -169,7 +152,7 @@ void fold_old_entries(Lines& rows, const Date& today) {
   Fields f;
   std::size_t end = first;
   for (; end < rows.size(); ++end) {
-    fields_of(rows[end], f);
+    tab_fields(rows[end], f);
     const auto date = checked(f);
     if (!date) {
       unread.push_back(rows[end]);
