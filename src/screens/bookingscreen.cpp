@@ -76,7 +76,7 @@ BookingScreen::BookingScreen(Session& session, Navigator& navigator, QWidget* pa
                                 this);
   roster_ = make_grid(QStringLiteral("bookingRoster"), roster_model_, this, true);
   roster_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  roster_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  // Names stand whole; the figures beyond them scroll into view.
   panels->addWidget(choices_, 3);
   panels->addWidget(card_, 3);
   panels->addWidget(roster_, 5);
