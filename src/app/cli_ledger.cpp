@@ -22,7 +22,9 @@ int cmd_ledger(const Args& args, std::ostream& out, std::ostream& err) {
   if (const auto name = args.get("figure")) {
     figure = figure_named(*name);
     if (!figure) {
-      err << "Not a figure the ledger keeps: " << quoted_excerpt(*name) << " (balance, popularity or board).\n";
+      err << "Not a figure the ledger keeps: " << quoted_excerpt(*name) << " (";
+      for (std::size_t i = 0; i < figure_count; ++i) err << (i == 0 ? "" : i + 1 == figure_count ? " or " : ", ") << figure_name(static_cast<Figure>(i));
+      err << ").\n";
       return exit_failure;
     }
   }

@@ -24,11 +24,15 @@ struct Date;
 
 inline constexpr std::string_view ledger_file = "ledger.rv1";
 
-// What moved. More figures (a worker's popularity, a title's value) take their place at the end.
-enum class Figure { balance, popularity, board };
-inline constexpr std::size_t figure_count = 3;
+// What moved. The first three are the promotion's own figures (whom is empty); the rest belong to
+// whom the entry names: a regular show's rating, a worker's popularity or morale (the player's own
+// workers), a title's value, a feud's heat, and the weeks an injury keeps a worker out.
+enum class Figure { balance, popularity, board, show_rating, worker_popularity, morale, title_value, feud_heat, injury };
+inline constexpr std::size_t figure_count = 9;
+inline constexpr std::size_t promotion_figure_count = 3;  // balance, popularity, board
 
-// "balance", "popularity", "board".
+// "balance", "popularity", "board", "show rating", "worker popularity", "morale", "title value",
+// "feud heat", "injury".
 std::string_view figure_name(Figure figure);
 std::optional<Figure> figure_named(std::string_view name);
 

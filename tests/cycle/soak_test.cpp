@@ -116,7 +116,7 @@ TEST(Soak, TenYearsWithThreeSeedsKeepEveryInvariant) {
 
 // The player's three figures beside what the ledger has written down for each.
 struct Books {
-  std::array<rv::Num, rv::figure_count> figures{}, written{};
+  std::array<rv::Num, rv::promotion_figure_count> figures{}, written{};
 };
 
 Books books(const rv::Store& s) {
@@ -124,14 +124,14 @@ Books books(const rv::Store& s) {
   const auto p = s.promotion(*s.player_index());
   b.figures = {p.balance(), p.popularity(), s.md_num(rv::md::board_rating)};
   const rv::Ledger l = rv::read_ledger(s.ledger);
-  for (std::size_t f = 0; f < rv::figure_count; ++f) b.written[f] = rv::ledger_total(l, static_cast<rv::Figure>(f));
+  for (std::size_t f = 0; f < rv::promotion_figure_count; ++f) b.written[f] = rv::ledger_total(l, static_cast<rv::Figure>(f));
   return b;
 }
 
 // Each figure moved by exactly what the ledger wrote down between `before` and `after`.
 int unbalanced(const Books& before, const Books& after, const std::string& when) {
   int faults = 0;
-  for (std::size_t f = 0; f < rv::figure_count; ++f) {
+  for (std::size_t f = 0; f < rv::promotion_figure_count; ++f) {
     const rv::Num moved = after.figures[f] - before.figures[f];
     const rv::Num written = after.written[f] - before.written[f];
     if (moved == written) continue;
@@ -150,14 +150,14 @@ TEST(Soak, TheBooksBalanceForEveryDayAndShowOfAPlayedYear) {
   const rv::ShowLibraries libraries = rv::load_libraries(home);
   const int end_year = rv::current_date(game.store).year + 1;
   int faults = 0, shows = 0, days = 0;
-  std::array<bool, rv::figure_count> moved{};
+  std::array<bool, rv::promotion_figure_count> moved{};
   while (rv::current_date(game.store).year < end_year && faults < 5) {
     Books before = books(game.store);
     const rv::DayReport report = rv::next_day(game);
     ++days;
     const Books after_day = books(game.store);
     faults += unbalanced(before, after_day, "the day " + rv::current_full_date(game.store));
-    for (std::size_t f = 0; f < rv::figure_count; ++f) moved[f] = moved[f] || after_day.written[f] != before.written[f];
+    for (std::size_t f = 0; f < rv::promotion_figure_count; ++f) moved[f] = moved[f] || after_day.written[f] != before.written[f];
     if (report.dismissed) {
       game.store.set_md(rv::md::board_state, "No");
       game.store.set_md(rv::md::board_rating, "50");
@@ -173,7 +173,7 @@ TEST(Soak, TheBooksBalanceForEveryDayAndShowOfAPlayedYear) {
   EXPECT_EQ(faults, 0);
   EXPECT_GE(days, 365);
   EXPECT_GT(shows, 40);
-  EXPECT_EQ(moved, (std::array<bool, rv::figure_count>{true, true, true}));  // every figure was written to
+  EXPECT_EQ(moved, (std::array<bool, rv::promotion_figure_count>{true, true, true}));  // every figure was written to
 }
 
 TEST(Soak, FiftyYearsWithTenSeedsOnDemand) {
