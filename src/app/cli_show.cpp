@@ -1,6 +1,7 @@
 // ringvale-cli show: runs today's show of a save resting on one of the player's show days, with a
 // card from a file or from the suggester, and saves.
 #include "app/cli_commands.h"
+#include "feedback/nightreport.h"
 #include "state/text.h"
 #include "cycle/autoshow.h"
 #include "state/calendar.h"
@@ -52,11 +53,12 @@ std::optional<std::string> next_step(LineReader& reader, std::ostream& err, bool
   return std::nullopt;
 }
 
-void print_show(const ShowRun& run, std::ostream& out) {
+// The matches, the overall rating and the night's report.
+void print_show(const ShowRun& run, const Store& store, std::ostream& out) {
   for (const auto& line : show_summary(run)) out << line << "\n";
   out << "Overall rating: " << overall_rating_figure(run.overall.shown) << "\n";
-  out << "Attendance: " << run.takings.attendance << "\n";
-  out << "Money made: " << money_text(sub_sat(run.balance_after, run.balance_before)) << "\n";
+  if (const auto report = last_night_report(store))
+    for (const auto& line : night_report_lines(*report)) out << line << "\n";
 }
 
 int cmd_show(const Args& args, std::ostream& out, std::ostream& err) {
@@ -92,7 +94,7 @@ int cmd_show(const Args& args, std::ostream& out, std::ostream& err) {
     return exit_failure;
   }
   for (const auto& m : outcome->messages) out << m << "\n";
-  if (outcome->run) print_show(*outcome->run, out);
+  if (outcome->run) print_show(*outcome->run, game.store, out);
   if (const Status saved = save_game(game.store, home, *save, save_time()); !saved) {
     err << saved.error() << "\n";
     return exit_failure;

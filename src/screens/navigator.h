@@ -25,6 +25,7 @@ inline const QString show_intro = QStringLiteral("showintro");
 inline const QString playback = QStringLiteral("playback");
 inline const QString results = QStringLiteral("results");
 inline const QString royal_details = QStringLiteral("royaldetails");
+inline const QString report = QStringLiteral("report");
 inline const QString roster = QStringLiteral("roster");
 inline const QString profile = QStringLiteral("profile");
 inline const QString edit_info = QStringLiteral("editinfo");

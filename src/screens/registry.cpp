@@ -15,6 +15,7 @@
 #include "screens/indybookingscreen.h"
 #include "screens/lineupscreen.h"
 #include "screens/playbackscreen.h"
+#include "screens/reportscreen.h"
 #include "screens/resultsscreen.h"
 #include "screens/rosterscreen.h"
 #include "screens/royaldetailsscreen.h"
@@ -57,6 +58,7 @@ const std::vector<ScreenEntry>& screen_registry() {
       {screen_name::playback, Needs::game, make_screen<PlaybackScreen>},
       {screen_name::results, Needs::game, make_screen<ResultsScreen>},
       {screen_name::royal_details, Needs::game, make_screen<RoyalDetailsScreen>},
+      {screen_name::report, Needs::game, make_screen<ReportScreen>},
       {screen_name::roster, Needs::game, make_screen<RosterScreen>},
       {screen_name::profile, Needs::game, make_screen<ProfileScreen>},
       {screen_name::edit_info, Needs::game, make_screen<EditInfoScreen>},

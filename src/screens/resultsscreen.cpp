@@ -38,13 +38,18 @@ ResultsScreen::ResultsScreen(Session& session, Navigator& navigator, QWidget* pa
   outer->addWidget(overall_);
   auto* footer = new QHBoxLayout;
   royal_ = make_button(QStringLiteral("royalDetailsButton"), QStringLiteral("Battle Royal Details"), this);
+  auto* report = make_button(QStringLiteral("nightReportButton"), QStringLiteral("The Night's Report"), this);
+  report->setToolTip(QStringLiteral("Where the money went, the crowd against the hall, and why popularity, the show's rating, "
+                                    "the titles and the workers moved tonight."));
   auto* done = make_button(QStringLiteral("resultsContinueButton"), QStringLiteral("Continue"), this);
   done->setProperty("role", "main");
   footer->addWidget(royal_);
+  footer->addWidget(report);
   footer->addStretch(1);
   footer->addWidget(done);
   outer->addLayout(footer);
   connect(royal_, &QPushButton::clicked, this, [this] { navigator_.open(screen_name::royal_details); });
+  connect(report, &QPushButton::clicked, this, [this] { navigator_.open(screen_name::report); });
   connect(done, &QPushButton::clicked, this, &ResultsScreen::finish);
   connect(grid_, &QTableView::clicked, this, [this](const QModelIndex& i) { show_rating_terms(i.row()); });
   connect(grid_, &QTableView::activated, this, [this](const QModelIndex& i) { show_rating_terms(i.row()); });

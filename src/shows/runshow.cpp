@@ -170,7 +170,7 @@ Num shown_hundredths(double rating) {
 HistoryShow archived_show(const ShowRun& run) {
   HistoryShow h{run.date_text, run.context.show.name, static_cast<Num>(run.overall.shown), run.takings.attendance,
                 sub_sat(run.balance_after, run.balance_before), {},
-                shown_hundredths(run.overall.shown)};
+                shown_hundredths(run.overall.shown), run.context.capacity};
   std::size_t shown = 0;  // the results list the booked matches in their order
   for (std::size_t k = 0; k < rec::match_slots; ++k) {
     if (!booked(run.card, k)) continue;

@@ -95,7 +95,7 @@ void big_show_figures(Store& store, const ShowContext& show, double score, Takin
   t.gross = mul_sat(t.buys, size >= 6 ? 15 : size == 5 ? 12 : 8);
   add_balance(store, p, t.gross, "Show: " + name + ", pay-per-view buys");
   store.set_md(md::last_buy_rate, decimal_text(buy_rate));
-  store.set_md(md::last_big_show_gross, "$" + grouped(t.gross));
+  store.set_md(md::last_big_show_gross, money_text(t.gross));
   report.push_back(name + " drew " + grouped(t.buys) + " buys, for a buy rate of " + decimal_text(buy_rate) +
                    " and a company gross of " + store.md(md::last_big_show_gross) + ".");
   const std::string holder = name + " (" + today + ")";
@@ -121,11 +121,14 @@ Num pay_show_costs(Store& store, const ShowContext& show) {
   if (!player) return 0;
   const auto p = store.promotion(*player);
   const ShowKind kind = is_big(show) ? ShowKind::big : is_primary(show) ? ShowKind::primary : ShowKind::secondary;
-  Num total = production_cost(production_level(store, kind));
-  if (is_big(show)) total = add_sat(total, big_show_promotion_cost(p.size_level(), store.md_num(md::next_big_show_level)));
-  total = add_sat(total, within(show.hire_cost, range::money_amount));
-  set_balance(store, p, sub_sat(p.balance(), total), "Show: " + show.show.name + ", production, promotion and venue");
-  return total;
+  // Each cost is paid and written down on its own line, so the night's statement can name it.
+  const Num production = production_cost(production_level(store, kind));
+  const Num promotion = is_big(show) ? big_show_promotion_cost(p.size_level(), store.md_num(md::next_big_show_level)) : 0;
+  const Num hire = within(show.hire_cost, range::money_amount);
+  set_balance(store, p, sub_sat(p.balance(), hire), "Show: " + show.show.name + ", venue hire");
+  set_balance(store, p, sub_sat(p.balance(), production), "Show: " + show.show.name + ", production");
+  set_balance(store, p, sub_sat(p.balance(), promotion), "Show: " + show.show.name + ", promotion");
+  return add_sat(add_sat(production, promotion), hire);
 }
 
 double show_score(const Store& store, const ShowContext& show, const CardFigures& f) {

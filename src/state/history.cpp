@@ -17,7 +17,7 @@ constexpr std::string_view day_row = "day";
 constexpr std::string_view show_row = "show";
 constexpr std::string_view match_row = "match";
 constexpr std::size_t day_fields = 6;
-constexpr std::size_t show_fields = 6;  // and the overall rating in hundredths, on newer rows
+constexpr std::size_t show_fields = 6;  // then, on newer rows, the overall rating in hundredths and the hall's capacity
 constexpr std::size_t match_fixed_fields = 6;  // kind, description, rating, winners, title, changed
 constexpr std::size_t most_names = 64;          // more workers than any match holds
 
@@ -41,16 +41,21 @@ bool read_day(const Fields& f, History* h) {
 }
 
 bool read_show(const Fields& f, History* h) {
-  if ((f.size() != show_fields && f.size() != show_fields + 1) || !parse_full_date(f[1]) || f[2].empty()) return false;
+  if (f.size() < show_fields || f.size() > show_fields + 2 || !parse_full_date(f[1]) || f[2].empty()) return false;
   const auto overall = whole(f[3]), attendance = whole(f[4]), money = whole(f[5]);
   if (!overall || !attendance || !money) return false;
-  Num hundredths = -1;
+  Num hundredths = -1, capacity = -1;
   if (f.size() > show_fields) {
     const auto fine = whole(f[show_fields]);
     if (!fine || *fine < 0 || *fine > 10000) return false;
     hundredths = *fine;
   }
-  if (h) h->shows.push_back({std::string(f[1]), std::string(f[2]), *overall, *attendance, *money, {}, hundredths});
+  if (f.size() > show_fields + 1) {
+    const auto room = whole(f[show_fields + 1]);
+    if (!room || *room < 0) return false;
+    capacity = *room;
+  }
+  if (h) h->shows.push_back({std::string(f[1]), std::string(f[2]), *overall, *attendance, *money, {}, hundredths, capacity});
   return true;
 }
 
@@ -193,7 +198,10 @@ void record_history_show(Store& store, const HistoryShow& show) {
   add_tab_field(row, to_text(show.overall));
   add_tab_field(row, to_text(show.attendance));
   add_tab_field(row, to_text(show.money));
-  if (show.overall_hundredths >= 0) add_tab_field(row, to_text(show.overall_hundredths));
+  if (show.overall_hundredths >= 0) {
+    add_tab_field(row, to_text(show.overall_hundredths));
+    if (show.capacity >= 0) add_tab_field(row, to_text(show.capacity));
+  }
   store.history.push_back(std::move(row));
   for (const HistoryMatch& m : show.matches) {
     std::string r(match_row);

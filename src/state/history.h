@@ -54,6 +54,7 @@ struct HistoryShow {
   // The overall rating in hundredths, as the results screen showed it (58.76 is 5876); -1 for rows
   // written before the archive kept it, which have the whole number alone.
   Num overall_hundredths = -1;
+  Num capacity = -1;  // the hall's capacity; -1 for rows written before the archive kept it
 };
 
 struct History {

@@ -19,6 +19,15 @@ namespace {
 namespace fs = std::filesystem;
 
 // "$" then the amount in groups of three ("$0", "$1,234"), a loss led by "-".
+// "-$50,608" is -50608, "+$1,200" 1200.
+long long money_value(std::string_view text) {
+  const bool negative = text.starts_with('-');
+  long long v = 0;
+  for (char c : text)
+    if (std::isdigit(static_cast<unsigned char>(c))) v = v * 10 + (c - '0');
+  return negative ? -v : v;
+}
+
 bool money_shape(std::string_view text) {
   if (text.starts_with('-')) text.remove_prefix(1);
   if (!text.starts_with('$') || text.size() < 2) return false;
@@ -240,6 +249,17 @@ TEST_F(CliGame, AShowDayIsStoppedAtAndItsShowRun) {
   std::string money = run.output.substr(at + 12, run.output.find('\n', at) - at - 12);
   if (!money.empty() && money.back() == '\r') money.pop_back();
   EXPECT_TRUE(money_shape(money)) << money;
+  // The night's money statement: every income and cost line, which add up to the money made.
+  const auto statement_at = run.output.find("\nMoney:\n");
+  ASSERT_NE(statement_at, std::string::npos) << run.output;
+  std::istringstream report(run.output.substr(statement_at + 8));
+  std::string line;
+  std::getline(report, line);
+  long long statement = 0;
+  int items = 0;
+  for (; line.starts_with("  "); std::getline(report, line), ++items) statement += money_value(line.substr(2, line.find("  ", 2) - 2));
+  EXPECT_GE(items, 2) << run.output;  // at least the tickets and the production
+  EXPECT_EQ(statement, money_value(money)) << run.output;
   const auto again = rvtest::run_cli("show " + home_arg + " --save Career --suggest");
   EXPECT_EQ(again.exit_code, 1);
   EXPECT_NE(again.output.find("not one of your show days"), std::string::npos) << again.output;

@@ -74,7 +74,8 @@ TEST(History, DamagedRowsAreLeftOutWithOneMessage) {
   EXPECT_EQ(loaded->load_notice, "4 rows of the promotion's history could not be read and were left out.");
 }
 
-// A show row may carry its overall rating in hundredths after its six fields; older rows have none.
+// A show row may carry its overall rating in hundredths and its hall's capacity after its six fields;
+// older rows have neither.
 TEST(History, AShowRowsRatingToTheHundredth) {
   const struct {
     const char* row;
@@ -85,7 +86,8 @@ TEST(History, AShowRowsRatingToTheHundredth) {
               {"show\tMonday 1st January 2007\tAlpha Weekly\t100\t300\t1000\t10000", 10000},
               {"show\tMonday 1st January 2007\tAlpha Weekly\t100\t300\t1000\t10001", -2},
               {"show\tMonday 1st January 2007\tAlpha Weekly\t58\t300\t1000\t-1", -2},
-              {"show\tMonday 1st January 2007\tAlpha Weekly\t58\t300\t1000\t5876\t1", -2}};
+              {"show\tMonday 1st January 2007\tAlpha Weekly\t58\t300\t1000\t5876\t-1", -2},  // a hall of no size
+              {"show\tMonday 1st January 2007\tAlpha Weekly\t58\t300\t1000\t5876\t900\t1", -2}};
   for (const auto& r : rows) {
     const rv::History h = rv::read_history({r.row});
     if (r.hundredths == -2) {
