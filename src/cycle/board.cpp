@@ -95,6 +95,12 @@ ReviewScore review_score(const Store& store) {
   return score;
 }
 
+std::string review_cause(const ReviewScore& score) {
+  return "Weekly review: shows " + std::to_string(score.shows) + ", money " + std::to_string(score.money) + ", popularity " +
+         std::to_string(score.popularity) + ", morale " + std::to_string(score.morale) + ", championships " +
+         std::to_string(score.championships) + " (each out of 20)";
+}
+
 int board_roster_size(const Store& store) {
   const std::string& initials = store.md(md::player_initials);
   int count = 0;
@@ -151,8 +157,9 @@ void weeklyreview(Store& s) {
       s.set_md(md::board_state, std::string(board::dismissed));
     }
   } else {
-    const int score = review_score(s).total();
-    set_board_rating(s, score, "Weekly review");
+    const ReviewScore parts = review_score(s);
+    const int score = parts.total();
+    set_board_rating(s, score, review_cause(parts));
     if (state == board::reviewing && s.md_num(md::review_weeks) == 0) {
       if (score < 50) {
         board_says(s, "The Board of Directors", "Your 6 Week Trial Period",

@@ -18,6 +18,9 @@ int money_points(Num balance, Num baseline);
 int popularity_points(double popularity);
 int morale_points(double average);  // also the championships' bands
 ReviewScore review_score(const Store& store);
+// The review as the ledger gives it: "Weekly review: shows 15, money 17, popularity 0, morale 14,
+// championships 10 (each out of 20)".
+std::string review_cause(const ReviewScore& score);
 
 // Workers counted for the board's roster check (on the roster, not retired).
 int board_roster_size(const Store& store);
