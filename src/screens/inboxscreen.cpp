@@ -8,11 +8,13 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTextBrowser>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "state/inbox.h"
 #include "talent/answers.h"
+#include "talent/roster.h"
 #include "state/game.h"
 #include "screens/cp1252.h"
 #include "screens/gridmodel.h"
@@ -73,6 +75,8 @@ InboxScreen::InboxScreen(Session& session, Navigator& navigator, QWidget* parent
   ml->addLayout(head);
   text_ = new QTextBrowser(message);
   text_->setObjectName(QStringLiteral("messageText"));
+  text_->setOpenLinks(false);
+  text_->setToolTip(QStringLiteral("A worker's name opens his profile."));
   ml->addWidget(text_, 1);
   auto* answers = new QHBoxLayout;
   action1_ = make_button(QStringLiteral("action1Button"), QStringLiteral("Delete"), message);
@@ -99,6 +103,9 @@ InboxScreen::InboxScreen(Session& session, Navigator& navigator, QWidget* parent
   setTabOrder(action1_, delete_all_);
   setTabOrder(delete_all_, close_);
 
+  // The newest message first; a click on a header sorts by that column.
+  grid_->sortByColumn(received_column, Qt::DescendingOrder);
+  connect(text_, &QTextBrowser::anchorClicked, this, &InboxScreen::open_worker);
   connect(grid_, &QTableView::clicked, this, [this](const QModelIndex& index) { open_row(index.row()); });
   connect(grid_, &QTableView::activated, this, [this](const QModelIndex& index) { open_row(index.row()); });
   connect(action1_, &QPushButton::clicked, this, &InboxScreen::delete_open);
@@ -142,7 +149,7 @@ void InboxScreen::open_row(int row) {
   from_->setText(QStringLiteral("From: ") + qs(opened->sender));
   date_->setText(qs(opened->date));
   subject_->setText(qs(opened->subject));
-  text_->setPlainText(qs(opened->text));
+  show_text(opened->text, opened->mentions);
   const auto& cells = shown->cells;
   model_->set_row(at, message_row(cells[from_column].text, cells[subject_column].text, cells[received_column].text,
                                   QStringLiteral("Read"), first_line, false));
@@ -161,6 +168,41 @@ void InboxScreen::open_row(int row) {
   action1_->setVisible(!answerable);
   action2_->setVisible(answerable);
   action3_->setVisible(answerable);
+}
+
+void InboxScreen::show_text(const std::string& text, const std::vector<rv::Mention>& mentions) {
+  // The text as it stands, each worker's name a link to him.
+  mentioned_.clear();
+  QString html;
+  std::size_t from = 0;
+  const auto plain = [](std::string_view part) { return qs(std::string(part)).toHtmlEscaped(); };
+  for (const auto& m : mentions) {
+    if (m.at < from || m.at + m.length > text.size()) continue;
+    html += plain(std::string_view(text).substr(from, m.at - from));
+    html += QStringLiteral("<a href=\"worker:%1\" style=\"color:#f5c542;\">%2</a>")
+                .arg(mentioned_.size())
+                .arg(plain(std::string_view(text).substr(m.at, m.length)));
+    mentioned_.push_back(m.worker);
+    from = m.at + m.length;
+  }
+  html += plain(std::string_view(text).substr(from));
+  html.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+  text_->setHtml(html);
+}
+
+void InboxScreen::open_worker(const QUrl& link) {
+  bool number = false;
+  const auto k = link.path().toULongLong(&number);
+  if (!session_.game || !number || k >= mentioned_.size()) return;
+  const std::string& name = mentioned_[k];
+  const rv::Store& store = session_.game->store;
+  if (const auto own = rv::roster_worker(store, name); own && store.worker(*own).name() == name) {
+    session_.profile_worker = name;
+    navigator_.open(screen_name::profile);
+    return;
+  }
+  session_.outside_worker = name;
+  navigator_.open(screen_name::outside_profile);
 }
 
 void InboxScreen::delete_open() {

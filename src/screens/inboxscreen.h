@@ -2,11 +2,18 @@
 // The inbox: the grid of messages (unread ones in bold), the open message with the answers its
 // kind allows, "Delete", "Delete All" and the way back to the main screen.
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "screens/screen.h"
 
 class QTableView;
 class QTextBrowser;
+class QUrl;
+
+namespace rv {
+struct Mention;
+}
 
 namespace rvgui {
 
@@ -30,12 +37,15 @@ class InboxScreen : public Screen {
   // The two answers of an offer or a release request.
   void answer_action2();
   void answer_action3();
+  // A worker's name clicked in the open message: his profile, on the roster or outside it.
+  void open_worker(const QUrl& link);
 
  protected:
   bool escape_inner() override;
 
  private:
   void clear_panel();
+  void show_text(const std::string& text, const std::vector<rv::Mention>& mentions);
   // Answers the open message with its second (Yes / Accept) or third (No / Decline) answer.
   void answer(bool second);
 
@@ -51,6 +61,7 @@ class InboxScreen : public Screen {
   QPushButton* delete_all_;
   QPushButton* close_;
   std::optional<std::size_t> open_;
+  std::vector<std::string> mentioned_;  // the workers the open message's links name, by link
 };
 
 }  // namespace rvgui

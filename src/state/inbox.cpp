@@ -69,8 +69,43 @@ std::optional<OpenedMessage> open_message(Store& store, std::size_t first_line) 
   std::string text = m.at(msg::body);
   if (!m.at(msg::body2).empty()) text += "\n\n" + m.at(msg::body2);
   if (!m.at(msg::body3).empty()) text += "\n\n" + m.at(msg::body3);
+  std::vector<Mention> mentions = worker_mentions(store, text);
   return OpenedMessage{first_line, m.at(msg::sender), m.at(msg::date), m.at(msg::subject), std::move(text),
-                       answers_for(store, first_line)};
+                       answers_for(store, first_line), std::move(mentions)};
+}
+
+namespace {
+
+// A letter or digit of a name; the accented letters of the code page count as letters.
+bool name_char(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  return u >= 0x80 || (u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
+}
+
+}  // namespace
+
+std::vector<Mention> worker_mentions(const Store& store, std::string_view text) {
+  std::vector<Mention> found;
+  for (std::size_t r = 0; r < store.worker_count(); ++r) {
+    const std::string& name = store.worker(r).name();
+    if (name.empty()) continue;
+    for (std::size_t at = text.find(name); at != std::string_view::npos; at = text.find(name, at + 1)) {
+      const std::size_t end = at + name.size();
+      if ((at > 0 && name_char(text[at - 1])) || (end < text.size() && name_char(text[end]))) continue;
+      found.push_back({at, name.size(), name});
+    }
+  }
+  // The longest first, then keep those that stand clear of the ones kept.
+  std::stable_sort(found.begin(), found.end(), [](const Mention& a, const Mention& b) { return a.length > b.length; });
+  std::vector<Mention> kept;
+  for (Mention& m : found) {
+    const bool clear = std::none_of(kept.begin(), kept.end(), [&](const Mention& k) {
+      return m.at < k.at + k.length && k.at < m.at + m.length;
+    });
+    if (clear) kept.push_back(std::move(m));
+  }
+  std::sort(kept.begin(), kept.end(), [](const Mention& a, const Mention& b) { return a.at < b.at; });
+  return kept;
 }
 
 bool delete_message(Store& store, std::size_t first_line) {

@@ -40,11 +40,21 @@ std::vector<InboxRow> inbox_rows(const Store& store);
 
 enum class Answers { delete_only, yes_no, accept_decline };
 
+// A worker's name in a message's text: where it stands, and whom it names.
+struct Mention {
+  std::size_t at = 0, length = 0;
+  std::string worker;
+};
+
 struct OpenedMessage {
   std::size_t first_line;
   std::string sender, date, subject, text;
   Answers answers;
+  std::vector<Mention> mentions;  // in the order they stand in `text`
 };
+// The workers named in `text`, a name at a time, a longer name before one it holds ("Kid Comet"
+// before "Kid"), never two over one another; a name stands between non-letters.
+std::vector<Mention> worker_mentions(const Store& store, std::string_view text);
 // Opens the message starting at `first_line`: marks it "Read" and builds the text shown.
 std::optional<OpenedMessage> open_message(Store& store, std::size_t first_line);
 // The answers a message offers as it stands.

@@ -6,6 +6,7 @@
 #include "state/datacheck.h"
 #include "state/date.h"
 #include "state/fileio.h"
+#include "state/inbox.h"
 
 namespace rv {
 
@@ -160,7 +161,22 @@ Status confirm_promotion(NewGame& game, std::string_view initials, bool new_indy
   }
   create_calendar(s);
   set_todays_shows(s);
+  post_info(s, std::string(welcome_sender), std::string(welcome_subject),
+            welcome_text(p.at(prom::full_name), p.show(0, prom::show::name), p.show(0, prom::show::weekday)));
   return success();
+}
+
+std::string welcome_text(const std::string& promotion, const std::string& show, const std::string& weekday) {
+  std::string text = "Welcome to " + promotion + ". Here is how a week runs. Next Day moves the calendar on a day at a time. ";
+  if (!show.empty() && !weekday.empty()) text += "Our weekly show, " + show + ", is on " + weekday + "s. ";
+  text +=
+      "On a show day the button reads Go To Show: pick a venue, then book the card match by match, or press Suggest "
+      "Card. While you book, each match shows the rating it should earn from the workers' figures; after the show, "
+      "the night's report shows where the money went and why popularity moved. Every Saturday the board scores you "
+      "out of 100 on five things: the shows' ratings, the bank balance, our popularity, the locker room's morale and "
+      "the championships. Wages go out every week and the monthly money at the start of each month, so watch the "
+      "balance: the Why? buttons on the main screen explain every figure. A worker's name in a message opens his profile.";
+  return text;
 }
 
 std::vector<std::string> list_scenarios(const Home& home) { return list_folders(home.scenarios()); }

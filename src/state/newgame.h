@@ -67,6 +67,10 @@ Status create_new_indy(const Home& home, NewGame& game, const IndyDetails& detai
 // show, the title history, the first calendar and today's shows. `new_indy` adds the creation
 // of the primary title to the history.
 Status confirm_promotion(NewGame& game, std::string_view initials, bool new_indy);
+// The Front Office's welcome, the first message of a new game: how a week runs.
+inline constexpr std::string_view welcome_sender = "Front Office";
+inline constexpr std::string_view welcome_subject = "Welcome";
+std::string welcome_text(const std::string& promotion, const std::string& show, const std::string& weekday);
 
 // Scenarios.
 std::vector<std::string> list_scenarios(const Home& home);

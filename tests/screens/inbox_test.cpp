@@ -4,6 +4,8 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include <QUrl>
+
 #include "state/inbox.h"
 #include "fixture.h"
 #include "screens/inboxscreen.h"
@@ -58,6 +60,7 @@ class InboxTest : public QObject {
     QCOMPARE(grid->model()->rowCount(), 2);
     QCOMPARE(grid->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("From"));
     QCOMPARE(grid->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Status"));
+    QCOMPARE(grid->model()->index(0, 1).data().toString(), QStringLiteral("Injury"));  // the newest first
     const int row = row_of(grid, QStringLiteral("Wages"));
     QVERIFY(grid->model()->index(row, 0).data(Qt::FontRole).value<QFont>().bold());
     click_row(grid, row);
@@ -77,6 +80,25 @@ class InboxTest : public QObject {
     QVERIFY(f.click(QStringLiteral("inboxButton")));
     QTest::keyClick(grid, Qt::Key_Escape);
     QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.main_screen()));
+  }
+
+  void a_workers_name_in_a_message_opens_his_profile() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    post(f.game()->store, "News", "INFO", 0, "Alpha Worker 2 and Beta Worker 1 spoke.");
+    QVERIFY(f.click(QStringLiteral("inboxButton")));
+    auto* grid = f.find<QTableView>(QStringLiteral("inboxGrid"));
+    click_row(grid, row_of(grid, QStringLiteral("News")));
+    auto* text = f.find<QTextBrowser>(QStringLiteral("messageText"));
+    QCOMPARE(text->toPlainText(), QStringLiteral("News body.\n\nAlpha Worker 2 and Beta Worker 1 spoke."));
+    emit text->anchorClicked(QUrl(QStringLiteral("worker:0")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::profile);
+    QCOMPARE(f.window().session().profile_worker, std::string("Alpha Worker 2"));
+    f.window().back();
+    emit text->anchorClicked(QUrl(QStringLiteral("worker:1")));  // not on the roster: his outside profile
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::outside_profile);
+    QCOMPARE(f.window().session().outside_worker, std::string("Beta Worker 1"));
   }
 
   void answers_follow_the_kind_and_the_days_left() {

@@ -86,3 +86,23 @@ TEST(Inbox, DeleteAllKeepsUnreadAndWaitingMessages) {
 }
 
 }  // namespace
+
+TEST(Inbox, WorkersNamedInAMessageStandAloneAndTheLongestNameWins) {
+  rv::Store s = rvtest::small_store();  // "Alpha Worker 0" to "Alpha Worker 9" among others
+  s.wrestlers.set(2, rv::Col::names, "Alpha Worker 1 Junior");
+  struct Case {
+    std::string text;
+    std::vector<std::pair<std::size_t, std::string>> named;
+  };
+  const std::vector<Case> cases = {
+      {"Alpha Worker 1 Junior beat Alpha Worker 1.", {{0, "Alpha Worker 1 Junior"}, {27, "Alpha Worker 1"}}},
+      {"Alpha Worker 12 is nobody; XAlpha Worker 2 neither.", {}},
+      {"(Alpha Worker 3)", {{1, "Alpha Worker 3"}}},
+      {"", {}},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::pair<std::size_t, std::string>> named;
+    for (const auto& m : rv::worker_mentions(s, c.text)) named.emplace_back(m.at, m.worker);
+    EXPECT_EQ(named, c.named) << c.text;
+  }
+}
