@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QDateTime>
 #include <QDateTimeAxis>
+#include <QLabel>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QToolTip>
@@ -85,7 +86,8 @@ std::size_t nearest(const std::vector<qint64>& times, qint64 x) {
 qint64 chart_time(const std::string& full_date) {
   const auto d = rv::parse_full_date(full_date);
   if (!d) return 0;
-  return QDateTime(QDate(d->year, d->month + 1, d->day), QTime(12, 0), Qt::UTC).toMSecsSinceEpoch();
+  // Midday on the player's own clock, so the axis, which names local days, names this one.
+  return QDateTime(QDate(d->year, d->month + 1, d->day), QTime(12, 0)).toMSecsSinceEpoch();
 }
 
 HistoryCharts::HistoryCharts(QWidget* parent) : QWidget(parent) {
@@ -107,8 +109,15 @@ HistoryCharts::HistoryCharts(QWidget* parent) : QWidget(parent) {
   shows_ = add_series<QScatterSeries>(figures_, QStringLiteral("Shows"), QColor(0xff, 0x8c, 0x3a), figures_time_, percent_axis_);
   shows_->setMarkerSize(8);
   shows_->setBorderColor(QColor(0x1a, 0x14, 0x05));
-  layout->addWidget(make_view(QStringLiteral("balanceChart"), money_), 1);
-  layout->addWidget(make_view(QStringLiteral("figuresChart"), figures_), 1);
+  empty_ = new QLabel(QStringLiteral("Nothing to draw yet: the charts start with the first day played."), this);
+  empty_->setObjectName(QStringLiteral("historyEmpty"));
+  empty_->setAlignment(Qt::AlignCenter);
+  empty_->setProperty("role", "subheading");
+  layout->addWidget(empty_, 1);
+  money_view_ = make_view(QStringLiteral("balanceChart"), money_);
+  figures_view_ = make_view(QStringLiteral("figuresChart"), figures_);
+  layout->addWidget(money_view_, 1);
+  layout->addWidget(figures_view_, 1);
   connect_tips();
 }
 
@@ -167,13 +176,24 @@ void HistoryCharts::show_history(rv::History window) {
     first = std::min(first, times->front());
     last = std::max(last, times->back());
   }
-  if (first > last) first = last = QDateTime::currentDateTimeUtc().toMSecsSinceEpoch();
-  if (last - first < day_ms) last = first + day_ms;  // a single day still spans the axis
+  const bool empty = first > last;
+  empty_->setVisible(empty);
+  money_view_->setVisible(!empty);
+  figures_view_->setVisible(!empty);
+  if (empty) {
+    balance_->clear();
+    return;
+  }
+  // The ticks stand on whole days: the span is stretched to a whole number of days between each.
+  const qint64 span_days = std::max<qint64>(1, (last - first + day_ms - 1) / day_ms);
+  const int gaps = static_cast<int>(std::min<qint64>(span_days, 5));
+  last = first + (span_days + gaps - 1) / gaps * gaps * day_ms;
   // Months name the ticks of a long stretch; days those of a short one.
   const bool long_stretch = last - first > 300 * day_ms;
   for (auto* axis : {money_time_, figures_time_}) {
     axis->setFormat(long_stretch ? QStringLiteral("MMM yyyy") : QStringLiteral("d MMM"));
-    axis->setRange(QDateTime::fromMSecsSinceEpoch(first, Qt::UTC), QDateTime::fromMSecsSinceEpoch(last, Qt::UTC));
+    axis->setTickCount(gaps + 1);
+    axis->setRange(QDateTime::fromMSecsSinceEpoch(first), QDateTime::fromMSecsSinceEpoch(last));
   }
   // Large balances are drawn in thousands or millions, so the axis reads at a glance.
   const double largest = std::max(std::abs(low), std::abs(high));

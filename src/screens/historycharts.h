@@ -35,6 +35,9 @@ class HistoryCharts : public QWidget {
   QChartView* make_view(const QString& object_name, QChart* chart);
   void connect_tips();
 
+  QLabel* empty_;  // stands in for the charts before the first day
+  QChartView* money_view_;
+  QChartView* figures_view_;
   QChart* money_;
   QChart* figures_;
   QDateTimeAxis* money_time_;
@@ -51,7 +54,7 @@ class HistoryCharts : public QWidget {
   std::vector<qint64> show_times_;
 };
 
-// A chart's time for a full date text (midday, UTC); 0 for a text that is not a date.
+// A chart's time for a full date text (midday, local time); 0 for a text that is not a date.
 qint64 chart_time(const std::string& full_date);
 
 }  // namespace rvgui
