@@ -21,6 +21,7 @@
 #include "screens/gridmodel.h"
 #include "screens/navigator.h"
 #include "screens/session.h"
+#include "state/date.h"
 #include "cycle/showday.h"
 #include "state/calendar.h"
 
@@ -145,6 +146,7 @@ void BookingScreen::ensure_booking() {
     setting.big_show = show->type == rv::ShowType::big;
   }
   session_.booking = std::make_shared<rv::Booking>(session_.game->store, setting);
+  session_.booking_date = rv::current_full_date(session_.game->store);
 }
 
 void BookingScreen::enter() {
@@ -253,8 +255,8 @@ void BookingScreen::ask_team_names() {
   rv::Booking* b = session_.booking.get();
   while (b->step() == rv::BookingStep::team_names) {
     auto name = ask_game_text(session_.dialogs, qs(b->team_question()), qs(b->team_proposal()));
-    if (!name) {  // a cancelled name gives the match up
-      b->clear_match();
+    if (!name) {  // a cancelled name steps back to the last worker picked
+      b->step_back_a_pick();
       return;
     }
     if (const auto problem = b->team_name_problem(*name)) {  // refused: the same team is asked again

@@ -384,6 +384,12 @@ void MainScreen::press_main_action() {
   show_messages(result.messages);
   refresh();
   if (!result.can_go_ahead) return;
+  // A card begun today and left is found as it was: back at the venues, with its booking on top.
+  if (session_.booking && session_.booking_date == rv::current_full_date(game.store)) {
+    navigator_.open(screen_name::venues);
+    if (session_.booked_show) navigator_.open(screen_name::booking);
+    return;
+  }
   // The venue of today's first show is chosen next; the day stays a show day until it is run.
   session_.booked_show.reset();
   session_.booking.reset();

@@ -46,6 +46,8 @@ struct Session {
   // booking and battle royal screens share it. Nothing of it is in the store.
   std::shared_ptr<rv::BookedShow> booked_show;
   std::shared_ptr<rv::Booking> booking;
+  // The day the card was started: a card lives until its show has run, or its day has passed.
+  std::string booking_date;
   // The show just run, from "Confirm" until the player leaves its results.
   std::shared_ptr<rv::ShowPresentation> presentation;
 

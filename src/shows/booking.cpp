@@ -17,7 +17,6 @@ constexpr std::string_view male = "Male";
 constexpr std::string_view female = "Female";
 constexpr std::string_view title_tag = "Tag Team";
 constexpr std::string_view title_singles = "Singles";
-constexpr std::string_view vs_line = "- vs -";
 constexpr int counts_shown = 4;
 constexpr int regular_first_count = 5;
 constexpr int big_first_count = 7;
@@ -308,46 +307,12 @@ void Booking::finish_participants() {
   step_ = team_count() ? BookingStep::team_names : BookingStep::winners;
 }
 
-// The sides of a match as lists of names, in the order picked.
-std::vector<std::vector<std::string>> Booking::sides(std::size_t slot) const {
-  std::vector<std::vector<std::string>> out;
-  const auto* t = find_match_type(line(slot, match::type));
-  if (!t || t->side_size == 0) return out;
-  std::vector<std::string> names;
-  for (std::size_t i = 0; i < match::worker_lines && !line(slot, match::first_worker + i).empty(); ++i)
-    names.push_back(line(slot, match::first_worker + i));
-  if (t->name == match_type::handicap) {  // the pair on the first two lines, the lone worker after them
-    const std::size_t pair = std::min<std::size_t>(names.size(), 2);
-    if (pair > 0) out.emplace_back(names.begin(), names.begin() + static_cast<std::ptrdiff_t>(pair));
-    if (names.size() > 2) out.emplace_back(names.begin() + 2, names.end());
-    return out;
-  }
-  for (std::size_t i = 0; i < names.size(); i += t->side_size)
-    out.emplace_back(names.begin() + static_cast<std::ptrdiff_t>(i),
-                     names.begin() + static_cast<std::ptrdiff_t>(std::min(names.size(), i + t->side_size)));
-  return out;
-}
-
 // The team sides of the current match, when it has any: a side of more than one member is a team.
 std::optional<std::size_t> Booking::team_count() const {
   const auto s = sides(slot_);
   const auto n = static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](const auto& side) { return side.size() > 1; }));
   if (n == 0) return std::nullopt;
   return n;
-}
-
-std::vector<std::string> Booking::side_names(std::size_t slot) const {
-  std::vector<std::string> out;
-  std::size_t team = 0;
-  for (const auto& side : sides(slot)) {
-    if (side.size() == 1) {
-      out.push_back(side.front());
-    } else {
-      out.push_back(line(slot, match::first_team + std::min(team, match::team_lines - 1)));
-      ++team;
-    }
-  }
-  return out;
 }
 
 std::vector<std::string> Booking::current_team_members() const {
@@ -385,6 +350,20 @@ bool Booking::name_team(std::string_view name) {
   return true;
 }
 
+bool Booking::step_back_a_pick() {
+  if (step_ != BookingStep::participants && step_ != BookingStep::team_names) return false;
+  const std::size_t n = picked();
+  if (n == 0) return false;
+  for (std::size_t i = 0; i < match::team_lines; ++i) set(match::first_team + i, "");
+  team_ = 0;
+  const std::string last = line(slot_, match::first_worker + n - 1);
+  for (auto& w : workers_)
+    if (w.name == last) w.on_card = false;
+  set(match::first_worker + n - 1, "");
+  step_ = BookingStep::participants;
+  return true;
+}
+
 bool Booking::awaiting_battle_royal() const {
   return step_ == BookingStep::participants && line(slot_, match::type) == match_type::battle_royal;
 }
@@ -418,29 +397,6 @@ void Booking::cancel_battle_royal() {
   if (!awaiting_battle_royal()) return;
   empty_slot(slot_);
   step_ = BookingStep::choose_match;
-}
-
-std::vector<std::string> Booking::slot_display(std::size_t slot) const {
-  std::vector<std::string> out;
-  const std::string& type = line(slot, match::type);
-  if (type.empty()) return out;
-  out.push_back(type);
-  if (!line(slot, match::title).empty() && line(slot, match::title) != none_text) out.push_back(line(slot, match::title));
-  if (!line(slot, match::stipulation).empty() && line(slot, match::stipulation) != none_text)
-    out.push_back(line(slot, match::stipulation));
-  if (type == match_type::battle_royal) {
-    for (std::size_t i = 0; i < 2; ++i)
-      if (!line(slot, match::first_worker + i).empty()) out.push_back(line(slot, match::first_worker + i));
-  } else {
-    const auto s = sides(slot);
-    for (std::size_t i = 0; i < s.size(); ++i) {
-      if (i > 0) out.emplace_back(vs_line);
-      for (const auto& name : s[i]) out.push_back(name);
-    }
-  }
-  if (!line(slot, match::winners).empty()) out.push_back("Winner(s): " + line(slot, match::winners));
-  if (!line(slot, match::win_type).empty()) out.push_back("Win Type: " + line(slot, match::win_type));
-  return out;
 }
 
 void Booking::empty_slot(std::size_t slot) {

@@ -98,6 +98,10 @@ class Booking {
   // winner's or a holder's name must say who it is.
   std::optional<std::string> team_name_problem(std::string_view name) const;
   bool name_team(std::string_view name);
+  // One step back while picking the participants or naming the teams: the last worker picked
+  // leaves the match, the names given its teams are dropped, and the participants are picked
+  // again from there. Everything picked before him stays.
+  bool step_back_a_pick();
 
   // A battle royal's entrants come from its setup instead of the booking list.
   bool awaiting_battle_royal() const;

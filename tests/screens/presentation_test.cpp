@@ -64,6 +64,20 @@ class PresentationTest : public QObject {
     QCOMPARE(QString::fromStdString(f.game()->store.md(rv::md::main_caption)), QStringLiteral("Next Day"));
   }
 
+  void the_card_lives_until_the_show_has_run() {
+    Fixture f;
+    QVERIFY(open_booked_card(f));
+    const rv::Lines card = f.window().session().booking->card();
+    // Back to the venues, back to the main screen, and to the show again: the same card.
+    QVERIFY(f.click(QStringLiteral("bookingBackButton")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::venues);
+    QTest::keyClick(f.window().current_screen(), Qt::Key_Escape);
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::main);
+    QVERIFY(f.click(QStringLiteral("mainActionButton")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::booking);
+    QCOMPARE(f.window().session().booking->card(), card);
+  }
+
   void skipping_the_highlights_and_the_line_up() {
     Fixture f;
     QVERIFY(open_booked_card(f));
@@ -95,6 +109,17 @@ class PresentationTest : public QObject {
     QCOMPARE(f.dialogs().shown().size(), std::size_t{1});
     QCOMPARE(f.dialogs().shown().front().text, tip);
     QCOMPARE(f.dialogs().shown().front().heading, QStringLiteral("- Match 1 -"));
+
+    // The night's report opens from the results and leads back to them.
+    QVERIFY(f.click(QStringLiteral("nightReportButton")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::report);
+    const QAbstractItemModel* money = f.find<QTableView>(QStringLiteral("reportMoneyGrid"))->model();
+    QCOMPARE(money->index(0, 0).data().toString(), QStringLiteral("Income"));
+    QCOMPARE(money->index(money->rowCount() - 1, 0).data().toString(), QStringLiteral("Money made"));
+    QVERIFY(f.find<QTableView>(QStringLiteral("reportMovesGrid"))->model()->index(0, 0).data().toString().startsWith(
+        QStringLiteral("Popularity: ")));
+    QVERIFY(f.click(QStringLiteral("reportBackButton")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::results);
   }
 };
 

@@ -189,6 +189,30 @@ TEST(Booking, TeamNamesOfOneMatchStayApart) {
   EXPECT_TRUE(b.name_team("Pair"));
 }
 
+// Giving up a team's name steps back one pick: the fourth worker leaves the match (and may be
+// picked again), the first team's name goes, the first three workers stay.
+TEST(Booking, ACancelledTeamNameStepsBackOnePick) {
+  rv::Store s = rvtest::small_store();
+  rv::Booking b(s, {});
+  ASSERT_TRUE(b.choose_count(5));
+  ASSERT_TRUE(b.open_slot(1));
+  for (const char* step : {"Tag Team", "None", "None"}) ASSERT_TRUE(b.choose(step));
+  EXPECT_FALSE(b.step_back_a_pick());  // nobody picked yet
+  for (int i = 0; i < 4; ++i) ASSERT_TRUE(b.choose_at(0));
+  ASSERT_TRUE(b.name_team("First Pair"));
+  const std::string fourth = b.line(1, rv::match::first_worker + 3);
+  ASSERT_TRUE(b.step_back_a_pick());
+  EXPECT_EQ(b.step(), rv::BookingStep::participants);
+  EXPECT_EQ(b.line(1, rv::match::type), "Tag Team");
+  EXPECT_FALSE(b.line(1, rv::match::first_worker + 2).empty());
+  EXPECT_TRUE(b.line(1, rv::match::first_worker + 3).empty());
+  EXPECT_TRUE(b.line(1, rv::match::first_team).empty());
+  EXPECT_FALSE(b.on_card(fourth));
+  ASSERT_TRUE(b.choose_worker(fourth));
+  EXPECT_EQ(b.step(), rv::BookingStep::team_names);
+  EXPECT_EQ(b.team_asked(), 1u);
+}
+
 // The suggested card names a team by its members' shared tag team, unless that name is refused
 // (here a worker of the show is called so); then the team gets a plain name.
 TEST(Booking, ASuggestedTeamNameTheBookingRefusesGivesWay) {
