@@ -154,7 +154,7 @@ Result<std::vector<VenueOffer>> offered_venues(const Store& store, const Home& h
     v.name = (*file)[at + venue::name];
     v.capacity = read_within((*file)[at + venue::capacity], range::capacity);
     v.hire_cost = hire_cost(v.capacity);
-    v.hire_cost_text = "$" + std::to_string(v.hire_cost);
+    v.hire_cost_text = money_text(v.hire_cost);
     offers.push_back(std::move(v));
   }
   if (offers.empty()) return Failure{"No venue can be booked for " + show.name + "."};

@@ -139,7 +139,7 @@ std::string_view role_name(std::string_view code) {
 
 std::string length_name(int years) { return std::to_string(years) + (years == 1 ? " Year" : " Years"); }
 
-std::string weekly_wage_text(Num wages) { return "$" + grouped(wages) + " Per Week"; }
+std::string weekly_wage_text(Num wages) { return money_text(wages) + " Per Week"; }
 
 Num expected_wage(Num w) {
   struct Band {

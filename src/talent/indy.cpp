@@ -27,7 +27,7 @@ constexpr std::array<Flight, 6> flights = {{{"UK", "USA", 1000},
                                             {"USA", "Other", 1200},
                                             {"Japan", "Other", 880}}};
 
-std::string dollars(Num amount) { return "$" + to_text(amount); }
+std::string dollars(Num amount) { return money_text(amount); }
 
 // The flight a worker takes to work for the player: nothing when he lives in the player's country.
 std::optional<Num> worker_flight(const Store& store, std::size_t row) {

@@ -162,7 +162,7 @@ RosterGrid roster_grid(const Store& store, std::string_view choice) {
       row.extra_key = expiry_key(w.expires());
     } else if (sorting) {
       row.extra_key = w.num(sort->column);
-      if (sort->column == Col::wages) row.extra = "$" + grouped(row.extra_key);
+      if (sort->column == Col::wages) row.extra = money_text(row.extra_key);
       else if (!sort->caption.empty()) row.extra = std::string(ability_word(row.extra_key));
     }
     grid.rows.push_back(std::move(row));

@@ -188,7 +188,7 @@ Result<Signing> Signing::approach(const Store& store, std::size_t row) {
   s.value_ = contract_value(store, row);
   s.buy_out_ = s.value_;
   s.description_ = "Currently under contract to " + owner.initials() + " until " + w.expires() + ". Works as a " + role + ".";
-  s.current_wages_ = "$" + grouped(w.wages()) + " Per Week";
+  s.current_wages_ = money_text(w.wages()) + " Per Week";
   const std::string& o = owner.full_name();
   s.note_ = s.name_ + " is currently under contract to " + o + ". " + o + for_gender(" value his contract at $", s.female_) +
             grouped(s.value_) + ". How much will you offer " + o + " to speak to " + s.name_ + "?";
@@ -196,7 +196,7 @@ Result<Signing> Signing::approach(const Store& store, std::size_t row) {
 }
 
 std::string Signing::amount_text() const {
-  return "$" + grouped(amount()) + (mode_ == Mode::contract ? " Per Week" : "");
+  return money_text(amount()) + (mode_ == Mode::contract ? " Per Week" : "");
 }
 
 void Signing::amount_down(Num step) {

@@ -40,7 +40,7 @@ TEST_F(VenueWorld, CountryAndSizeLevelDecideWhatIsOffered) {
   ASSERT_TRUE(offers.ok()) << offers.error();
   ASSERT_EQ(offers->size(), 2u);
   EXPECT_EQ((*offers)[0].name, "Severnside Hall");
-  EXPECT_EQ((*offers)[0].hire_cost_text, "$40000");
+  EXPECT_EQ((*offers)[0].hire_cost_text, "$40,000");
   EXPECT_EQ((*offers)[1].capacity, rv::range::capacity.hi);  // a runaway capacity stays in range
   EXPECT_FALSE(rv::book_venue(s, home, show, "Far Dome").ok());
 

@@ -46,7 +46,7 @@ TEST_F(Indy, FlightsCostTheSameBothWaysAndNothingAtHome) {
   const auto quote = rv::check_indy_booking(game, free_row, dates[3]);
   ASSERT_TRUE(quote) << quote.error();
   EXPECT_EQ(quote->total, 1190);
-  EXPECT_NE(quote->question.find("This will cost a total of $1190.\nConfirm Booking?"), std::string::npos);
+  EXPECT_NE(quote->question.find("This will cost a total of $1,190.\nConfirm Booking?"), std::string::npos);
 }
 
 TEST_F(Indy, ADateIsBookedOnceAndPaidFor) {
