@@ -104,8 +104,8 @@ void add_pop(Store& store, std::size_t row, Num delta, std::string_view cause) {
 }
 
 // What the ledger says moved a worker: the result, named with the show.
-std::string won_at(const MoraleSetting& setting) { return "Won: " + setting.show_name; }
-std::string lost_at(const MoraleSetting& setting) { return "Lost: " + setting.show_name; }
+std::string won_at(const MoraleSetting& setting) { return "Won a match: " + setting.show_name; }
+std::string lost_at(const MoraleSetting& setting) { return "Lost a match: " + setting.show_name; }
 
 void complain(Store& store, const std::string& text) {
   post_info(store, std::string(road_agent), std::string(complaint_subject), text);
@@ -140,7 +140,10 @@ bool change_sides(Store& store, const std::vector<Side>& sides, const std::strin
   const std::string won = won_at(setting), lost = lost_at(setting);
   for (const auto& s : sides)
     for (const auto& name : s.members)
-      if (const auto row = wrestler_row(store, name)) add_morale(store, *row, s.name == winner ? gain : -loss, s.name == winner ? won : lost);
+      if (const auto row = wrestler_row(store, name)) {
+        const bool won_it = s.name == winner;
+        add_morale(store, *row, won_it ? gain : -loss, won_it ? won : lost);
+      }
   return true;
 }
 
@@ -206,7 +209,8 @@ void battle_royal(Store& store, const MatchView& m, const MoraleSetting& setting
   if (const auto row = wrestler_row(store, winner)) add_morale(store, *row, winner_gain, won_at(setting));
   const std::string& runner_up = setting.battle_royal_runner_up;
   if (runner_up == winner || runner_up == match::automatic) return;
-  if (const auto row = wrestler_row(store, runner_up)) add_morale(store, *row, runner_up_gain, "Runner-up: " + setting.show_name);
+  if (const auto row = wrestler_row(store, runner_up))
+    add_morale(store, *row, runner_up_gain, "Battle royal runner-up: " + setting.show_name);
 }
 
 }  // namespace

@@ -270,7 +270,8 @@ bool rate_match(const Averages& avg, const RatingInputs& in, RatingTerms& terms,
 }
 
 // The defended title counts for the card and gains or loses value by the match; its value.
-Num defend_title(Store& store, std::size_t player, const MatchLines& m, double r, CardFigures& out, const std::string& show_name) {
+Num defend_title(Store& store, std::size_t player, const MatchLines& m, double r, CardFigures& out,
+                 const std::string& show_name) {
   const auto slot = title_named(store, player, m.at(match::title));
   if (!slot) return 0;
   const Title t = store.promotion(player).title(*slot);

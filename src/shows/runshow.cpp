@@ -132,8 +132,10 @@ void overall(Night& n) {
   const auto p = n.s.promotion(*player);
   const std::string cause = "Show: " + n.run.context.show.name + ", overall rating " + overall_rating_figure(n.run.overall.shown);
   record_effect(n.s, Figure::popularity, {}, p.popularity() - before, cause);
-  for (std::size_t k = 0; k < prom::regular_show_count; ++k)
-    record_effect(n.s, Figure::show_rating, p.show(k, prom::show::name), leading_int(p.show(k, prom::show::rating)) - ratings_before[k], cause);
+  for (std::size_t k = 0; k < prom::regular_show_count; ++k) {
+    const Num change = leading_int(p.show(k, prom::show::rating)) - ratings_before[k];
+    record_effect(n.s, Figure::show_rating, p.show(k, prom::show::name), change, cause);
+  }
 }
 
 void feedback(Night& n) { post_show_feedback(n.s, n.run.context, n.run.overall.value, n.run.figures.star_points); }
