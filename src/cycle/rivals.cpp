@@ -104,11 +104,13 @@ void otherfedsshows(Game& game) {
     const auto p = s.promotion(t.index);
     const Num v = p.reference_level();
     for (std::size_t k : t.shows) {
-      // Only a worker of the player's who also works for the rival has this written down.
-      const std::string cause = "Worked a show for " + p.initials() + ": " + p.show(k, prom::show::name);
+      // Only a worker of the player's who also works for the rival has this written down: the
+      // cause is put into words the first time one is met.
+      std::string cause;
       for (std::size_t r : t.roster) {
         const auto w = s.worker(r);
         if (!appears_on_shows(std::as_const(s).worker(r))) continue;
+        if (cause.empty() && player_worker(s, r)) cause = "Worked a show for " + p.initials() + ": " + p.show(k, prom::show::name);
         const Num morale = w.morale();
         set_worker_morale(s, r, clamp_int(morale + rival_show_morale_change(game.rng, static_cast<int>(morale)), 1, 100), cause);
       }

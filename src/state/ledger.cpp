@@ -133,18 +133,22 @@ bool player_worker(const Store& store, std::size_t row) {
   return row < store.worker_count() && !player.empty() && store.worker(row).promotion() == player;
 }
 
+// The rival shows and the weekly draw values pass every worker through these: a worker not the
+// player's is changed without a look back.
 void set_worker_popularity(Store& store, std::size_t row, Num value, std::string_view cause) {
   const Worker w = store.worker(row);
+  if (!player_worker(store, row)) return w.set_pop(value);
   const Num before = w.pop();
   w.set_pop(value);
-  if (player_worker(store, row)) record_effect(store, Figure::worker_popularity, w.name(), w.pop() - before, cause);
+  record_effect(store, Figure::worker_popularity, w.name(), w.pop() - before, cause);
 }
 
 void set_worker_morale(Store& store, std::size_t row, Num value, std::string_view cause) {
   const Worker w = store.worker(row);
+  if (!player_worker(store, row)) return w.set_morale(value);
   const Num before = w.morale();
   w.set_morale(value);
-  if (player_worker(store, row)) record_effect(store, Figure::morale, w.name(), w.morale() - before, cause);
+  record_effect(store, Figure::morale, w.name(), w.morale() - before, cause);
 }
 
 void set_worker_injury(Store& store, std::size_t row, Num days, std::string_view cause) {
