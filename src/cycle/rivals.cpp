@@ -110,7 +110,7 @@ void otherfedsshows(Game& game) {
       for (std::size_t r : t.roster) {
         const auto w = s.worker(r);
         if (!appears_on_shows(std::as_const(s).worker(r))) continue;
-        if (cause.empty() && player_worker(s, r)) cause = "Worked a show for " + p.initials() + ": " + p.show(k, prom::show::name);
+        if (cause.empty() && player_worker(s, r)) cause = "Rival show: " + p.show(k, prom::show::name) + " (" + p.initials() + ")";
         const Num morale = w.morale();
         set_worker_morale(s, r, clamp_int(morale + rival_show_morale_change(game.rng, static_cast<int>(morale)), 1, 100), cause);
       }

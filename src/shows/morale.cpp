@@ -103,9 +103,9 @@ void add_pop(Store& store, std::size_t row, Num delta, std::string_view cause) {
   set_worker_popularity(store, row, add_sat(store.worker(row).pop(), delta), cause);
 }
 
-// What the ledger says moved a worker: the result, named with the show.
-std::string won_at(const MoraleSetting& setting) { return "Won a match: " + setting.show_name; }
-std::string lost_at(const MoraleSetting& setting) { return "Lost a match: " + setting.show_name; }
+// What the ledger says moved a worker: the result at the show.
+std::string won_at(const MoraleSetting& setting) { return show_cause(setting.show_name, "won a match"); }
+std::string lost_at(const MoraleSetting& setting) { return show_cause(setting.show_name, "lost a match"); }
 
 void complain(Store& store, const std::string& text) {
   post_info(store, std::string(road_agent), std::string(complaint_subject), text);
@@ -125,8 +125,8 @@ void one_on_one(Store& store, const MatchView& m, const MoraleSetting& setting) 
   add_morale(store, *winner, band->gain, won_at(setting));
   add_morale(store, *loser, -band->loss, lost_at(setting));
   if (band == upset_bands.end() - 1) {
-    add_pop(store, *winner, upset_pop_gain, "Upset win: " + setting.show_name);
-    add_pop(store, *loser, -upset_pop_cost, "Upset loss: " + setting.show_name);
+    add_pop(store, *winner, upset_pop_gain, show_cause(setting.show_name, "upset win"));
+    add_pop(store, *loser, -upset_pop_cost, show_cause(setting.show_name, "upset loss"));
   }
   if (!band->complaint.empty())
     complain(store, names[1 - w] + std::string(band->complaint) + names[w] + " at " + setting.show_name + " yesterday.");
@@ -169,7 +169,7 @@ void intergender(Store& store, const MatchView& m, const MoraleSetting& setting)
   } else if (pop >= sub_sat(p, 10)) {
     morale = 10, pop_cost = 1, text = " was very unhappy at having to lose to ";
   }
-  const std::string cause = "Lost to a woman: " + setting.show_name;
+  const std::string cause = show_cause(setting.show_name, "lost to a woman");
   add_morale(store, *loser, -morale, cause);
   add_pop(store, *loser, -pop_cost, cause);
   complain(store, loser_name + std::string(text) + winner_name + " at " + setting.show_name + ".");
@@ -210,7 +210,7 @@ void battle_royal(Store& store, const MatchView& m, const MoraleSetting& setting
   const std::string& runner_up = setting.battle_royal_runner_up;
   if (runner_up == winner || runner_up == match::automatic) return;
   if (const auto row = wrestler_row(store, runner_up))
-    add_morale(store, *row, runner_up_gain, "Battle royal runner-up: " + setting.show_name);
+    add_morale(store, *row, runner_up_gain, show_cause(setting.show_name, "battle royal runner-up"));
 }
 
 }  // namespace
@@ -274,7 +274,7 @@ void left_off_card_morale(Store& store, const Lines& card, const MoraleSetting& 
   if (!setting.primary_show && !setting.big_show) return;
   const std::string initials = store.md(md::player_initials);
   const auto on_card = names_on_card(card, setting);
-  const std::string on_cause = "On the card: " + setting.show_name, off_cause = "Left off the card: " + setting.show_name;
+  const std::string on_cause = show_cause(setting.show_name, "on the card"), off_cause = show_cause(setting.show_name, "left off the card");
   for (std::size_t r = 0; r < store.worker_count(); ++r) {
     const auto w = std::as_const(store).worker(r);
     if (!available(w, initials, setting.brand)) continue;

@@ -156,7 +156,7 @@ std::optional<Injury> wear_worker(Store& store, std::size_t row, Num danger, con
   const Num odds = std::max<Num>(2, 140 - danger - (30 - retire) - (85 - w.cond()));
   if (setting.forecast || rng.draw(static_cast<int>(std::min<Num>(odds, 1'000'000))) != 1) return std::nullopt;
   Injury injury = createinjury(store, w.name(), rng);
-  set_worker_injury(store, row, injury.days, "Injured: " + setting.show_name);
+  set_worker_injury(store, row, injury.days, show_cause(setting.show_name, "injured"));
   w.set(Col::cond, std::string(injured_condition));
   w.set_status(injury_status(injury));
   return injury;
@@ -283,7 +283,7 @@ Num defend_title(Store& store, std::size_t player, const MatchLines& m, double r
   Num value = title_value;
   if (r >= 90) value += 2;
   else if (r < 70) value -= 2;
-  set_title_value(store, player, *slot, within(value, range::defended_title_value), "Title match: " + show_name);
+  set_title_value(store, player, *slot, within(value, range::defended_title_value), show_cause(show_name, "title match"));
   return title_value;
 }
 

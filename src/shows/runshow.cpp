@@ -112,7 +112,7 @@ void feuds(Night& n) {
     Record f = feud_slot(n.s, *slot);
     const Num gain = feud_heat_for(leading_int(n.run.figures.ratings[k]));
     set_feud_heat(n.s, f, feud_heading(n.s, *slot), std::min<Num>(100, add_sat(within(f.num(feud::heat), range::percent), gain)),
-                  "Feud fought: " + n.run.context.show.name);
+                  show_cause(n.run.context.show.name, "feud fought"));
   }
 }
 

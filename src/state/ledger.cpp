@@ -179,6 +179,12 @@ void set_feud_heat(Store& store, const Record& feud, std::string_view name, Num 
 
 std::string_view cause_kind(std::string_view cause) { return cause.substr(0, cause.find(':')); }
 
+std::string show_cause(std::string_view show, std::string_view what) {
+  std::string cause = "Show: ";
+  cause.append(show).append(", ").append(what);
+  return cause;
+}
+
 void fold_old_entries(Lines& rows, const Date& today) {
   const long long last_folded = month_number(today) - 13;
   // Month totals lead the ledger; the entries follow in the order they were written, oldest

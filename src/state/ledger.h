@@ -87,6 +87,9 @@ void set_feud_heat(Store& store, const Record& feud, std::string_view name, Num 
 
 // The kind of a cause: the words before its first ':' ("Show: X, tickets" is a "Show").
 std::string_view cause_kind(std::string_view cause);
+// What a show did: "Show: X, won a match". Every show's causes are of the kind "Show", so that
+// a worker's month folds into one total whatever the shows were.
+std::string show_cause(std::string_view show, std::string_view what);
 // Folds the entries dated in a month that ended more than a year before `today` into their
 // month's totals (one per figure, whom and kind of cause), which keep their sums. The entries are
 // taken as written, oldest first: the folding stops at the first one too young.
