@@ -104,8 +104,7 @@ void otherfedsshows(Game& game) {
     const auto p = s.promotion(t.index);
     const Num v = p.reference_level();
     for (std::size_t k : t.shows) {
-      // Only a worker of the player's who also works for the rival has this written down: the
-      // cause is put into words the first time one is met.
+      // Written down only for a worker of the player's, the cause worded when the first is met.
       std::string cause;
       for (std::size_t r : t.roster) {
         const auto w = s.worker(r);

@@ -133,6 +133,7 @@ void overall(Night& n) {
   const std::string cause = "Show: " + n.run.context.show.name + ", overall rating " + overall_rating_figure(n.run.overall.shown);
   record_effect(n.s, Figure::popularity, {}, p.popularity() - before, cause);
   for (std::size_t k = 0; k < prom::regular_show_count; ++k) {
+    if (p.show(k, prom::show::name).empty()) continue;  // an empty slot is held like the rest, and is no show
     const Num change = leading_int(p.show(k, prom::show::rating)) - ratings_before[k];
     record_effect(n.s, Figure::show_rating, p.show(k, prom::show::name), change, cause);
   }

@@ -161,7 +161,8 @@ void set_worker_injury(Store& store, std::size_t row, Num days, std::string_view
 void set_show_rating(Store& store, const Promotion& p, std::size_t k, Num value, std::string_view cause) {
   const Num before = leading_int(p.show(k, prom::show::rating));
   p.set_show(k, prom::show::rating, to_text(value));
-  if (is_player(store, p)) record_effect(store, Figure::show_rating, p.show(k, prom::show::name), value - before, cause);
+  const std::string& name = p.show(k, prom::show::name);
+  if (is_player(store, p) && !name.empty()) record_effect(store, Figure::show_rating, name, value - before, cause);
 }
 
 void set_title_value(Store& store, std::size_t promotion, std::size_t slot, Num value, std::string_view cause) {

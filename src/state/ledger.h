@@ -77,7 +77,8 @@ void set_worker_morale(Store& store, std::size_t row, Num value, std::string_vie
 // Puts `days` out on the worker's injury line and writes down the weeks they make, a part week
 // counted whole. (The daily healing is not written down.)
 void set_worker_injury(Store& store, std::size_t row, Num days, std::string_view cause);
-// Regular show `k` of `p`; the rating is written as given.
+// Regular show `k` of `p`; the rating is written as given (and written down only for a show
+// that has a name: an empty slot's rating is no show's).
 void set_show_rating(Store& store, const Promotion& p, std::size_t k, Num value, std::string_view cause);
 // Title `slot` of promotion `promotion`; the value is written as given, its change read as the
 // title reads its value.
