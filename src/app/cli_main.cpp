@@ -60,7 +60,7 @@ constexpr Command commands[] = {
     {"history", rv::cli::cmd_history, "history --home DIR --save NAME [--csv]  the promotion's history, a row a day (CSV for a spreadsheet)",
      {"home save", "csv"}},
     {"ledger", rv::cli::cmd_ledger,
-     "ledger --home DIR --save NAME [--figure F] [--since DATE] [--csv]  why the balance, popularity and board moved",
+     "ledger --home DIR --save NAME [--figure F] [--since DATE] [--csv]  why the promotion's and its workers' figures moved",
      {"home save figure since", "csv"}},
     {"contract", contract,
      "contract --home DIR --save NAME --worker NAME [--seed N] < STEPS  offer a new contract or a release, and save",

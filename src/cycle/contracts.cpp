@@ -173,7 +173,7 @@ void deliver_offer_replies(Game& game) {
       set_popularity(s, p, std::min<Num>(p.popularity() + gain, 100), "Signing: " + name);
     } else {
       w.set_indybookings(offer[neg::indy]);
-      w.set_morale(std::min<Num>(w.morale() + leading_int(offer[neg::morale_change]), 100));
+      set_worker_morale(s, *row, std::min<Num>(w.morale() + leading_int(offer[neg::morale_change]), 100), "Contract: re-signed");
     }
     w.set_wages(leading_int(offer[neg::wages]));
     w.set_roles(offer[neg::role]);

@@ -71,6 +71,8 @@ void raise_title_levels(const Promotion& p) {
   }
 }
 
+constexpr Num new_show_rating = 70;
+
 void growth_bonus(Store& s, const Promotion& p, Num a, Num b) {
   raise_title_levels(p);
   p.set_num(prom::house_attendance, p.num(prom::house_attendance) + a);
@@ -79,11 +81,13 @@ void growth_bonus(Store& s, const Promotion& p, Num a, Num b) {
   set_popularity(s, p, std::min<Num>(p.popularity() + 7, 100), "Promotion growth");
 }
 
-void clear_show(const Promotion& p, std::size_t k) {
+// A show that ends takes its rating with it.
+void clear_show(Store& s, const Promotion& p, std::size_t k, std::string_view cause) {
+  set_show_rating(s, p, k, 0, cause);
   for (std::size_t f = 0; f < prom::regular_show_size; ++f) p.set(p.show_offset(k, f), "");
 }
 
-void add_house_show(const Promotion& p) {
+void add_house_show(Store& s, const Promotion& p) {
   std::string day = "Thursday";
   for (std::string_view d : {"Saturday", "Friday", "Thursday"}) {
     bool taken = false;
@@ -97,16 +101,16 @@ void add_house_show(const Promotion& p) {
   p.set_show(prom::house_show_slot, prom::show::weekday, day);
   p.set_show(prom::house_show_slot, prom::show::brand, std::string(brand_all));
   p.set_show(prom::house_show_slot, prom::show::kind, "House");
-  p.set_show(prom::house_show_slot, prom::show::rating, "70");
+  set_show_rating(s, p, prom::house_show_slot, new_show_rating, "Promotion growth: new show");
   p.set_show(prom::house_show_slot, prom::show::audience, "100");
 }
 
 // Show 1 as a TV show: named after the promotion when it had no name, on a Monday when it had no day.
-void make_primary_tv(const Promotion& p) {
+void make_primary_tv(Store& s, const Promotion& p) {
   if (p.show(prom::primary_show, prom::show::name).empty()) {
     p.set_show(prom::primary_show, prom::show::name, p.initials() + " TV");
     p.set_show(prom::primary_show, prom::show::brand, std::string(brand_all));
-    p.set_show(prom::primary_show, prom::show::rating, "70");
+    set_show_rating(s, p, prom::primary_show, new_show_rating, "Promotion growth: new show");
   }
   if (p.show(prom::primary_show, prom::show::weekday).empty()) p.set_show(prom::primary_show, prom::show::weekday, "Monday");
   if (p.show(prom::primary_show, prom::show::audience).empty()) p.set_show(prom::primary_show, prom::show::audience, "100");
@@ -115,14 +119,14 @@ void make_primary_tv(const Promotion& p) {
 
 // A new national TV show in the first free slot, on the first free TV weekday; returns the body
 // of the message about it.
-std::string add_national_show(const Promotion& p) {
+std::string add_national_show(Store& s, const Promotion& p) {
   const std::size_t k = *free_show_slot(p);
   const std::string day = free_tv_weekday(p);
   p.set_show(k, prom::show::name, p.initials() + " TV");
   p.set_show(k, prom::show::weekday, day);
   p.set_show(k, prom::show::brand, std::string(brand_all));
   p.set_show(k, prom::show::kind, "TV");
-  p.set_show(k, prom::show::rating, "70");
+  set_show_rating(s, p, k, new_show_rating, "Promotion growth: new show");
   p.set_show(k, prom::show::audience, std::string(unmeasured_audience));
   return k == 1 ? "Due to our current popularity, the National TV station which airs our programming is willing to give us "
                   "another weekly show. This should boost our income and widen our popularity."
@@ -141,7 +145,7 @@ std::pair<std::string, std::string> take_step(Store& s, const Promotion& p, Step
           p.show(prom::primary_show, prom::show::kind) != "TV") {
         p.set_show(prom::primary_show, prom::show::name, name + " TV");
       }
-      make_primary_tv(p);
+      make_primary_tv(s, p);
       growth_bonus(s, p, 150, 200);
       p.set(prom::size_level, "2");
       return {name + " To Air On Local TV",
@@ -149,7 +153,7 @@ std::pair<std::string, std::string> take_step(Store& s, const Promotion& p, Step
               "what they've seen lately. They have agreed to provide us with some funding to produce a weekly TV show which "
               "will air locally. This is a great move for " + name + "."};
     case Step::house_show:
-      add_house_show(p);
+      add_house_show(s, p);
       return {"New Weekly House Show",
               "Due to our current popularity, it has been decided to add a house show to our schedule each week. As well as "
               "providing extra ring time for our wrestlers, it will also bring some more money in."};
@@ -163,9 +167,9 @@ std::pair<std::string, std::string> take_step(Store& s, const Promotion& p, Step
                                            "increase in our funding through TV money."};
     case Step::national_tv:
       p.set(prom::tv_status, "National");
-      make_primary_tv(p);
-      for (std::size_t k = 1; k < prom::regular_show_count; ++k) clear_show(p, k);
-      add_house_show(p);
+      make_primary_tv(s, p);
+      for (std::size_t k = 1; k < prom::regular_show_count; ++k) clear_show(s, p, k, "Promotion growth: national schedule");
+      add_house_show(s, p);
       growth_bonus(s, p, 300, 350);
       p.set(prom::size_level, "4");
       return {name + " Gains National TV Deal",
@@ -190,7 +194,7 @@ std::pair<std::string, std::string> take_step(Store& s, const Promotion& p, Step
       }
       return {"Pay Per View Deal Agreed", body};
     }
-    case Step::new_national_show: return {"New National Show", add_national_show(p)};
+    case Step::new_national_show: return {"New National Show", add_national_show(s, p)};
   }
   return {};
 }
@@ -214,7 +218,7 @@ void axe_shows(Store& s, const Promotion& p) {
     if (audience == unmeasured_audience || leading_int(audience) > axe_audience) continue;
     const std::string show = p.show(k, prom::show::name);
     const std::string day = p.show(k, prom::show::weekday);
-    clear_show(p, k);
+    clear_show(s, p, k, "Show axed");
     changed = true;
     post_info(s, "Front Office", show + " Axed",
               "Our " + day + " show, " + show + " has been axed due to low ratings." +

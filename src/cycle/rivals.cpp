@@ -8,6 +8,7 @@
 #include "state/calendar.h"
 #include "cycle/contracts.h"
 #include "state/inbox.h"
+#include "state/ledger.h"
 #include "state/date.h"
 #include "talent/moves.h"
 
@@ -103,11 +104,14 @@ void otherfedsshows(Game& game) {
     const auto p = s.promotion(t.index);
     const Num v = p.reference_level();
     for (std::size_t k : t.shows) {
+      // Written down only for a worker of the player's, the cause worded when the first is met.
+      std::string cause;
       for (std::size_t r : t.roster) {
         const auto w = s.worker(r);
         if (!appears_on_shows(std::as_const(s).worker(r))) continue;
+        if (cause.empty() && player_worker(s, r)) cause = "Rival show: " + p.show(k, prom::show::name) + " (" + p.initials() + ")";
         const Num morale = w.morale();
-        w.set_morale(clamp_int(morale + rival_show_morale_change(game.rng, static_cast<int>(morale)), 1, 100));
+        set_worker_morale(s, r, clamp_int(morale + rival_show_morale_change(game.rng, static_cast<int>(morale)), 1, 100), cause);
       }
       RosterFigures f;
       double ent = 0, morale = 0;

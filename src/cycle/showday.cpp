@@ -43,7 +43,7 @@ void cancellation_penalties(Store& s, bool big_show_today, const std::string& sh
       const std::size_t rating = p.show_offset(k, prom::show::rating);
       const bool main_show = k < prom::main_show_count;
       p.set_popularity(p.popularity() - (main_show ? 8 : 5));
-      p.set_num(rating, std::max<Num>(p.num(rating) - (main_show ? 5 : 4), 1));
+      set_show_rating(s, p, k, std::max<Num>(p.num(rating) - (main_show ? 5 : 4), 1), "Cancelled show: " + show);
     }
     if (big_show_today) p.set_popularity(p.popularity() - 12);
   }

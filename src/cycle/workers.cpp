@@ -106,7 +106,7 @@ void changedrawvalues(Store& store) {
     const std::string& retire = w.retire();
     if (retire == retire::retired || retire == retire::retiring || w.ringstyle() == non_worker) continue;
     const Num pop = drifted_pop(std::as_const(store).worker(r));
-    if (pop != w.pop() || w.text(Col::pop) != to_text(pop)) w.set_pop(pop);
+    if (pop != w.pop() || w.text(Col::pop) != to_text(pop)) set_worker_popularity(store, r, pop, "Draw value for the week");
   }
 }
 

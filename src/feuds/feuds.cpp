@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "state/date.h"
+#include "state/ledger.h"
 #include "state/ranges.h"
 
 namespace rv {
@@ -54,7 +55,7 @@ void feud_upkeep(Game& game) {
     const Num cooling = std::max<Num>(f.num(feud::cooling) - 1, feud_min_cooling);
     f.set_num(feud::cooling, cooling);
     if (f.at(feud::state) == feud::cold) {
-      f.set_num(feud::heat, std::max<Num>(f.num(feud::heat) - cold_feud_heat_loss, 1));
+      set_feud_heat(s, f, feud_heading(s, k), std::max<Num>(f.num(feud::heat) - cold_feud_heat_loss, 1), "Feud gone cold");
     } else if (weekday == "Tuesday" || weekday == "Friday") {
       if (game.rng.one_in(static_cast<int>(cooling))) {
         f.set(feud::state, std::string(feud::cold));

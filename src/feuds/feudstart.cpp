@@ -4,6 +4,7 @@
 
 #include "feuds/feuds.h"
 #include "state/date.h"
+#include "state/ledger.h"
 #include "state/ranges.h"
 
 namespace rv {
@@ -177,15 +178,17 @@ void FeudStart::write(Store& store) const {
   f.set(feud::type, type_);
   f.set_num(feud::duration, 0);
   f.set(feud::start_date, current_full_date(store));
-  f.set_num(feud::heat, heat);
   f.set(feud::state, std::string(feud::hot));
   f.set(feud::worker1, first);
   f.set(feud::worker2, second);
-  if (!tag) return;
-  f.set(feud::worker3, picked_[1]);
-  f.set(feud::worker4, picked_[3]);
-  f.set(feud::pair1, picked_[0] + std::string(feud::pair_joint) + picked_[1]);
-  f.set(feud::pair2, picked_[2] + std::string(feud::pair_joint) + picked_[3]);
+  if (tag) {
+    f.set(feud::worker3, picked_[1]);
+    f.set(feud::worker4, picked_[3]);
+    f.set(feud::pair1, picked_[0] + std::string(feud::pair_joint) + picked_[1]);
+    f.set(feud::pair2, picked_[2] + std::string(feud::pair_joint) + picked_[3]);
+  }
+  // Named once its sides are written.
+  set_feud_heat(store, f, feud_heading(store, slot_), heat, "Feud started");
 }
 
 }  // namespace rv

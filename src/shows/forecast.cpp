@@ -5,7 +5,7 @@
 namespace rv {
 
 CardSetting night_setting(const ShowFacts& show, const Booking& booking, bool forecast) {
-  return {show.type == ShowType::big || show.type == ShowType::primary, booking.battle_royal_entrants(), forecast};
+  return {show.type == ShowType::big || show.type == ShowType::primary, booking.battle_royal_entrants(), forecast, show.name};
 }
 
 CardForecast forecast_card(const Store& store, const BookedShow& booked, const Booking& booking) {

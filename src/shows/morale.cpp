@@ -8,6 +8,7 @@
 
 #include "shows/booking.h"
 #include "state/inbox.h"
+#include "state/ledger.h"
 
 namespace rv {
 
@@ -94,15 +95,17 @@ std::optional<std::size_t> wrestler_row(const Store& store, const std::string& n
   return row;
 }
 
-void add_morale(Store& store, std::size_t row, Num delta) {
-  auto w = store.worker(row);
-  w.set_morale(add_sat(w.morale(), delta));
+void add_morale(Store& store, std::size_t row, Num delta, std::string_view cause) {
+  set_worker_morale(store, row, add_sat(store.worker(row).morale(), delta), cause);
 }
 
-void add_pop(Store& store, std::size_t row, Num delta) {
-  auto w = store.worker(row);
-  w.set_pop(add_sat(w.pop(), delta));
+void add_pop(Store& store, std::size_t row, Num delta, std::string_view cause) {
+  set_worker_popularity(store, row, add_sat(store.worker(row).pop(), delta), cause);
 }
+
+// What the ledger says moved a worker: the result at the show.
+std::string won_at(const MoraleSetting& setting) { return show_cause(setting.show_name, "won a match"); }
+std::string lost_at(const MoraleSetting& setting) { return show_cause(setting.show_name, "lost a match"); }
 
 void complain(Store& store, const std::string& text) {
   post_info(store, std::string(road_agent), std::string(complaint_subject), text);
@@ -119,11 +122,11 @@ void one_on_one(Store& store, const MatchView& m, const MoraleSetting& setting) 
   if (!winner || !loser) return;
   const Num d = sub_sat(store.worker(*loser).pop(), store.worker(*winner).pop());
   const auto band = std::find_if(upset_bands.begin(), upset_bands.end(), [d](const UpsetBand& b) { return d <= b.up_to; });
-  add_morale(store, *winner, band->gain);
-  add_morale(store, *loser, -band->loss);
+  add_morale(store, *winner, band->gain, won_at(setting));
+  add_morale(store, *loser, -band->loss, lost_at(setting));
   if (band == upset_bands.end() - 1) {
-    add_pop(store, *winner, upset_pop_gain);
-    add_pop(store, *loser, -upset_pop_cost);
+    add_pop(store, *winner, upset_pop_gain, show_cause(setting.show_name, "upset win"));
+    add_pop(store, *loser, -upset_pop_cost, show_cause(setting.show_name, "upset loss"));
   }
   if (!band->complaint.empty())
     complain(store, names[1 - w] + std::string(band->complaint) + names[w] + " at " + setting.show_name + " yesterday.");
@@ -131,11 +134,16 @@ void one_on_one(Store& store, const MatchView& m, const MoraleSetting& setting) 
 
 // Every worker of the winning side gains `gain`, every worker of a losing side loses `loss`.
 // False when no side is the winner.
-bool change_sides(Store& store, const std::vector<Side>& sides, const std::string& winner, Num gain, Num loss) {
+bool change_sides(Store& store, const std::vector<Side>& sides, const std::string& winner, Num gain, Num loss,
+                  const MoraleSetting& setting) {
   if (std::none_of(sides.begin(), sides.end(), [&](const Side& s) { return s.name == winner; })) return false;
+  const std::string won = won_at(setting), lost = lost_at(setting);
   for (const auto& s : sides)
     for (const auto& name : s.members)
-      if (const auto row = wrestler_row(store, name)) add_morale(store, *row, s.name == winner ? gain : -loss);
+      if (const auto row = wrestler_row(store, name)) {
+        const bool won_it = s.name == winner;
+        add_morale(store, *row, won_it ? gain : -loss, won_it ? won : lost);
+      }
   return true;
 }
 
@@ -149,8 +157,8 @@ void intergender(Store& store, const MatchView& m, const MoraleSetting& setting)
   const auto winner = wrestler_row(store, winner_name);
   const auto loser = wrestler_row(store, loser_name);
   if (!winner || !loser) return;
-  add_morale(store, *winner, win_gain);
-  add_morale(store, *loser, -loss_cost);
+  add_morale(store, *winner, win_gain, won_at(setting));
+  add_morale(store, *loser, -loss_cost, lost_at(setting));
   if (!store.worker(*loser).is_male() || !store.worker(*winner).is_female()) return;
   const Num pop = store.worker(*loser).pop();
   const Num p = setting.reference_level;
@@ -161,18 +169,19 @@ void intergender(Store& store, const MatchView& m, const MoraleSetting& setting)
   } else if (pop >= sub_sat(p, 10)) {
     morale = 10, pop_cost = 1, text = " was very unhappy at having to lose to ";
   }
-  add_morale(store, *loser, -morale);
-  add_pop(store, *loser, -pop_cost);
+  const std::string cause = show_cause(setting.show_name, "lost to a woman");
+  add_morale(store, *loser, -morale, cause);
+  add_pop(store, *loser, -pop_cost, cause);
   complain(store, loser_name + std::string(text) + winner_name + " at " + setting.show_name + ".");
 }
 
 // The further change of a handicap match goes by how much more popular the losers were than the
 // winners, the pair counted as the sum of its two: the pair beating a lone worker is expected, a
 // lone worker beating a strong pair is the upset.
-void handicap(Store& store, const MatchView& m) {
+void handicap(Store& store, const MatchView& m, const MoraleSetting& setting) {
   const auto sides = sides_of(m, 1);
   const std::string& winner_name = m.at(match::winners);
-  if (sides.size() != 2 || !change_sides(store, sides, winner_name, win_gain, loss_cost)) return;
+  if (sides.size() != 2 || !change_sides(store, sides, winner_name, win_gain, loss_cost, setting)) return;
   Num gap = 0;
   for (const auto& s : sides)
     for (const auto& name : s.members)
@@ -185,7 +194,7 @@ void handicap(Store& store, const MatchView& m) {
   else if (gap >= 60) gain = 6, loss = 5;
   else if (gap >= 50) gain = 5, loss = 3;
   else if (gap >= 40) gain = 4, loss = 2;
-  change_sides(store, sides, winner_name, gain, loss);
+  change_sides(store, sides, winner_name, gain, loss, setting);
 }
 
 // The gains of a battle royal grow with the number of entrants.
@@ -197,10 +206,11 @@ void battle_royal(Store& store, const MatchView& m, const MoraleSetting& setting
   else if (entrants >= 15) winner_gain = 5, runner_up_gain = 2;
   else if (entrants >= 10) winner_gain = 4, runner_up_gain = 2;
   const std::string& winner = m.at(match::winners);
-  if (const auto row = wrestler_row(store, winner)) add_morale(store, *row, winner_gain);
+  if (const auto row = wrestler_row(store, winner)) add_morale(store, *row, winner_gain, won_at(setting));
   const std::string& runner_up = setting.battle_royal_runner_up;
   if (runner_up == winner || runner_up == match::automatic) return;
-  if (const auto row = wrestler_row(store, runner_up)) add_morale(store, *row, runner_up_gain);
+  if (const auto row = wrestler_row(store, runner_up))
+    add_morale(store, *row, runner_up_gain, show_cause(setting.show_name, "battle royal runner-up"));
 }
 
 }  // namespace
@@ -215,12 +225,12 @@ void moralewinlose(Store& store, const Lines& card, const MoraleSetting& setting
     } else if (type == intergender_match) {
       intergender(store, m, setting);
     } else if (type == match_type::handicap) {
-      handicap(store, m);
+      handicap(store, m, setting);
     } else if (type == match_type::battle_royal) {
       battle_royal(store, m, setting);
     } else if (std::find(side_types.begin(), side_types.end(), type) != side_types.end()) {
       const MatchType* t = find_match_type(type);
-      change_sides(store, sides_of(m, t ? t->side_size : 1), m.at(match::winners), win_gain, loss_cost);
+      change_sides(store, sides_of(m, t ? t->side_size : 1), m.at(match::winners), win_gain, loss_cost, setting);
     }
   }
 }
@@ -264,12 +274,13 @@ void left_off_card_morale(Store& store, const Lines& card, const MoraleSetting& 
   if (!setting.primary_show && !setting.big_show) return;
   const std::string initials = store.md(md::player_initials);
   const auto on_card = names_on_card(card, setting);
+  const std::string on_cause = show_cause(setting.show_name, "on the card"), off_cause = show_cause(setting.show_name, "left off the card");
   for (std::size_t r = 0; r < store.worker_count(); ++r) {
     const auto w = std::as_const(store).worker(r);
     if (!available(w, initials, setting.brand)) continue;
     const bool on = std::binary_search(on_card.begin(), on_card.end(), w.name());
     const Num change = standing_change(setting.big_show, on, w.pop(), setting.reference_level, rng);
-    if (change != 0) add_morale(store, r, change);
+    if (change != 0) add_morale(store, r, change, on ? on_cause : off_cause);
   }
 }
 

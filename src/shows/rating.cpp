@@ -8,6 +8,7 @@
 
 #include "feuds/feuds.h"
 #include "shows/booking.h"
+#include "state/ledger.h"
 #include "titles/titles.h"
 
 namespace rv {
@@ -145,7 +146,7 @@ Num crowd_extras(bool major, Num title_value, Num stipulation_value) {
 }
 
 // The stipulation's condition cost and injury roll for one worker; the injury when it hits.
-std::optional<Injury> wear_worker(Store& store, std::size_t row, Num danger, bool forecast, Rng& rng) {
+std::optional<Injury> wear_worker(Store& store, std::size_t row, Num danger, const CardSetting& setting, Rng& rng) {
   Worker w = store.worker(row);
   if (w.text(Col::cond) == injured_condition) return std::nullopt;
   const Num retire = within(leading_int(w.retire()), range::percent);
@@ -153,9 +154,9 @@ std::optional<Injury> wear_worker(Store& store, std::size_t row, Num danger, boo
   const Num cond = std::max<Num>(10, w.cond() - loss);
   w.set_cond(cond);
   const Num odds = std::max<Num>(2, 140 - danger - (30 - retire) - (85 - w.cond()));
-  if (forecast || rng.draw(static_cast<int>(std::min<Num>(odds, 1'000'000))) != 1) return std::nullopt;
+  if (setting.forecast || rng.draw(static_cast<int>(std::min<Num>(odds, 1'000'000))) != 1) return std::nullopt;
   Injury injury = createinjury(store, w.name(), rng);
-  w.set_injury(std::to_string(injury.days));
+  set_worker_injury(store, row, injury.days, show_cause(setting.show_name, "injured"));
   w.set(Col::cond, std::string(injured_condition));
   w.set_status(injury_status(injury));
   return injury;
@@ -209,7 +210,7 @@ Averages royal_averages(const Store& store, const std::vector<std::size_t>& rows
 // The stipulation's figures, the skills it counts, its wear, and what it costs the workers; its
 // rating bonus, or nothing when the match has no stipulation of its type.
 std::optional<Num> apply_stipulation(Store& store, const MatchLines& m, std::size_t k, const std::vector<std::size_t>& rows,
-                                     Averages& avg, CardFigures& out, bool forecast, Rng& rng) {
+                                     Averages& avg, CardFigures& out, const CardSetting& setting, Rng& rng) {
   const auto at = find_stipulation(store, m.type(), m.at(match::stipulation));
   if (!at) return std::nullopt;
   const Record s(store.stipulations, *at);
@@ -227,7 +228,7 @@ std::optional<Num> apply_stipulation(Store& store, const MatchLines& m, std::siz
   wear(s, stip::rating_bonus, stip::bonus_wear);
   const Num danger = within(s.num(stip::danger), range::percent);
   for (std::size_t row : rows)
-    if (auto injury = wear_worker(store, row, danger, forecast, rng)) out.injuries.push_back(std::move(*injury));
+    if (auto injury = wear_worker(store, row, danger, setting, rng)) out.injuries.push_back(std::move(*injury));
   return bonus;
 }
 
@@ -269,7 +270,8 @@ bool rate_match(const Averages& avg, const RatingInputs& in, RatingTerms& terms,
 }
 
 // The defended title counts for the card and gains or loses value by the match; its value.
-Num defend_title(Store& store, std::size_t player, const MatchLines& m, double r, CardFigures& out) {
+Num defend_title(Store& store, std::size_t player, const MatchLines& m, double r, CardFigures& out,
+                 const std::string& show_name) {
   const auto slot = title_named(store, player, m.at(match::title));
   if (!slot) return 0;
   const Title t = store.promotion(player).title(*slot);
@@ -281,7 +283,7 @@ Num defend_title(Store& store, std::size_t player, const MatchLines& m, double r
   Num value = title_value;
   if (r >= 90) value += 2;
   else if (r < 70) value -= 2;
-  t.put(TitleField::value, to_text(within(value, range::defended_title_value)));
+  set_title_value(store, player, *slot, within(value, range::defended_title_value), show_cause(show_name, "title match"));
   return title_value;
 }
 
@@ -307,7 +309,7 @@ CardFigures matchstats(Store& store, const Lines& card, const CardSetting& setti
       avg = royal_averages(store, rows, out.reference_level, out.star_points);
     }
     for (std::size_t row : rows) out.injury_risk[k] = out.injury_risk[k] || (row < at_risk.size() && at_risk[row]);
-    const auto bonus = apply_stipulation(store, m, k, rows, avg, out, setting.forecast, rng);
+    const auto bonus = apply_stipulation(store, m, k, rows, avg, out, setting, rng);
     if (bonus && setting.forecast)
       for (std::size_t row : rows) at_risk[row] = true;
     out.feuds[k] = match_feud(store, m);
@@ -322,7 +324,7 @@ CardFigures matchstats(Store& store, const Lines& card, const CardSetting& setti
     double sum = 0;
     for (const auto& t : out.terms[k]) sum += t.value;
     const double r = std::round(sum);
-    const Num title_value = player ? defend_title(store, *player, m, r, out) : 0;
+    const Num title_value = player ? defend_title(store, *player, m, r, out, setting.show_name) : 0;
     const bool major = setting.major_show;
     out.crowd_points = crowd_band(major, avg.pop, static_cast<double>(out.reference_level), out.crowd_points);
     out.crowd_points = std::min(most_crowd_points, out.crowd_points + crowd_extras(major, title_value, out.stipulation_value));

@@ -22,6 +22,8 @@ struct CardSetting {
   // Looking ahead while booking: nobody is hurt, and a match that goes over the top is held at
   // the top with its draw left open (see CardFigures::open_draw).
   bool forecast = false;
+  // The show's name, for the causes the ledger writes down.
+  std::string show_name = {};
 };
 
 // One term of a match's rating, named as the player reads it, and what it adds.

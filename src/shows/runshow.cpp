@@ -1,6 +1,7 @@
 #include "shows/runshow.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 
 #include "feuds/feuds.h"
@@ -110,7 +111,8 @@ void feuds(Night& n) {
     if (!slot || !feud_running(n.s, *slot)) continue;
     Record f = feud_slot(n.s, *slot);
     const Num gain = feud_heat_for(leading_int(n.run.figures.ratings[k]));
-    f.set_num(feud::heat, std::min<Num>(100, add_sat(within(f.num(feud::heat), range::percent), gain)));
+    set_feud_heat(n.s, f, feud_heading(n.s, *slot), std::min<Num>(100, add_sat(within(f.num(feud::heat), range::percent), gain)),
+                  show_cause(n.run.context.show.name, "feud fought"));
   }
 }
 
@@ -118,12 +120,23 @@ void overall(Night& n) {
   n.run.overall = overall_rating(n.s, n.run.context, n.run.figures);
   // The rating moves every promotion's popularity within its limits; the player's change is
   // written down as one, under the rating the player is shown.
+  // So are the player's regular shows' ratings, each under its show's name.
   const auto player = n.s.player_index();
   const Num before = player ? n.s.promotion(*player).popularity() : 0;
+  std::array<Num, prom::regular_show_count> ratings_before{};
+  if (player)
+    for (std::size_t k = 0; k < prom::regular_show_count; ++k)
+      ratings_before[k] = leading_int(n.s.promotion(*player).show(k, prom::show::rating));
   apply_overall_rating(n.s, n.run.context, n.run.overall.value);
   if (!player) return;
-  record_effect(n.s, Figure::popularity, {}, n.s.promotion(*player).popularity() - before,
-                "Show: " + n.run.context.show.name + ", overall rating " + overall_rating_figure(n.run.overall.shown));
+  const auto p = n.s.promotion(*player);
+  const std::string cause = "Show: " + n.run.context.show.name + ", overall rating " + overall_rating_figure(n.run.overall.shown);
+  record_effect(n.s, Figure::popularity, {}, p.popularity() - before, cause);
+  for (std::size_t k = 0; k < prom::regular_show_count; ++k) {
+    if (p.show(k, prom::show::name).empty()) continue;  // an empty slot is held like the rest, and is no show
+    const Num change = leading_int(p.show(k, prom::show::rating)) - ratings_before[k];
+    record_effect(n.s, Figure::show_rating, p.show(k, prom::show::name), change, cause);
+  }
 }
 
 void feedback(Night& n) { post_show_feedback(n.s, n.run.context, n.run.overall.value, n.run.figures.star_points); }

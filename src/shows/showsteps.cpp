@@ -278,7 +278,8 @@ std::vector<TurnReaction> take_turns(Store& store, const ShowContext& show, cons
     set_popularity(store, p, std::min<Num>(100, add_sat(p.popularity(), r.points)), "Turn: " + worker);
     if (show.show.regular_slot && *show.show.regular_slot < prom::regular_show_count) {
       const std::size_t k = *show.show.regular_slot;
-      p.set_show(k, prom::show::rating, to_text(std::min<Num>(100, add_sat(leading_int(p.show(k, prom::show::rating)), r.points))));
+      const Num rating = std::min<Num>(100, add_sat(leading_int(p.show(k, prom::show::rating)), r.points));
+      set_show_rating(store, p, k, rating, "Turn: " + worker);
     }
     store.set_md_num(md::turn_freshness, std::max<Num>(1, sub_sat(store.md_num(md::turn_freshness), r.score)));
     post_info(store, std::string(front_office), worker + "'s Turn", r.message);

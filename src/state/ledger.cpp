@@ -1,5 +1,6 @@
 #include "state/ledger.h"
 
+#include <algorithm>
 #include <array>
 #include <iterator>
 
@@ -127,7 +128,63 @@ void set_board_rating(Store& store, Num value, std::string_view cause) {
   record_effect(store, Figure::board, {}, store.md_num(md::board_rating) - before, cause);
 }
 
+bool player_worker(const Store& store, std::size_t row) {
+  const std::string& player = store.md(md::player_initials);
+  return row < store.worker_count() && !player.empty() && store.worker(row).promotion() == player;
+}
+
+// The rival shows and the weekly draw values pass every worker through these: a worker not the
+// player's is changed without a look back.
+void set_worker_popularity(Store& store, std::size_t row, Num value, std::string_view cause) {
+  const Worker w = store.worker(row);
+  if (!player_worker(store, row)) return w.set_pop(value);
+  const Num before = w.pop();
+  w.set_pop(value);
+  record_effect(store, Figure::worker_popularity, w.name(), w.pop() - before, cause);
+}
+
+void set_worker_morale(Store& store, std::size_t row, Num value, std::string_view cause) {
+  const Worker w = store.worker(row);
+  if (!player_worker(store, row)) return w.set_morale(value);
+  const Num before = w.morale();
+  w.set_morale(value);
+  record_effect(store, Figure::morale, w.name(), w.morale() - before, cause);
+}
+
+void set_worker_injury(Store& store, std::size_t row, Num days, std::string_view cause) {
+  const Worker w = store.worker(row);
+  w.set_injury(to_text(days));
+  constexpr Num week = 7;
+  if (player_worker(store, row)) record_effect(store, Figure::injury, w.name(), (std::max<Num>(days, 0) + week - 1) / week, cause);
+}
+
+void set_show_rating(Store& store, const Promotion& p, std::size_t k, Num value, std::string_view cause) {
+  const Num before = leading_int(p.show(k, prom::show::rating));
+  p.set_show(k, prom::show::rating, to_text(value));
+  const std::string& name = p.show(k, prom::show::name);
+  if (is_player(store, p) && !name.empty()) record_effect(store, Figure::show_rating, name, value - before, cause);
+}
+
+void set_title_value(Store& store, std::size_t promotion, std::size_t slot, Num value, std::string_view cause) {
+  const Title t = store.promotion(promotion).title(slot);
+  const Num before = t.value();
+  t.put(TitleField::value, to_text(value));
+  if (is_player(store, store.promotion(promotion))) record_effect(store, Figure::title_value, t.name(), t.value() - before, cause);
+}
+
+void set_feud_heat(Store& store, const Record& feud, std::string_view name, Num value, std::string_view cause) {
+  const Num before = feud.num(feud::heat);
+  feud.set_num(feud::heat, value);
+  record_effect(store, Figure::feud_heat, name, feud.num(feud::heat) - before, cause);
+}
+
 std::string_view cause_kind(std::string_view cause) { return cause.substr(0, cause.find(':')); }
+
+std::string show_cause(std::string_view show, std::string_view what) {
+  std::string cause = "Show: ";
+  cause.append(show).append(", ").append(what);
+  return cause;
+}
 
 void fold_old_entries(Lines& rows, const Date& today) {
   const long long last_folded = month_number(today) - 13;

@@ -68,8 +68,29 @@ void set_popularity(Store& store, const Promotion& p, Num value, std::string_vie
 // The board's rating of the player.
 void set_board_rating(Store& store, Num value, std::string_view cause);
 
+// The figures of the player's workers, regular shows, titles and feuds, changed and written down
+// together, each under its name. Only the player's are kept: a worker is the player's while the
+// player's promotion holds his contract.
+bool player_worker(const Store& store, std::size_t row);
+void set_worker_popularity(Store& store, std::size_t row, Num value, std::string_view cause);
+void set_worker_morale(Store& store, std::size_t row, Num value, std::string_view cause);
+// Puts `days` out on the worker's injury line and writes down the weeks they make, a part week
+// counted whole. (The daily healing is not written down.)
+void set_worker_injury(Store& store, std::size_t row, Num days, std::string_view cause);
+// Regular show `k` of `p`; the rating is written as given (and written down only for a show
+// that has a name: an empty slot's rating is no show's).
+void set_show_rating(Store& store, const Promotion& p, std::size_t k, Num value, std::string_view cause);
+// Title `slot` of promotion `promotion`; the value is written as given, its change read as the
+// title reads its value.
+void set_title_value(Store& store, std::size_t promotion, std::size_t slot, Num value, std::string_view cause);
+// A feud of the player's (every feud is): `feud` is its record, `name` the feud as the game names it.
+void set_feud_heat(Store& store, const Record& feud, std::string_view name, Num value, std::string_view cause);
+
 // The kind of a cause: the words before its first ':' ("Show: X, tickets" is a "Show").
 std::string_view cause_kind(std::string_view cause);
+// What a show did: "Show: X, won a match". Every show's causes are of the kind "Show", so that
+// a worker's month folds into one total whatever the shows were.
+std::string show_cause(std::string_view show, std::string_view what);
 // Folds the entries dated in a month that ended more than a year before `today` into their
 // month's totals (one per figure, whom and kind of cause), which keep their sums. The entries are
 // taken as written, oldest first: the folding stops at the first one too young.

@@ -39,7 +39,7 @@ AnswerResult accept_offer(Game& game, std::size_t first_line) {
     remove_record(s.newslist, first_line, rec::message);  // before the move closes the worker's other offers
     join_promotion(s, *row, *bidder);
     w.set_expires(month_year(current_date(s), game.rng.draw(3)));
-    w.set_morale(75);
+    set_worker_morale(s, *row, 75, "Signed away: " + theirs.full_name());
     const Num v = theirs.reference_level();
     const Num pop = w.pop();
     w.set_roles(std::string(role_for_popularity(pop, v)));
@@ -81,10 +81,8 @@ AnswerResult answer_action3(Game& game, std::size_t first_line) {
   AnswerResult result;
   if (answers == Answers::yes_no) {
     result.answered = true;
-    if (const auto row = s.find_worker(s.newslist[first_line + msg::ref1])) {
-      const auto w = s.worker(*row);
-      w.set_morale(std::max<Num>(w.morale() - 2, 5));
-    }
+    if (const auto row = s.find_worker(s.newslist[first_line + msg::ref1]))
+      set_worker_morale(s, *row, std::max<Num>(s.worker(*row).morale() - 2, 5), "Release request turned down");
     remove_record(s.newslist, first_line, rec::message);
   } else if (answers == Answers::accept_decline) {
     result.answered = true;

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "state/date.h"
+#include "state/ledger.h"
 #include "talent/contract.h"
 #include "talent/profile.h"
 
@@ -112,7 +113,10 @@ std::string finisher_warning(std::string_view finisher) {
 Status sign_prospect(Store& store, const CampSigning& signing) {
   if (const auto why = refusal(store, signing)) return Failure{*why};
   const Prospect p = *current_prospect(store);
-  store.wrestlers.add(new_worker_row(store, p, signing));
+  const WorkerView w = std::as_const(store).worker(store.wrestlers.add(new_worker_row(store, p, signing)));
+  // The new worker's figures are the camp's making.
+  record_effect(store, Figure::worker_popularity, w.name(), w.pop(), "Training camp");
+  record_effect(store, Figure::morale, w.name(), w.morale(), "Training camp");
   for (std::size_t line = md::prospect_first; line <= md::prospect_last; ++line) store.set_md(line, "");
   return success();
 }

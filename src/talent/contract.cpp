@@ -5,6 +5,7 @@
 
 #include "state/date.h"
 #include "state/inbox.h"
+#include "state/ledger.h"
 #include "state/ranges.h"
 #include "talent/release.h"
 
@@ -234,7 +235,7 @@ void apply_contract(Store& store, std::size_t row, const OfferTerms& offer, Num 
   w.set_roles(to_text(offer.role));
   w.set_indybookings(offer.indy ? "Yes" : "No");
   w.set_expires(month_year(current_date(store), offer.years));
-  w.set_morale(std::min<Num>(w.morale() + morale_bonus, 100));
+  set_worker_morale(store, row, std::min<Num>(w.morale() + morale_bonus, 100), "Contract: re-signed");
 }
 
 Result<OfferOutcome> make_offer(Game& game, std::size_t row, const OfferTerms& offer) {

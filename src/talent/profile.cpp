@@ -5,6 +5,7 @@
 #include "state/date.h"
 #include "state/fileio.h"
 #include "state/inbox.h"
+#include "state/ledger.h"
 #include "state/naming.h"
 #include "talent/contract.h"
 #include "talent/split.h"
@@ -123,7 +124,8 @@ RoleChange change_role(Store& store, std::size_t row, int role) {
   if (w.ringstyle() == non_worker || w.retire() == retire::retired) return out;
   const Num t = reference_level(store);
   out.morale_change = role_morale_change(role, w.pop(), t, w.retire());
-  w.set_morale(std::clamp<Num>(w.morale() + out.morale_change, 0, 100));
+  set_worker_morale(store, row, std::clamp<Num>(w.morale() + out.morale_change, 0, 100),
+                    "Role change: " + std::string(role_name(w.roles())));
   if (role == 1 && w.pop() > t - 5) {
     out.complaint = w.name() + (w.pop() > t ? " is very unhappy at being relegated to lower card status."
                                             : " is unhappy at being relegated to lower card status.");

@@ -101,7 +101,8 @@ bool award_title(Store& store, std::size_t promotion, std::size_t slot, const st
   const Num reign = t.count(current_reign);
   const Num level = t.level();
   if (!t.long_block() && outgoing != vacant && !outgoing.empty()) {
-    t.put(TitleField::value, to_text(std::max<Num>(1, t.value() - short_reign_cost(reign))));
+    set_title_value(store, promotion, slot, std::max<Num>(1, t.value() - short_reign_cost(reign)),
+                    "Title change: " + outgoing + "'s reign ended after " + to_text(reign) + (reign == 1 ? " day" : " days"));
   }
   if (outgoing != vacant && !outgoing.empty() && t.count(TitleField::record_length) < reign) {
     t.put(TitleField::record_holder, outgoing);
@@ -122,9 +123,9 @@ bool award_title(Store& store, std::size_t promotion, std::size_t slot, const st
   const auto reaction = reaction_to(store.worker(*row).pop(), level);
   if (!reaction) return true;
   const auto p = store.promotion(promotion);
-  set_popularity(store, p, std::max<Num>(0, p.popularity() - reaction->popularity_loss),
-                 "Title change: " + winners + " is not a big enough name");
-  t.put(TitleField::value, to_text(std::max<Num>(0, t.value() - reaction->value_loss)));
+  const std::string cause = "Title change: " + winners + " is not a big enough name";
+  set_popularity(store, p, std::max<Num>(0, p.popularity() - reaction->popularity_loss), cause);
+  set_title_value(store, promotion, slot, std::max<Num>(0, t.value() - reaction->value_loss), cause);
   post_info(store, "Front Office", std::string(title_reaction_subject),
             reaction_text(reaction->text, t.name(), winners, store.md(md::player_name), store.md(md::player_initials)));
   return true;

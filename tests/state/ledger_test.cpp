@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
+#include <vector>
 
 #include "state/date.h"
 #include "state/fileio.h"
@@ -76,6 +78,43 @@ TEST(Ledger, OnlyThePlayersPromotionIsWrittenDown) {
   EXPECT_TRUE(s.ledger.empty());
 }
 
+// The figures of the player's workers, titles and shows are written under their names as the
+// record took them; a rival's are changed alike and not written. An injury's days are written as
+// weeks, a part week counted whole.
+TEST(Ledger, ThePlayersWorkersTitlesAndShowsAreWrittenUnderTheirNames) {
+  using rv::Figure;
+  rv::Store s = rvtest::small_store();
+  const auto mine = s.promotion(0), rival = s.promotion(1);
+  const std::size_t alpha0 = 0, alpha1 = 1, beta0 = 10;
+  s.worker(alpha0).set_morale(97);
+  rv::set_worker_morale(s, alpha0, 104, "Cause");  // held at 100
+  s.worker(alpha0).set_pop(60);
+  rv::set_worker_popularity(s, alpha0, 58, "Cause");
+  rv::set_worker_morale(s, beta0, 60, "Cause");
+  for (rv::Num days : {1, 7, 8, 30}) rv::set_worker_injury(s, alpha1, days, "Cause");
+  rv::set_worker_injury(s, beta0, 14, "Cause");
+  mine.title(0).put(rv::TitleField::value, "98");
+  rv::set_title_value(s, 0, 0, 105, "Cause");  // the title reads its value up to 100
+  rv::set_title_value(s, 1, 0, 37, "Cause");
+  mine.set_show(0, rv::prom::show::rating, "65");
+  rv::set_show_rating(s, mine, 0, 60, "Cause");
+  rv::set_show_rating(s, rival, 0, 60, "Cause");
+
+  EXPECT_EQ(s.worker(alpha0).morale(), 100);
+  EXPECT_EQ(s.worker(beta0).morale(), 60);
+  EXPECT_EQ(s.worker(beta0).injury(), "14");
+  EXPECT_EQ(rival.title(0).value(), 37);
+  EXPECT_EQ(rival.show(0, rv::prom::show::rating), "60");
+  const std::vector<std::tuple<Figure, std::string, rv::Num>> expected = {
+      {Figure::morale, "Alpha Worker 0", 3},           {Figure::worker_popularity, "Alpha Worker 0", -2},
+      {Figure::injury, "Alpha Worker 1", 1},           {Figure::injury, "Alpha Worker 1", 1},
+      {Figure::injury, "Alpha Worker 1", 2},           {Figure::injury, "Alpha Worker 1", 5},
+      {Figure::title_value, "Ringvale Alpha Title", 2}, {Figure::show_rating, "Ringvale Alpha Weekly", -5}};
+  std::vector<std::tuple<Figure, std::string, rv::Num>> written;
+  for (const rv::LedgerEntry& e : rv::read_ledger(s.ledger).entries) written.emplace_back(e.figure, e.whom, e.change);
+  EXPECT_EQ(written, expected);
+}
+
 rv::Store store_with_entries() {
   rv::Store s = rvtest::small_store();
   const auto p = s.promotion(0);
@@ -112,7 +151,7 @@ TEST(Ledger, DamagedEntriesAreLeftOutWithOneMessage) {
   const rv::Store s = store_with_entries();
   rv::Lines rows = s.ledger;
   rows.insert(rows.begin() + 1, "entry\tSomeday 40th Nowhere\tbalance\t\t5\tWages");  // no such date
-  rows.push_back("entry\tMonday 1st January 2007\tmorale\t\t5\tWages");               // no such figure
+  rows.push_back("entry\tMonday 1st January 2007\tmood\t\t5\tWages");                 // no such figure
   rows.push_back("entry\tMonday 1st January 2007\tbalance\t\tlots\tWages");           // not a number
   rows.push_back("entry\tMonday 1st January 2007\tbalance\t\t5");                      // cut short
   rows.push_back("entry\tMonday 1st January 2007\tbalance\t\t5\t");                    // no cause
