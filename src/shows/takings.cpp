@@ -118,7 +118,9 @@ TakingsPreview preview_takings(const Store& store, const ShowFacts& show, const 
     context.venue = v.name;
     context.capacity = v.capacity;
     context.hire_cost = v.hire_cost;
-    out.venues.push_back({v, show_takings(store, context, out.score)});
+    Takings t = show_takings(store, context, out.score);
+    const Num after_hire = sub_sat(add_sat(t.tickets, t.merchandise), v.hire_cost);
+    out.venues.push_back({v, std::move(t), after_hire});
   }
   return out;
 }

@@ -17,6 +17,7 @@ double expected_show_score(const Store& store, const ShowContext& show, const Bo
 struct VenueTakings {
   VenueOffer venue;
   Takings takings;
+  Num after_hire = 0;  // the gate and the merchandise less the hall's hire cost
 };
 
 struct TakingsPreview {

@@ -240,6 +240,12 @@ ContractOffer::ContractOffer(const Store& store, std::size_t row) {
 
 void ContractOffer::wage_up(Num step) { terms_.wages = std::min(terms_.wages + step, range::wage.hi); }
 
+void ContractOffer::meet(const AskingTerms& asked) {
+  terms_.wages = std::min(asked.wages, range::wage.hi);
+  terms_.role = asked.role;
+  terms_.years = std::max(asked.longest_years, asked.shortest_years);
+}
+
 Status ContractOffer::set_wages(std::string_view text) {
   const bool digits = !text.empty() && text.size() <= 12 &&
                       std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });

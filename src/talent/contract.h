@@ -94,6 +94,8 @@ class ContractOffer {
   void length_up() { terms_.years = longer(terms_.years); }
   void toggle_indy() { terms_.indy = !terms_.indy; }
   void set_indy(bool allowed) { terms_.indy = allowed; }
+  // The offer becomes what the worker asks: the asking wage and role, for the longest length accepted.
+  void meet(const AskingTerms& asked);
 
  private:
   OfferTerms terms_;

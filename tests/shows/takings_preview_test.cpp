@@ -92,21 +92,23 @@ TEST_F(VenuePreview, EachHallFromTheCardAsBooked) {
   // Every worker is at the reference level 50: the score is 29 + 0 + 8 (no titles) + 8 (no
   // feuds) + 15 (the last match's crowd) = 60, so 300 televised fans x 0.6 = 180 at $30 each and
   // merchandise 0.4 x 8 x 180 = 576; a hall of 150 sells out, 150 x $30 and 0.4 x 8 x 150 = 480.
+  // Less the hire at $8 a seat: 5,976 - 3,200 and 4,980 - 1,200.
   const auto b = card();
   const auto p = rv::preview_takings(game.store, booked.show, {hall("Harbour Hall", 400), hall("Cellar", 150)}, &b);
   EXPECT_TRUE(p.from_booked_card);
   EXPECT_EQ(p.matches, 5u);
   EXPECT_DOUBLE_EQ(p.score, 60);
   const struct {
-    rv::Num attendance, tickets, merchandise;
+    rv::Num attendance, tickets, merchandise, after_hire;
     const char* shown;
-  } rows[] = {{180, 5400, 576, "180"}, {150, 4500, 480, "150 (Sell-Out)"}};
+  } rows[] = {{180, 5400, 576, 2776, "180"}, {150, 4500, 480, 3780, "150 (Sell-Out)"}};
   ASSERT_EQ(p.venues.size(), 2u);
   for (std::size_t i = 0; i < 2; ++i) {
     EXPECT_EQ(p.venues[i].takings.attendance, rows[i].attendance) << i;
     EXPECT_EQ(p.venues[i].takings.tickets, rows[i].tickets) << i;
     EXPECT_EQ(p.venues[i].takings.merchandise, rows[i].merchandise) << i;
     EXPECT_EQ(p.venues[i].takings.attendance_text, rows[i].shown) << i;
+    EXPECT_EQ(p.venues[i].after_hire, rows[i].after_hire) << i;
   }
   // The night itself then takes the same in the hall of 400.
   const auto run = rv::run_show(game, booked, b, rv::load_libraries(home));
