@@ -86,6 +86,21 @@ void ContractScreen::add_step(QLayout* layout, const QString& name, const QStrin
   });
 }
 
+// The asking terms' line and the button that puts them in the offer.
+QPushButton* ContractScreen::build_asking() {
+  asking_ = make_label(QStringLiteral("askingTermsLabel"), QString(), offer_panel_);
+  asking_->setWordWrap(true);
+  asking_->setToolTip(QStringLiteral(
+      "The lowest wage and role the worker takes without a chance of refusal, and the contract lengths signed for. "
+      "Popularity sets the wage expected and higher morale accepts less; a role below the worker's standing "
+      "against the promotion's top title level may be refused; the promotion's popularity decides how long a "
+      "contract is agreed."));
+  auto* meet = make_button(QStringLiteral("meetAskingButton"), QStringLiteral("Meet Asking Terms"), offer_panel_);
+  meet->setToolTip(QStringLiteral("Sets the offer to the asking wage and role, for the longest length accepted"));
+  connect(meet, &QPushButton::clicked, this, &ContractScreen::meet_asking_terms);
+  return meet;
+}
+
 QWidget* ContractScreen::build_offer_panel() {
   offer_panel_ = make_panel(QStringLiteral("offerPanel"), this);
   auto* grid = new QGridLayout(offer_panel_);
@@ -129,16 +144,7 @@ QWidget* ContractScreen::build_offer_panel() {
     });
   }
 
-  asking_ = make_label(QStringLiteral("askingTermsLabel"), QString(), offer_panel_);
-  asking_->setWordWrap(true);
-  asking_->setToolTip(QStringLiteral(
-      "The lowest wage and role the worker takes without a chance of refusal, and the contract lengths signed for. "
-      "Popularity sets the wage expected and higher morale accepts less; a role below the worker's standing "
-      "against the promotion's top title level may be refused; the promotion's popularity decides how long a "
-      "contract is agreed."));
-  auto* meet = make_button(QStringLiteral("meetAskingButton"), QStringLiteral("Meet Asking Terms"), offer_panel_);
-  meet->setToolTip(QStringLiteral("Sets the offer to the asking wage and role, for the longest length accepted"));
-  connect(meet, &QPushButton::clicked, this, &ContractScreen::meet_asking_terms);
+  auto* meet = build_asking();
 
   const std::tuple<QString, QWidget*, QLayout*> rows[] = {
       {QStringLiteral("WAGES PER WEEK ($)"), offer_wages_, wage_buttons},

@@ -39,6 +39,7 @@ class ContractScreen : public Screen {
   void show_offer();
   void show_asking();
   QWidget* build_offer_panel();
+  QPushButton* build_asking();
   void add_step(QLayout* layout, const QString& name, const QString& text, void (rv::ContractOffer::*step)());
 
   std::unique_ptr<rv::ContractOffer> offer_;
