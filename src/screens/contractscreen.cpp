@@ -103,8 +103,13 @@ QPushButton* ContractScreen::build_asking() {
 
 QWidget* ContractScreen::build_offer_panel() {
   offer_panel_ = make_panel(QStringLiteral("offerPanel"), this);
-  auto* grid = new QGridLayout(offer_panel_);
-  grid->setContentsMargins(20, 16, 20, 16);
+  // The terms in a grid, the actions in a row beneath it: a row spanning the grid would widen its
+  // caption column.
+  auto* panel = new QVBoxLayout(offer_panel_);
+  panel->setContentsMargins(20, 16, 20, 16);
+  panel->setSpacing(10);
+  auto* grid = new QGridLayout;
+  panel->addLayout(grid);
   grid->setVerticalSpacing(10);
   offer_wages_ = new QLineEdit(offer_panel_);
   offer_wages_->setObjectName(QStringLiteral("offerWagesEdit"));
@@ -169,7 +174,7 @@ QWidget* ContractScreen::build_offer_panel() {
   actions->addWidget(cancel_);
   actions->addStretch(1);
   actions->addWidget(meet);
-  grid->addLayout(actions, r, 0, 1, 3);
+  panel->addLayout(actions);
   grid->setColumnStretch(1, 1);
   connect(make_offer_, &QPushButton::clicked, this, &ContractScreen::make_offer);
   connect(cancel_, &QPushButton::clicked, this, &ContractScreen::cancel_negotiations);
