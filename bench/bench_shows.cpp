@@ -3,13 +3,16 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "bench_world.h"
 #include "shows/booking.h"
 #include "shows/forecast.h"
 #include "shows/rating.h"
 #include "shows/runshow.h"
+#include "shows/takings.h"
 
 namespace {
 
@@ -118,5 +121,21 @@ void BM_ForecastEightMatchCard(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(rv::forecast_card(world, booked, booking).overall.size());
 }
 BENCHMARK(BM_ForecastEightMatchCard)->Unit(benchmark::kMicrosecond);
+
+// The venue list's expected takings before a card is booked: the suggested card is booked and
+// forecast, then each of ten halls is priced.
+void BM_VenueTakingsFromTheSuggestedCard(benchmark::State& state) {
+  const rv::Store world = rvbench::default_world();
+  rv::ShowFacts show;
+  show.name = "Bench Weekly";
+  show.type = rv::ShowType::primary;
+  show.broadcast = "TV";
+  show.televised = true;
+  show.regular_slot = 0;
+  std::vector<rv::VenueOffer> halls;
+  for (rv::Num k = 1; k <= 10; ++k) halls.push_back({"Hall " + std::to_string(k), 500 * k, 4000 * k, ""});
+  for (auto _ : state) benchmark::DoNotOptimize(rv::preview_takings(world, show, halls, nullptr).score);
+}
+BENCHMARK(BM_VenueTakingsFromTheSuggestedCard)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

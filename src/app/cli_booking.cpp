@@ -7,6 +7,7 @@
 #include "promotion/venues.h"
 #include "shows/battleroyal.h"
 #include "shows/booking.h"
+#include "shows/forecast.h"
 #include "shows/rating.h"
 #include "state/fileio.h"
 #include "state/saves.h"
@@ -88,6 +89,16 @@ Refusal take_line(Booking& b, const std::string& line) {
   return "it is not one of the choices listed";
 }
 
+// What the card is expected to rate, match by match and overall, before the night's draws.
+void show_forecast(const Store& store, const ShowFacts& show, const Booking& b, std::ostream& out) {
+  BookedShow booked;
+  booked.show = show;
+  const CardForecast f = forecast_card(store, booked, b);
+  for (std::size_t k = 0; k < static_cast<std::size_t>(b.match_count()) && k < f.ratings.size(); ++k)
+    out << "Match " << k + 1 << " expected rating: " << (f.ratings[k].empty() ? "none of its own" : f.ratings[k]) << "\n";
+  out << f.overall << "\n";
+}
+
 // Rates a copy of the game: the card's slots with their ratings and winners.
 void show_rated_card(const Store& store, const Booking& b, bool major, Rng& rng, std::ostream& out) {
   Store copy = store;
@@ -146,6 +157,7 @@ int cmd_book_card(const Args& args, std::istream& in, std::ostream& out, std::os
         out << "Every match up to the number of matches must be booked first.\n";
         continue;
       }
+      show_forecast(*store, *show, booking, out);
       show_rated_card(*store, booking, big, rng, out);
       return exit_ok;
     }

@@ -1,6 +1,7 @@
 #include "screens/app.h"
 
 #include "screens/battleroyalscreen.h"
+#include "screens/contractscreen.h"
 #include "screens/cp1252.h"
 #include "screens/mainwindow.h"
 #include "screens/registry.h"
@@ -136,6 +137,10 @@ bool open_for_screenshot(MainWindow& window, const QString& name) {
       name == screen_name::royal_details || name == screen_name::line_up)
     prepare_sample_show(session);
   window.open(name);
+  // The contract screen is pictured with an offer being composed, its asking terms shown.
+  if (name == screen_name::contract) {
+    if (auto* contract = window.findChild<ContractScreen*>(QStringLiteral("contractScreen"))) contract->offer_new_contract();
+  }
   return true;
 }
 

@@ -86,10 +86,30 @@ void ContractScreen::add_step(QLayout* layout, const QString& name, const QStrin
   });
 }
 
+// The asking terms' line and the button that puts them in the offer.
+QPushButton* ContractScreen::build_asking() {
+  asking_ = make_label(QStringLiteral("askingTermsLabel"), QString(), offer_panel_);
+  asking_->setWordWrap(true);
+  asking_->setToolTip(QStringLiteral(
+      "The lowest wage and role the worker takes without a chance of refusal, and the contract lengths signed for. "
+      "Popularity sets the wage expected and higher morale accepts less; a role below the worker's standing "
+      "against the promotion's top title level may be refused; the promotion's popularity decides how long a "
+      "contract is agreed."));
+  auto* meet = make_button(QStringLiteral("meetAskingButton"), QStringLiteral("Meet Asking Terms"), offer_panel_);
+  meet->setToolTip(QStringLiteral("Sets the offer to the asking wage and role, for the longest length accepted"));
+  connect(meet, &QPushButton::clicked, this, &ContractScreen::meet_asking_terms);
+  return meet;
+}
+
 QWidget* ContractScreen::build_offer_panel() {
   offer_panel_ = make_panel(QStringLiteral("offerPanel"), this);
-  auto* grid = new QGridLayout(offer_panel_);
-  grid->setContentsMargins(20, 16, 20, 16);
+  // The terms in a grid, the actions in a row beneath it: a row spanning the grid would widen its
+  // caption column.
+  auto* panel = new QVBoxLayout(offer_panel_);
+  panel->setContentsMargins(20, 16, 20, 16);
+  panel->setSpacing(10);
+  auto* grid = new QGridLayout;
+  panel->addLayout(grid);
   grid->setVerticalSpacing(10);
   offer_wages_ = new QLineEdit(offer_panel_);
   offer_wages_->setObjectName(QStringLiteral("offerWagesEdit"));
@@ -129,6 +149,8 @@ QWidget* ContractScreen::build_offer_panel() {
     });
   }
 
+  auto* meet = build_asking();
+
   const std::tuple<QString, QWidget*, QLayout*> rows[] = {
       {QStringLiteral("WAGES PER WEEK ($)"), offer_wages_, wage_buttons},
       {QStringLiteral("ROLE"), offer_role_, role_buttons},
@@ -141,6 +163,9 @@ QWidget* ContractScreen::build_offer_panel() {
     grid->addLayout(buttons, r, 2);
     ++r;
   }
+  grid->addWidget(caption(QStringLiteral("askingCaption"), QStringLiteral("ASKING"), offer_panel_), r, 0);
+  grid->addWidget(asking_, r, 1, 1, 2);
+  ++r;
   auto* actions = new QHBoxLayout;
   make_offer_ = make_button(QStringLiteral("makeOfferButton"), QStringLiteral("Make Offer"), offer_panel_);
   make_offer_->setProperty("role", "main");
@@ -148,7 +173,8 @@ QWidget* ContractScreen::build_offer_panel() {
   actions->addWidget(make_offer_);
   actions->addWidget(cancel_);
   actions->addStretch(1);
-  grid->addLayout(actions, r, 0, 1, 3);
+  actions->addWidget(meet);
+  panel->addLayout(actions);
   grid->setColumnStretch(1, 1);
   connect(make_offer_, &QPushButton::clicked, this, &ContractScreen::make_offer);
   connect(cancel_, &QPushButton::clicked, this, &ContractScreen::cancel_negotiations);
@@ -193,6 +219,27 @@ void ContractScreen::show_offer() {
   offer_indy_->setText(t.indy ? QStringLiteral("Yes") : QStringLiteral("No"));
 }
 
+void ContractScreen::show_asking() {
+  const auto r = row();
+  if (!r || !offer_) return;
+  const rv::Store& s = session_.game->store;
+  const auto asked = rv::asking_terms(rv::offer_context(s, *r));
+  QString text = QStringLiteral("%1, %2, ").arg(qs(rv::weekly_wage_text(asked.wages)),
+                                               qs(rv::role_names[static_cast<std::size_t>(asked.role - 1)]));
+  if (asked.shortest_years > asked.longest_years) text += QStringLiteral("no length accepted");
+  else if (asked.shortest_years == asked.longest_years) text += qs(rv::length_name(asked.longest_years));
+  else text += QStringLiteral("%1 to %2").arg(qs(rv::length_name(asked.shortest_years)), qs(rv::length_name(asked.longest_years)));
+  if (asked.may_refuse_company) text += QStringLiteral(" (may still refuse the company in its present state)");
+  asking_->setText(text);
+}
+
+void ContractScreen::meet_asking_terms() {
+  const auto r = row();
+  if (!r || !offer_) return;
+  offer_->meet(rv::asking_terms(rv::offer_context(session_.game->store, *r)));
+  show_offer();
+}
+
 void ContractScreen::offer_new_contract() {
   const auto r = row();
   if (!r) return;
@@ -202,6 +249,7 @@ void ContractScreen::offer_new_contract() {
   }
   offer_ = std::make_unique<rv::ContractOffer>(session_.game->store, *r);
   fill();
+  show_asking();
 }
 
 void ContractScreen::cancel_negotiations() {

@@ -25,6 +25,8 @@ class ContractScreen : public Screen {
  public slots:
   void offer_new_contract();
   void cancel_negotiations();
+  // The offer becomes the worker's asking terms.
+  void meet_asking_terms();
   void make_offer();
   void give_release();
 
@@ -35,7 +37,9 @@ class ContractScreen : public Screen {
   std::optional<std::size_t> row() const;
   void fill();
   void show_offer();
+  void show_asking();
   QWidget* build_offer_panel();
+  QPushButton* build_asking();
   void add_step(QLayout* layout, const QString& name, const QString& text, void (rv::ContractOffer::*step)());
 
   std::unique_ptr<rv::ContractOffer> offer_;
@@ -50,6 +54,7 @@ class ContractScreen : public Screen {
   QLabel* offer_role_;
   QLabel* offer_length_;
   QLabel* offer_indy_;
+  QLabel* asking_;
   QPushButton* offer_button_;
   QPushButton* release_;
   QPushButton* make_offer_;

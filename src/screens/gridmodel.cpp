@@ -80,8 +80,15 @@ void GridModel::set_header(int section, const QString& text) {
   emit headerDataChanged(Qt::Horizontal, section, section);
 }
 
+void GridModel::set_header_tips(QStringList tips) {
+  header_tips_ = std::move(tips);
+  if (!headers_.isEmpty()) emit headerDataChanged(Qt::Horizontal, 0, static_cast<int>(headers_.size()) - 1);
+}
+
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= headers_.size()) return {};
+  if (orientation != Qt::Horizontal || section < 0 || section >= headers_.size()) return {};
+  if (role == Qt::ToolTipRole) return section < header_tips_.size() ? QVariant(header_tips_[section]) : QVariant();
+  if (role != Qt::DisplayRole) return {};
   return headers_[section];
 }
 

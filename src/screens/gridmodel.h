@@ -37,6 +37,8 @@ class GridModel : public QAbstractTableModel {
   void set_rows(std::vector<Row> rows);
   // Tooltips of the rows, by row (rows without one show none); set_rows clears them.
   void set_tips(std::vector<QString> tips);
+  // Tooltips of the column headers, by column: what each figure is and what moves it.
+  void set_header_tips(QStringList tips);
   // Renames a column (a grid whose last column follows a choice).
   void set_header(int section, const QString& text);
   // Changes one row in place (a message read).
@@ -52,6 +54,7 @@ class GridModel : public QAbstractTableModel {
 
  private:
   QStringList headers_;
+  QStringList header_tips_;
   std::vector<Row> rows_;
   std::vector<QString> tips_;
 };

@@ -112,6 +112,14 @@ QWidget* NegotiationScreen::build_offer_panel() {
     tl->addLayout(buttons, r, 2);
     ++r;
   }
+  asking_ = make_label(QStringLiteral("negotiationAsking"), QString(), terms_);
+  asking_->setWordWrap(true);
+  asking_->setToolTip(QStringLiteral(
+      "The lowest wage and role the worker signs for, and the longest contract. Popularity and morale set the wage, "
+      "against the size of the worker's promotion and yours; standing against your top title level sets the role; "
+      "coming from a bigger or equal promotion shortens the contract."));
+  tl->addWidget(caption(QStringLiteral("negotiationAskingCaption"), QStringLiteral("ASKING"), terms_), r, 0);
+  tl->addWidget(asking_, r, 1, 1, 2);
   tl->setColumnStretch(1, 1);
   ol->addWidget(terms_, 1, 0, 1, 3);
   ol->setColumnStretch(1, 1);
@@ -164,6 +172,17 @@ void NegotiationScreen::fill() {
   role_->setText(qs(rv::role_names[static_cast<std::size_t>(s->terms().role - 1)]));
   length_->setText(qs(rv::length_name(s->terms().years)));
   disposition_->setText(qs(s->terms().disposition));
+  asking_->clear();
+  if (const auto r = rv::outside_worker(session_.game->store, s->worker()); r && contract) {
+    const auto a = rv::signing_asks(rv::signing_context(session_.game->store, *r));
+    QString text = a.interested ? QStringLiteral("%1, %2, up to %3")
+                                      .arg(qs(rv::weekly_wage_text(a.wages)),
+                                           qs(rv::role_names[static_cast<std::size_t>(a.role - 1)]),
+                                           qs(rv::length_name(a.longest_years)))
+                                : QStringLiteral("Not interested in a promotion of your size");
+    if (a.interested && a.may_turn_down) text += QStringLiteral(" (may still turn down a promotion below 60% popularity)");
+    asking_->setText(text);
+  }
   const QString captions[] = {QStringLiteral("Confirm Offer"), QStringLiteral("Begin Talks"), QStringLiteral("Negotiate"),
                               QStringLiteral("Offer Contract"), QStringLiteral("Offer Contract")};
   action_->setText(captions[static_cast<int>(mode)]);

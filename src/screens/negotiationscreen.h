@@ -42,6 +42,7 @@ class NegotiationScreen : public Screen {
   QLabel* role_;
   QLabel* length_;
   QLabel* disposition_;
+  QLabel* asking_;
   QPushButton* action_;
   QPushButton* cancel_;
 };

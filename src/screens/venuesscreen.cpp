@@ -12,6 +12,9 @@
 #include "screens/gridmodel.h"
 #include "screens/navigator.h"
 #include "screens/session.h"
+#include "shows/booking.h"
+#include "shows/takings.h"
+#include "state/text.h"
 
 namespace rvgui {
 
@@ -27,11 +30,13 @@ VenuesScreen::VenuesScreen(Session& session, Navigator& navigator, QWidget* pare
   note_ = make_label(QStringLiteral("venuesNote"), QString(), this);
   note_->setWordWrap(true);
   outer->addWidget(note_);
-  model_ = new GridModel({QStringLiteral("Venue"), QStringLiteral("Capacity"), QStringLiteral("Hire Cost")}, this);
+  model_ = new GridModel({QStringLiteral("Venue"), QStringLiteral("Capacity"), QStringLiteral("Hire Cost"),
+                          QStringLiteral("Expected Crowd"), QStringLiteral("Tickets"), QStringLiteral("Merchandise"),
+                          QStringLiteral("After Hire")},
+                         this);
   grid_ = make_grid(QStringLiteral("venuesGrid"), model_, this, true);
+  grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-  grid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-  grid_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
   outer->addWidget(grid_, 1);
   auto* footer = new QHBoxLayout;
   auto* book = make_button(QStringLiteral("bookVenueButton"), QStringLiteral("Book Venue"), this);
@@ -63,15 +68,44 @@ void VenuesScreen::enter() {
     note_->setText(qs(offers.error()));
     return;
   }
-  note_->clear();
+  const rv::Booking* card = session_.booking && session_.booked_show && session_.booked_show->show.name == show_->name
+                                ? session_.booking.get()
+                                : nullptr;
+  const auto preview = rv::preview_takings(session_.game->store, *show_, *offers, card);
+  const QString basis = preview.from_booked_card ? QStringLiteral("the card as booked")
+                                                 : QStringLiteral("the card Suggest Card would book today");
+  note_->setText(QStringLiteral("Expected crowd and takings in each hall, from %1 on today's figures.").arg(basis));
+  note_->setToolTip(QStringLiteral("The night's own card decides the real figures: the popularity of its workers, its "
+                                   "stipulations, titles and feuds, and the crowd's reaction to its main event."));
+  model_->set_header_tips(
+      {QStringLiteral("The hall"), QStringLiteral("Seats in the hall: a crowd this size or larger is a sell-out"),
+       QStringLiteral("The hall's hire, $8 a seat, paid when the show runs"),
+       QStringLiteral("The crowd expected: the promotion's attendance for this kind of show times the card's expected "
+                      "score, no more than the hall holds. Estimated from %1; a stronger card, a more popular "
+                      "promotion or a larger hall raise it.")
+           .arg(basis),
+       QStringLiteral("Expected ticket sales: the crowd times the ticket price, which rises with the promotion's size "
+                      "and is highest for a big show"),
+       QStringLiteral("Expected merchandise sales: they grow with the crowd, the promotion's popularity and its size"),
+       QStringLiteral("Tickets and merchandise less the hire cost. Production, promotion and television or "
+                      "pay-per-view money are the same in every hall.")});
   std::vector<GridModel::Row> rows;
-  for (const auto& v : *offers) {
+  std::vector<QString> tips;
+  for (const auto& [v, t, after_hire] : preview.venues) {
     rows.push_back({{{qs(v.name)},
-                     {QString::number(v.capacity), QVariant::fromValue(v.capacity)},
-                     {qs(v.hire_cost_text), QVariant::fromValue(v.hire_cost)}},
+                     {qs(rv::grouped(v.capacity)), QVariant::fromValue(v.capacity)},
+                     {qs(rv::money_text(v.hire_cost)), QVariant::fromValue(v.hire_cost)},
+                     {qs(t.attendance_text), QVariant::fromValue(t.attendance)},
+                     {qs(rv::money_text(t.tickets)), QVariant::fromValue(t.tickets)},
+                     {qs(rv::money_text(t.merchandise)), QVariant::fromValue(t.merchandise)},
+                     {qs(rv::money_text(after_hire)), QVariant::fromValue(after_hire)}},
                     qs(v.name)});
+    tips.push_back(QStringLiteral("%1: %2 expected of %3 seats; tickets %4, merchandise %5, less the hire of %6")
+                       .arg(qs(v.name), qs(t.attendance_text), qs(rv::grouped(v.capacity)), qs(rv::money_text(t.tickets)),
+                            qs(rv::money_text(t.merchandise)), qs(rv::money_text(v.hire_cost))));
   }
   model_->set_rows(std::move(rows));
+  model_->set_tips(std::move(tips));
   grid_->setFocus();
 }
 

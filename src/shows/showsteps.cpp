@@ -16,8 +16,6 @@ namespace rv {
 namespace {
 
 constexpr std::string_view front_office = "Front Office";
-constexpr Num buys_per_buy_rate_point = 345000;
-constexpr Num ppv_regular_show_price = 5;
 constexpr Range held_popularity{5, 100};
 
 bool is_big(const ShowContext& s) { return s.show.type == ShowType::big; }
@@ -25,12 +23,6 @@ bool is_primary(const ShowContext& s) { return s.show.type == ShowType::primary;
 bool is_house(const ShowContext& s) { return s.show.type == ShowType::house; }
 bool televised_tv(const ShowContext& s) { return s.show.broadcast == broadcast_tv; }
 bool televised_ppv(const ShowContext& s) { return s.show.broadcast == broadcast_ppv; }
-
-Num whole(double v) {
-  if (!(v > -1e15)) return -1'000'000'000'000'000;
-  if (!(v < 1e15)) return 1'000'000'000'000'000;
-  return static_cast<Num>(std::trunc(v));
-}
 
 std::size_t booked_slots(const Lines& card, std::vector<std::size_t>* slots = nullptr) {
   std::size_t n = 0;
@@ -53,32 +45,25 @@ void keep_record(Store& s, std::size_t line, const std::string& text, bool highe
   s.set_md(line + 1, holder);
 }
 
-// A regular show's audience figure: a rating on television, buys on pay-per-view.
-void regular_show_figures(Store& store, const ShowContext& show, double score, Takings& t, std::vector<std::string>& report) {
+// A regular show's audience figure goes to its last-show lines; pay-per-view buys are paid.
+void book_regular_show_figures(Store& store, const ShowContext& show, const Takings& t, std::vector<std::string>& report) {
+  if (!show.show.regular_slot || *show.show.regular_slot >= prom::regular_show_count) return;
   const auto p = store.promotion(*store.player_index());
   const std::string& name = show.show.name;
-  if (!show.show.regular_slot || *show.show.regular_slot >= prom::regular_show_count) return;
   const std::size_t k = *show.show.regular_slot;
-  const Num figure = std::max<Num>(0, whole(static_cast<double>(leading_int(p.show(k, prom::show::audience))) * score / 100));
-  std::string figure_text = to_text(figure);
   if (televised_tv(show)) {
-    double rating = static_cast<double>(figure) / 100;
-    rating += rating / 10;
-    t.rating = pattern_number(rating, tv_rating_pattern);
-    figure_text = t.rating;
     report.push_back(name + " drew a " + t.rating + " rating.");
   } else if (televised_ppv(show)) {
-    t.buys = figure;
-    add_balance(store, p, mul_sat(figure, ppv_regular_show_price), "Show: " + name + ", pay-per-view buys");
+    add_balance(store, p, t.buy_money, "Show: " + name + ", pay-per-view buys");
     report.push_back(name + " drew " + grouped(t.buys) + " buys.");
   }
   store.set_md(md::last_show_first + 2 * k, name);
   store.set_md(md::last_show_first + 2 * k + 1, current_full_date(store));
-  store.set_md(md::last_show_figures + k, figure_text);
+  store.set_md(md::last_show_figures + k, t.figure_text);
 }
 
-// A big show's buys and gross when the promotion has a pay-per-view deal.
-void big_show_figures(Store& store, const ShowContext& show, double score, Takings& t, std::vector<std::string>& report) {
+// A big show's buys and gross, paid when the promotion has a pay-per-view deal.
+void book_big_show_figures(Store& store, const ShowContext& show, const Takings& t, std::vector<std::string>& report) {
   const auto p = store.promotion(*store.player_index());
   const std::string& name = show.show.name;
   const std::string today = current_full_date(store);
@@ -89,18 +74,14 @@ void big_show_figures(Store& store, const ShowContext& show, double score, Takin
     store.set_md(md::last_big_show_gross, "$0");
     return;
   }
-  const Num size = p.size_level();
-  const double buy_rate = static_cast<double>(whole(static_cast<double>(p.num(prom::ppv_rating)) * score / 100)) / 100;
-  t.buys = whole(buy_rate * static_cast<double>(buys_per_buy_rate_point));
-  t.gross = mul_sat(t.buys, size >= 6 ? 15 : size == 5 ? 12 : 8);
-  add_balance(store, p, t.gross, "Show: " + name + ", pay-per-view buys");
-  store.set_md(md::last_buy_rate, decimal_text(buy_rate));
+  add_balance(store, p, t.buy_money, "Show: " + name + ", pay-per-view buys");
+  store.set_md(md::last_buy_rate, decimal_text(t.buy_rate));
   store.set_md(md::last_big_show_gross, money_text(t.gross));
-  report.push_back(name + " drew " + grouped(t.buys) + " buys, for a buy rate of " + decimal_text(buy_rate) +
+  report.push_back(name + " drew " + grouped(t.buys) + " buys, for a buy rate of " + decimal_text(t.buy_rate) +
                    " and a company gross of " + store.md(md::last_big_show_gross) + ".");
   const std::string holder = name + " (" + today + ")";
-  keep_record(store, md::record_top_buy_rate, decimal_text(buy_rate), true, holder);
-  keep_record(store, md::record_low_buy_rate, decimal_text(buy_rate), false, holder);
+  keep_record(store, md::record_top_buy_rate, decimal_text(t.buy_rate), true, holder);
+  keep_record(store, md::record_low_buy_rate, decimal_text(t.buy_rate), false, holder);
 }
 
 }  // namespace
@@ -168,36 +149,17 @@ double show_score(const Store& store, const ShowContext& show, const CardFigures
 }
 
 Takings take_show_money(Store& store, const ShowContext& show, double score) {
-  Takings t;
   const auto player = store.player_index();
-  if (!player) return t;
+  if (!player) return {};
+  const Takings t = show_takings(store, show, score);
   const auto p = store.promotion(*player);
-  const Num size = p.size_level();
   const std::string today = current_full_date(store);
   const std::string& name = show.show.name;
 
-  Num crowd_line = prom::house_attendance;
-  if (is_big(show)) crowd_line = prom::big_show_attendance;
-  else if (televised_tv(show) || (televised_ppv(show) && size >= 4)) crowd_line = prom::tv_attendance;
-  t.attendance = std::max<Num>(0, whole(static_cast<double>(p.num(static_cast<std::size_t>(crowd_line))) * score / 100));
-
   std::vector<std::string> report;
-  if (!is_big(show)) regular_show_figures(store, show, score, t, report);
-  else big_show_figures(store, show, score, t, report);
-
-  if (show.capacity > 0 && t.attendance >= show.capacity) {
-    t.sold_out = true;
-    t.attendance = show.capacity;
-    t.attendance_text = grouped(show.capacity) + " (Sell-Out)";
-  } else {
-    t.attendance_text = grouped(t.attendance);
-  }
-
-  const Num price = 5 * (size + (is_big(show) ? 4 : (televised_tv(show) || televised_ppv(show)) ? 2 : 1));
-  t.tickets = mul_sat(t.attendance, price);
+  if (!is_big(show)) book_regular_show_figures(store, show, t, report);
+  else book_big_show_figures(store, show, t, report);
   add_balance(store, p, t.tickets, "Show: " + name + ", tickets");
-  t.merchandise = whole(static_cast<double>(p.popularity()) / 100 * static_cast<double>(2 * size) * static_cast<double>(t.attendance));
-  if (t.merchandise < 10 && t.attendance > 0) t.merchandise = 10;
   add_balance(store, p, t.merchandise, "Show: " + name + ", merchandise");
 
   const std::string holder = name + " (" + today + ")";

@@ -32,11 +32,17 @@ struct Takings {
   bool sold_out = false;
   std::string attendance_text;  // "12,000" or "8,000 (Sell-Out)"
   std::string rating;           // a televised show's rating, "4.4"
+  std::string figure_text;      // a regular show's audience figure as its last-show line keeps it
   Num buys = 0;
+  double buy_rate = 0;  // a big show's, with a pay-per-view deal
+  Num buy_money = 0;    // what the buys bring: $5 each on a regular show, the gross of a big show
   Num tickets = 0;
   Num merchandise = 0;
   Num gross = 0;  // a big show's pay-per-view gross
 };
+// What the show takes with this score, in this hall; nothing is changed. The run of the show
+// books exactly these figures.
+Takings show_takings(const Store& store, const ShowContext& show, double score);
 // The attendance, the show's figures and records, the money it makes and the "Info" message.
 Takings take_show_money(Store& store, const ShowContext& show, double score);
 

@@ -52,11 +52,17 @@ const std::vector<WageRow>& wage_rows() {
 }
 const WageRow exact_offer_row{0, 0, 0, {{0, 0}, {70, 2}, {80, 1}}};
 
-bool decide(const std::vector<MoraleBand>& bands, Num morale, Rng& rng) {
+// The odds the worker's mood gives in these bands: 0 never, 1 always, k a chance of 1 in k.
+int odds_in(const std::vector<MoraleBand>& bands, Num morale) {
   int odds = 0;
   for (const auto& b : bands) {
     if (morale >= b.from) odds = b.odds;
   }
+  return odds;
+}
+
+// Draws only for a chance: "never" and "always" take nothing from the generator.
+bool decide(int odds, Rng& rng) {
   if (odds <= 1) return odds == 1;
   return rng.one_in(odds);
 }
@@ -69,33 +75,42 @@ Num percent_above(Num offer, Num expected) {
   return q;
 }
 
-bool judge_wages(const OfferContext& who, Num offer, Num& bonus, Rng& rng) {
+// How surely the worker takes this wage; adds the morale bonus it earns.
+int wage_odds(const OfferContext& who, Num offer, Num& bonus) {
   const Num expected = expected_wage(who.pop);
-  if (offer == expected) return decide(exact_offer_row.bands, who.morale, rng);
+  if (offer == expected) return odds_in(exact_offer_row.bands, who.morale);
   const Num p = percent_above(offer, expected);
-  if (p == 0) return true;  // less than one percent above: no row takes it
+  if (p == 0) return 1;  // less than one percent above: no row takes it
   for (const auto& row : wage_rows()) {
     if (p > row.above && p <= row.upto) {
       bonus += row.bonus;
-      return decide(row.bands, who.morale, rng);
+      return odds_in(row.bands, who.morale);
     }
   }
-  return true;
+  return 1;
 }
 
-bool judge_role(const OfferContext& who, int role, Num& bonus, Rng& rng) {
+// How surely the worker takes this role, before a non-wrestler's or a retiring worker's
+// indifference; sets the morale bonus it earns.
+int role_odds(const OfferContext& who, int role, Num& bonus) {
   const Num w = who.pop, l = who.level;
-  bool yes = true;
-  if (role == 1) {
-    yes = w < l - 15 || (w < l - 10 && rng.one_in(2));
-  } else if (role == 2) {
+  if (role == 1) return w < l - 15 ? 1 : w < l - 10 ? 2 : 0;
+  if (role == 2) {
     if (w < l - 15) bonus = 10;
     else if (w < l - 10) bonus = 5;
-    else if (w >= l - 5) yes = w < l && rng.one_in(2);
-  } else {
-    if (w < l - 15) bonus = 15;
-    else if (w < l - 10) bonus = 10;
+    else if (w >= l - 5) return w < l ? 2 : 0;
+    return 1;
   }
+  if (w < l - 15) bonus = 15;
+  else if (w < l - 10) bonus = 10;
+  return 1;
+}
+
+bool judge_wages(const OfferContext& who, Num offer, Num& bonus, Rng& rng) { return decide(wage_odds(who, offer, bonus), rng); }
+
+bool judge_role(const OfferContext& who, int role, Num& bonus, Rng& rng) {
+  // The chance is drawn even for a worker who takes any role, as it always was.
+  const bool yes = decide(role_odds(who, role, bonus), rng);
   return yes || who.any_role;
 }
 
@@ -106,6 +121,10 @@ bool judge_length(const OfferContext& who, int years) {
   if (q < 70) return years <= 2;
   if (q < 80) return years != 5;
   return true;
+}
+
+bool prefers_current_deal(const OfferContext& who, int years) {
+  return years == 1 && who.weeks_left > 100 && who.morale > 75;
 }
 
 std::string verdict_reply(bool wages, bool role, bool length) {
@@ -173,7 +192,7 @@ OfferContext offer_context(const Store& store, std::size_t row) {
 
 OfferJudgement judge_offer(const OfferContext& who, const OfferTerms& offer, Rng& rng) {
   OfferJudgement j;
-  if (offer.years == 1 && who.weeks_left > 100 && who.morale > 75) {
+  if (prefers_current_deal(who, offer.years)) {
     j.early_refusal = true;
     j.reply = who.name + for_gender(" has rejected your contract offer. He would prefer to stay on his current "
                                     "contract rather than sign a shorter deal.",
@@ -196,6 +215,24 @@ OfferJudgement judge_offer(const OfferContext& who, const OfferTerms& offer, Rng
   return j;
 }
 
+AskingTerms asking_terms(const OfferContext& who) {
+  AskingTerms a;
+  Num unused = 0;
+  // Every wage above half as much again over the expected one is taken, so the search ends.
+  while (wage_odds(who, a.wages, unused) != 1) ++a.wages;
+  a.role = 3;
+  for (int role = 1; role < 3 && a.role == 3; ++role) {
+    if (who.any_role || role_odds(who, role, unused) == 1) a.role = role;
+  }
+  a.shortest_years = prefers_current_deal(who, 1) ? 2 : 1;
+  a.longest_years = 1;
+  for (int years = longest_contract_years; years > 1 && a.longest_years == 1; --years) {
+    if (judge_length(who, years)) a.longest_years = years;
+  }
+  a.may_refuse_company = who.level < who.pop && who.morale < 70 && who.popularity < 60;
+  return a;
+}
+
 ContractOffer::ContractOffer(const Store& store, std::size_t row) {
   const auto w = store.worker(row);
   terms_.wages = w.wages();
@@ -203,6 +240,12 @@ ContractOffer::ContractOffer(const Store& store, std::size_t row) {
 }
 
 void ContractOffer::wage_up(Num step) { terms_.wages = std::min(terms_.wages + step, range::wage.hi); }
+
+void ContractOffer::meet(const AskingTerms& asked) {
+  terms_.wages = std::min(asked.wages, range::wage.hi);
+  terms_.role = asked.role;
+  terms_.years = std::max(asked.longest_years, asked.shortest_years);
+}
 
 Status ContractOffer::set_wages(std::string_view text) {
   const bool digits = !text.empty() && text.size() <= 12 &&

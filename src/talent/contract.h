@@ -68,6 +68,17 @@ OfferJudgement judge_offer(const OfferContext& who, const OfferTerms& offer, Rng
 // What a worker of this popularity expects to be paid per week.
 Num expected_wage(Num pop);
 
+// What the worker asks for: the terms the judgement of an offer takes for certain.
+struct AskingTerms {
+  Num wages = 0;          // the lowest weekly wage taken without a chance of refusal
+  int role = 3;           // the lowest role taken without a chance of refusal
+  int shortest_years = 1;  // 2 when he would rather stay on his deal than sign for a year
+  int longest_years = 1;   // the longest contract he agrees to
+  // He may still refuse to sign with the company in its state, whatever the terms.
+  bool may_refuse_company = false;
+};
+AskingTerms asking_terms(const OfferContext& who);
+
 // The offer on the contract screen while it is composed.
 class ContractOffer {
  public:
@@ -83,6 +94,8 @@ class ContractOffer {
   void length_up() { terms_.years = longer(terms_.years); }
   void toggle_indy() { terms_.indy = !terms_.indy; }
   void set_indy(bool allowed) { terms_.indy = allowed; }
+  // The offer becomes what the worker asks: the asking wage and role, for the longest length accepted.
+  void meet(const AskingTerms& asked);
 
  private:
   OfferTerms terms_;

@@ -41,6 +41,19 @@ bool not_interested(const SigningContext& who) {
          (s <= 3 && w >= 85) || (s <= 4 && w >= 95);
 }
 
+bool length_taken(const SigningContext& who, int years) {
+  if (who.owner_size && *who.owner_size > who.player_size) return years <= 2;
+  if (who.owner_size && *who.owner_size == who.player_size) return years <= 3;
+  return true;
+}
+
+bool role_taken(const SigningContext& who, int role) {
+  if (who.retired) return true;
+  if (who.pop >= who.level) return role == 3;
+  if (who.pop >= who.level - 10) return role != 1;
+  return true;
+}
+
 }  // namespace
 
 std::string_view standing_in(Num w, Num t) {
@@ -141,15 +154,9 @@ OfferJudgement judge_signing(const SigningContext& who, const SigningTerms& offe
     j.reply = who.name + " is not interested in signing for your promotion.";
     return j;
   }
-  bool length = true;
-  if (who.owner_size && *who.owner_size > who.player_size) length = offer.years <= 2;
-  if (who.owner_size && *who.owner_size == who.player_size) length = offer.years <= 3;
+  const bool length = length_taken(who, offer.years);
   const bool wages = offer.wages >= who.expected;
-  bool role = true;
-  if (!who.retired) {
-    if (who.pop >= who.level) role = offer.role == 3;
-    else if (who.pop >= who.level - 10) role = offer.role != 1;
-  }
+  const bool role = role_taken(who, offer.role);
   if (!(wages && role && length)) {
     j.reply = who.name + for_gender(signing_reply(wages, role, length), who.female);
     return j;
@@ -161,6 +168,20 @@ OfferJudgement judge_signing(const SigningContext& who, const SigningTerms& offe
   j.accepted = true;
   j.reply = who.name + " has signed your contract, and is now a part of " + who.promotion_name + ".";
   return j;
+}
+
+SigningAsk signing_asks(const SigningContext& who) {
+  SigningAsk a;
+  a.interested = !not_interested(who);
+  a.wages = who.expected;
+  a.role = 3;
+  for (int role = 2; role >= 1; --role)
+    if (role_taken(who, role)) a.role = role;
+  a.longest_years = 1;
+  for (int years = longest_contract_years; years > 1 && a.longest_years == 1; --years)
+    if (length_taken(who, years)) a.longest_years = years;
+  a.may_turn_down = who.popularity < 60;
+  return a;
 }
 
 Result<Signing> Signing::approach(const Store& store, std::size_t row) {

@@ -51,6 +51,16 @@ struct SigningTerms {
 // The worker's answer; the draw comes from `rng`.
 OfferJudgement judge_signing(const SigningContext& who, const SigningTerms& offer, Rng& rng);
 
+// What a worker asks to sign: the terms the judgement of a signing takes.
+struct SigningAsk {
+  bool interested = true;  // not at all interested in a promotion this small: nothing is taken
+  Num wages = 0;           // the lowest weekly wage taken
+  int role = 3;            // the lowest role taken
+  int longest_years = 1;   // the longest contract signed
+  bool may_turn_down = false;  // a promotion below 60% popularity is turned down half the time
+};
+SigningAsk signing_asks(const SigningContext& who);
+
 // The negotiation screen: buy-out mode for a worker under contract elsewhere, contract mode for a
 // free agent or once his promotion has agreed.
 class Signing {

@@ -107,6 +107,27 @@ TEST_F(CliInput, StepsEndedByCrAloneAreReadLineByLine) {
   EXPECT_NE(run.output.find("Match 5: Women's Match, rated "), std::string::npos) << run.output;
 }
 
+TEST_F(CliInput, AConfirmedCardShowsItsForecastBeforeItIsRated) {
+  std::string steps = "5\n";
+  for (int k = 1; k <= 5; ++k)
+    steps += "match " + std::to_string(k) + (k <= 3 ? "\nSingles" : "\nWomen's Match") + "\nNone\nNone\n1\n1\nAuto\nAuto\n";
+  const auto run = book_card(steps + "confirm\n");
+  ASSERT_EQ(run.exit_code, 0) << run.output;
+  std::size_t at = 0;
+  for (int k = 1; k <= 5; ++k) {
+    const std::string line = "Match " + std::to_string(k) + " expected rating: ";
+    const auto found = run.output.find(line, at);
+    ASSERT_NE(found, std::string::npos) << run.output;
+    const char first = run.output[found + line.size()];
+    EXPECT_TRUE((first >= '1' && first <= '9') || run.output.compare(found + line.size(), 5, "about") == 0) << run.output;
+    at = found;
+  }
+  const auto overall = run.output.find("Expected Show Rating: ", at);
+  ASSERT_NE(overall, std::string::npos) << run.output;
+  EXPECT_EQ(run.output.find('%', overall) < run.output.find('\n', overall), true) << run.output;
+  EXPECT_LT(overall, run.output.find("Match 1: Singles, rated ")) << run.output;
+}
+
 TEST_F(CliInput, ATableThatCannotBeReadIsNamedWithItsReason) {
   const fs::path folder = home.save_folder("Career");
   const struct {

@@ -8,6 +8,7 @@
 #include "fixture.h"
 #include "screens/contractscreen.h"
 #include "screens/gridmodel.h"
+#include "talent/contract.h"
 
 using rvscreens::Fixture;
 
@@ -144,6 +145,13 @@ class RosterTest : public QObject {
     QVERIFY(f.click(QStringLiteral("wageUp1000Button")));
     QVERIFY(f.click(QStringLiteral("wageDown100Button")));
     QCOMPARE(wages->text().toLongLong(), start + 900);
+    // The asking terms are the core's, and "Meet Asking Terms" puts them in the offer.
+    const auto row = f.game()->store.find_worker(name.toStdString());
+    QVERIFY(row.has_value());
+    const auto asked = rv::asking_terms(rv::offer_context(f.game()->store, *row));
+    QVERIFY(f.text_of(QStringLiteral("askingTermsLabel")).startsWith(QString::fromStdString(rv::weekly_wage_text(asked.wages))));
+    QVERIFY(f.click(QStringLiteral("meetAskingButton")));
+    QCOMPARE(wages->text().toLongLong(), asked.wages);
     wages->setText(QStringLiteral("12.5"));
     QVERIFY(f.click(QStringLiteral("makeOfferButton")));
     QCOMPARE(f.dialogs().shown().back().text, QStringLiteral("Wages must be a whole number of dollars per week."));

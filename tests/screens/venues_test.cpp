@@ -27,6 +27,11 @@ class VenuesTest : public QObject {
     QVERIFY(f.text_of(QStringLiteral("venuesHeading")).startsWith(QStringLiteral("Choose Venue For ")));
     auto* grid = f.find<QTableView>(QStringLiteral("venuesGrid"));
     QVERIFY(grid && grid->model()->rowCount() > 0);
+    // Each hall's expected crowd and money, as money reads, with what the figures are in the headers.
+    QCOMPARE(grid->model()->columnCount(), 7);
+    QVERIFY(grid->model()->index(0, 4).data().toString().startsWith(QStringLiteral("$")));
+    QVERIFY(!grid->model()->headerData(3, Qt::Horizontal, Qt::ToolTipRole).toString().isEmpty());
+    QVERIFY(f.text_of(QStringLiteral("venuesNote")).contains(QStringLiteral("Suggest Card")));
     grid->setCurrentIndex(grid->model()->index(0, 0));
 
     const rv::Store before = f.game()->store;
