@@ -70,6 +70,8 @@ void set_board_rating(Store& store, Num value, std::string_view cause);
 
 // The kind of a cause: the words before its first ':' ("Show: X, tickets" is a "Show").
 std::string_view cause_kind(std::string_view cause);
+// What a month's total adds to the kind of cause it folds ("Wages for the week (month)").
+inline constexpr std::string_view month_total_suffix = " (month)";
 // Folds the entries dated in a month that ended more than a year before `today` into their
 // month's totals (one per figure, whom and kind of cause), which keep their sums. The entries are
 // taken as written, oldest first: the folding stops at the first one too young.

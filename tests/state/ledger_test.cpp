@@ -112,7 +112,7 @@ TEST(Ledger, DamagedEntriesAreLeftOutWithOneMessage) {
   const rv::Store s = store_with_entries();
   rv::Lines rows = s.ledger;
   rows.insert(rows.begin() + 1, "entry\tSomeday 40th Nowhere\tbalance\t\t5\tWages");  // no such date
-  rows.push_back("entry\tMonday 1st January 2007\tmorale\t\t5\tWages");               // no such figure
+  rows.push_back("entry\tMonday 1st January 2007\tmood\t\t5\tWages");                 // no such figure
   rows.push_back("entry\tMonday 1st January 2007\tbalance\t\tlots\tWages");           // not a number
   rows.push_back("entry\tMonday 1st January 2007\tbalance\t\t5");                      // cut short
   rows.push_back("entry\tMonday 1st January 2007\tbalance\t\t5\t");                    // no cause
