@@ -42,6 +42,7 @@ QPushButton[role="main"] {
 QPushButton[role="main"]:hover { background: #ffe08a; }
 QPushButton[role="main"]:focus { border: 3px solid #ffffff; }
 QPushButton[role="choice"] { min-width: 150px; }
+QPushButton[role="why"] { font-size: 11px; padding: 1px 8px; min-height: 14px; }
 QPushButton[role="choice"][selected="true"] {
   background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffd964, stop:1 #d99b1d);
   color: #1a1405; border: 2px solid #fff0b8;
