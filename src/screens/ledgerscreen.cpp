@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 #include "screens/cp1252.h"
@@ -49,12 +50,17 @@ QString figure_caption(rv::Figure f) {
 
 QString money_or_dash(rv::Num amount) { return amount == 0 ? QStringLiteral("-") : qs(rv::money_text(amount)); }
 
-// The figures' grids: columns as wide as their longest text, the last one taking the rest.
+// The figures' grids: columns as wide as the widest text they hold (an empty text: whatever is
+// left, shared by every such column).
 void size_columns(QTableView* grid, const std::vector<QString>& widest) {
   auto* header = grid->horizontalHeader();
-  const QFontMetrics metrics(grid->font());
-  for (std::size_t i = 0; i < widest.size(); ++i) header->resizeSection(static_cast<int>(i), metrics.horizontalAdvance(widest[i]) + 24);
-  header->setStretchLastSection(true);
+  grid->ensurePolished();  // the style sheet's font, not the default one
+  const QFontMetrics metrics = grid->fontMetrics();
+  for (std::size_t i = 0; i < widest.size(); ++i) {
+    const int column = static_cast<int>(i);
+    if (widest[i].isEmpty()) header->setSectionResizeMode(column, QHeaderView::Stretch);
+    else header->resizeSection(column, metrics.horizontalAdvance(widest[i]) + 30);
+  }
 }
 
 rv::Period period_of_tab(int tab) { return tab == 1 ? rv::Period::month : rv::Period::week; }
@@ -98,44 +104,48 @@ LedgerScreen::LedgerScreen(Session& session, Navigator& navigator, QWidget* pare
                                  this);
   changes_ = make_grid(QStringLiteral("ledgerChangesGrid"), changes_model_, changes_panel, true);
   size_columns(changes_, {QStringLiteral("Wednesday 30th September 2000"), QStringLiteral("Worker popularity"),
-                          QStringLiteral("A Worker's Name"), QStringLiteral("-$1,000,000")});
+                          QStringLiteral("A Worker's Name"), QStringLiteral("-$10,000,000"), QString()});
   changes_->setToolTip(QStringLiteral("Each change as the figure took it, with its cause; a month's total stands for a month over a year ago"));
   cl->addWidget(changes_, 1);
   changes_note_ = make_label(QStringLiteral("ledgerChangesNote"), QString(), changes_panel);
   changes_note_->setProperty("role", "small");
+  changes_note_->setWordWrap(true);
   cl->addWidget(changes_note_);
   outer->addWidget(changes_panel, 3);
 
   // One figure's totals, and the money statement of the week or month chosen.
-  auto* lower = new QHBoxLayout;
+  lower_ = new QWidget(this);
+  lower_->setObjectName(QStringLiteral("ledgerTotalsArea"));
+  auto* lower = new QHBoxLayout(lower_);
+  lower->setContentsMargins(0, 0, 0, 0);
   lower->setSpacing(14);
-  periods_ = new QTabWidget(this);
+  periods_ = new QTabWidget(lower_);
   periods_->setObjectName(QStringLiteral("ledgerPeriodTabs"));
   week_model_ = new GridModel({QStringLiteral("Week From"), QStringLiteral("Change"), QStringLiteral("Entries")}, this);
   weeks_ = make_grid(QStringLiteral("ledgerWeekGrid"), week_model_, periods_, false);
   month_model_ = new GridModel({QStringLiteral("Month"), QStringLiteral("Change"), QStringLiteral("Entries")}, this);
   months_ = make_grid(QStringLiteral("ledgerMonthGrid"), month_model_, periods_, false);
   for (auto* grid : {weeks_, months_})
-    size_columns(grid, {QStringLiteral("Wednesday 30th September 2000"), QStringLiteral("-$1,000,000")});
+    size_columns(grid, {QString(), QStringLiteral("-$10,000,000"), QStringLiteral("Entries")});
   periods_->addTab(weeks_, QStringLiteral("By &Week"));
   periods_->addTab(months_, QStringLiteral("By &Month"));
   lower->addWidget(periods_, 1);
 
-  statement_panel_ = make_panel(QStringLiteral("ledgerStatementPanel"), this);
+  statement_panel_ = make_panel(QStringLiteral("ledgerStatementPanel"), lower_);
   auto* sl = new QVBoxLayout(statement_panel_);
   sl->setContentsMargins(14, 10, 14, 12);
   statement_heading_ = caption(QStringLiteral("ledgerStatementHeading"), QString(), statement_panel_);
   sl->addWidget(statement_heading_);
   statement_model_ = new GridModel({QStringLiteral("Cause"), QStringLiteral("Income"), QStringLiteral("Costs")}, this);
   statement_ = make_grid(QStringLiteral("ledgerStatementGrid"), statement_model_, statement_panel_, false);
-  size_columns(statement_, {QStringLiteral("Monthly income and running costs"), QStringLiteral("$1,000,000")});
+  size_columns(statement_, {QString(), QStringLiteral("$10,000,000"), QStringLiteral("-$10,000,000")});
   statement_->setToolTip(QStringLiteral("The money that came in and went out in the chosen week or month, by kind of cause"));
   sl->addWidget(statement_, 1);
   net_ = make_label(QStringLiteral("ledgerNetLabel"), QString(), statement_panel_);
   net_->setToolTip(QStringLiteral("What came in, what went out and the difference: the bank balance's change over the period"));
   sl->addWidget(net_);
   lower->addWidget(statement_panel_, 1);
-  outer->addLayout(lower, 2);
+  outer->addWidget(lower_, 2);
 
   auto* footer = new QHBoxLayout;
   footer->addStretch(1);
@@ -192,27 +202,37 @@ void LedgerScreen::fill_changes() {
   changes_model_->set_tips(std::move(tips));
   grid_proxy(changes_)->sort(-1);
   if (!entries.empty()) changes_->selectRow(0);
+  // One figure needs no column naming it; the promotion's own figures concern nobody in particular.
+  const bool anyone = std::any_of(entries.begin(), entries.end(), [](const rv::LedgerEntry& e) { return !e.whom.empty(); });
+  changes_->setColumnHidden(1, figure_.has_value());
+  changes_->setColumnHidden(2, !anyone);
   QString note = QStringLiteral("%1 %2").arg(entries.size()).arg(entries.size() == 1 ? QStringLiteral("change") : QStringLiteral("changes"));
+  if (!figure_) note += QStringLiteral(". Choose one figure to see its totals by week and by month, and for the bank balance where the money came from and went.");
   if (ledger_.entries.empty()) note = QStringLiteral("Nothing has been written down yet: the ledger starts with the next day played.");
   changes_note_->setText(note);
 }
 
 void LedgerScreen::fill_totals() {
-  periods_->setEnabled(figure_.has_value());
-  periods_->setToolTip(figure_ ? tip_of(*figure_) + QStringLiteral(": its change over each week (from Sunday) and each month")
-                               : QStringLiteral("Choose one figure to see its totals by week and by month"));
-  std::vector<GridModel::Row> week_rows, month_rows;
-  if (figure_) {
-    const auto entries = rv::ledger_entries(ledger_, figure_, std::nullopt);
-    for (auto [period, rows] : {std::pair{rv::Period::week, &week_rows}, std::pair{rv::Period::month, &month_rows}}) {
+  lower_->setVisible(figure_.has_value());
+  if (figure_) periods_->setToolTip(tip_of(*figure_) + QStringLiteral(": its change over each week (from Sunday) and each month"));
+  for (auto [period, model] : {std::pair{rv::Period::week, week_model_}, std::pair{rv::Period::month, month_model_}}) {
+    std::vector<GridModel::Row> rows;
+    std::vector<QString> tips;
+    if (figure_) {
+      const auto entries = rv::ledger_entries(ledger_, figure_, std::nullopt);
       for (const rv::PeriodTotal& t : rv::period_totals(entries, *figure_, period)) {
-        rows->push_back({{{qs(t.label)}, {qs(rv::change_text(*figure_, t.change))}, {QString::number(t.entries)}},
-                         static_cast<qlonglong>(t.place)});
+        const QString change = qs(rv::change_text(*figure_, t.change));
+        rows.push_back({{{qs(t.label)}, {change}, {QString::number(t.entries)}}, static_cast<qlonglong>(t.place)});
+        tips.push_back(QStringLiteral("%1 moved %2 %3 %4, in %5 %6")
+                           .arg(figure_caption(*figure_), change, period == rv::Period::week ? QStringLiteral("in the week from") : QStringLiteral("in"),
+                                qs(t.label))
+                           .arg(t.entries)
+                           .arg(t.entries == 1 ? QStringLiteral("entry") : QStringLiteral("entries")));
       }
     }
+    model->set_rows(std::move(rows));
+    model->set_tips(std::move(tips));
   }
-  week_model_->set_rows(std::move(week_rows));
-  month_model_->set_rows(std::move(month_rows));
   for (auto* grid : {weeks_, months_})
     if (grid->model()->rowCount() > 0) grid->selectRow(0);
   show_statement();
@@ -236,8 +256,13 @@ void LedgerScreen::show_statement() {
   const auto entries = rv::ledger_entries(ledger_, rv::Figure::balance, std::nullopt);
   const rv::MoneyStatement s = rv::money_statement(entries, period_of_tab(periods_->currentIndex()), period->ref.toLongLong());
   std::vector<GridModel::Row> rows;
-  for (const rv::StatementLine& l : s.lines) rows.push_back({{{qs(l.kind)}, {money_or_dash(l.income)}, {money_or_dash(l.costs)}}, {}});
+  std::vector<QString> tips;
+  for (const rv::StatementLine& l : s.lines) {
+    rows.push_back({{{qs(l.kind)}, {money_or_dash(l.income)}, {money_or_dash(l.costs)}}, {}});
+    tips.push_back(QStringLiteral("%1: %2 came in, %3 went out").arg(qs(l.kind), qs(rv::money_text(l.income)), qs(rv::money_text(-l.costs))));
+  }
   statement_model_->set_rows(std::move(rows));
+  statement_model_->set_tips(std::move(tips));
   net_->setText(QStringLiteral("Income %1   Costs %2   Net %3")
                     .arg(qs(rv::money_text(s.income)), qs(rv::money_text(s.costs)), qs(rv::change_text(rv::Figure::balance, s.net))));
 }

@@ -41,6 +41,7 @@ class LedgerScreen : public Screen {
   GridModel* changes_model_;
   QTableView* changes_;
   QLabel* changes_note_;
+  QWidget* lower_;  // the totals and the statement, for one figure only
   QTabWidget* periods_;
   GridModel* week_model_;
   QTableView* weeks_;

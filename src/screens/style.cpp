@@ -59,6 +59,13 @@ QListWidget, QTableView, QTextBrowser {
   gridline-color: #2f3548;
 }
 QListWidget::item, QTableView::item { padding: 5px; }
+QTabWidget::pane { border: 1px solid #5a6380; border-radius: 6px; background: rgba(10, 12, 20, 205); top: -1px; }
+QTabBar::tab {
+  background: #1b2030; border: 1px solid #5a6380; border-bottom: none; padding: 6px 18px; margin-right: 3px;
+  border-top-left-radius: 6px; border-top-right-radius: 6px; font-weight: bold;
+}
+QTabBar::tab:selected { background: #3a3320; color: #f5c542; border-color: #f5c542; }
+QTabBar::tab:focus { text-decoration: underline; }
 QHeaderView::section {
   background: #262c40; color: #f5c542; font-weight: bold;
   padding: 6px; border: none; border-right: 1px solid #3a4158;
