@@ -72,6 +72,35 @@ LedgerScreen::LedgerScreen(Session& session, Navigator& navigator, QWidget* pare
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(24, 20, 24, 20);
   outer->setSpacing(12);
+  outer->addLayout(build_top());
+  outer->addWidget(build_changes(), 3);
+  outer->addWidget(build_totals(), 2);
+
+  auto* footer = new QHBoxLayout;
+  footer->addStretch(1);
+  auto* back = make_button(QStringLiteral("ledgerBackButton"), QStringLiteral("Back"), this);
+  footer->addWidget(back);
+  outer->addLayout(footer);
+
+  setTabOrder(filter_, changes_);
+  setTabOrder(changes_, periods_);
+  setTabOrder(periods_, weeks_);
+  setTabOrder(weeks_, months_);
+  setTabOrder(months_, statement_);
+  setTabOrder(statement_, back);
+
+  connect(filter_, &QComboBox::activated, this, [this](int index) {
+    const int f = filter_->itemData(index).toInt();
+    show_figure(f < 0 ? std::nullopt : std::optional<rv::Figure>(static_cast<rv::Figure>(f)));
+  });
+  connect(periods_, &QTabWidget::currentChanged, this, [this] { show_statement(); });
+  for (auto* grid : {weeks_, months_})
+    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { show_statement(); });
+  connect(back, &QPushButton::clicked, this, &LedgerScreen::go_back);
+}
+
+// The heading and the figure filter.
+QHBoxLayout* LedgerScreen::build_top() {
   auto* top = new QHBoxLayout;
   auto* heading = make_label(QStringLiteral("ledgerHeading"), QStringLiteral("Ledger"), this);
   heading->setProperty("role", "heading");
@@ -92,9 +121,11 @@ LedgerScreen::LedgerScreen(Session& session, Navigator& navigator, QWidget* pare
   filter_caption->setBuddy(filter_);
   top->addWidget(filter_caption);
   top->addWidget(filter_);
-  outer->addLayout(top);
+  return top;
+}
 
-  // Every change, the latest first.
+// Every change, the latest first.
+QWidget* LedgerScreen::build_changes() {
   auto* changes_panel = make_panel(QStringLiteral("ledgerChangesPanel"), this);
   auto* cl = new QVBoxLayout(changes_panel);
   cl->setContentsMargins(14, 10, 14, 12);
@@ -111,9 +142,11 @@ LedgerScreen::LedgerScreen(Session& session, Navigator& navigator, QWidget* pare
   changes_note_->setProperty("role", "small");
   changes_note_->setWordWrap(true);
   cl->addWidget(changes_note_);
-  outer->addWidget(changes_panel, 3);
+  return changes_panel;
+}
 
-  // One figure's totals, and the money statement of the week or month chosen.
+// One figure's totals, and the money statement of the week or month chosen.
+QWidget* LedgerScreen::build_totals() {
   lower_ = new QWidget(this);
   lower_->setObjectName(QStringLiteral("ledgerTotalsArea"));
   auto* lower = new QHBoxLayout(lower_);
@@ -145,29 +178,7 @@ LedgerScreen::LedgerScreen(Session& session, Navigator& navigator, QWidget* pare
   net_->setToolTip(QStringLiteral("What came in, what went out and the difference: the bank balance's change over the period"));
   sl->addWidget(net_);
   lower->addWidget(statement_panel_, 1);
-  outer->addWidget(lower_, 2);
-
-  auto* footer = new QHBoxLayout;
-  footer->addStretch(1);
-  auto* back = make_button(QStringLiteral("ledgerBackButton"), QStringLiteral("Back"), this);
-  footer->addWidget(back);
-  outer->addLayout(footer);
-
-  setTabOrder(filter_, changes_);
-  setTabOrder(changes_, periods_);
-  setTabOrder(periods_, weeks_);
-  setTabOrder(weeks_, months_);
-  setTabOrder(months_, statement_);
-  setTabOrder(statement_, back);
-
-  connect(filter_, &QComboBox::activated, this, [this](int index) {
-    const int f = filter_->itemData(index).toInt();
-    show_figure(f < 0 ? std::nullopt : std::optional<rv::Figure>(static_cast<rv::Figure>(f)));
-  });
-  connect(periods_, &QTabWidget::currentChanged, this, [this] { show_statement(); });
-  for (auto* grid : {weeks_, months_})
-    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { show_statement(); });
-  connect(back, &QPushButton::clicked, this, &LedgerScreen::go_back);
+  return lower_;
 }
 
 void LedgerScreen::enter() {

@@ -8,6 +8,7 @@
 #include "state/ledger.h"
 
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QTabWidget;
 class QTableView;
@@ -30,6 +31,9 @@ class LedgerScreen : public Screen {
   void show_figure(std::optional<rv::Figure> figure);
 
  private:
+  QHBoxLayout* build_top();
+  QWidget* build_changes();
+  QWidget* build_totals();
   void fill_changes();
   void fill_totals();
   // The money statement of the week or month selected in the totals.

@@ -2,6 +2,23 @@
 
 namespace rvgui {
 
+namespace {
+
+// The small "Why?" buttons beside a figure, and the tabs of a screen that shows one thing in
+// several ways (the ledger's weeks and months).
+constexpr const char* why_and_tab_rules = R"(
+QPushButton[role="why"] { font-size: 11px; padding: 1px 8px; min-height: 14px; }
+QTabWidget::pane { border: 1px solid #5a6380; border-radius: 6px; background: rgba(10, 12, 20, 205); top: -1px; }
+QTabBar::tab {
+  background: #1b2030; border: 1px solid #5a6380; border-bottom: none; padding: 6px 18px; margin-right: 3px;
+  border-top-left-radius: 6px; border-top-right-radius: 6px; font-weight: bold;
+}
+QTabBar::tab:selected { background: #3a3320; color: #f5c542; border-color: #f5c542; }
+QTabBar::tab:focus { text-decoration: underline; }
+)";
+
+}  // namespace
+
 // Dark panels over the background pictures, gold for what matters, one accent for the main action.
 QString style_sheet() {
   return QStringLiteral(R"(
@@ -42,7 +59,6 @@ QPushButton[role="main"] {
 QPushButton[role="main"]:hover { background: #ffe08a; }
 QPushButton[role="main"]:focus { border: 3px solid #ffffff; }
 QPushButton[role="choice"] { min-width: 150px; }
-QPushButton[role="why"] { font-size: 11px; padding: 1px 8px; min-height: 14px; }
 QPushButton[role="choice"][selected="true"] {
   background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffd964, stop:1 #d99b1d);
   color: #1a1405; border: 2px solid #fff0b8;
@@ -59,13 +75,6 @@ QListWidget, QTableView, QTextBrowser {
   gridline-color: #2f3548;
 }
 QListWidget::item, QTableView::item { padding: 5px; }
-QTabWidget::pane { border: 1px solid #5a6380; border-radius: 6px; background: rgba(10, 12, 20, 205); top: -1px; }
-QTabBar::tab {
-  background: #1b2030; border: 1px solid #5a6380; border-bottom: none; padding: 6px 18px; margin-right: 3px;
-  border-top-left-radius: 6px; border-top-right-radius: 6px; font-weight: bold;
-}
-QTabBar::tab:selected { background: #3a3320; color: #f5c542; border-color: #f5c542; }
-QTabBar::tab:focus { text-decoration: underline; }
 QHeaderView::section {
   background: #262c40; color: #f5c542; font-weight: bold;
   padding: 6px; border: none; border-right: 1px solid #3a4158;
@@ -89,7 +98,7 @@ QProgressBar {
   color: #ffffff; font-weight: bold; text-align: center;
 }
 QProgressBar::chunk { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #a8761a, stop:1 #f5c542); border-radius: 4px; }
-)");
+)") + QString::fromLatin1(why_and_tab_rules);
 }
 
 }  // namespace rvgui

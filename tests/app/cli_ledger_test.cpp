@@ -67,7 +67,7 @@ TEST_F(CliLedger, RefusesWhatItCannotRead) {
     std::string options, said;
     int exit_code;
   } cases[] = {
-      {"--figure morale", "Not a figure the ledger keeps: \"morale\"", 1},
+      {"--figure mood", "Not a figure the ledger keeps: \"mood\"", 1},
       {"--since 'March 2007'", "--since takes a full date", 1},
       {"--since 'Monday 30th February 2007'", "--since takes a full date", 1},
       {"--colour red", "ledger does not take the option \"--colour\"", 1},
