@@ -8,6 +8,8 @@
 //                                         feedback areas on a world ten times the default
 //   ringvale_screens_timing --history HOME   times opening the History screen and its spans over
 //                                         ten years of days
+//   ringvale_screens_timing --ledger HOME    times opening the Ledger screen, on every figure and
+//                                         on the bank balance, over ten years of entries
 //   ringvale_screens_timing --roster HOME    times every view and sort of the roster grid, and
 //                                         opening a profile, on a roster of 5000 workers
 #include <QApplication>
@@ -21,6 +23,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +37,7 @@
 #include "fixture.h"
 #include "screens/style.h"
 #include "support/generated_history.h"
+#include "support/generated_ledger.h"
 #include "support/generated_world.h"
 
 namespace {
@@ -283,6 +287,46 @@ int history_timing(const char* home_path) {
   return 0;
 }
 
+// The Ledger screen over ten years of a busy promotion's entries, folded as the days fold them:
+// opening it on every figure and on the bank balance (as "Why?" does), to the repainted window
+// (best of five). It should take under 50 ms.
+int ledger_timing(const char* home_path) {
+  ShownWindow shown(home_path, false);
+  auto& window = shown.window;
+  window.session().start_game(rvtest::generated_store(10, 500), "");
+  rvtest::add_generated_ledger(window.session().game->store, 10);
+  std::printf("ledger rows: %zu\n", window.session().game->store.ledger.size());
+  for (const auto figure : {std::optional<rv::Figure>(), std::optional<rv::Figure>(rv::Figure::balance)}) {
+    QElapsedTimer t;
+    double best = 1e9, filled = 1e9;
+    for (int i = 0; i < 5; ++i) {
+      window.open(rvgui::screen_name::main);
+      QApplication::processEvents();
+      window.session().ledger_figure = figure;
+      t.restart();
+      window.open(rvgui::screen_name::ledger);
+      filled = std::min(filled, elapsed_ms(t));
+      QApplication::processEvents();
+      (void)window.grab();
+      best = std::min(best, elapsed_ms(t));
+    }
+    std::printf("opening the ledger on %s: %.2f ms to the filled grids, %.2f ms to the painted window (budget 50 ms)\n",
+                figure ? "the bank balance" : "every figure", filled, best);
+  }
+  // What painting the window costs whatever it shows: the main screen, repainted.
+  window.open(rvgui::screen_name::main);
+  QApplication::processEvents();
+  QElapsedTimer t;
+  double paint = 1e9;
+  for (int i = 0; i < 5; ++i) {
+    t.restart();
+    (void)window.grab();
+    paint = std::min(paint, elapsed_ms(t));
+  }
+  std::printf("for comparison, repainting the main screen: %.2f ms\n", paint);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -301,6 +345,7 @@ int main(int argc, char** argv) {
   if (argc >= 3 && std::string(argv[1]) == "--roster") return roster_timing(argv[2]);
   if (argc >= 3 && std::string(argv[1]) == "--promotion") return promotion_timing(argv[2]);
   if (argc >= 3 && std::string(argv[1]) == "--history") return history_timing(argv[2]);
+  if (argc >= 3 && std::string(argv[1]) == "--ledger") return ledger_timing(argv[2]);
   if (argc >= 3 && std::string(argv[1]) == "--shots") return shots(argv[2], argc >= 4 ? argv[3] : "/tmp");
   if (argc < 2) {
     std::fputs("usage: ringvale_screens_timing HOME [DAYS] | --make-home DIR\n", stderr);

@@ -1,7 +1,6 @@
 #include "screens/mainscreen.h"
 
 #include <QFrame>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -18,6 +17,7 @@
 #include "cycle/nextday.h"
 #include "cycle/showday.h"
 #include "screens/cp1252.h"
+#include "screens/figurespanel.h"
 #include "screens/gridmodel.h"
 #include "screens/playuntil.h"
 #include "screens/savepanel.h"
@@ -126,18 +126,8 @@ QWidget* MainScreen::build_top_bar() {
   date_tile->setMinimumWidth(120);
   tl->addWidget(date_tile);
 
-  auto* figures = new QGridLayout;
-  figures->setVerticalSpacing(2);
-  figures->setHorizontalSpacing(28);
-  balance_ = make_label(QStringLiteral("balanceLabel"), QString(), top);
-  board_ = make_label(QStringLiteral("boardLabel"), QString(), top);
-  balance_->setProperty("role", "value");
-  board_->setProperty("role", "value");
-  figures->addWidget(caption(QStringLiteral("balanceCaption"), QStringLiteral("BANK BALANCE"), top), 0, 0);
-  figures->addWidget(balance_, 1, 0);
-  figures->addWidget(caption(QStringLiteral("boardCaption"), QStringLiteral("BOARD RATING"), top), 2, 0);
-  figures->addWidget(board_, 3, 0);
-  tl->addLayout(figures);
+  figures_ = new FiguresPanel(session_, navigator_, top);
+  tl->addWidget(figures_);
   return top;
 
 }
@@ -306,8 +296,7 @@ void MainScreen::refresh() {
   month_->setText(qs(s.md(rv::md::month)));
   year_->setText(qs(s.md(rv::md::year)));
   full_date_->setText(qs(rv::current_full_date(s)));
-  balance_->setText(qs(rv::money_text(player ? s.promotion(*player).balance() : 0)));
-  board_->setText(qs(s.md(rv::md::board_rating)) + QStringLiteral("%"));
+  figures_->refresh(s);
   main_action_->setText(qs(rv::main_caption(s)));
   play_until_->setEnabled(rv::main_action(s) == rv::MainAction::next_day);
   day_heading_->setText(qs(s.md(rv::md::day_heading)));

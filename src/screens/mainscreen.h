@@ -1,7 +1,8 @@
 #pragma once
-// The main screen, the hub of a running game: the date, the balance, the board's rating, the
-// promotion's logo, the main action ("Next Day" / "Go To Show"), the day panel, the inbox
-// counter, the calendar grid ("View Dates") and the save mode ("Save Game").
+// The main screen, the hub of a running game: the date, the figures (balance, popularity and the
+// board's rating, each with its "Why?"), the promotion's logo, the main action ("Next Day" /
+// "Go To Show"), the day panel, the inbox counter, the calendar grid ("View Dates") and the save
+// mode ("Save Game").
 #include <QPixmap>
 #include <vector>
 
@@ -14,6 +15,7 @@ class QTableView;
 namespace rvgui {
 
 class SavePanel;
+class FiguresPanel;
 class GridModel;
 
 class MainScreen : public Screen {
@@ -70,8 +72,7 @@ class MainScreen : public Screen {
   QLabel* month_;
   QLabel* year_;
   QLabel* full_date_;
-  QLabel* balance_;
-  QLabel* board_;
+  FiguresPanel* figures_;
   QLabel* day_heading_;
   QLabel* day_events_;
   GridModel* coming_up_model_;

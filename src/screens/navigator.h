@@ -40,6 +40,7 @@ inline const QString records = QStringLiteral("records");
 inline const QString rankings = QStringLiteral("rankings");
 inline const QString feedback = QStringLiteral("feedback");
 inline const QString history = QStringLiteral("history");
+inline const QString ledger = QStringLiteral("ledger");
 }  // namespace screen_name
 
 class Navigator {

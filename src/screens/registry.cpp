@@ -21,6 +21,7 @@
 #include "screens/royaldetailsscreen.h"
 #include "screens/showintroscreen.h"
 #include "screens/introscreen.h"
+#include "screens/ledgerscreen.h"
 #include "screens/mainscreen.h"
 #include "screens/negotiationscreen.h"
 #include "screens/outsideprofilescreen.h"
@@ -73,6 +74,7 @@ const std::vector<ScreenEntry>& screen_registry() {
       {screen_name::rankings, Needs::game, make_screen<RankingsScreen>},
       {screen_name::feedback, Needs::game, make_screen<FeedbackScreen>},
       {screen_name::history, Needs::game, make_screen<HistoryScreen>},
+      {screen_name::ledger, Needs::game, make_screen<LedgerScreen>},
   };
   return screens;
 }

@@ -11,6 +11,7 @@
 #include "state/clock.h"
 #include "state/game.h"
 #include "state/home.h"
+#include "state/ledger.h"
 #include "state/newgame.h"
 #include "state/saves.h"
 
@@ -33,6 +34,7 @@ struct Session {
   std::unique_ptr<rv::NewGame> pending;  // the world of a new game while the promotion is chosen
   std::unique_ptr<rv::Game> game;        // the running game
   std::size_t history_slot = 0;          // the title whose history the history screen shows
+  std::optional<rv::Figure> ledger_figure;  // the figure the ledger screen shows (every one when none)
   // The worker the profile, "Edit Info" and contract screens show (his ring name); the first of
   // the roster when empty or gone.
   std::string profile_worker;
@@ -58,6 +60,7 @@ struct Session {
     game->rng.reseed(seed);
     game->save_name = std::move(save_name);
     history_slot = 0;
+    ledger_figure.reset();
     profile_worker.clear();
     opened_from_booking = false;
     outside_worker.clear();

@@ -2,6 +2,23 @@
 
 namespace rvgui {
 
+namespace {
+
+// The small "Why?" buttons beside a figure, and the tabs of a screen that shows one thing in
+// several ways (the ledger's weeks and months).
+constexpr const char* why_and_tab_rules = R"(
+QPushButton[role="why"] { font-size: 11px; padding: 1px 8px; min-height: 14px; }
+QTabWidget::pane { border: 1px solid #5a6380; border-radius: 6px; background: rgba(10, 12, 20, 205); top: -1px; }
+QTabBar::tab {
+  background: #1b2030; border: 1px solid #5a6380; border-bottom: none; padding: 6px 18px; margin-right: 3px;
+  border-top-left-radius: 6px; border-top-right-radius: 6px; font-weight: bold;
+}
+QTabBar::tab:selected { background: #3a3320; color: #f5c542; border-color: #f5c542; }
+QTabBar::tab:focus { text-decoration: underline; }
+)";
+
+}  // namespace
+
 // Dark panels over the background pictures, gold for what matters, one accent for the main action.
 QString style_sheet() {
   return QStringLiteral(R"(
@@ -81,7 +98,7 @@ QProgressBar {
   color: #ffffff; font-weight: bold; text-align: center;
 }
 QProgressBar::chunk { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #a8761a, stop:1 #f5c542); border-radius: 4px; }
-)");
+)") + QString::fromLatin1(why_and_tab_rules);
 }
 
 }  // namespace rvgui

@@ -15,7 +15,7 @@ namespace {
 constexpr char separator = '\t';
 constexpr std::string_view entry_row = "entry";
 constexpr std::string_view month_row = "month";
-constexpr std::string_view month_suffix = " (month)";
+constexpr std::string_view month_suffix = month_total_suffix;
 constexpr std::size_t row_fields = 6;  // kind, date, figure, whom, change, cause
 constexpr std::size_t field_date = 1, field_figure = 2, field_whom = 3, field_change = 4, field_cause = 5;
 constexpr std::array<std::string_view, figure_count> figure_names = {"balance",      "popularity", "board",     "show rating", "worker popularity",

@@ -91,6 +91,8 @@ std::string_view cause_kind(std::string_view cause);
 // What a show did: "Show: X, won a match". Every show's causes are of the kind "Show", so that
 // a worker's month folds into one total whatever the shows were.
 std::string show_cause(std::string_view show, std::string_view what);
+// What a month's total adds to the kind of cause it folds ("Wages for the week (month)").
+inline constexpr std::string_view month_total_suffix = " (month)";
 // Folds the entries dated in a month that ended more than a year before `today` into their
 // month's totals (one per figure, whom and kind of cause), which keep their sums. The entries are
 // taken as written, oldest first: the folding stops at the first one too young.
