@@ -50,6 +50,7 @@ class InboxTest : public QObject {
     Fixture f;
     f.start();
     QVERIFY(f.new_game());
+    f.game()->store.newslist.clear();  // without the welcome
     post(f.game()->store, "Wages", "INFO", 0, "", "Paid on Friday.");
     post(f.game()->store, "Injury", "INFO", 0);
     f.main_screen()->refresh();
@@ -86,6 +87,7 @@ class InboxTest : public QObject {
     Fixture f;
     f.start();
     QVERIFY(f.new_game());
+    f.game()->store.newslist.clear();  // without the welcome
     post(f.game()->store, "News", "INFO", 0, "Alpha Worker 2 and Beta Worker 1 spoke.");
     QVERIFY(f.click(QStringLiteral("inboxButton")));
     auto* grid = f.find<QTableView>(QStringLiteral("inboxGrid"));
@@ -105,6 +107,7 @@ class InboxTest : public QObject {
     Fixture f;
     f.start();
     QVERIFY(f.new_game());
+    f.game()->store.newslist.clear();  // without the welcome
     post(f.game()->store, "Release Request", "RELEASE", 6, "Release Alpha Worker 1?");
     post(f.game()->store, "Contract Offer", "OFFER", 3);
     post(f.game()->store, "Old Offer", "OFFER", 0);
@@ -136,6 +139,7 @@ class InboxTest : public QObject {
     Fixture f;
     f.start();
     QVERIFY(f.new_game());
+    f.game()->store.newslist.clear();  // without the welcome
     rv::Store& s = f.game()->store;
     post(s, "Release One", "RELEASE", 6, "Release Alpha Worker 1?");
     auto offer = [&](const std::string& subject, const std::string& worker) {
@@ -172,6 +176,7 @@ class InboxTest : public QObject {
     Fixture f;
     f.start();
     QVERIFY(f.new_game());
+    f.game()->store.newslist.clear();  // without the welcome
     QVERIFY(f.click(QStringLiteral("inboxButton")));
     QVERIFY(f.click(QStringLiteral("deleteAllButton")));
     QCOMPARE(f.dialogs().shown().back().text, QStringLiteral("There are no emails in your Inbox."));

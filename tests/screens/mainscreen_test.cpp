@@ -54,9 +54,9 @@ class MainScreenTest : public QObject {
     Fixture f;
     f.start();
     QVERIFY(f.new_game());
-    rv::post_info(f.game()->store, "Front Office", "Welcome", "Hello.");
+    rv::post_info(f.game()->store, "Front Office", "Note", "Hello.");
     QVERIFY(f.click(QStringLiteral("mainActionButton")));
-    QCOMPARE(f.text_of(QStringLiteral("inboxButton")), QStringLiteral("Inbox (1)"));
+    QCOMPARE(f.text_of(QStringLiteral("inboxButton")), QStringLiteral("Inbox (2)"));  // with the welcome
   }
 
   void clicking_a_free_day_books_a_house_show() {

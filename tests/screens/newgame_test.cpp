@@ -40,7 +40,7 @@ class NewGameTest : public QObject {
     QCOMPARE(f.text_of(QStringLiteral("fullDateLabel")), QStringLiteral("Monday 1st January 2007"));
     QCOMPARE(f.text_of(QStringLiteral("balanceLabel")), QStringLiteral("$1,500,000"));
     QCOMPARE(f.text_of(QStringLiteral("boardLabel")), QStringLiteral("50%"));
-    QCOMPARE(f.text_of(QStringLiteral("inboxButton")), QStringLiteral("Inbox (0)"));
+    QCOMPARE(f.text_of(QStringLiteral("inboxButton")), QStringLiteral("Inbox (1)"));  // the Front Office's welcome
 
     // The calendar grid shows the 42 days with the Thursday show.
     QVERIFY(f.click(QStringLiteral("viewDatesButton")));
