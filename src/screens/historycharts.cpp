@@ -90,6 +90,12 @@ qint64 chart_time(const std::string& full_date) {
   return QDateTime(QDate(d->year, d->month + 1, d->day), QTime(12, 0)).toMSecsSinceEpoch();
 }
 
+QString short_date(const std::string& full_date) {
+  const qint64 t = chart_time(full_date);
+  if (t == 0) return qs(full_date);
+  return QDateTime::fromMSecsSinceEpoch(t).date().toString(QStringLiteral("d MMM yyyy"));
+}
+
 HistoryCharts::HistoryCharts(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("historyCharts"));
   auto* layout = new QVBoxLayout(this);

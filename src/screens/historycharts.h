@@ -56,5 +56,8 @@ class HistoryCharts : public QWidget {
 
 // A chart's time for a full date text (midday, local time); 0 for a text that is not a date.
 qint64 chart_time(const std::string& full_date);
+// "27 Apr 2007", for a list where the full date would crowd out the rest; the text itself when it
+// is not a date.
+QString short_date(const std::string& full_date);
 
 }  // namespace rvgui

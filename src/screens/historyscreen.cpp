@@ -35,13 +35,6 @@ constexpr std::array<SpanButton, 3> span_buttons = {{
     {"historyWholeGameButton", "Whole Game", rv::HistorySpan::whole_game},
 }};
 
-// "27 Apr 2007" for the list, where the full date would crowd out the show's name.
-QString short_date(const std::string& full_date) {
-  const qint64 t = chart_time(full_date);
-  if (t == 0) return qs(full_date);
-  return QDateTime::fromMSecsSinceEpoch(t, Qt::UTC).date().toString(QStringLiteral("d MMM yyyy"));
-}
-
 }  // namespace
 
 HistoryScreen::HistoryScreen(Session& session, Navigator& navigator, QWidget* parent) : Screen(session, navigator, parent) {

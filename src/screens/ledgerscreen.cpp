@@ -15,6 +15,7 @@
 
 #include "screens/cp1252.h"
 #include "screens/gridmodel.h"
+#include "screens/historycharts.h"
 #include "screens/session.h"
 #include "state/date.h"
 #include "state/ledgertotals.h"
@@ -134,7 +135,7 @@ QWidget* LedgerScreen::build_changes() {
                                   QStringLiteral("Cause")},
                                  this);
   changes_ = make_grid(QStringLiteral("ledgerChangesGrid"), changes_model_, changes_panel, true);
-  size_columns(changes_, {QStringLiteral("Wednesday 30th September 2000"), QStringLiteral("Worker popularity"),
+  size_columns(changes_, {QStringLiteral("30 Sep 2000"), QStringLiteral("Worker popularity"),
                           QStringLiteral("A Worker's Name"), QStringLiteral("-$10,000,000"), QString()});
   changes_->setToolTip(QStringLiteral("Each change as the figure took it, with its cause; a month's total stands for a month over a year ago"));
   cl->addWidget(changes_, 1);
@@ -205,9 +206,9 @@ void LedgerScreen::fill_changes() {
     const rv::LedgerEntry& e = entries[i];
     const QString change = qs(rv::change_text(e.figure, e.change));
     const auto order = static_cast<qlonglong>(i);
-    rows.push_back({{{qs(e.date), order}, {figure_caption(e.figure)}, {qs(e.whom)}, {change, static_cast<qlonglong>(e.change)}, {qs(e.cause)}},
+    rows.push_back({{{short_date(e.date), order}, {figure_caption(e.figure)}, {qs(e.whom)}, {change, static_cast<qlonglong>(e.change)}, {qs(e.cause)}},
                     order});
-    tips.push_back(tip_of(e.figure) + QStringLiteral("\n") + change + QStringLiteral(": ") + qs(e.cause));
+    tips.push_back(qs(e.date) + QStringLiteral("\n") + tip_of(e.figure) + QStringLiteral("\n") + change + QStringLiteral(": ") + qs(e.cause));
   }
   changes_model_->set_rows(std::move(rows));
   changes_model_->set_tips(std::move(tips));
