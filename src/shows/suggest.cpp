@@ -266,7 +266,7 @@ void Suggester::add_title_plans(std::vector<Plan>& plans, const std::vector<std:
       continue;
     }
     std::vector<std::string> held = taken;
-    auto plan = suggest_pick::title_plan(store_, b_, k, held);
+    auto plan = suggest_pick::title_plan(store_, b_, memory_, k, held);
     if (!plan || !room_for(plans, *plan, empty.size())) continue;
     taken = std::move(held);
     plans.push_back(std::move(*plan));

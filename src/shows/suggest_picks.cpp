@@ -139,7 +139,8 @@ bool title_fits_plan(const Store& store, std::size_t k, const Plan& plan) {
   return false;
 }
 
-std::optional<Plan> title_plan(const Store& store, const Booking& b, std::size_t k, std::vector<std::string>& taken) {
+std::optional<Plan> title_plan(const Store& store, const Booking& b, const CardMemory& memory, std::size_t k,
+                                std::vector<std::string>& taken) {
   const auto player = store.player_index();
   if (!player || !store.promotion(*player).title(k).exists()) return std::nullopt;
   const TitleFacts f = facts_of(store, *player, k);
@@ -188,20 +189,39 @@ std::optional<Plan> title_plan(const Store& store, const Booking& b, std::size_t
   }
   std::stable_sort(pool.begin(), pool.end(), [](const auto& a, const auto& c) { return a.pop > c.pop; });
   const std::size_t side = f.tag ? 2 : 1;
-  auto best_side = [&]() -> std::vector<std::string> {
-    if (pool.size() < side) return {};
-    std::vector<std::string> out;
-    if (f.tag) {  // a real team when one is free: the best by its members' popularity together
-      Num best = -1;
+  // The sides that could challenge, best first: real teams by their members' popularity together
+  // (a tag title), then the most popular workers.
+  auto ranked_sides = [&]() {
+    std::vector<std::pair<Num, std::vector<std::string>>> teams;
+    if (side == 2)
       for (std::size_t i = 0; i < pool.size(); ++i)
         for (std::size_t j = i + 1; j < pool.size(); ++j)
-          if (names_a_team(pool[i].tagteam) && pool[i].tagteam == pool[j].tagteam && pool[i].pop + pool[j].pop > best) {
-            best = pool[i].pop + pool[j].pop;
-            out = {pool[i].name, pool[j].name};
-          }
+          if (names_a_team(pool[i].tagteam) && pool[i].tagteam == pool[j].tagteam)
+            teams.push_back({pool[i].pop + pool[j].pop, {pool[i].name, pool[j].name}});
+    std::stable_sort(teams.begin(), teams.end(), [](const auto& a, const auto& c) { return a.first > c.first; });
+    std::vector<std::vector<std::string>> out;
+    for (auto& team : teams) out.push_back(std::move(team.second));
+    for (std::size_t i = 0; i + side <= pool.size(); i += side) {
+      out.emplace_back();
+      for (std::size_t j = i; j < i + side; ++j) out.back().push_back(pool[j].name);
     }
-    if (out.empty())
-      for (std::size_t i = 0; i < side; ++i) out.push_back(pool[i].name);
+    return out;
+  };
+  // Of the best few, the first who has not met the holders lately; else the best.
+  auto best_side = [&]() -> std::vector<std::string> {
+    const auto ranked = ranked_sides();
+    if (ranked.empty()) return {};
+    auto met = [&](const std::vector<std::string>& s) {
+      return std::any_of(s.begin(), s.end(), [&](const std::string& x) {
+        return std::any_of(holders.begin(), holders.end(), [&](const std::string& h) { return memory.met_recently(x, h); });
+      });
+    };
+    std::vector<std::string> out = ranked.front();
+    for (std::size_t i = 0; i < std::min(ranked.size(), best_few); ++i)
+      if (!met(ranked[i])) {
+        out = ranked[i];
+        break;
+      }
     std::erase_if(pool, [&](const BookableWorker& w) { return has(out, w.name); });
     return out;
   };

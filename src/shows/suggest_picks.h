@@ -47,12 +47,14 @@ struct Plan {
 // one for every two on a big show.
 std::size_t titles_owed(int match_count, bool big_show);
 
-// The title match of title slot `k`: its holders against the most popular free wrestlers of the
-// same kind (gender, and weight class when the title has one; a tag title's challengers a real
-// team when one is free), or the two best contenders for a vacant title. Nothing when the title
+// The title match of title slot `k`: its holders against one of the most popular free wrestlers of
+// the same kind (gender, and weight class when the title has one; a tag title's challengers a
+// real team when one is free), the best of the first three who has not met the holders lately;
+// or the two best contenders for a vacant title. Nothing when the title
 // cannot be defended today (a holder missing from the show, a holder who does not wrestle, no
 // challenger). The workers booked are added to `taken`.
-std::optional<Plan> title_plan(const Store& store, const Booking& b, std::size_t k, std::vector<std::string>& taken);
+std::optional<Plan> title_plan(const Store& store, const Booking& b, const CardMemory& memory, std::size_t k,
+                               std::vector<std::string>& taken);
 
 // Whether title slot `k` can go on this plan's match: its kind and gender fit the type and one of
 // the plan's workers holds it.
