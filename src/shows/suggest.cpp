@@ -31,7 +31,6 @@
 #include <optional>
 #include <utility>
 
-#include "feuds/feuds.h"
 #include "shows/battleroyal.h"
 #include "shows/suggest_picks.h"
 #include "shows/suggest_steps.h"
@@ -85,10 +84,11 @@ class Suggester {
   SuggestResult run();
 
  private:
-  std::optional<BookableWorker> worker(const std::string& name) const;
   Pool free_pool() const;
   std::vector<Plan> feud_plans(const std::vector<std::size_t>& empty);
-  std::optional<Plan> feud_plan(std::size_t k, std::vector<std::string>& taken) const;
+  std::optional<Plan> feud_plan(std::size_t k, std::vector<std::string>& taken) const {
+    return suggest_pick::feud_plan(store_, b_, k, taken);
+  }
   bool room_for(const std::vector<Plan>& plans, const Plan& extra, std::size_t empty) const;
   void add_title_plans(std::vector<Plan>& plans, const std::vector<std::size_t>& empty);
   void order_plans(std::vector<Plan>& plans, const std::vector<std::size_t>& empty);
@@ -110,12 +110,6 @@ class Suggester {
   SuggestResult result_;
   std::vector<std::string> picked_;  // the current match's participants so far
 };
-
-std::optional<BookableWorker> Suggester::worker(const std::string& name) const {
-  for (const auto& w : b_.roster())
-    if (w.name == name) return w;
-  return std::nullopt;
-}
 
 // The wrestlers not yet on the card, by the gender the booking picks them by.
 Pool free_wrestlers(const Booking& b) {
@@ -176,45 +170,6 @@ SuggestResult Suggester::run() {
   result_.complete = b_.can_confirm();
   if (!result_.complete) result_.notes.push_back("The card is not complete.");
   return result_;
-}
-
-// The feud's match when every worker of it is free and not already in another feud's match.
-std::optional<Plan> Suggester::feud_plan(std::size_t k, std::vector<std::string>& taken) const {
-  if (!feud_running(store_, k)) return std::nullopt;
-  const auto f = feud_slot(store_, k);
-  const bool tag = f.at(feud::type) == feud::tag_team;
-  if (!tag && f.at(feud::type) != feud::singles) return std::nullopt;
-  std::vector<std::size_t> lines{feud::worker1, feud::worker2};
-  if (tag) lines = {feud::worker1, feud::worker2, feud::worker3, feud::worker4};
-  std::vector<BookableWorker> members;
-  for (std::size_t line : lines) {
-    const auto w = worker(f.at(line));
-    if (!w || w->on_card || !wrestles(*w) || contains(taken, w->name)) return std::nullopt;
-    if (std::any_of(members.begin(), members.end(), [&](const BookableWorker& m) { return m.name == w->name; }))
-      return std::nullopt;
-    members.push_back(*w);
-  }
-  auto is_female = [](const BookableWorker& w) { return w.gender == female; };
-  const auto women = static_cast<std::size_t>(std::count_if(members.begin(), members.end(), is_female));
-  Plan plan;
-  const std::size_t side = tag ? 2 : 1;
-  for (std::size_t i = 0; i < members.size(); i += side) {
-    plan.sides.emplace_back();
-    for (std::size_t j = i; j < i + side; ++j) plan.sides.back().push_back(members[j].name);
-  }
-  if (women == 0) {
-    plan.type = tag ? match_type::tag_team : match_type::singles;
-  } else if (women == members.size()) {
-    plan.type = tag ? womens_tag : womens_match;
-  } else if (!tag) {
-    plan.type = intergender_match;
-  } else if (is_female(members[0]) != is_female(members[1]) && is_female(members[2]) != is_female(members[3])) {
-    plan.type = intergender_tag;
-  } else {
-    return std::nullopt;
-  }
-  for (const auto& m : members) taken.push_back(m.name);
-  return plan;
 }
 
 // Whether one more planned match leaves the free wrestlers enough to fill the other empty slots.

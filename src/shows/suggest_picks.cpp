@@ -15,6 +15,7 @@
 #include <functional>
 #include <limits>
 
+#include "feuds/feuds.h"
 #include "promotion/teams.h"
 #include "state/date.h"
 #include "state/dates.h"
@@ -96,6 +97,45 @@ CardMemory card_memory(const Store& store) {
   std::stable_sort(out.title_rota.begin(), out.title_rota.end(),
                    [&](std::size_t a, std::size_t b) { return last_defence[a] < last_defence[b]; });
   return out;
+}
+
+std::optional<Plan> feud_plan(const Store& store, const Booking& b, std::size_t k, std::vector<std::string>& taken) {
+  const auto roster = b.roster();
+  if (!feud_running(store, k)) return std::nullopt;
+  const auto f = feud_slot(store, k);
+  const bool tag = f.at(feud::type) == feud::tag_team;
+  if (!tag && f.at(feud::type) != feud::singles) return std::nullopt;
+  std::vector<std::size_t> lines{feud::worker1, feud::worker2};
+  if (tag) lines = {feud::worker1, feud::worker2, feud::worker3, feud::worker4};
+  std::vector<BookableWorker> members;
+  for (std::size_t line : lines) {
+    const auto* w = find(roster, f.at(line));
+    if (!w || w->on_card || !wrestles(*w) || has(taken, w->name)) return std::nullopt;
+    if (std::any_of(members.begin(), members.end(), [&](const BookableWorker& m) { return m.name == w->name; }))
+      return std::nullopt;
+    members.push_back(*w);
+  }
+  auto is_female = [](const BookableWorker& w) { return w.gender == female; };
+  const auto women = static_cast<std::size_t>(std::count_if(members.begin(), members.end(), is_female));
+  Plan plan;
+  const std::size_t side = tag ? 2 : 1;
+  for (std::size_t i = 0; i < members.size(); i += side) {
+    plan.sides.emplace_back();
+    for (std::size_t j = i; j < i + side; ++j) plan.sides.back().push_back(members[j].name);
+  }
+  if (women == 0) {
+    plan.type = tag ? match_type::tag_team : match_type::singles;
+  } else if (women == members.size()) {
+    plan.type = tag ? "Women's Tag Team" : "Women's Match";
+  } else if (!tag) {
+    plan.type = "Intergender Match";
+  } else if (is_female(members[0]) != is_female(members[1]) && is_female(members[2]) != is_female(members[3])) {
+    plan.type = "Intergender Tag Team";
+  } else {
+    return std::nullopt;
+  }
+  for (const auto& m : members) taken.push_back(m.name);
+  return plan;
 }
 
 std::size_t titles_owed(int match_count, bool big_show) {

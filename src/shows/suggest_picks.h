@@ -43,6 +43,11 @@ struct Plan {
   std::size_t title_slot = 0;  // which title block `title` is
 };
 
+// The match of running feud `k` when every worker of it is free, wrestles and is not in `taken`
+// (to which they are added): a singles feud as Singles / Women's Match / Intergender Match, a tag
+// feud as Tag Team / Women's Tag Team / Intergender Tag Team with its pairs on either side.
+std::optional<Plan> feud_plan(const Store& store, const Booking& b, std::size_t k, std::vector<std::string>& taken);
+
 // How many titles a card defends: one for every three matches of a regular show (at least one),
 // one for every two on a big show.
 std::size_t titles_owed(int match_count, bool big_show);
