@@ -282,4 +282,32 @@ TEST(SuggestCard, LastWeeksPairingsComeBackOnlyInAFeud) {
   EXPECT_GT(met, 0);
 }
 
+TEST(SuggestCard, AWorkerNoShowHasSeenYetGetsAPlace) {
+  // Everyone of the roster but its least popular man worked the last show; he is on the next card.
+  rv::Store s = rvtest::generated_store(11, 460);
+  const rv::Booking roster(s, {});
+  std::string newcomer;
+  rv::Num lowest = 1000;
+  std::vector<std::string> others;
+  for (const auto& w : roster.roster()) {
+    others.push_back(w.name);
+    if (w.gender == "Male" && w.pop < lowest) {
+      lowest = w.pop;
+      newcomer = w.name;
+    }
+  }
+  std::erase(others, newcomer);
+  ASSERT_GT(others.size(), 20u);  // more workers than any card takes
+  rv::HistoryMatch all;
+  all.description = "Battle of everyone";
+  all.workers = others;
+  rv::record_history_show(s, {week_ago, "Weekly", 50, 300, 0, {all}});
+  for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+    rv::Booking b(s, {});
+    rv::Rng rng(seed);
+    expect_sound_card(b, suggest_card(b, s, rng), seed);
+    EXPECT_TRUE(b.on_card(newcomer)) << newcomer << " seed " << seed;
+  }
+}
+
 }  // namespace
