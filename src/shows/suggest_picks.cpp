@@ -179,6 +179,50 @@ bool title_fits_plan(const Store& store, std::size_t k, const Plan& plan) {
   return false;
 }
 
+namespace {
+
+// The sides that could challenge, best first: real teams by their members' popularity together
+// (for sides of two), then the contenders in their order (most popular first).
+std::vector<std::vector<std::string>> ranked_sides(const std::vector<BookableWorker>& pool, std::size_t side) {
+  std::vector<std::pair<Num, std::vector<std::string>>> teams;
+  if (side == 2)
+    for (std::size_t i = 0; i < pool.size(); ++i)
+      for (std::size_t j = i + 1; j < pool.size(); ++j)
+        if (names_a_team(pool[i].tagteam) && pool[i].tagteam == pool[j].tagteam)
+          teams.push_back({pool[i].pop + pool[j].pop, {pool[i].name, pool[j].name}});
+  std::stable_sort(teams.begin(), teams.end(), [](const auto& a, const auto& c) { return a.first > c.first; });
+  std::vector<std::vector<std::string>> out;
+  for (auto& team : teams) out.push_back(std::move(team.second));
+  for (std::size_t i = 0; i + side <= pool.size(); i += side) {
+    out.emplace_back();
+    for (std::size_t j = i; j < i + side; ++j) out.back().push_back(pool[j].name);
+  }
+  return out;
+}
+
+// Of the best few sides, the first who has not met the holders lately, else the best; its members
+// leave the pool. Empty when the pool cannot make a side.
+std::vector<std::string> best_side(std::vector<BookableWorker>& pool, std::size_t side, const std::vector<std::string>& holders,
+                                   const CardMemory& memory) {
+  const auto ranked = ranked_sides(pool, side);
+  if (ranked.empty()) return {};
+  auto met = [&](const std::vector<std::string>& s) {
+    return std::any_of(s.begin(), s.end(), [&](const std::string& x) {
+      return std::any_of(holders.begin(), holders.end(), [&](const std::string& h) { return memory.met_recently(x, h); });
+    });
+  };
+  std::vector<std::string> out = ranked.front();
+  for (std::size_t i = 0; i < std::min(ranked.size(), best_few); ++i)
+    if (!met(ranked[i])) {
+      out = ranked[i];
+      break;
+    }
+  std::erase_if(pool, [&](const BookableWorker& w) { return has(out, w.name); });
+  return out;
+}
+
+}  // namespace
+
 std::optional<Plan> title_plan(const Store& store, const Booking& b, const CardMemory& memory, std::size_t k,
                                 std::vector<std::string>& taken) {
   const auto player = store.player_index();
@@ -229,45 +273,9 @@ std::optional<Plan> title_plan(const Store& store, const Booking& b, const CardM
   }
   std::stable_sort(pool.begin(), pool.end(), [](const auto& a, const auto& c) { return a.pop > c.pop; });
   const std::size_t side = f.tag ? 2 : 1;
-  // The sides that could challenge, best first: real teams by their members' popularity together
-  // (a tag title), then the most popular workers.
-  auto ranked_sides = [&]() {
-    std::vector<std::pair<Num, std::vector<std::string>>> teams;
-    if (side == 2)
-      for (std::size_t i = 0; i < pool.size(); ++i)
-        for (std::size_t j = i + 1; j < pool.size(); ++j)
-          if (names_a_team(pool[i].tagteam) && pool[i].tagteam == pool[j].tagteam)
-            teams.push_back({pool[i].pop + pool[j].pop, {pool[i].name, pool[j].name}});
-    std::stable_sort(teams.begin(), teams.end(), [](const auto& a, const auto& c) { return a.first > c.first; });
-    std::vector<std::vector<std::string>> out;
-    for (auto& team : teams) out.push_back(std::move(team.second));
-    for (std::size_t i = 0; i + side <= pool.size(); i += side) {
-      out.emplace_back();
-      for (std::size_t j = i; j < i + side; ++j) out.back().push_back(pool[j].name);
-    }
-    return out;
-  };
-  // Of the best few, the first who has not met the holders lately; else the best.
-  auto best_side = [&]() -> std::vector<std::string> {
-    const auto ranked = ranked_sides();
-    if (ranked.empty()) return {};
-    auto met = [&](const std::vector<std::string>& s) {
-      return std::any_of(s.begin(), s.end(), [&](const std::string& x) {
-        return std::any_of(holders.begin(), holders.end(), [&](const std::string& h) { return memory.met_recently(x, h); });
-      });
-    };
-    std::vector<std::string> out = ranked.front();
-    for (std::size_t i = 0; i < std::min(ranked.size(), best_few); ++i)
-      if (!met(ranked[i])) {
-        out = ranked[i];
-        break;
-      }
-    std::erase_if(pool, [&](const BookableWorker& w) { return has(out, w.name); });
-    return out;
-  };
   if (!holders.empty()) plan.sides.push_back(holders);
   while (plan.sides.size() < 2) {
-    auto s = best_side();
+    auto s = best_side(pool, side, holders, memory);
     if (s.empty()) return std::nullopt;
     plan.sides.push_back(std::move(s));
   }
