@@ -30,6 +30,8 @@ int cmd_check_data(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_new_game(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_next_day(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_show(const Args& args, std::ostream& out, std::ostream& err);
+// Plays days with every show booked by the suggester, and sets its cards against random ones.
+int cmd_suggest_season(const Args& args, std::ostream& out, std::ostream& err);
 // Prints, once, what loading a save had to tell the player (history rows that were left out).
 void tell_load_notice(Store& store, std::ostream& err);
 // The save NAME of the home with the generator seeded from --seed (1 without it); nothing, with

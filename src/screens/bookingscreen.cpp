@@ -244,7 +244,14 @@ void BookingScreen::pick(int model_row) {
   rv::Booking* b = session_.booking.get();
   const GridModel::Row* row = choices_model_->row_at(model_row);
   if (!b || !row) return;
-  b->choose_at(static_cast<std::size_t>(row->ref.toULongLong()));
+  const auto index = static_cast<std::size_t>(row->ref.toULongLong());
+  if (b->step() == rv::BookingStep::title) {  // a title already on the line elsewhere is asked about first
+    const auto offered = b->choices();
+    if (index < offered.size())
+      if (const auto other = b->title_booked_elsewhere(offered[index]))
+        if (!session_.dialogs.ask(qs(rv::Booking::title_again_question(*other)))) return;
+  }
+  b->choose_at(index);
   if (b->step() == rv::BookingStep::team_names) ask_team_names();
   refresh();
   // A battle royal's entrants are chosen on a screen of their own.

@@ -85,6 +85,10 @@ class Booking {
   std::vector<std::string> choices() const;
   bool choose(std::string_view item);
   bool choose_at(std::size_t index);
+  // At the title step: the other slot (1 to 10) whose match already has this title at stake;
+  // nothing for "None" or a title not yet on the card. Booking it twice is allowed but asked first.
+  std::optional<std::size_t> title_booked_elsewhere(std::string_view title) const;
+  static std::string title_again_question(std::size_t slot);
   // At the participants step: the offered worker of exactly this name (no champion's mark).
   bool choose_worker(std::string_view name);
 

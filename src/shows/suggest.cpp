@@ -1,25 +1,28 @@
 #include "shows/suggest.h"
 
 // How a suggested card is put together. Every pick is one of the items the booking machine offers
-// at that step; the suggester only chooses among them.
+// at that step; the suggester only chooses among them, and books no one who does not wrestle.
 //  - The number of matches: the largest offered count the free wrestlers fill at two a match, a
 //    bookable feud counting as one match whatever its size.
 //  - Running feuds come first: a singles feud as Singles / Women's Match / Intergender Match between
 //    its two workers, a tag feud as Tag Team / Women's Tag Team / Intergender Tag Team with its
-//    pairs on either side, as long as every feud worker is free and the other slots can still be
-//    filled. A feud holding the most popular free wrestler is the main event.
-//  - The main event (the last slot) is booked next, picking the most popular workers offered; its
-//    type follows the gender of the most popular free wrestler.
-//  - Other slots are mostly Singles, Women's Match and Tag Team, now and then a Triple Threat,
+//    pairs on either side, as long as every feud worker is free and wrestles and the other slots
+//    can still be filled.
+//  - Titles go on a rota (suggest_picks.cpp): the titles owed are taken from the front of it, each
+//    on the feud match of its holder when it fits there, else in a match of its own against the
+//    best contenders. No title is put at stake twice.
+//  - The shape of the card: the match holding the most popular free wrestler is the main event
+//    (the last slot), else the defence of the primary title, else a match of the most popular
+//    workers offered. The other planned matches take the slots just below it, the strongest
+//    highest; the open slots are then filled from the top of the card down, each with one of the
+//    best few workers left, so the card builds from the opener to the main event. Dangerous
+//    stipulations only in the back half.
+//  - Open matches are mostly Singles, Women's Match and Tag Team, now and then a Triple Threat,
 //    a 6 Man Tag, a 4 Way Dance, ...; a type is only taken when the free wrestlers left after it
 //    still fill the remaining slots at two a match. A battle royal is rare, never the main event,
 //    and only takes the wrestlers the remaining slots can spare.
-//  - Titles: one offered at the title step is put on the line one time in two in the main event,
-//    one in five elsewhere (in a feud match only a title a feud worker holds), and only when its
-//    holders are all free (or it is vacant). The champion's item is then picked first.
-//  - Stipulations one time in four, the dangerous ones left out nine times in ten; winners and
-//    win type are "Auto" nine times in ten. Team names are the proposed ones.
-//  - Wrestlers before non-wrestlers, a tag partner from the same tag team when there is one.
+//  - Stipulations one time in four; winners and win type are "Auto" nine times in ten. Team names
+//    are the proposed ones.
 //  - A slot that cannot be filled with its type is cleared and tried as Singles, Women's Match,
 //    Intergender Match, then every other offered type; when nothing fits it is left empty.
 #include <algorithm>
@@ -28,8 +31,8 @@
 #include <optional>
 #include <utility>
 
-#include "feuds/feuds.h"
 #include "shows/battleroyal.h"
+#include "shows/suggest_picks.h"
 #include "shows/suggest_steps.h"
 
 namespace rv {
@@ -37,6 +40,8 @@ namespace rv {
 namespace {
 
 using namespace suggest_step;
+using suggest_pick::Plan;
+using suggest_pick::wrestles;
 
 constexpr std::string_view womens_match = "Women's Match";
 constexpr std::string_view womens_tag = "Women's Tag Team";
@@ -67,31 +72,25 @@ std::string base_name(const std::string& item) {
   return item.ends_with(champion_suffix) ? item.substr(0, item.size() - champion_suffix.size()) : item;
 }
 
-bool wrestles(const BookableWorker& w) { return w.ringstyle != non_worker; }
-
 struct Pool {
   std::size_t men = 0, women = 0;
   std::size_t total() const { return men + women; }
 };
 
-// A match wanted in a slot: its type, and for a feud the sides it must have.
-struct Plan {
-  std::size_t slot = 0;
-  std::string type;
-  std::vector<std::vector<std::string>> sides;
-  bool main_event = false;
-};
-
 class Suggester {
  public:
-  Suggester(Booking& booking, const Store& store, Rng& rng) : b_(booking), store_(store), rng_(rng) {}
+  Suggester(Booking& booking, const Store& store, Rng& rng)
+      : b_(booking), store_(store), rng_(rng), memory_(suggest_pick::card_memory(store)) {}
   SuggestResult run();
 
  private:
-  std::optional<BookableWorker> worker(const std::string& name) const;
   Pool free_pool() const;
   std::vector<Plan> feud_plans(const std::vector<std::size_t>& empty);
-  std::optional<Plan> feud_plan(std::size_t k, std::vector<std::string>& taken) const;
+  std::optional<Plan> feud_plan(std::size_t k, std::vector<std::string>& taken) const {
+    return suggest_pick::feud_plan(store_, b_, k, taken);
+  }
+  bool room_for(const std::vector<Plan>& plans, const Plan& extra, std::size_t empty) const;
+  void add_title_plans(std::vector<Plan>& plans, const std::vector<std::size_t>& empty);
   void order_plans(std::vector<Plan>& plans, const std::vector<std::size_t>& empty);
   bool fill(const Plan& plan, std::size_t slots_after);
   bool attempt(const Plan& plan, const std::string& type);
@@ -99,20 +98,18 @@ class Suggester {
   bool battle_royal(const Plan& plan, std::size_t slots_after);
   bool choose_participants(const Plan& plan);
   std::string participant(const std::vector<std::string>& offered, const Plan& plan, std::size_t pick);
+  std::optional<BookableWorker> top_free() const;
+  // The back half of the card, where the dangerous stipulations belong.
+  bool late(std::size_t slot) const { return slot > 1 && 2 * slot > static_cast<std::size_t>(std::max(b_.match_count(), 0)); }
   void abandon();
 
   Booking& b_;
   const Store& store_;
   Rng& rng_;
+  suggest_pick::CardMemory memory_;
   SuggestResult result_;
   std::vector<std::string> picked_;  // the current match's participants so far
 };
-
-std::optional<BookableWorker> Suggester::worker(const std::string& name) const {
-  for (const auto& w : b_.roster())
-    if (w.name == name) return w;
-  return std::nullopt;
-}
 
 // The wrestlers not yet on the card, by the gender the booking picks them by.
 Pool free_wrestlers(const Booking& b) {
@@ -164,6 +161,7 @@ SuggestResult Suggester::run() {
   for (std::size_t k = 1; b_.slot_usable(k); ++k)
     if (!b_.slot_booked(k)) empty.push_back(k);
   std::vector<Plan> plans = feud_plans(empty);
+  add_title_plans(plans, empty);
   order_plans(plans, empty);
   for (std::size_t i = 0; i < plans.size(); ++i) {
     if (!fill(plans[i], plans.size() - i - 1))
@@ -174,43 +172,16 @@ SuggestResult Suggester::run() {
   return result_;
 }
 
-// The feud's match when every worker of it is free and not already in another feud's match.
-std::optional<Plan> Suggester::feud_plan(std::size_t k, std::vector<std::string>& taken) const {
-  if (!feud_running(store_, k)) return std::nullopt;
-  const auto f = feud_slot(store_, k);
-  const bool tag = f.at(feud::type) == feud::tag_team;
-  if (!tag && f.at(feud::type) != feud::singles) return std::nullopt;
-  std::vector<std::size_t> lines{feud::worker1, feud::worker2};
-  if (tag) lines = {feud::worker1, feud::worker2, feud::worker3, feud::worker4};
-  std::vector<BookableWorker> members;
-  for (std::size_t line : lines) {
-    const auto w = worker(f.at(line));
-    if (!w || w->on_card || contains(taken, w->name)) return std::nullopt;
-    if (std::any_of(members.begin(), members.end(), [&](const BookableWorker& m) { return m.name == w->name; }))
-      return std::nullopt;
-    members.push_back(*w);
-  }
-  auto is_female = [](const BookableWorker& w) { return w.gender == female; };
-  const auto women = static_cast<std::size_t>(std::count_if(members.begin(), members.end(), is_female));
-  Plan plan;
-  const std::size_t side = tag ? 2 : 1;
-  for (std::size_t i = 0; i < members.size(); i += side) {
-    plan.sides.emplace_back();
-    for (std::size_t j = i; j < i + side; ++j) plan.sides.back().push_back(members[j].name);
-  }
-  if (women == 0) {
-    plan.type = tag ? match_type::tag_team : match_type::singles;
-  } else if (women == members.size()) {
-    plan.type = tag ? womens_tag : womens_match;
-  } else if (!tag) {
-    plan.type = intergender_match;
-  } else if (is_female(members[0]) != is_female(members[1]) && is_female(members[2]) != is_female(members[3])) {
-    plan.type = intergender_tag;
-  } else {
-    return std::nullopt;
-  }
-  for (const auto& m : members) taken.push_back(m.name);
-  return plan;
+// Whether one more planned match leaves the free wrestlers enough to fill the other empty slots.
+bool Suggester::room_for(const std::vector<Plan>& plans, const Plan& extra, std::size_t empty) const {
+  if (plans.size() >= empty) return false;
+  const std::size_t free = free_pool().total();
+  const std::size_t others = empty - plans.size() - 1;
+  std::size_t used = 0;
+  for (const auto& p : plans)
+    for (const auto& side : p.sides) used += side.size();
+  for (const auto& side : extra.sides) used += side.size();
+  return free >= used && free - used >= others * workers_per_match;
 }
 
 // The feuds that can be booked, as long as the slots left over can still be filled.
@@ -218,46 +189,90 @@ std::vector<Plan> Suggester::feud_plans(const std::vector<std::size_t>& empty) {
   std::vector<Plan> plans;
   std::vector<std::string> taken;
   for (std::size_t k = 0; k < md::feud_slots && plans.size() < empty.size(); ++k) {
-    auto plan = feud_plan(k, taken);
-    if (!plan) continue;
-    const std::size_t free = free_pool().total();
-    const std::size_t others = empty.size() - plans.size() - 1;
-    std::size_t used = 0;
-    for (const auto& p : plans)
-      for (const auto& side : p.sides) used += side.size();
-    for (const auto& side : plan->sides) used += side.size();
-    if (free < used || free - used < others * workers_per_match) continue;  // no room: a smaller feud may fit
+    std::vector<std::string> held = taken;
+    auto plan = feud_plan(k, held);
+    if (!plan || !room_for(plans, *plan, empty.size())) continue;  // no room: a smaller feud may fit
+    taken = std::move(held);
     plans.push_back(std::move(*plan));
   }
   return plans;
 }
 
-// Gives each feud a slot (the main event when it holds the most popular free wrestler, else the
-// highest slots below it), then the main event, then the other empty slots from the top of the card.
-void Suggester::order_plans(std::vector<Plan>& plans, const std::vector<std::size_t>& empty) {
-  const auto last = static_cast<std::size_t>(std::max(b_.match_count(), 0));
-  const bool main_open = !empty.empty() && empty.back() == last;
+// The titles owed, from the front of the rota: on the feud match of a holder when it fits there,
+// else a title match of its own. A title already at stake on the card is not booked again.
+void Suggester::add_title_plans(std::vector<Plan>& plans, const std::vector<std::size_t>& empty) {
+  std::size_t owed = suggest_pick::titles_owed(b_.match_count(), b_.setting().big_show);
+  std::vector<std::string> taken;
+  for (const auto& p : plans)
+    for (const auto& side : p.sides) taken.insert(taken.end(), side.begin(), side.end());
+  for (const std::size_t k : memory_.title_rota) {
+    if (owed == 0) break;
+    const std::string name = store_.promotion(*store_.player_index()).title(k).name();
+    bool on_card = false;
+    for (std::size_t slot = 1; b_.slot_usable(slot); ++slot) on_card = on_card || b_.line(slot, match::title) == name;
+    if (on_card) continue;
+    auto feud = std::find_if(plans.begin(), plans.end(), [&](const Plan& p) {
+      return p.title.empty() && suggest_pick::title_fits_plan(store_, k, p);
+    });
+    if (feud != plans.end()) {
+      feud->title = name;
+      feud->title_slot = k;
+      --owed;
+      continue;
+    }
+    std::vector<std::string> held = taken;
+    auto plan = suggest_pick::title_plan(store_, b_, memory_, k, held);
+    if (!plan || !room_for(plans, *plan, empty.size())) continue;
+    taken = std::move(held);
+    plans.push_back(std::move(*plan));
+    --owed;
+  }
+}
+
+std::optional<BookableWorker> Suggester::top_free() const {
   std::optional<BookableWorker> top;
   for (const auto& w : b_.roster())
     if (!w.on_card && wrestles(w) && (!top || w.pop > top->pop)) top = w;
+  return top;
+}
+
+// Gives each planned match a slot: the main event to the one holding the most popular free
+// wrestler, else to the primary title's defence; the others, strongest first, to the highest
+// slots below it. The open main event follows, then the other empty slots from the top down.
+void Suggester::order_plans(std::vector<Plan>& plans, const std::vector<std::size_t>& empty) {
+  const auto last = static_cast<std::size_t>(std::max(b_.match_count(), 0));
+  const bool main_open = !empty.empty() && empty.back() == last;
+  const auto top = top_free();
+  const auto roster = b_.roster();
+  auto strength = [&](const Plan& p) {
+    Num best = 0;
+    for (const auto& side : p.sides)
+      for (const auto& w : roster)
+        if (contains(side, w.name)) best = std::max(best, w.pop);
+    return best;
+  };
+  std::stable_sort(plans.begin(), plans.end(), [&](const Plan& a, const Plan& c) { return strength(a) > strength(c); });
   auto has_top = [&](const Plan& p) {
     return top && std::any_of(p.sides.begin(), p.sides.end(), [&](const auto& side) { return contains(side, top->name); });
   };
-  std::stable_partition(plans.begin(), plans.end(), has_top);
-  if (main_open && !plans.empty() && has_top(plans.front())) plans.front().main_event = true;
+  auto primary = [](const Plan& p) { return !p.title.empty() && p.title_slot == 0; };
+  auto headline = std::find_if(plans.begin(), plans.end(), has_top);
+  if (headline == plans.end()) headline = std::find_if(plans.begin(), plans.end(), primary);
+  if (main_open && headline != plans.end()) {
+    headline->main_event = true;
+    std::rotate(plans.begin(), headline, headline + 1);
+  }
   std::vector<std::size_t> rest(empty.rbegin(), empty.rend());  // highest first
   if (main_open) rest.erase(rest.begin());
   std::vector<Plan> out;
   std::size_t next = 0;
   for (auto& p : plans) {
-    if (!p.main_event && next == rest.size()) continue;  // no slot left for this feud
+    if (!p.main_event && next == rest.size()) continue;  // no slot left for this match
     p.slot = p.main_event ? last : rest[next++];
     out.push_back(std::move(p));
   }
-  if (main_open && (out.empty() || !out.front().main_event)) out.push_back({last, "", {}, true});
-  std::vector<std::size_t> left(rest.begin() + static_cast<std::ptrdiff_t>(next), rest.end());
-  std::sort(left.begin(), left.end());
-  for (std::size_t k : left) out.push_back({k, "", {}, false});
+  if (main_open && (out.empty() || !out.front().main_event)) out.push_back({last, "", {}, true, "", 0});
+  for (std::size_t i = next; i < rest.size(); ++i) out.push_back({rest[i], "", {}, false, "", 0});
   plans = std::move(out);
 }
 
@@ -277,13 +292,15 @@ bool Suggester::fill(const Plan& plan, std::size_t slots_after) {
         if (!heading.empty()) heading += " vs ";
         for (std::size_t i = 0; i < side.size(); ++i) heading += (i > 0 ? " & " : "") + side[i];
       }
-      result_.notes.push_back(where + ": the feud " + heading + ".");
+      const bool title = b_.line(plan.slot, match::title) == plan.title && !plan.title.empty();
+      result_.notes.push_back(where + ": " + (title ? "the " + plan.title + ", " : "the feud ") + heading + ".");
       return true;
     }
-    result_.notes.push_back(where + ": the feud could not be booked as planned.");
+    result_.notes.push_back(where + ": the match could not be booked as planned.");
   }
   Plan open = plan;
   open.sides.clear();
+  open.title.clear();
   if (!plan.main_event && battle_royal(open, slots_after)) return true;
   std::vector<std::string> tried;
   auto try_type = [&](const std::string& type) {
@@ -309,8 +326,8 @@ bool Suggester::attempt(const Plan& plan, const std::string& type) {
     abandon();
     return false;
   }
-  choose_title(b_, store_, rng_, plan.main_event, plan.sides);
-  if (b_.step() == BookingStep::stipulation) choose_stipulation(b_, store_, rng_, type);
+  choose_title(b_, plan.title);
+  if (b_.step() == BookingStep::stipulation) choose_stipulation(b_, store_, rng_, type, late(plan.slot));
   if (b_.step() != BookingStep::participants || !choose_participants(plan) || !name_teams(b_)) {
     abandon();
     return false;
@@ -329,9 +346,7 @@ std::string Suggester::pick_type(const Plan& plan, std::size_t slots_after) {
   const Pool pool = free_pool();
   std::vector<Weighted> menu(std::begin(card_menu), std::end(card_menu));
   if (plan.main_event) {
-    std::optional<BookableWorker> top;
-    for (const auto& w : b_.roster())
-      if (!w.on_card && wrestles(w) && (!top || w.pop > top->pop)) top = w;
+    const auto top = top_free();
     if (top && top->gender == female) menu.assign(std::begin(main_menu_women), std::end(main_menu_women));
     else menu.assign(std::begin(main_menu_men), std::end(main_menu_men));
   }
@@ -368,7 +383,7 @@ bool Suggester::battle_royal(const Plan& plan, std::size_t slots_after) {
     return false;
   }
   take(b_, none_text);  // no title: its holder would only be one entrant among many
-  if (b_.step() == BookingStep::stipulation) choose_stipulation(b_, store_, rng_, std::string(match_type::battle_royal));
+  if (b_.step() == BookingStep::stipulation) choose_stipulation(b_, store_, rng_, std::string(match_type::battle_royal), late(plan.slot));
   if (!b_.awaiting_battle_royal()) {
     abandon();
     return false;
@@ -402,39 +417,16 @@ bool Suggester::choose_participants(const Plan& plan) {
   return b_.step() != BookingStep::participants;
 }
 
-bool real_team(const std::string& team) { return !team.empty() && team != none_text && team != cleared; }
-
-// The item to pick: the planned worker of a feud match (nothing when not offered), else the
-// champion, else a wrestler (the tag partner of the side's first member when offered), the most
-// popular in the main event and any of them elsewhere.
+// The item to pick: the planned worker of a feud or title match (nothing when not offered), else
+// the open match's pick.
 std::string Suggester::participant(const std::vector<std::string>& offered, const Plan& plan, std::size_t pick) {
+  if (plan.sides.empty()) return suggest_pick::open_participant(offered, {b_, store_, memory_, plan, picked_, pick}, rng_);
   const auto* t = find_match_type(b_.line(plan.slot, match::type));
-  const std::size_t side_size = t ? std::max<std::size_t>(t->side_size, 1) : 1;
-  const std::size_t side = pick / side_size;
-  if (!plan.sides.empty()) {
-    if (side < plan.sides.size())
-      for (const auto& item : offered)
-        if (contains(plan.sides[side], base_name(item))) return item;
-    return "";
-  }
-  for (const auto& item : offered)
-    if (item.ends_with(champion_suffix)) return item;
-  const auto roster = b_.roster();
-  std::vector<BookableWorker> candidates;
-  for (const auto& w : roster)
-    if (contains(offered, w.name)) candidates.push_back(w);
-  if (candidates.empty()) return offered.front();
-  if (std::any_of(candidates.begin(), candidates.end(), wrestles)) std::erase_if(candidates, [](const auto& w) { return !wrestles(w); });
-  if (side_size > 1 && pick % side_size != 0 && side * side_size < picked_.size()) {
-    std::string team;
-    for (const auto& w : roster)
-      if (w.name == picked_[side * side_size]) team = w.tagteam;
-    auto partner = [&](const BookableWorker& w) { return real_team(team) && w.tagteam == team; };
-    if (std::any_of(candidates.begin(), candidates.end(), partner)) std::erase_if(candidates, std::not_fn(partner));
-  }
-  if (plan.main_event)
-    return std::max_element(candidates.begin(), candidates.end(), [](const auto& a, const auto& b) { return a.pop < b.pop; })->name;
-  return candidates[random_index(rng_, candidates.size())].name;
+  const std::size_t side = pick / (t ? std::max<std::size_t>(t->side_size, 1) : 1);
+  if (side < plan.sides.size())
+    for (const auto& item : offered)
+      if (contains(plan.sides[side], base_name(item))) return item;
+  return "";
 }
 
 }  // namespace

@@ -16,7 +16,9 @@ struct SuggestResult {
 
 // Books every empty slot of the card (booked slots are kept): chooses the number of matches when
 // it is still to be chosen, then fills each empty slot. Running feuds are booked when their
-// workers are free, the most popular workers go in the main event (the last slot).
+// workers are free, the titles waiting longest for a defence are put on the line, the most popular
+// workers go in the main event (the last slot), and the open matches avoid the pairings of the
+// last four weeks and give new faces a place. Only wrestlers are booked; no title goes on twice.
 SuggestResult suggest_card(Booking& booking, const Store& store, Rng& rng);
 
 // The number of matches to choose: the largest offered count the free workers can fill at two a

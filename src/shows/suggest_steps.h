@@ -29,15 +29,14 @@ inline bool contains(const std::vector<std::string>& items, std::string_view ite
 // Takes `item` when offered, else the first offered item.
 void take(Booking& b, std::string_view item);
 
-// A title offered at the title step goes on the line one time in two in the main event or a feud
-// match, one in five elsewhere; only a title whose holders are all free (or a vacant one), and in a
-// feud match only one a feud worker holds.
-void choose_title(Booking& b, const Store& store, Rng& rng, bool main_event, const Sides& feud_sides);
+// The title step: `title` when offered and not already at stake elsewhere on the card, else "None".
+void choose_title(Booking& b, const std::string& title);
 
 // The danger of a stipulation of this match type; an unknown one counts as dangerous.
 Num stipulation_danger(const Store& store, std::string_view type, std::string_view name);
-// A stipulation one time in four, the dangerous ones left out nine times in ten.
-void choose_stipulation(Booking& b, const Store& store, Rng& rng, const std::string& type);
+// A stipulation one time in four; a dangerous one only late in the card (`late`), and even
+// there one time in ten.
+void choose_stipulation(Booking& b, const Store& store, Rng& rng, const std::string& type, bool late);
 
 // Every team named with its proposed name; false when the booking refuses them.
 bool name_teams(Booking& b);

@@ -275,4 +275,16 @@ TEST_F(CliGame, AShowDayIsStoppedAtAndItsShowRun) {
   EXPECT_EQ(std::count(table.output.begin(), table.output.end(), '\n'), 5) << table.output;
 }
 
+TEST_F(CliGame, SuggestSeasonMeasuresTheCardsAndSavesNothing) {
+  ASSERT_EQ(new_game(" --seed 3").exit_code, 0);
+  const std::string before = folder_bytes(home.save_folder("Career"));
+  const auto run = rvtest::run_cli("suggest-season " + home_arg + " --save Career --days 28 --samples 5 --seed 4");
+  EXPECT_EQ(run.exit_code, 0) << run.output;
+  for (const char* line : {"Shows: ", "Suggested cards, mean expected overall rating: ", "Random cards, mean of the median",
+                           "Matches repeating a pairing of the last four weeks: "})
+    EXPECT_NE(run.output.find(line), std::string::npos) << line << "\n" << run.output;
+  EXPECT_EQ(folder_bytes(home.save_folder("Career")), before);
+  EXPECT_EQ(rvtest::run_cli("suggest-season " + home_arg + " --save Career --samples 0").exit_code, 1);
+}
+
 }  // namespace

@@ -66,6 +66,37 @@ class VenuesTest : public QObject {
     QVERIFY(!session.booking->slot_booked(1));
     QCOMPARE(f.game()->store.maindata, before.maindata);
   }
+
+  // A title already at stake in another match is asked about first; No leaves the title step.
+  void a_title_booked_twice_is_asked_about() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game() && f.to_first_booking());
+    auto& store = f.game()->store;
+    const auto title = store.promotion(*store.player_index()).title(0);
+    title.put(rv::TitleField::gender_limit, std::string(rv::brand_all));
+    title.put(rv::TitleField::brand, std::string(rv::brand_all));
+    auto& session = f.window().session();
+    session.booking.reset();  // booked afresh with the title open to any singles match
+    auto* booking = f.find<rvgui::BookingScreen>(QStringLiteral("bookingScreen"));
+    QVERIFY(f.click(QStringLiteral("matchCount1")));
+    QVERIFY(f.click(QStringLiteral("matchSlot1")));
+    booking->pick(0);  // Singles
+    booking->pick(1);  // the title
+    for (int pick = 0; pick < 5; ++pick) booking->pick(0);
+    QCOMPARE(session.booking->line(1, rv::match::title), title.name());
+    QVERIFY(f.click(QStringLiteral("matchSlot2")));
+    booking->pick(0);
+    const QString question = QStringLiteral("This title is already at stake in Match 1. Book it again?");
+    f.dialogs().queue_no();
+    booking->pick(1);
+    QCOMPARE(f.dialogs().count(question), 1);
+    QVERIFY(session.booking->step() == rv::BookingStep::title);
+    f.dialogs().queue_yes();
+    booking->pick(1);
+    QVERIFY(session.booking->step() == rv::BookingStep::stipulation);
+    QCOMPARE(session.booking->line(2, rv::match::title), title.name());
+  }
 };
 
 QTEST_MAIN(VenuesTest)
