@@ -53,8 +53,9 @@ void SavePanel::fill() {
   for (const auto& f : rv::list_saves(session_.home)) saves_->addItem(qs(f));
   saves_->blockSignals(false);
   save_info_->clear();
-  save_->setEnabled(false);
-  delete_save_->setEnabled(false);
+  set_usable(save_, QStringLiteral("Choose a save in the list first to save over it."));
+  set_usable(delete_save_, QStringLiteral("Choose a save in the list first."));
+  new_save_->setToolTip(QStringLiteral("Saves the game under a new name"));
 }
 
 void SavePanel::select_save() {
@@ -62,8 +63,9 @@ void SavePanel::select_save() {
   if (!item || !item->isSelected()) return;
   const auto info = rv::read_save_info(session_.home, to_cp1252_lossy(item->text()));
   save_info_->setText(info ? qs(rv::save_screen_info(*info)) : qs(info.error()));
-  save_->setEnabled(info.ok());
-  delete_save_->setEnabled(true);
+  set_usable(save_, info ? QString() : QStringLiteral("This save cannot be read, so it cannot be saved over."),
+             QStringLiteral("Saves the game over the chosen save"));
+  set_usable(delete_save_, QString(), QStringLiteral("Deletes the chosen save"));
 }
 
 bool SavePanel::save_as(const std::string& name) {

@@ -168,7 +168,7 @@ void SigningScreen::search() {
   grid_->setVisible(!none);
   empty_->setVisible(none);
   details_->clear();
-  profile_->setEnabled(false);
+  set_usable(profile_, QStringLiteral("Choose a worker in the list first."));
 }
 
 void SigningScreen::show_details(int view_row) {
@@ -182,7 +182,7 @@ void SigningScreen::show_details(int view_row) {
                         .arg(r->ref.toString().toHtmlEscaped(), qs(p.contract).toHtmlEscaped(), qs(p.morale),
                              qs(p.career).toHtmlEscaped(), qs(p.status).toHtmlEscaped(), qs(p.role), qs(p.weight),
                              qs(p.gender)));
-  profile_->setEnabled(true);
+  set_usable(profile_, QString(), QStringLiteral("Opens the chosen worker's profile, where you can approach him or her"));
 }
 
 void SigningScreen::open_profile() {
