@@ -68,6 +68,13 @@ void SavePanel::select_save() {
   set_usable(delete_save_, QString(), QStringLiteral("Deletes the chosen save"));
 }
 
+// The list again with this save chosen, its line showing what was just written.
+void SavePanel::show_save(const std::string& name) {
+  fill();
+  const auto items = saves_->findItems(qs(name) + QStringLiteral(".sav"), Qt::MatchFixedString);
+  if (!items.isEmpty()) saves_->setCurrentItem(items.front());
+}
+
 bool SavePanel::save_as(const std::string& name) {
   if (!session_.game) return false;
   std::optional<BusyCursor> busy(std::in_place);
@@ -90,7 +97,13 @@ void SavePanel::save_into_selected() {
     session_.dialogs.info(qs(info.error()));
     return;
   }
-  if (save_as(info->folder)) emit saved();
+  if (!session_.dialogs.ask(
+          QStringLiteral("Do you want to save over the saved game '%1'? What it holds now will be lost.").arg(qs(info->folder)))) {
+    return;
+  }
+  if (!save_as(info->folder)) return;
+  show_save(info->folder);
+  emit saved();
 }
 
 void SavePanel::new_save() {
@@ -107,7 +120,9 @@ void SavePanel::new_save() {
                                 .arg(*name))) {
     return;
   }
-  if (save_as(bytes)) emit saved();
+  if (!save_as(bytes)) return;
+  show_save(bytes);
+  emit saved();
 }
 
 void SavePanel::delete_selected_save() {

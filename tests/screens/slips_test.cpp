@@ -67,6 +67,34 @@ class SlipsTest : public QObject {
                                                                              static_cast<qsizetype>(rv::no_trainees_text.size())));
   }
 
+  void saving_over_a_save_asks_and_no_keeps_it() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    QVERIFY(rv::save_game(f.game()->store, f.home(), "Slot", rv::WallTime{}).ok());
+    const std::string old_maindata = rvtest::file_bytes(f.home().save_folder("Slot") / "maindata.rv1");
+    QVERIFY(f.click(QStringLiteral("mainActionButton")));
+    QVERIFY(f.click(QStringLiteral("saveGameButton")));
+    QVERIFY(!button(f, "saveButton")->isEnabled());
+    QVERIFY(!button(f, "saveButton")->toolTip().isEmpty());
+    f.find<QListWidget>(QStringLiteral("saveList"))->setCurrentRow(0);
+    const QString old_line = f.text_of(QStringLiteral("saveInfoLabel"));
+
+    f.dialogs().queue_no();
+    QVERIFY(f.click(QStringLiteral("saveButton")));
+    QCOMPARE(f.dialogs().shown().back().text,
+             QStringLiteral("Do you want to save over the saved game 'Slot'? What it holds now will be lost."));
+    QCOMPARE(rvtest::file_bytes(f.home().save_folder("Slot") / "maindata.rv1"), old_maindata);
+    QVERIFY(f.main_screen()->save_mode());
+
+    f.dialogs().queue_yes();
+    QVERIFY(f.click(QStringLiteral("saveButton")));
+    QVERIFY(rvtest::file_bytes(f.home().save_folder("Slot") / "maindata.rv1") != old_maindata);
+    const QString line = f.text_of(QStringLiteral("saveInfoLabel"));
+    QVERIFY(line != old_line);
+    QVERIFY2(line.startsWith(QString::fromStdString(rv::game_info_line(f.game()->store))), qPrintable(line));
+  }
+
 };
 
 QTEST_MAIN(SlipsTest)
