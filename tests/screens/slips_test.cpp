@@ -95,6 +95,26 @@ class SlipsTest : public QObject {
     QVERIFY2(line.startsWith(QString::fromStdString(rv::game_info_line(f.game()->store))), qPrintable(line));
   }
 
+  void reset_clears_every_filter() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    QVERIFY(f.click(QStringLiteral("newSigningButton")));
+    auto* grid = f.find<QTableView>(QStringLiteral("signingGrid"));
+    const int everyone = grid->model()->rowCount();
+    f.find<QLineEdit>(QStringLiteral("searchNameEdit"))->setText(QStringLiteral("nobody at all"));
+    auto* promotion = f.find<QComboBox>(QStringLiteral("searchList6"));
+    QVERIFY(promotion->count() > 1);
+    promotion->setCurrentIndex(1);
+    f.find<QComboBox>(QStringLiteral("searchList0"))->setCurrentIndex(2);
+    f.find<QSpinBox>(QStringLiteral("searchMin0"))->setValue(90);
+    QVERIFY(f.click(QStringLiteral("searchResetButton")));
+    QCOMPARE(f.find<QLineEdit>(QStringLiteral("searchNameEdit"))->text(), QString());
+    for (int i = 0; i < 7; ++i) QCOMPARE(f.find<QComboBox>(QStringLiteral("searchList%1").arg(i))->currentText(), QStringLiteral("Any"));
+    QCOMPARE(f.find<QSpinBox>(QStringLiteral("searchMin0"))->value(), 0);
+    QCOMPARE(grid->model()->rowCount(), everyone);
+  }
+
 };
 
 QTEST_MAIN(SlipsTest)
