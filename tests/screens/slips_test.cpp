@@ -115,6 +115,27 @@ class SlipsTest : public QObject {
     QCOMPARE(grid->model()->rowCount(), everyone);
   }
 
+  void a_new_offer_starts_from_the_current_deal() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    QVERIFY(f.click(QStringLiteral("rosterButton")));
+    auto* grid = f.find<QTableView>(QStringLiteral("rosterGrid"));
+    const QString name = grid->model()->index(0, 0).data().toString();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 0)).center());
+    QVERIFY(f.click(QStringLiteral("contractButton")));
+    auto& s = f.game()->store;
+    const auto w = s.worker(*s.find_worker(name.toStdString()));
+    w.set_indybookings("Yes");
+    QVERIFY(f.click(QStringLiteral("offerNewContractButton")));
+    QCOMPARE(f.find<QLineEdit>(QStringLiteral("offerWagesEdit"))->text(), QString::number(w.wages()));
+    const char* roles[] = {"Lower Card Worker", "Mid Card Worker", "Upper Card Worker"};
+    QCOMPARE(f.text_of(QStringLiteral("offerRoleLabel")), QString::fromLatin1(roles[std::stoi(w.roles()) - 1]));
+    QCOMPARE(f.text_of(QStringLiteral("offerLengthLabel")), QStringLiteral("3 Years"));
+    QCOMPARE(f.text_of(QStringLiteral("offerIndyLabel")), QStringLiteral("No"));
+
+  }
+
 };
 
 QTEST_MAIN(SlipsTest)
