@@ -115,6 +115,30 @@ class SlipsTest : public QObject {
     QCOMPARE(grid->model()->rowCount(), everyone);
   }
 
+  void leaving_a_changed_offer_asks_first() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    f.window().session().outside_worker = "Free Worker 1";
+    f.window().open(rvgui::screen_name::outside_profile);
+    // An untouched offer is left without a question (an unanswered one would fail the test).
+    QVERIFY(f.click(QStringLiteral("approachToSignButton")));
+    QVERIFY(f.click(QStringLiteral("negotiationCancelButton")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::outside_profile);
+
+    QVERIFY(f.click(QStringLiteral("approachToSignButton")));
+    QVERIFY(f.click(QStringLiteral("amountUp100Button")));
+    f.dialogs().queue_no();
+    QVERIFY(f.click(QStringLiteral("negotiationCancelButton")));
+    QCOMPARE(f.dialogs().shown().back().text,
+             QStringLiteral("Leave the negotiations with Free Worker 1? The offer you have put together will be lost."));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::negotiation);
+    f.dialogs().queue_yes();
+    QTest::keyClick(f.window().current_screen(), Qt::Key_Escape);
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::outside_profile);
+    QVERIFY(f.game()->store.negotiations.empty());
+  }
+
   void a_new_offer_starts_from_the_current_deal() {
     Fixture f;
     f.start();
@@ -134,8 +158,17 @@ class SlipsTest : public QObject {
     QCOMPARE(f.text_of(QStringLiteral("offerLengthLabel")), QStringLiteral("3 Years"));
     QCOMPARE(f.text_of(QStringLiteral("offerIndyLabel")), QStringLiteral("No"));
 
+    // A changed offer is not dropped by Escape without a Yes.
+    auto* contract = f.window().current_screen();
+    QVERIFY(f.click(QStringLiteral("roleUpButton")));
+    f.dialogs().queue_no();
+    QTest::keyClick(contract, Qt::Key_Escape);
+    QCOMPARE(f.dialogs().shown().back().text, QStringLiteral("Drop the contract offer you have put together for %1?").arg(name));
+    QVERIFY(f.find(QStringLiteral("offerPanel"))->isVisible());
+    f.dialogs().queue_yes();
+    QTest::keyClick(contract, Qt::Key_Escape);
+    QVERIFY(!f.find(QStringLiteral("offerPanel"))->isVisible());
   }
-
 };
 
 QTEST_MAIN(SlipsTest)
