@@ -126,8 +126,11 @@ void BattleRoyalScreen::refresh() {
   else if (mode_ == Mode::picking_runner_up) note_->setText(qs(rv::BattleRoyalSetup::runner_up_instruction()));
   else note_->setText(manual_ ? manual_prompt : choose_prompt);
   count_->setText(setup_ ? qs(setup_->count_caption()) : QString());
-  for (auto* b : {enter_all_, enter_all_workers_, manual_button_, confirm_}) b->setEnabled(choosing);
-  cancel_->setEnabled(static_cast<bool>(setup_));
+  const QString not_choosing = !setup_     ? QStringLiteral("There is no Battle Royal being booked.")
+                               : !choosing ? QStringLiteral("Pick the winner and the runner-up in the list first.")
+                                           : QString();
+  for (auto* b : {enter_all_, enter_all_workers_, manual_button_, confirm_}) set_usable(b, not_choosing);
+  set_usable(cancel_, setup_ ? QString() : QStringLiteral("There is no Battle Royal being booked."));
   manual_button_->setChecked(manual_);
 
   const auto figures = [this](const std::string& name) -> const rv::BookableWorker* {

@@ -171,7 +171,8 @@ void BookingScreen::refresh() {
   }
   for (std::size_t k = 0; k < slots_.size(); ++k) {
     slots_[k]->setVisible(!counting);
-    slots_[k]->setEnabled(b && b->slot_usable(k + 1));
+    set_usable(slots_[k], b && b->slot_usable(k + 1) ? QString() : QStringLiteral("This show has %1 matches.").arg(b ? b->match_count() : 0),
+               QStringLiteral("Books match %1, or shows it when it is booked").arg(k + 1));
     slots_[k]->setProperty("role", b && b->slot_booked(k + 1) ? "main" : "");
     slots_[k]->style()->unpolish(slots_[k]);
     slots_[k]->style()->polish(slots_[k]);
@@ -220,9 +221,12 @@ void BookingScreen::refresh() {
   card_model_->set_rows(std::move(card));
   card_model_->set_tips(std::move(card_tips));
   roster_model_->set_rows(std::move(roster));
-  clear_match_->setEnabled(b && b->current_slot() != 0);
-  clear_show_->setEnabled(!counting);
-  confirm_->setEnabled(b && b->can_confirm());
+  set_usable(clear_match_, b && b->current_slot() != 0 ? QString() : QStringLiteral("Open a match first: Clear Match empties the match open."),
+             QStringLiteral("Empties the match open and frees its workers"));
+  set_usable(clear_show_, counting ? QStringLiteral("Nothing is booked yet.") : QString(),
+             QStringLiteral("Empties the whole card and asks the number of matches again"));
+  const auto lacking = b ? b->confirm_problem() : std::optional<std::string>("There is no card to confirm.");
+  set_usable(confirm_, lacking ? qs(*lacking) : QString(), QStringLiteral("Runs the show with this card"));
 }
 
 void BookingScreen::choose_count(int index) {
@@ -297,7 +301,11 @@ void BookingScreen::suggest_card() {
 }
 
 void BookingScreen::confirm() {
-  if (!session_.booking || !session_.booking->can_confirm() || !session_.game) return;
+  if (!session_.booking || !session_.game) return;
+  if (const auto lacking = session_.booking->confirm_problem()) {
+    session_.dialogs.info(qs(*lacking));
+    return;
+  }
   rv::BookedShow booked;
   if (session_.booked_show) {
     booked = *session_.booked_show;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include "screens/cp1252.h"
@@ -250,6 +251,25 @@ void ContractScreen::offer_new_contract() {
   offer_ = std::make_unique<rv::ContractOffer>(session_.game->store, *r);
   fill();
   show_asking();
+  started_ = offer_state();
+}
+
+QString ContractScreen::offer_state() const {
+  return QStringList{offer_wages_->text().trimmed(), offer_role_->text(), offer_length_->text(), offer_indy_->text()}.join(
+      QLatin1Char('|'));
+}
+
+bool ContractScreen::may_drop_offer() {
+  if (!offer_ || offer_state() == started_) return true;
+  const auto r = row();
+  const QString name = r ? qs(session_.game->store.worker(*r).name()) : QString();
+  return session_.dialogs.ask(QStringLiteral("Drop the contract offer you have put together for %1?").arg(name));
+}
+
+void ContractScreen::go_back() {
+  if (!may_drop_offer()) return;
+  offer_.reset();
+  Screen::go_back();
 }
 
 void ContractScreen::cancel_negotiations() {
@@ -259,7 +279,7 @@ void ContractScreen::cancel_negotiations() {
 
 bool ContractScreen::escape_inner() {
   if (!offer_) return false;
-  cancel_negotiations();
+  if (may_drop_offer()) cancel_negotiations();
   return true;
 }
 

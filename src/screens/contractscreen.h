@@ -29,6 +29,8 @@ class ContractScreen : public Screen {
   void meet_asking_terms();
   void make_offer();
   void give_release();
+  // "Back to Profile" and Escape: an offer changed since it was opened is only dropped after a Yes.
+  void go_back() override;
 
  protected:
   bool escape_inner() override;
@@ -38,6 +40,9 @@ class ContractScreen : public Screen {
   void fill();
   void show_offer();
   void show_asking();
+  QString offer_state() const;
+  // Whether an offer the player has worked on may be dropped: asked when it changed.
+  bool may_drop_offer();
   QWidget* build_offer_panel();
   QPushButton* build_asking();
   void add_step(QLayout* layout, const QString& name, const QString& text, void (rv::ContractOffer::*step)());
@@ -60,6 +65,7 @@ class ContractScreen : public Screen {
   QPushButton* make_offer_;
   QPushButton* cancel_;
   QPushButton* back_;
+  QString started_;  // the offer as it stood when it was opened
 };
 
 }  // namespace rvgui

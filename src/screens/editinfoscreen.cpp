@@ -78,7 +78,7 @@ EditInfoScreen::EditInfoScreen(Session& session, Navigator& navigator, QWidget* 
 
 void EditInfoScreen::enter() {
   const auto r = session_.game ? rv::roster_worker(session_.game->store, session_.profile_worker) : std::nullopt;
-  save_->setEnabled(r.has_value());
+  set_usable(save_, r ? QString() : QStringLiteral("There is no worker to edit."));
   if (!r) return;
   const auto w = session_.game->store.worker(*r);
   heading_->setText(QStringLiteral("Edit Info: %1").arg(qs(w.name())));

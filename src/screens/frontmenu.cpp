@@ -217,7 +217,7 @@ void FrontMenu::show_load_list() {
   info_->setTextFormat(Qt::PlainText);
   info_->clear();
   action_->setText(QStringLiteral("Load"));
-  action_->setEnabled(false);
+  set_usable(action_, QStringLiteral("Choose a saved game in the list first."));
   action_->show();
   cancel_->show();
   set_background(normal_bg_);
@@ -233,7 +233,8 @@ void FrontMenu::select_save() {
   if (!item || !item->isSelected()) return;
   const auto info = rv::read_save_info(session_.home, to_cp1252_lossy(item->text()));
   info_->setText(info ? qs(rv::load_screen_info(*info)) : qs(info.error()));
-  action_->setEnabled(info.ok());
+  set_usable(action_, info ? QString() : QStringLiteral("This save cannot be read: the note beside the list says why."),
+             QStringLiteral("Loads the chosen saved game"));
 }
 
 void FrontMenu::show_scenarios() {
@@ -252,7 +253,7 @@ void FrontMenu::show_scenarios() {
   info_->setTextFormat(Qt::PlainText);
   info_->clear();
   action_->setText(QStringLiteral("Play"));
-  action_->setEnabled(false);
+  set_usable(action_, QStringLiteral("Choose a scenario in the list first."));
   action_->show();
   cancel_->show();
   set_background(normal_bg_);
@@ -268,7 +269,7 @@ void FrontMenu::select_scenario() {
   if (!item || !item->isSelected()) return;
   const std::string scenario = to_cp1252_lossy(item->text());
   info_->setText(qs(rv::scenario_info(session_.home, scenario)));
-  action_->setEnabled(true);
+  set_usable(action_, QString(), QStringLiteral("Starts the chosen scenario"));
   move_scenario_pictures(scenario);
 }
 

@@ -132,7 +132,7 @@ void HistoryScreen::fill_shows() {
   model_->set_rows(std::move(rows));
   grid_proxy(grid_)->sort(-1);
   if (!whole_.shows.empty()) grid_->selectRow(0);
-  open_->setEnabled(!whole_.shows.empty());
+  set_usable(open_, whole_.shows.empty() ? QStringLiteral("No show has been run yet.") : QString());
 }
 
 void HistoryScreen::open_show() {

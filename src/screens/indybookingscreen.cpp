@@ -108,7 +108,7 @@ void IndyBookingScreen::enter() {
 
 void IndyBookingScreen::fill() {
   const auto r = row();
-  confirm_->setEnabled(r.has_value());
+  set_usable(confirm_, r ? QString() : QStringLiteral("There is no worker to book."));
   dates_->clear();
   if (!r) {
     question_->setText(QStringLiteral("There is nobody to book."));

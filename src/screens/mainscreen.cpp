@@ -272,8 +272,9 @@ void MainScreen::set_view(View view) {
   const bool saving = view == View::saves;
   view_dates_->setText(view == View::dates ? QStringLiteral("Hide Dates") : QStringLiteral("View Dates"));
   save_game_->setText(saving ? QStringLiteral("Cancel Save") : QStringLiteral("Save Game"));
-  for (auto* b : {inbox_, view_dates_, menu_, logo_, main_action_}) b->setEnabled(!saving);
-  for (auto* b : promotion_buttons_) b->setEnabled(!saving);
+  const QString saving_now = saving ? QStringLiteral("Save the game or press Cancel Save first.") : QString();
+  for (auto* b : {inbox_, view_dates_, menu_, logo_, main_action_}) set_usable(b, saving_now);
+  for (auto* b : promotion_buttons_) set_usable(b, saving_now);
   main_action_->setVisible(view == View::day);
   // The calendar grid takes the place of the labels and the picture.
   top_->setVisible(view != View::dates);
@@ -298,7 +299,8 @@ void MainScreen::refresh() {
   full_date_->setText(qs(rv::current_full_date(s)));
   figures_->refresh(s);
   main_action_->setText(qs(rv::main_caption(s)));
-  play_until_->setEnabled(rv::main_action(s) == rv::MainAction::next_day);
+  set_usable(play_until_, rv::main_action(s) == rv::MainAction::next_day ? QString()
+                          : QStringLiteral("Today's show comes first: press %1.").arg(main_action_->text()));
   day_heading_->setText(qs(s.md(rv::md::day_heading)));
   QString events = qs(s.md(rv::md::day_event1));
   if (!s.md(rv::md::day_event2).empty()) events += QStringLiteral("\nand\n") + qs(s.md(rv::md::day_event2));

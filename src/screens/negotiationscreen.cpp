@@ -146,6 +146,19 @@ void NegotiationScreen::enter() {
     }
   }
   fill();
+  started_ = offer_state();
+}
+
+// The offer as it stands on the screen: its mode, the amount typed and the terms.
+QString NegotiationScreen::offer_state() const {
+  const auto* s = session_.signing.get();
+  if (!s) return {};
+  return QStringLiteral("%1|%2|%3|%4|%5")
+      .arg(static_cast<int>(s->mode()))
+      .arg(amount_->text().trimmed())
+      .arg(s->terms().role)
+      .arg(s->terms().years)
+      .arg(qs(s->terms().disposition));
 }
 
 void NegotiationScreen::fill() {
@@ -220,7 +233,7 @@ void NegotiationScreen::main_action() {
       const auto offered = s->offer_contract(*session_.game);
       session_.dialogs.info(offered ? qs(*offered) : qs(offered.error()));
       if (offered) {
-        go_back();
+        leave();
         return;
       }
       break;
@@ -231,6 +244,17 @@ void NegotiationScreen::main_action() {
 }
 
 void NegotiationScreen::go_back() {
+  // An offer the player has worked on (or an owner's agreement won) is not dropped by a slip.
+  const auto* s = session_.signing.get();
+  if (s && s->mode() != rv::Signing::Mode::offered && offer_state() != started_ &&
+      !session_.dialogs.ask(QStringLiteral("Leave the negotiations with %1? The offer you have put together will be lost.")
+                                .arg(qs(s->worker())))) {
+    return;
+  }
+  leave();
+}
+
+void NegotiationScreen::leave() {
   session_.signing.reset();
   Screen::go_back();
 }

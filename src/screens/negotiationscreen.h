@@ -22,11 +22,14 @@ class NegotiationScreen : public Screen {
  public slots:
   // The main button of the mode: Confirm Offer, Begin Talks, Negotiate or Offer Contract.
   void main_action();
-  // "Cancel Interest" / "Cancel Negotiations" and Escape: nothing is stored.
+  // "Cancel Interest" / "Cancel Negotiations" and Escape: nothing is stored. An offer changed
+  // since the screen opened is only dropped after a Yes.
   void go_back() override;
 
  private:
   void fill();
+  QString offer_state() const;
+  void leave();
   QWidget* build_offer_panel();
   bool take_typed_amount();
   void add_step_button(QLayout* row, const QString& name, const QString& text, void (*step)(rv::Signing&));
@@ -45,6 +48,7 @@ class NegotiationScreen : public Screen {
   QLabel* asking_;
   QPushButton* action_;
   QPushButton* cancel_;
+  QString started_;  // the offer as it stood when the screen opened
 };
 
 }  // namespace rvgui

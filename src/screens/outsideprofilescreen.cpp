@@ -84,8 +84,9 @@ std::optional<std::size_t> OutsideProfileScreen::row() const {
 
 void OutsideProfileScreen::enter() {
   const auto r = row();
-  sign_->setEnabled(r.has_value());
-  book_->setEnabled(r.has_value());
+  const QString nobody = r ? QString() : QStringLiteral("There is no worker shown.");
+  set_usable(sign_, nobody);
+  set_usable(book_, nobody);
   if (!r) {
     heading_->setText(QStringLiteral("Nobody to show"));
     return;

@@ -122,7 +122,8 @@ void ProfileScreen::go_back() {
 
 void ProfileScreen::fill() {
   const auto r = row();
-  for (auto* b : {role_, turn_, valet_, brand_, edit_, contract_}) b->setEnabled(r.has_value());
+  for (auto* b : {role_, turn_, valet_, brand_, edit_, contract_})
+    set_usable(b, r ? QString() : QStringLiteral("There is no worker to change."));
   if (!r) {
     heading_->setText(QStringLiteral("No workers on the roster"));
     return;
@@ -152,7 +153,7 @@ void ProfileScreen::fill() {
   }
   description_->setText(w.desc().empty() ? QStringLiteral("No description.") : qs(w.desc()));
   finisher_->setText(QStringLiteral("Finisher: %1").arg(qs(w.finisher().empty() ? std::string("-") : w.finisher())));
-  brand_->setEnabled(rv::roster_split(s));
+  set_usable(brand_, rv::roster_split(s) ? QString() : QStringLiteral("The roster is not split into brands."));
 }
 
 void ProfileScreen::change_role() {

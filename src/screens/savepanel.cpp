@@ -53,8 +53,9 @@ void SavePanel::fill() {
   for (const auto& f : rv::list_saves(session_.home)) saves_->addItem(qs(f));
   saves_->blockSignals(false);
   save_info_->clear();
-  save_->setEnabled(false);
-  delete_save_->setEnabled(false);
+  set_usable(save_, QStringLiteral("Choose a save in the list first to save over it."));
+  set_usable(delete_save_, QStringLiteral("Choose a save in the list first."));
+  new_save_->setToolTip(QStringLiteral("Saves the game under a new name"));
 }
 
 void SavePanel::select_save() {
@@ -62,8 +63,16 @@ void SavePanel::select_save() {
   if (!item || !item->isSelected()) return;
   const auto info = rv::read_save_info(session_.home, to_cp1252_lossy(item->text()));
   save_info_->setText(info ? qs(rv::save_screen_info(*info)) : qs(info.error()));
-  save_->setEnabled(info.ok());
-  delete_save_->setEnabled(true);
+  set_usable(save_, info ? QString() : QStringLiteral("This save cannot be read, so it cannot be saved over."),
+             QStringLiteral("Saves the game over the chosen save"));
+  set_usable(delete_save_, QString(), QStringLiteral("Deletes the chosen save"));
+}
+
+// The list again with this save chosen, its line showing what was just written.
+void SavePanel::show_save(const std::string& name) {
+  fill();
+  const auto items = saves_->findItems(qs(name) + QStringLiteral(".sav"), Qt::MatchFixedString);
+  if (!items.isEmpty()) saves_->setCurrentItem(items.front());
 }
 
 bool SavePanel::save_as(const std::string& name) {
@@ -88,7 +97,13 @@ void SavePanel::save_into_selected() {
     session_.dialogs.info(qs(info.error()));
     return;
   }
-  if (save_as(info->folder)) emit saved();
+  if (!session_.dialogs.ask(
+          QStringLiteral("Do you want to save over the saved game '%1'? What it holds now will be lost.").arg(qs(info->folder)))) {
+    return;
+  }
+  if (!save_as(info->folder)) return;
+  show_save(info->folder);
+  emit saved();
 }
 
 void SavePanel::new_save() {
@@ -105,7 +120,9 @@ void SavePanel::new_save() {
                                 .arg(*name))) {
     return;
   }
-  if (save_as(bytes)) emit saved();
+  if (!save_as(bytes)) return;
+  show_save(bytes);
+  emit saved();
 }
 
 void SavePanel::delete_selected_save() {

@@ -32,6 +32,7 @@ class SavePanel : public QFrame {
  private:
   void select_save();
   bool save_as(const std::string& name);
+  void show_save(const std::string& name);
 
   Session& session_;
   QListWidget* saves_;

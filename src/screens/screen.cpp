@@ -99,6 +99,15 @@ QPushButton* make_button(const QString& object_name, const QString& caption, QWi
   return b;
 }
 
+void set_usable(QWidget* control, const QString& why_not, const QString& tip) {
+  // A control's own tooltip is kept aside while the reason it cannot act is shown instead.
+  static constexpr const char* own_tip = "rvOwnTip";
+  if (!tip.isEmpty()) control->setProperty(own_tip, tip);
+  else if (!control->property(own_tip).isValid()) control->setProperty(own_tip, control->toolTip());
+  control->setEnabled(why_not.isEmpty());
+  control->setToolTip(why_not.isEmpty() ? control->property(own_tip).toString() : why_not);
+}
+
 QLabel* make_label(const QString& object_name, const QString& text, QWidget* parent) {
   auto* l = new QLabel(text, parent);
   l->setObjectName(object_name);

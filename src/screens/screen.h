@@ -86,6 +86,9 @@ QFrame* make_panel(const QString& object_name, QWidget* parent);
 QLabel* value_label(const QString& object_name, QWidget* parent);
 // A small label styled as the caption of a value.
 QLabel* caption(const QString& object_name, const QString& text, QWidget* parent);
+// Lets `control` act when `why_not` is empty, its tooltip then `tip` (or the one it had before);
+// otherwise disables it with a tooltip saying why it cannot act now.
+void set_usable(QWidget* control, const QString& why_not, const QString& tip = {});
 // A soft dark shadow that keeps text readable over any background picture.
 void add_shadow(QWidget* widget);
 

@@ -112,6 +112,7 @@ QWidget* SigningScreen::build_filters() {
   }
   auto* reset = make_button(QStringLiteral("searchResetButton"), QStringLiteral("Reset"), panel);
   grid->addWidget(reset, r, 0, 1, 3);
+  reset->setToolTip(QStringLiteral("Clears every filter: the name, every list back to Any and every range to 0-100"));
   connect(reset, &QPushButton::clicked, this, &SigningScreen::reset_filters);
   panel->setMaximumWidth(400);
   return panel;
@@ -131,6 +132,14 @@ void SigningScreen::enter() {
 }
 
 void SigningScreen::reset_filters() {
+  {
+    const QSignalBlocker quiet(name_);
+    name_->clear();
+  }
+  for (auto* list : lists_) {
+    const QSignalBlocker quiet(list);
+    list->setCurrentIndex(0);  // every list starts with "Any"
+  }
   for (std::size_t i = 0; i < rv::search_figure_count; ++i) {
     const QSignalBlocker a(low_[i]), b(high_[i]);
     low_[i]->setValue(0);
@@ -168,7 +177,7 @@ void SigningScreen::search() {
   grid_->setVisible(!none);
   empty_->setVisible(none);
   details_->clear();
-  profile_->setEnabled(false);
+  set_usable(profile_, QStringLiteral("Choose a worker in the list first."));
 }
 
 void SigningScreen::show_details(int view_row) {
@@ -182,7 +191,7 @@ void SigningScreen::show_details(int view_row) {
                         .arg(r->ref.toString().toHtmlEscaped(), qs(p.contract).toHtmlEscaped(), qs(p.morale),
                              qs(p.career).toHtmlEscaped(), qs(p.status).toHtmlEscaped(), qs(p.role), qs(p.weight),
                              qs(p.gender)));
-  profile_->setEnabled(true);
+  set_usable(profile_, QString(), QStringLiteral("Opens the chosen worker's profile, where you can approach him or her"));
 }
 
 void SigningScreen::open_profile() {

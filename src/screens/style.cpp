@@ -17,6 +17,11 @@ QTabBar::tab:selected { background: #3a3320; color: #f5c542; border-color: #f5c5
 QTabBar::tab:focus { text-decoration: underline; }
 )";
 
+// The main action greys out like any other button when it cannot act now.
+constexpr const char* disabled_main_rule = R"(
+QPushButton[role="main"]:disabled { color: #7a6f55; background: #2a2618; border-color: #4a4232; }
+)";
+
 }  // namespace
 
 // Dark panels over the background pictures, gold for what matters, one accent for the main action.
@@ -98,7 +103,7 @@ QProgressBar {
   color: #ffffff; font-weight: bold; text-align: center;
 }
 QProgressBar::chunk { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #a8761a, stop:1 #f5c542); border-radius: 4px; }
-)") + QString::fromLatin1(why_and_tab_rules);
+)") + QString::fromLatin1(why_and_tab_rules) + QString::fromLatin1(disabled_main_rule);
 }
 
 }  // namespace rvgui

@@ -159,7 +159,8 @@ void TrainingCampScreen::fill() {
   prospect_panel_->setVisible(p.has_value());
   empty_->setVisible(!p);
   if (!p) sign_panel_->hide();
-  sign_->setEnabled(p.has_value());
+  set_usable(sign_, p ? QString() : qs(rv::no_trainees_text),
+             QStringLiteral("Signs the prospect to a first contract: you choose the ring name, short name and finisher"));
   sign_->setVisible(!signing());
   if (!p) return;
   name_->setText(qs(p->name));

@@ -1,6 +1,7 @@
 #include "screens/venuesscreen.h"
 
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -39,8 +40,9 @@ VenuesScreen::VenuesScreen(Session& session, Navigator& navigator, QWidget* pare
   grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   outer->addWidget(grid_, 1);
   auto* footer = new QHBoxLayout;
-  auto* book = make_button(QStringLiteral("bookVenueButton"), QStringLiteral("Book Venue"), this);
-  book->setProperty("role", "main");
+  book_ = make_button(QStringLiteral("bookVenueButton"), QStringLiteral("Book Venue"), this);
+  book_->setProperty("role", "main");
+  auto* book = book_;
   auto* back = make_button(QStringLiteral("venuesBackButton"), QStringLiteral("Back"), this);
   footer->addWidget(book);
   footer->addStretch(1);
@@ -52,6 +54,17 @@ VenuesScreen::VenuesScreen(Session& session, Navigator& navigator, QWidget* pare
     if (current.isValid()) choose(model_row(grid_, current.row()));
   });
   connect(back, &QPushButton::clicked, this, &VenuesScreen::go_back);
+  connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this, &VenuesScreen::update_book);
+  connect(model_, &QAbstractItemModel::modelReset, this, &VenuesScreen::update_book);
+  update_book();
+}
+
+void VenuesScreen::update_book() {
+  const QString why_not = !show_                             ? QStringLiteral("There is no show coming up.")
+                          : model_->rowCount() == 0          ? QStringLiteral("No venue can be hired for this show.")
+                          : !grid_->currentIndex().isValid() ? QStringLiteral("Choose a venue in the list first.")
+                                                             : QString();
+  set_usable(book_, why_not, QStringLiteral("Hires the chosen venue and opens the card"));
 }
 
 void VenuesScreen::enter() {
@@ -60,12 +73,14 @@ void VenuesScreen::enter() {
   if (!show_) {
     heading_->setText(QStringLiteral("Choose Venue"));
     note_->setText(QStringLiteral("There is no show coming up."));
+    update_book();
     return;
   }
   heading_->setText(qs(rv::choose_venue_heading(*show_)));
   const auto offers = rv::offered_venues(session_.game->store, session_.home, *show_);
   if (!offers) {
     note_->setText(qs(offers.error()));
+    update_book();
     return;
   }
   const rv::Booking* card = session_.booking && session_.booked_show && session_.booked_show->show.name == show_->name
@@ -107,6 +122,7 @@ void VenuesScreen::enter() {
   model_->set_rows(std::move(rows));
   model_->set_tips(std::move(tips));
   grid_->setFocus();
+  update_book();
 }
 
 void VenuesScreen::choose(int row) {

@@ -12,6 +12,7 @@ namespace rvgui {
 
 class GridModel;
 
+
 class VenuesScreen : public Screen {
   Q_OBJECT
 
@@ -24,10 +25,14 @@ class VenuesScreen : public Screen {
   void choose(int row);
 
  private:
+  // "Book Venue" acts on the venue chosen in the list, and says so when none is.
+  void update_book();
+
   QLabel* heading_;
   QLabel* note_;
   GridModel* model_;
   QTableView* grid_;
+  QPushButton* book_;
   std::optional<rv::ShowFacts> show_;
 };
 

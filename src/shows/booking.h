@@ -130,6 +130,9 @@ class Booking {
   void clear_show();
 
   bool can_confirm() const;
+  // What the card still lacks before it can be confirmed ("Match 3 has no winner yet."); nothing
+  // when it is complete.
+  std::optional<std::string> confirm_problem() const;
   // The roster panel: every bookable worker, with whether the worker is on the card.
   std::vector<BookableWorker> roster() const;
   bool on_card(std::string_view name) const;

@@ -92,6 +92,7 @@ class SavesTest : public QObject {
     list->setCurrentRow(0);
     QCOMPARE(f.text_of(QStringLiteral("saveInfoLabel")),
              QStringLiteral("Player 1 (RVA) Wednesday 3rd January 2007\nSaved on 05/12/2026 at 14:30:00."));
+    f.dialogs().queue_yes();
     QVERIFY(f.click(QStringLiteral("saveButton")));
     const auto info = rv::read_save_info(f.home(), "Career1.sav");
     QVERIFY(info.ok());

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "shows/battleroyal.h"
 #include "shows/booking.h"
@@ -263,3 +264,46 @@ TEST(Booking, ParticipantsArePickedAsWorkersNotAsListText) {
 }
 
 }  // namespace
+
+// Confirm names the first thing the card lacks, in the order the booking asks for it.
+TEST(Booking, ConfirmNamesWhatTheCardStillLacks) {
+  rv::Store s = rvtest::small_store();
+  for (std::size_t r : {0, 3, 6, 9}) s.wrestlers.set(r, rv::Col::gender, "Male");  // ten men
+  rv::Booking b(s, {});
+  EXPECT_EQ(b.confirm_problem(), "Choose how many matches the show will have first.");
+  ASSERT_TRUE(b.choose_count(5));
+  EXPECT_EQ(b.confirm_problem(), "Match 1 has not been booked yet.");
+  ASSERT_TRUE(b.open_slot(1));
+  const auto pick = [&] { ASSERT_TRUE(b.choose(b.choices().at(0))); };
+  const auto team = [&] { ASSERT_TRUE(b.name_team("Team " + std::to_string(b.team_asked()))); };
+  const auto item = [&](const char* text) { return [&b, text] { ASSERT_TRUE(b.choose(text)); }; };
+  const std::vector<std::pair<std::function<void()>, std::string>> steps = {
+      {[] {}, "Match 1 has no match type yet."},
+      {item("Tag Team"), "Match 1 has no title chosen yet (\"None\" is a choice)."},
+      {item("None"), "Match 1 has no stipulation chosen yet (\"None\" is a choice)."},
+      {item("None"), "Match 1 has no participants yet."},
+      {pick, "Match 1 still needs 3 more participants."},
+      {pick, "Match 1 still needs 2 more participants."},
+      {pick, "Match 1 still needs 1 more participant."},
+      {pick, "Match 1 has teams still to be named."},
+      {team, "Match 1 has teams still to be named."},
+      {team, "Match 1 has no winner yet."},
+      {item("Auto"), "Match 1 has no win type yet."},
+      {item("Auto"), "Match 2 has not been booked yet."},
+  };
+  for (const auto& [act, lacking] : steps) {
+    act();
+    EXPECT_EQ(b.confirm_problem(), lacking);
+    EXPECT_FALSE(b.can_confirm());
+  }
+  for (std::size_t k = 2; k <= 4; ++k) book_singles(b, k);
+  EXPECT_EQ(b.confirm_problem(), "Match 5 has not been booked yet.");
+  ASSERT_TRUE(b.open_slot(5));
+  EXPECT_EQ(b.confirm_problem(), "Match 5 has no match type yet.");
+  ASSERT_TRUE(b.choose("Battle Royal"));
+  ASSERT_TRUE(b.choose("None"));
+  ASSERT_TRUE(b.choose("None"));
+  EXPECT_EQ(b.confirm_problem(), "Match 5 has no participants yet.");
+  b.cancel_battle_royal();
+  EXPECT_EQ(b.confirm_problem(), "Match 5 has not been booked yet.");
+}

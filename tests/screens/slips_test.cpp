@@ -1,0 +1,149 @@
+// No silent control and nothing lost by a slip: controls that cannot act say why, saving over a
+// save and leaving a negotiation ask first, Reset clears every filter.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTest>
+
+#include "fixture.h"
+#include "state/saves.h"
+
+using rvscreens::Fixture;
+
+namespace {
+
+QPushButton* button(Fixture& f, const char* name) { return f.find<QPushButton>(QString::fromLatin1(name)); }
+
+}  // namespace
+
+class SlipsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void confirm_says_what_the_card_lacks() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    QVERIFY(f.to_first_booking());
+    auto* confirm = button(f, "confirmCardButton");
+    QVERIFY(!confirm->isEnabled());
+    QCOMPARE(confirm->toolTip(), QStringLiteral("Choose how many matches the show will have first."));
+    QVERIFY(f.click(QStringLiteral("matchCount1")));
+    QCOMPARE(confirm->toolTip(), QStringLiteral("Match 1 has not been booked yet."));
+    QVERIFY(f.click(QStringLiteral("matchSlot1")));
+    QCOMPARE(confirm->toolTip(), QStringLiteral("Match 1 has no match type yet."));
+    QVERIFY(f.click(QStringLiteral("suggestCardButton")));
+    QVERIFY(confirm->isEnabled());
+  }
+
+  void book_venue_waits_for_a_venue() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    for (int i = 0; i < 4; ++i) QVERIFY(f.click(QStringLiteral("mainActionButton")));
+    auto* venues = f.find<QTableView>(QStringLiteral("venuesGrid"));
+    QVERIFY(venues && venues->model()->rowCount() > 0);
+    venues->setCurrentIndex(QModelIndex());
+    QVERIFY(!button(f, "bookVenueButton")->isEnabled());
+    QCOMPARE(button(f, "bookVenueButton")->toolTip(), QStringLiteral("Choose a venue in the list first."));
+    venues->setCurrentIndex(venues->model()->index(0, 0));
+    QVERIFY(button(f, "bookVenueButton")->isEnabled());
+  }
+
+  void saving_over_a_save_asks_and_no_keeps_it() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    QVERIFY(rv::save_game(f.game()->store, f.home(), "Slot", rv::WallTime{}).ok());
+    const std::string old_maindata = rvtest::file_bytes(f.home().save_folder("Slot") / "maindata.rv1");
+    QVERIFY(f.click(QStringLiteral("mainActionButton")));
+    QVERIFY(f.click(QStringLiteral("saveGameButton")));
+    f.find<QListWidget>(QStringLiteral("saveList"))->setCurrentRow(0);
+
+    f.dialogs().queue_no();
+    QVERIFY(f.click(QStringLiteral("saveButton")));
+    QCOMPARE(f.dialogs().shown().back().text,
+             QStringLiteral("Do you want to save over the saved game 'Slot'? What it holds now will be lost."));
+    QCOMPARE(rvtest::file_bytes(f.home().save_folder("Slot") / "maindata.rv1"), old_maindata);
+    QVERIFY(f.main_screen()->save_mode());
+
+    f.dialogs().queue_yes();
+    QVERIFY(f.click(QStringLiteral("saveButton")));
+    QVERIFY(rvtest::file_bytes(f.home().save_folder("Slot") / "maindata.rv1") != old_maindata);
+    QVERIFY(f.text_of(QStringLiteral("saveInfoLabel")).startsWith(QString::fromStdString(rv::game_info_line(f.game()->store))));
+  }
+
+  void reset_clears_every_filter() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    QVERIFY(f.click(QStringLiteral("newSigningButton")));
+    auto* grid = f.find<QTableView>(QStringLiteral("signingGrid"));
+    const int everyone = grid->model()->rowCount();
+    f.find<QLineEdit>(QStringLiteral("searchNameEdit"))->setText(QStringLiteral("nobody at all"));
+    f.find<QComboBox>(QStringLiteral("searchList6"))->setCurrentIndex(1);  // a promotion
+    f.find<QComboBox>(QStringLiteral("searchList0"))->setCurrentIndex(2);
+    f.find<QSpinBox>(QStringLiteral("searchMin0"))->setValue(90);
+    QVERIFY(f.click(QStringLiteral("searchResetButton")));
+    QCOMPARE(f.find<QLineEdit>(QStringLiteral("searchNameEdit"))->text(), QString());
+    for (int i = 0; i < 7; ++i) QCOMPARE(f.find<QComboBox>(QStringLiteral("searchList%1").arg(i))->currentText(), QStringLiteral("Any"));
+    QCOMPARE(f.find<QSpinBox>(QStringLiteral("searchMin0"))->value(), 0);
+    QCOMPARE(grid->model()->rowCount(), everyone);
+  }
+
+  void leaving_a_changed_offer_asks_first() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    f.window().session().outside_worker = "Free Worker 1";
+    f.window().open(rvgui::screen_name::outside_profile);
+    // An untouched offer is left without a question (an unanswered one would fail the test).
+    QVERIFY(f.click(QStringLiteral("approachToSignButton")));
+    QVERIFY(f.click(QStringLiteral("negotiationCancelButton")));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::outside_profile);
+
+    QVERIFY(f.click(QStringLiteral("approachToSignButton")));
+    QVERIFY(f.click(QStringLiteral("amountUp100Button")));
+    f.dialogs().queue_no();
+    QVERIFY(f.click(QStringLiteral("negotiationCancelButton")));
+    QCOMPARE(f.dialogs().shown().back().text,
+             QStringLiteral("Leave the negotiations with Free Worker 1? The offer you have put together will be lost."));
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::negotiation);
+    f.dialogs().queue_yes();
+    QTest::keyClick(f.window().current_screen(), Qt::Key_Escape);
+    QCOMPARE(f.window().current_name(), rvgui::screen_name::outside_profile);
+    QVERIFY(f.game()->store.negotiations.empty());
+  }
+
+  void a_changed_contract_offer_is_not_dropped_by_a_slip() {
+    Fixture f;
+    f.start();
+    QVERIFY(f.new_game());
+    QVERIFY(f.click(QStringLiteral("rosterButton")));
+    auto* grid = f.find<QTableView>(QStringLiteral("rosterGrid"));
+    const QString name = grid->model()->index(0, 0).data().toString();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 0)).center());
+    QVERIFY(f.click(QStringLiteral("contractButton")));
+    QVERIFY(f.click(QStringLiteral("offerNewContractButton")));
+    // The length and indy bookings start where the contract rules put them, whatever his deal.
+    QCOMPARE(f.text_of(QStringLiteral("offerLengthLabel")), QStringLiteral("3 Years"));
+    QCOMPARE(f.text_of(QStringLiteral("offerIndyLabel")), QStringLiteral("No"));
+
+    // A changed offer is not dropped by Escape without a Yes.
+    auto* contract = f.window().current_screen();
+    QVERIFY(f.click(QStringLiteral("roleUpButton")));
+    f.dialogs().queue_no();
+    QTest::keyClick(contract, Qt::Key_Escape);
+    QCOMPARE(f.dialogs().shown().back().text, QStringLiteral("Drop the contract offer you have put together for %1?").arg(name));
+    QVERIFY(f.find(QStringLiteral("offerPanel"))->isVisible());
+    f.dialogs().queue_yes();
+    QTest::keyClick(contract, Qt::Key_Escape);
+    QVERIFY(!f.find(QStringLiteral("offerPanel"))->isVisible());
+  }
+};
+
+QTEST_MAIN(SlipsTest)
+#include "slips_test.moc"
