@@ -78,9 +78,12 @@ BookingScreen::BookingScreen(Session& session, Navigator& navigator, QWidget* pa
   roster_ = make_grid(QStringLiteral("bookingRoster"), roster_model_, this, true);
   roster_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   // Names stand whole; the figures beyond them scroll into view.
-  panels->addWidget(choices_, 3);
-  panels->addWidget(card_, 3);
-  panels->addWidget(roster_, 5);
+  // The lists keep room for a match's lines; the workers' figures take the rest of a wide window.
+  choices_->setMinimumWidth(220);
+  card_->setMinimumWidth(240);
+  panels->addWidget(choices_, 2);
+  panels->addWidget(card_, 2);
+  panels->addWidget(roster_, 6);
   outer->addLayout(panels, 1);
 
   outer->addLayout(make_footer());
