@@ -35,7 +35,7 @@
 #include "state/dates.h"
 #include "cycle/playuntil.h"
 #include "fixture.h"
-#include "screens/style.h"
+#include "screens/shell/style.h"
 #include "support/generated_history.h"
 #include "support/generated_ledger.h"
 #include "support/generated_world.h"

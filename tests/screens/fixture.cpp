@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <QTableView>
 
-#include "screens/mainscreen.h"
-#include "screens/style.h"
+#include "screens/cycle/mainscreen.h"
+#include "screens/shell/style.h"
 
 namespace rvscreens {
 

@@ -5,13 +5,13 @@
 #include <QTest>
 #include <memory>
 
-#include "screens/dialogs.h"
-#include "screens/frontmenu.h"
-#include "screens/inboxscreen.h"
-#include "screens/introscreen.h"
-#include "screens/mainscreen.h"
-#include "screens/mainwindow.h"
-#include "screens/promotionchoicescreen.h"
+#include "screens/shell/dialogs.h"
+#include "screens/start/frontmenu.h"
+#include "screens/cycle/inboxscreen.h"
+#include "screens/start/introscreen.h"
+#include "screens/cycle/mainscreen.h"
+#include "screens/shell/mainwindow.h"
+#include "screens/start/promotionchoicescreen.h"
 #include "state/clock.h"
 #include "state/home.h"
 #include "support/world.h"

@@ -1,0 +1,151 @@
+// A new game: the name prompt, the promotion choice and the new indy.
+#include <QLabel>
+#include <QTableView>
+#include <QTest>
+
+#include "fixture.h"
+#include "screens/widgets/cp1252.h"
+#include "screens/cycle/mainscreen.h"
+#include "screens/start/promotionchoicescreen.h"
+#include "state/fileio.h"
+
+using rvscreens::Fixture;
+
+class NewGameTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void new_game_reaches_the_main_screen_with_todays_shows_and_42_days() {
+    Fixture f;
+    f.start();
+    f.dialogs().queue_text(QStringLiteral("Ada Strand"));
+    QVERIFY(f.click(QStringLiteral("newGameButton")));
+    QCOMPARE(f.dialogs().shown().at(0).text, QStringLiteral("Please enter your name."));
+    QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.choice_screen()));
+
+    // Two promotions in the world: the other nine buttons create a new indy.
+    QCOMPARE(f.text_of(QStringLiteral("promotionButton1")), QStringLiteral("RVA"));
+    QCOMPARE(f.text_of(QStringLiteral("promotionButton11")), QStringLiteral("Create New Indy"));
+    QCOMPARE(f.text_of(QStringLiteral("fedNameLabel")), QStringLiteral("Ringvale Alpha"));
+    QVERIFY(f.click(QStringLiteral("promotionButton2")));
+    QCOMPARE(f.text_of(QStringLiteral("typeLabel")), QStringLiteral("Basic Indy"));
+    QCOMPARE(f.choice_screen()->chosen(), QStringLiteral("RVB"));
+    QVERIFY(f.click(QStringLiteral("promotionButton1")));
+    QVERIFY(f.click(QStringLiteral("startButton")));
+
+    QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.main_screen()));
+    const rv::Store& s = f.game()->store;
+    QCOMPARE(s.md(rv::md::player_initials), std::string("RVA"));
+    QCOMPARE(s.md(rv::md::player_name), std::string("Ada Strand"));
+    QCOMPARE(f.text_of(QStringLiteral("fullDateLabel")), QStringLiteral("Monday 1st January 2007"));
+    QCOMPARE(f.text_of(QStringLiteral("balanceLabel")), QStringLiteral("$1,500,000"));
+    QCOMPARE(f.text_of(QStringLiteral("boardLabel")), QStringLiteral("50%"));
+    QCOMPARE(f.text_of(QStringLiteral("inboxButton")), QStringLiteral("Inbox (1)"));  // the Front Office's welcome
+
+    // The calendar grid shows the 42 days with the Thursday show.
+    QVERIFY(f.click(QStringLiteral("viewDatesButton")));
+    auto* grid = f.find<QTableView>(QStringLiteral("calendarGrid"));
+    QCOMPARE(grid->model()->rowCount(), 42);
+    QCOMPARE(grid->model()->index(0, 0).data().toString(), QStringLiteral("Tuesday 2nd January 2007"));
+    QCOMPARE(grid->model()->index(2, 1).data().toString(), QStringLiteral("Ringvale Alpha Weekly"));
+  }
+
+  void today_show_on_the_first_day_sets_go_to_show() {
+    Fixture f;
+    // Move the world's start to a Thursday, the day of RVA's weekly show.
+    auto md = rvtest::small_maindata();
+    md[rv::md::weekday] = "Thursday";
+    md[rv::md::day_number] = "4";
+    rv::write_lines(f.home().data() / "maindata.rv1", md);
+    f.start();
+    QVERIFY(f.new_game(1));
+    QCOMPARE(f.text_of(QStringLiteral("mainActionButton")), QStringLiteral("Go To Show"));
+    QCOMPARE(f.text_of(QStringLiteral("dayHeadingLabel")), QStringLiteral("Today's Show"));
+    QCOMPARE(f.text_of(QStringLiteral("dayEventsLabel")), QStringLiteral("Ringvale Alpha Weekly"));
+  }
+
+  void new_indy_with_taken_initials_is_asked_again() {
+    Fixture f;
+    f.start();
+    f.dialogs().queue_text(QStringLiteral("Player 1"));
+    QVERIFY(f.click(QStringLiteral("newGameButton")));
+    QVERIFY(f.click(QStringLiteral("promotionButton11")));
+    f.dialogs().clear_shown();
+    for (const char* answer : {"RVB", "NEW", "Ringvale Alpha", "Harbour Wrestling", "Harbour Title", "Harbour Champion"}) {
+      f.dialogs().queue_text(QString::fromLatin1(answer));
+    }
+    QVERIFY(f.click(QStringLiteral("startButton")));
+    const auto texts = f.dialogs().texts();
+    QCOMPARE(texts.size(), std::size_t{8});
+    QCOMPARE(texts[0], QStringLiteral("Please enter the initials of your new Indy (eg. KGA)"));
+    QVERIFY(texts[1].startsWith(QStringLiteral("There is already a promotion involved in this game with those initials")));
+    QCOMPARE(texts[2], texts[0]);
+    QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.main_screen()));
+    QCOMPARE(f.text_of(QStringLiteral("promotionNameLabel")), QStringLiteral("Harbour Wrestling"));
+  }
+
+  void cancelling_the_indy_at_the_title_prompt_changes_nothing() {
+    Fixture f;
+    f.start();
+    f.dialogs().queue_text(QStringLiteral("Player 1"));
+    QVERIFY(f.click(QStringLiteral("newGameButton")));
+    const rv::Lines before = f.window().session().pending->store.promotions;
+    QVERIFY(f.click(QStringLiteral("promotionButton4")));
+    f.dialogs().queue_text(QStringLiteral("NEW"));
+    f.dialogs().queue_text(QStringLiteral("Harbour Wrestling"));
+    f.dialogs().queue_cancel();  // cancel at the title
+    QVERIFY(f.click(QStringLiteral("startButton")));
+    QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.choice_screen()));
+    QCOMPARE(f.window().session().pending->store.promotions, before);
+    QCOMPARE(f.choice_screen()->chosen(), QStringLiteral("Create New Indy"));
+    QVERIFY(f.game() == nullptr);
+  }
+
+  void names_that_cannot_be_stored_are_refused() {
+    Fixture f;
+    f.start();
+    f.dialogs().queue_text(QStringLiteral("Zo\u00eb \u4e2d"));  // the second word has no Windows-1252 form
+    f.dialogs().queue_text(QStringLiteral("Zo\u00eb"));
+    QVERIFY(f.click(QStringLiteral("newGameButton")));
+    QCOMPARE(f.dialogs().shown().size(), std::size_t{3});
+    QCOMPARE(f.dialogs().shown()[1].kind, rvgui::Dialogs::Kind::info);
+    QVERIFY(f.click(QStringLiteral("startButton")));
+    QCOMPARE(f.game()->store.md(rv::md::player_name), std::string("Zo\xeb"));
+    QCOMPARE(f.text_of(QStringLiteral("playerLabel")), QStringLiteral("Zo\u00eb (RVA)"));
+  }
+
+  void windows_1252_texts_are_converted_both_ways() {
+    using rvgui::from_cp1252;
+    using rvgui::to_cp1252;
+    QCOMPARE(from_cp1252("Caf\xe9 \x80\x96 \x9f"), QStringLiteral("Caf\u00e9 \u20ac\u2013 \u0178"));
+    QCOMPARE(from_cp1252("\x81"), QStringLiteral("\ufffd"));  // a byte with no character
+    QCOMPARE(*to_cp1252(QStringLiteral("Caf\u00e9 \u20ac\u2013 \u0178")), std::string("Caf\xe9 \x80\x96 \x9f"));
+    QVERIFY(!to_cp1252(QStringLiteral("\u0142")).has_value());     // a Polish l with stroke
+    QVERIFY(!to_cp1252(QStringLiteral("\U0001F600")).has_value()); // outside the basic plane
+    QCOMPARE(rvgui::to_cp1252_lossy(QStringLiteral("a\u0142b")), std::string("a?b"));
+
+    // A promotion named in Windows-1252 shows its accents on the choice screen.
+    Fixture f;
+    auto record = rvtest::promotion_record("RVA", "Caf\xe9 Lucha \x80", 4);
+    rv::write_lines(f.home().data() / "RVA.fed", record);
+    f.start();
+    QVERIFY(f.new_game());
+    QCOMPARE(f.text_of(QStringLiteral("promotionNameLabel")), QStringLiteral("Caf\u00e9 Lucha \u20ac"));
+  }
+
+  void cancelling_the_name_or_going_back_stays_on_the_menu() {
+    Fixture f;
+    f.start();
+    f.dialogs().queue_cancel();
+    QVERIFY(f.click(QStringLiteral("newGameButton")));
+    QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.front_menu()));
+    f.dialogs().queue_text(QStringLiteral("Player 1"));
+    QVERIFY(f.click(QStringLiteral("newGameButton")));
+    QTest::keyClick(f.choice_screen(), Qt::Key_Escape);
+    QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.front_menu()));
+    QVERIFY(f.window().session().pending == nullptr);
+  }
+};
+
+QTEST_MAIN(NewGameTest)
+#include "newgame_test.moc"
