@@ -27,15 +27,15 @@
 #include <string>
 #include <vector>
 
-#include "state/inbox.h"
 #include "cycle/nextday.h"
-#include "state/newgame.h"
-#include "state/saves.h"
-#include "state/date.h"
-#include "state/dates.h"
 #include "cycle/playuntil.h"
 #include "fixture.h"
 #include "screens/shell/style.h"
+#include "state/date.h"
+#include "state/dates.h"
+#include "state/inbox.h"
+#include "state/newgame.h"
+#include "state/saves.h"
 #include "support/generated_history.h"
 #include "support/generated_ledger.h"
 #include "support/generated_world.h"

@@ -5,12 +5,12 @@
 #include <QTest>
 #include <memory>
 
-#include "screens/shell/dialogs.h"
-#include "screens/start/frontmenu.h"
 #include "screens/cycle/inboxscreen.h"
-#include "screens/start/introscreen.h"
 #include "screens/cycle/mainscreen.h"
+#include "screens/shell/dialogs.h"
 #include "screens/shell/mainwindow.h"
+#include "screens/start/frontmenu.h"
+#include "screens/start/introscreen.h"
 #include "screens/start/promotionchoicescreen.h"
 #include "state/clock.h"
 #include "state/home.h"

@@ -12,13 +12,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "screens/shell/session.h"
+#include "screens/widgets/cp1252.h"
+#include "screens/widgets/gridmodel.h"
+#include "state/game.h"
 #include "state/inbox.h"
 #include "talent/answers.h"
 #include "talent/roster.h"
-#include "state/game.h"
-#include "screens/widgets/cp1252.h"
-#include "screens/widgets/gridmodel.h"
-#include "screens/shell/session.h"
 
 namespace rvgui {
 

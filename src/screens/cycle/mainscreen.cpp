@@ -12,17 +12,18 @@
 #include <QVBoxLayout>
 #include <optional>
 
-#include "state/calendar.h"
-#include "state/inbox.h"
 #include "cycle/nextday.h"
 #include "cycle/showday.h"
+#include "screens/cycle/playuntil.h"
+#include "screens/shell/session.h"
+#include "screens/widgets/attentionpanel.h"
 #include "screens/widgets/cp1252.h"
 #include "screens/widgets/figurespanel.h"
 #include "screens/widgets/gridmodel.h"
-#include "screens/cycle/playuntil.h"
 #include "screens/widgets/savepanel.h"
-#include "screens/shell/session.h"
+#include "state/calendar.h"
 #include "state/date.h"
+#include "state/inbox.h"
 #include "state/pictures.h"
 #include "state/saves.h"
 
@@ -44,6 +45,15 @@ MainScreen::MainScreen(Session& session, Navigator& navigator, QWidget* parent)
   center_ = new QStackedWidget(this);
   center_->setObjectName(QStringLiteral("centerStack"));
   body->addWidget(center_, 1);
+  // On a wide window the week's loose ends sit beside the day: contracts to renew, the injured.
+  attention_ = new AttentionPanel(this);
+  attention_->setMinimumWidth(380);
+  attention_->hide();
+  body->addWidget(attention_);
+  connect(attention_, &AttentionPanel::worker_chosen, this, [this](const QString& name) {
+    session_.profile_worker = to_cp1252_lossy(name);
+    navigator_.open(screen_name::profile);
+  });
 
   build_day_page();
   center_->addWidget(day_page_);
@@ -308,7 +318,13 @@ void MainScreen::refresh() {
   inbox_->setText(qs(rv::inbox_caption(s)));
   refresh_logo();
   fill_coming_up();
+  attention_->refresh(s);
   if (view_ == View::dates) fill_calendar();
+}
+
+void MainScreen::resizeEvent(QResizeEvent* event) {
+  Screen::resizeEvent(event);
+  attention_->setVisible(width() >= wide_window);
 }
 
 void MainScreen::fill_coming_up() {

@@ -14,6 +14,7 @@ class QTableView;
 
 namespace rvgui {
 
+class AttentionPanel;
 class SavePanel;
 class FiguresPanel;
 class GridModel;
@@ -27,6 +28,8 @@ class MainScreen : public Screen {
   MainScreen(Session& session, Navigator& navigator, QWidget* parent = nullptr);
   void enter() override { refresh(); }
   View view() const { return view_; }
+  // From this width up the contracts running out and the injured show beside the day.
+  static constexpr int wide_window = 1500;
   bool save_mode() const { return view_ == View::saves; }
 
  public slots:
@@ -47,6 +50,7 @@ class MainScreen : public Screen {
   bool escape_inner() override;
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   QWidget* build_top_bar();
@@ -73,6 +77,7 @@ class MainScreen : public Screen {
   QLabel* year_;
   QLabel* full_date_;
   FiguresPanel* figures_;
+  AttentionPanel* attention_;
   QLabel* day_heading_;
   QLabel* day_events_;
   GridModel* coming_up_model_;

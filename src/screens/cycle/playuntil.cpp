@@ -4,8 +4,8 @@
 #include <QProgressDialog>
 
 #include "cycle/playuntil.h"
-#include "screens/widgets/cp1252.h"
 #include "screens/shell/dialogs.h"
+#include "screens/widgets/cp1252.h"
 #include "state/date.h"
 
 namespace rvgui {

@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 
 #include "feedback/feedback.h"
-#include "screens/widgets/cp1252.h"
 #include "screens/shell/session.h"
+#include "screens/widgets/cp1252.h"
 
 namespace rvgui {
 

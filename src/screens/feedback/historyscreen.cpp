@@ -13,10 +13,10 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "screens/shell/session.h"
 #include "screens/widgets/cp1252.h"
 #include "screens/widgets/gridmodel.h"
 #include "screens/widgets/historycharts.h"
-#include "screens/shell/session.h"
 #include "shows/runshow.h"
 #include "state/text.h"
 

@@ -13,10 +13,10 @@
 #include <algorithm>
 #include <array>
 
+#include "screens/shell/session.h"
 #include "screens/widgets/cp1252.h"
 #include "screens/widgets/gridmodel.h"
 #include "screens/widgets/historycharts.h"
-#include "screens/shell/session.h"
 #include "state/date.h"
 #include "state/ledgertotals.h"
 #include "state/text.h"
@@ -80,6 +80,7 @@ LedgerScreen::LedgerScreen(Session& session, Navigator& navigator, QWidget* pare
   auto* footer = new QHBoxLayout;
   footer->addStretch(1);
   auto* back = make_button(QStringLiteral("ledgerBackButton"), QStringLiteral("Back"), this);
+  set_default_button(back);
   footer->addWidget(back);
   outer->addLayout(footer);
 

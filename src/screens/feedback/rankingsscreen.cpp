@@ -8,9 +8,9 @@
 #include <QVBoxLayout>
 
 #include "promotion/info.h"
+#include "screens/shell/session.h"
 #include "screens/widgets/cp1252.h"
 #include "screens/widgets/gridmodel.h"
-#include "screens/shell/session.h"
 
 namespace rvgui {
 
@@ -38,6 +38,7 @@ RankingsScreen::RankingsScreen(Session& session, Navigator& navigator, QWidget* 
 
   auto* footer = new QHBoxLayout;
   back_ = make_button(QStringLiteral("rankingsBackButton"), QStringLiteral("Back"), this);
+  set_default_button(back_);
   footer->addStretch(1);
   footer->addWidget(back_);
   outer->addLayout(footer);

@@ -8,9 +8,9 @@
 #include <QVBoxLayout>
 
 #include "promotion/info.h"
+#include "screens/shell/session.h"
 #include "screens/widgets/cp1252.h"
 #include "screens/widgets/gridmodel.h"
-#include "screens/shell/session.h"
 
 namespace rvgui {
 
@@ -34,6 +34,7 @@ RecordsScreen::RecordsScreen(Session& session, Navigator& navigator, QWidget* pa
 
   auto* footer = new QHBoxLayout;
   back_ = make_button(QStringLiteral("recordsBackButton"), QStringLiteral("Back"), this);
+  set_default_button(back_);
   footer->addStretch(1);
   footer->addWidget(back_);
   outer->addLayout(footer);

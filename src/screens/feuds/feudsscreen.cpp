@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "feuds/feuds.h"
-#include "screens/widgets/cp1252.h"
 #include "screens/shell/session.h"
+#include "screens/widgets/cp1252.h"
 
 namespace rvgui {
 

@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "promotion/bigshow.h"
-#include "screens/widgets/cp1252.h"
 #include "screens/shell/session.h"
+#include "screens/widgets/cp1252.h"
 #include "state/pictures.h"
 
 namespace rvgui {

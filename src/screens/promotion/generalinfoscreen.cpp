@@ -7,9 +7,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "screens/shell/session.h"
 #include "screens/widgets/cp1252.h"
 #include "screens/widgets/gridmodel.h"
-#include "screens/shell/session.h"
 
 namespace rvgui {
 

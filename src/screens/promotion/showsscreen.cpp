@@ -10,9 +10,9 @@
 #include <QVBoxLayout>
 
 #include "promotion/production.h"
+#include "screens/shell/session.h"
 #include "screens/widgets/cp1252.h"
 #include "screens/widgets/gridmodel.h"
-#include "screens/shell/session.h"
 #include "state/pictures.h"
 
 namespace rvgui {
@@ -53,6 +53,7 @@ ShowsScreen::ShowsScreen(Session& session, Navigator& navigator, QWidget* parent
 
   auto* footer = new QHBoxLayout;
   auto* back = make_button(QStringLiteral("showsBackButton"), QStringLiteral("Back"), this);
+  set_default_button(back);
   footer->addStretch(1);
   footer->addWidget(back);
   outer->addLayout(footer);

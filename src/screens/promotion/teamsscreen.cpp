@@ -14,9 +14,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "screens/shell/session.h"
 #include "screens/widgets/cp1252.h"
 #include "screens/widgets/gridmodel.h"
-#include "screens/shell/session.h"
 
 namespace rvgui {
 

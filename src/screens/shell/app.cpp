@@ -1,11 +1,11 @@
 #include "screens/shell/app.h"
 
-#include "screens/shows/battleroyalscreen.h"
-#include "screens/talent/contractscreen.h"
-#include "screens/widgets/cp1252.h"
 #include "screens/shell/mainwindow.h"
 #include "screens/shell/registry.h"
+#include "screens/shows/battleroyalscreen.h"
 #include "screens/shows/showsample.h"
+#include "screens/talent/contractscreen.h"
+#include "screens/widgets/cp1252.h"
 #include "state/home.h"
 #include "state/newgame.h"
 

@@ -6,11 +6,11 @@
 #include <cstdio>
 
 #include "screens/shell/app.h"
-#include "screens/widgets/cp1252.h"
 #include "screens/shell/dialogs.h"
 #include "screens/shell/mainwindow.h"
 #include "screens/shell/registry.h"
 #include "screens/shell/style.h"
+#include "screens/widgets/cp1252.h"
 #include "state/clock.h"
 #include "state/home.h"
 

@@ -7,9 +7,9 @@
 #include <QCloseEvent>
 #include <QStackedWidget>
 
-#include "screens/widgets/cp1252.h"
 #include "screens/shell/registry.h"
 #include "screens/shell/screen.h"
+#include "screens/widgets/cp1252.h"
 #include "state/pictures.h"
 #include "state/startup.h"
 

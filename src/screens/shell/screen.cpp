@@ -2,15 +2,17 @@
 
 #include <QFrame>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QGraphicsDropShadowEffect>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QToolTip>
 #include <QPushButton>
 
-#include "screens/widgets/cp1252.h"
 #include "screens/shell/session.h"
+#include "screens/widgets/cp1252.h"
 
 namespace rvgui {
 
@@ -31,7 +33,25 @@ void Screen::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  // A list takes Return for its own row (it opens or picks it); anywhere else Return is the default.
+  const bool list = qobject_cast<QAbstractItemView*>(focusWidget()) != nullptr;
+  if (enter && !list && default_button_ && default_button_->isVisible()) {
+    if (default_button_->isEnabled()) {
+      default_button_->click();
+    } else if (!default_button_->toolTip().isEmpty()) {
+      QToolTip::showText(default_button_->mapToGlobal(default_button_->rect().center()), default_button_->toolTip(),
+                         default_button_);
+    }
+    event->accept();
+    return;
+  }
   QWidget::keyPressEvent(event);
+}
+
+void Screen::set_default_button(QPushButton* button) {
+  default_button_ = button;
+  button->setDefault(true);
 }
 
 void Screen::paintEvent(QPaintEvent*) {

@@ -42,6 +42,9 @@ class Screen : public QWidget {
  protected:
   // Closes whatever the screen has open (a list, a mode); false when there was nothing.
   virtual bool escape_inner() { return false; }
+  // The button Return presses wherever the focus is (unless a focused button takes it): the step
+  // the screen is for. Disabled, it shows its tooltip, which says why.
+  void set_default_button(QPushButton* button);
   void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
@@ -51,6 +54,7 @@ class Screen : public QWidget {
  private:
   QPixmap background_;
   QPixmap scaled_;
+  QPushButton* default_button_ = nullptr;
 };
 
 // Shows the busy cursor while something that may take a moment runs (loading, saving, a day).

@@ -10,10 +10,10 @@
 #include <memory>
 
 #include "promotion/venues.h"
-#include "screens/widgets/cp1252.h"
-#include "screens/widgets/gridmodel.h"
 #include "screens/shell/navigator.h"
 #include "screens/shell/session.h"
+#include "screens/widgets/cp1252.h"
+#include "screens/widgets/gridmodel.h"
 #include "shows/booking.h"
 
 namespace rvgui {
@@ -82,6 +82,7 @@ BattleRoyalScreen::BattleRoyalScreen(Session& session, Navigator& navigator, QWi
   footer->addWidget(count_);
   footer->addStretch(1);
   confirm_ = make_button(QStringLiteral("confirmParticipantsButton"), QStringLiteral("Confirm Participants"), this);
+  set_default_button(confirm_);
   confirm_->setProperty("role", "main");
   cancel_ = make_button(QStringLiteral("cancelBattleRoyalButton"), QStringLiteral("Cancel"), this);
   footer->addWidget(confirm_);

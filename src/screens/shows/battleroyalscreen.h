@@ -5,8 +5,8 @@
 #include <optional>
 #include <vector>
 
-#include "shows/battleroyal.h"
 #include "screens/shell/screen.h"
+#include "shows/battleroyal.h"
 
 class QTableView;
 

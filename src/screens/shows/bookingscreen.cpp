@@ -1,5 +1,6 @@
 #include "screens/shows/bookingscreen.h"
 
+#include <QBoxLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -10,20 +11,21 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "cycle/showday.h"
 #include "promotion/venues.h"
+#include "screens/shell/navigator.h"
+#include "screens/shell/session.h"
+#include "screens/widgets/cp1252.h"
+#include "screens/widgets/figuretips.h"
+#include "screens/widgets/gridmodel.h"
 #include "shows/booking.h"
 #include "shows/bookingpanel.h"
 #include "shows/forecast.h"
 #include "shows/presentation.h"
 #include "shows/runshow.h"
 #include "shows/suggest.h"
-#include "screens/widgets/cp1252.h"
-#include "screens/widgets/gridmodel.h"
-#include "screens/shell/navigator.h"
-#include "screens/shell/session.h"
-#include "state/date.h"
-#include "cycle/showday.h"
 #include "state/calendar.h"
+#include "state/date.h"
 
 namespace rvgui {
 
@@ -63,28 +65,31 @@ BookingScreen::BookingScreen(Session& session, Navigator& navigator, QWidget* pa
   }
   outer->addLayout(slot_grid);
 
-  auto* panels = new QHBoxLayout;
   choices_model_ = new GridModel({QStringLiteral("Choose")}, this);
   choices_ = make_grid(QStringLiteral("bookingList"), choices_model_, this, false);
   choices_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   card_model_ = new GridModel({QStringLiteral("Card")}, this);
   card_ = make_grid(QStringLiteral("bookingCard"), card_model_, this, false);
   card_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  roster_model_ = new GridModel({QStringLiteral("Worker"), QStringLiteral("Gender"), QStringLiteral("Pop"),
-                                 QStringLiteral("On The Card"), QStringLiteral("Ability"), QStringLiteral("Hardcore"),
-                                 QStringLiteral("Charisma"), QStringLiteral("Morale"), QStringLiteral("Condition"),
-                                 QStringLiteral("Role"), QStringLiteral("Face/Heel"), QStringLiteral("Champion")},
+  // Short headers keep the figures a rating reads beside the names at 1024 x 768; the rest scroll.
+  roster_model_ = new GridModel({QStringLiteral("Worker"), QStringLiteral("Pop"), QStringLiteral("Abl"),
+                                 QStringLiteral("Hard"), QStringLiteral("Cha"), QStringLiteral("Mor"),
+                                 QStringLiteral("Cond"), QStringLiteral("Booked"), QStringLiteral("Champ"),
+                                 QStringLiteral("F/H"), QStringLiteral("Role"), QStringLiteral("Gender")},
                                 this);
+  roster_model_->set_header_tips(worker_figure_tips());
   roster_ = make_grid(QStringLiteral("bookingRoster"), roster_model_, this, true);
   roster_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  // Names stand whole; the figures beyond them scroll into view.
-  // The lists keep room for a match's lines; the workers' figures take the rest of a wide window.
-  choices_->setMinimumWidth(220);
-  card_->setMinimumWidth(240);
-  panels->addWidget(choices_, 2);
-  panels->addWidget(card_, 2);
-  panels->addWidget(roster_, 6);
-  outer->addLayout(panels, 1);
+  // Side by side on a wide window; on a narrow one the lists stack so that the workers' names and
+  // the figures a rating reads stand whole beside each other.
+  panels_ = new QHBoxLayout;
+  lists_ = new QBoxLayout(QBoxLayout::LeftToRight);
+  lists_->addWidget(choices_, 1);
+  lists_->addWidget(card_, 1);
+  panels_->addLayout(lists_, 4);
+  panels_->addWidget(roster_, 6);
+  arrange_panels();
+  outer->addLayout(panels_, 1);
 
   outer->addLayout(make_footer());
 
@@ -92,6 +97,21 @@ BookingScreen::BookingScreen(Session& session, Navigator& navigator, QWidget* pa
   connect(clear_match_, &QPushButton::clicked, this, &BookingScreen::clear_match);
   connect(clear_show_, &QPushButton::clicked, this, &BookingScreen::clear_show);
   connect(confirm_, &QPushButton::clicked, this, &BookingScreen::confirm);
+}
+
+void BookingScreen::arrange_panels() {
+  const bool wide = width() >= wide_window;
+  lists_->setDirection(wide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+  panels_->setStretchFactor(lists_, wide ? 4 : 0);
+  for (auto* list : {choices_, card_}) {
+    list->setMinimumWidth(wide ? 220 : narrow_lists_width);
+    list->setMaximumWidth(wide ? QWIDGETSIZE_MAX : narrow_lists_width);
+  }
+}
+
+void BookingScreen::resizeEvent(QResizeEvent* event) {
+  Screen::resizeEvent(event);
+  arrange_panels();
 }
 
 // The row of buttons under the panels.
@@ -127,6 +147,7 @@ QVBoxLayout* BookingScreen::make_footer() {
   actions->addStretch(1);
   connect(suggest, &QPushButton::clicked, this, &BookingScreen::suggest_card);
   confirm_ = make_button(QStringLiteral("confirmCardButton"), QStringLiteral("Confirm"), this);
+  set_default_button(confirm_);
   confirm_->setProperty("role", "main");
   actions->addWidget(confirm_);
   auto* back = make_button(QStringLiteral("bookingBackButton"), QStringLiteral("Back"), this);
@@ -214,9 +235,9 @@ void BookingScreen::refresh() {
     const auto figure = [](rv::Num n) { return GridModel::Cell(QString::number(n), QVariant::fromValue(n)); };
     const auto panel = session_.game ? rv::booking_panel(session_.game->store, b->roster()) : std::vector<rv::PanelWorker>{};
     for (const auto& w : panel) {
-      roster.push_back({{{qs(w.name)}, {qs(w.gender)}, figure(w.draw), {w.on_card ? QStringLiteral("Yes") : QStringLiteral("No")},
-                         figure(w.ability), figure(w.hardcore), figure(w.charisma), figure(w.morale), figure(w.condition),
-                         {qs(w.role)}, {qs(w.disposition)}, {w.champion ? QStringLiteral("Champion") : QString()}},
+      roster.push_back({{{qs(w.name)}, figure(w.draw), figure(w.ability), figure(w.hardcore), figure(w.charisma),
+                         figure(w.morale), figure(w.condition), {w.on_card ? QStringLiteral("Yes") : QStringLiteral("No")},
+                         {w.champion ? QStringLiteral("Yes") : QString()}, {qs(w.disposition)}, {qs(w.role)}, {qs(w.gender)}},
                         qs(w.name)});
     }
   }

@@ -7,6 +7,8 @@
 
 #include "screens/shell/screen.h"
 
+class QBoxLayout;
+class QHBoxLayout;
 class QVBoxLayout;
 class QTableView;
 
@@ -20,6 +22,9 @@ class BookingScreen : public Screen {
  public:
   BookingScreen(Session& session, Navigator& navigator, QWidget* parent = nullptr);
   void enter() override;
+  // From this width up the Choose and Card lists stand side by side; below it they stack.
+  static constexpr int wide_window = 1400;
+  static constexpr int narrow_lists_width = 300;
 
  public slots:
   void choose_count(int index);  // 0 to 3: the four count buttons
@@ -33,6 +38,8 @@ class BookingScreen : public Screen {
 
  private:
   QVBoxLayout* make_footer();
+  void arrange_panels();
+  void resizeEvent(QResizeEvent* event) override;
   void ensure_booking();
   void ask_team_names();
   void refresh();
@@ -47,6 +54,8 @@ class BookingScreen : public Screen {
   QTableView* card_;
   GridModel* roster_model_;
   QTableView* roster_;
+  QHBoxLayout* panels_;
+  QBoxLayout* lists_;
   QPushButton* confirm_;
   QPushButton* clear_match_;
   QPushButton* clear_show_;

@@ -7,10 +7,10 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "screens/widgets/cp1252.h"
-#include "screens/widgets/gridmodel.h"
 #include "screens/shell/session.h"
 #include "screens/shell/style.h"
+#include "screens/widgets/cp1252.h"
+#include "screens/widgets/gridmodel.h"
 #include "shows/booking.h"
 
 namespace rvgui {
@@ -30,6 +30,7 @@ LineUpScreen::LineUpScreen(Session& session, Navigator& navigator, QWidget* pare
   outer->addWidget(grid_, 1);
   auto* footer = new QHBoxLayout;
   auto* back = make_button(QStringLiteral("backToBookingButton"), QStringLiteral("Back To Booking"), this);
+  set_default_button(back);
   footer->addStretch(1);
   footer->addWidget(back);
   outer->addLayout(footer);

@@ -5,10 +5,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "screens/widgets/cp1252.h"
 #include "screens/shell/dialogs.h"
 #include "screens/shell/session.h"
 #include "screens/shell/style.h"
+#include "screens/widgets/cp1252.h"
 #include "shows/playback.h"
 #include "shows/presentation.h"
 

@@ -8,10 +8,10 @@
 #include <QVBoxLayout>
 
 #include "feedback/nightreport.h"
-#include "screens/widgets/cp1252.h"
-#include "screens/widgets/gridmodel.h"
 #include "screens/shell/session.h"
 #include "screens/shell/style.h"
+#include "screens/widgets/cp1252.h"
+#include "screens/widgets/gridmodel.h"
 #include "shows/presentation.h"
 #include "state/text.h"
 
@@ -85,6 +85,7 @@ ReportScreen::ReportScreen(Session& session, Navigator& navigator, QWidget* pare
   outer->addLayout(columns, 1);
   auto* footer = new QHBoxLayout;
   auto* back = make_button(QStringLiteral("reportBackButton"), QStringLiteral("Back"), this);
+  set_default_button(back);
   back->setProperty("role", "main");
   footer->addStretch(1);
   footer->addWidget(back);

@@ -7,13 +7,13 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "screens/widgets/cp1252.h"
-#include "screens/widgets/gridmodel.h"
+#include "promotion/venues.h"
 #include "screens/shell/session.h"
 #include "screens/shell/style.h"
+#include "screens/widgets/cp1252.h"
+#include "screens/widgets/gridmodel.h"
 #include "shows/booking.h"
 #include "shows/presentation.h"
-#include "promotion/venues.h"
 
 namespace rvgui {
 
@@ -42,6 +42,7 @@ ResultsScreen::ResultsScreen(Session& session, Navigator& navigator, QWidget* pa
   report->setToolTip(QStringLiteral("Where the money went, the crowd against the hall, and why popularity, the show's rating, "
                                     "the titles and the workers moved tonight."));
   auto* done = make_button(QStringLiteral("resultsContinueButton"), QStringLiteral("Continue"), this);
+  set_default_button(done);
   done->setProperty("role", "main");
   footer->addWidget(royal_);
   footer->addWidget(report);

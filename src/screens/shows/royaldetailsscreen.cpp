@@ -7,10 +7,10 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "screens/widgets/cp1252.h"
-#include "screens/widgets/gridmodel.h"
 #include "screens/shell/session.h"
 #include "screens/shell/style.h"
+#include "screens/widgets/cp1252.h"
+#include "screens/widgets/gridmodel.h"
 #include "shows/presentation.h"
 
 namespace rvgui {
@@ -30,6 +30,7 @@ RoyalDetailsScreen::RoyalDetailsScreen(Session& session, Navigator& navigator, Q
   outer->addWidget(grid_, 1);
   auto* footer = new QHBoxLayout;
   auto* ok = make_button(QStringLiteral("royalDetailsOkButton"), QStringLiteral("OK"), this);
+  set_default_button(ok);
   ok->setProperty("role", "main");
   footer->addStretch(1);
   footer->addWidget(ok);

@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "screens/widgets/cp1252.h"
 #include "screens/shell/session.h"
 #include "screens/shell/style.h"
+#include "screens/widgets/cp1252.h"
 #include "shows/presentation.h"
 #include "state/pictures.h"
 
@@ -39,6 +39,7 @@ ShowIntroScreen::ShowIntroScreen(Session& session, Navigator& navigator, QWidget
   outer->addWidget(attendance_);
   auto* buttons = new QHBoxLayout;
   auto* highlights = make_button(QStringLiteral("seeHighlightsButton"), QStringLiteral("See Highlights"), this);
+  set_default_button(highlights);
   highlights->setProperty("role", "main");
   auto* results = make_button(QStringLiteral("straightToResultsButton"), QStringLiteral("Straight To Results"), this);
   buttons->addStretch(1);

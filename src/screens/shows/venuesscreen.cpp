@@ -9,10 +9,10 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "screens/widgets/cp1252.h"
-#include "screens/widgets/gridmodel.h"
 #include "screens/shell/navigator.h"
 #include "screens/shell/session.h"
+#include "screens/widgets/cp1252.h"
+#include "screens/widgets/gridmodel.h"
 #include "shows/booking.h"
 #include "shows/takings.h"
 #include "state/text.h"
@@ -41,6 +41,7 @@ VenuesScreen::VenuesScreen(Session& session, Navigator& navigator, QWidget* pare
   outer->addWidget(grid_, 1);
   auto* footer = new QHBoxLayout;
   book_ = make_button(QStringLiteral("bookVenueButton"), QStringLiteral("Book Venue"), this);
+  set_default_button(book_);
   book_->setProperty("role", "main");
   auto* book = book_;
   auto* back = make_button(QStringLiteral("venuesBackButton"), QStringLiteral("Back"), this);

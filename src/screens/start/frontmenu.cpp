@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 #include <optional>
 
-#include "screens/widgets/cp1252.h"
 #include "screens/shell/session.h"
+#include "screens/widgets/cp1252.h"
 #include "state/newgame.h"
 #include "state/saves.h"
 #include "state/startup.h"

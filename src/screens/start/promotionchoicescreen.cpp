@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 #include <functional>
 
-#include "screens/widgets/cp1252.h"
 #include "screens/shell/session.h"
+#include "screens/widgets/cp1252.h"
 #include "state/newgame.h"
 #include "state/pictures.h"
 
@@ -64,6 +64,7 @@ PromotionChoiceScreen::PromotionChoiceScreen(Session& session, Navigator& naviga
   auto* footer = new QHBoxLayout;
   back_ = make_button(QStringLiteral("backButton"), QStringLiteral("Back"), this);
   start_ = make_button(QStringLiteral("startButton"), QStringLiteral("Start Game"), this);
+  set_default_button(start_);
   start_->setProperty("role", "main");
   footer->addWidget(back_);
   footer->addStretch(1);

@@ -10,8 +10,8 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
-#include "screens/widgets/cp1252.h"
 #include "screens/shell/session.h"
+#include "screens/widgets/cp1252.h"
 #include "talent/contract.h"
 #include "talent/profile.h"
 #include "talent/release.h"
@@ -104,8 +104,7 @@ QPushButton* ContractScreen::build_asking() {
 
 QWidget* ContractScreen::build_offer_panel() {
   offer_panel_ = make_panel(QStringLiteral("offerPanel"), this);
-  // The terms in a grid, the actions in a row beneath it: a row spanning the grid would widen its
-  // caption column.
+  // The terms in a grid, the actions beneath it (a row spanning the grid would widen its captions).
   auto* panel = new QVBoxLayout(offer_panel_);
   panel->setContentsMargins(20, 16, 20, 16);
   panel->setSpacing(10);
@@ -169,6 +168,7 @@ QWidget* ContractScreen::build_offer_panel() {
   ++r;
   auto* actions = new QHBoxLayout;
   make_offer_ = make_button(QStringLiteral("makeOfferButton"), QStringLiteral("Make Offer"), offer_panel_);
+  set_default_button(make_offer_);
   make_offer_->setProperty("role", "main");
   cancel_ = make_button(QStringLiteral("cancelNegotiationsButton"), QStringLiteral("Cancel Negotiations"), offer_panel_);
   actions->addWidget(make_offer_);

@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "screens/widgets/cp1252.h"
 #include "screens/shell/session.h"
+#include "screens/widgets/cp1252.h"
 #include "talent/profile.h"
 #include "talent/roster.h"
 
@@ -67,6 +67,7 @@ EditInfoScreen::EditInfoScreen(Session& session, Navigator& navigator, QWidget* 
 
   auto* footer = new QHBoxLayout;
   save_ = make_button(QStringLiteral("saveInfoButton"), QStringLiteral("Save Changes"), this);
+  set_default_button(save_);
   back_ = make_button(QStringLiteral("editInfoBackButton"), QStringLiteral("Back to Profile"), this);
   footer->addWidget(save_);
   footer->addStretch(1);

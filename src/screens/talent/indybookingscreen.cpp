@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "screens/widgets/cp1252.h"
 #include "screens/shell/session.h"
+#include "screens/widgets/cp1252.h"
 #include "state/text.h"
 #include "talent/indy.h"
 #include "talent/roster.h"
@@ -82,6 +82,7 @@ IndyBookingScreen::IndyBookingScreen(Session& session, Navigator& navigator, QWi
 
   auto* footer = new QHBoxLayout;
   confirm_ = make_button(QStringLiteral("indyConfirmButton"), QStringLiteral("Confirm"), this);
+  set_default_button(confirm_);
   confirm_->setProperty("role", "main");
   others_button_ = make_button(QStringLiteral("indyOtherBookingsButton"), show_others, this);
   cancel_ = make_button(QStringLiteral("indyCancelButton"), QStringLiteral("Cancel"), this);

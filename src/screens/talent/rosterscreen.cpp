@@ -9,9 +9,10 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "screens/widgets/cp1252.h"
-#include "screens/widgets/gridmodel.h"
 #include "screens/shell/session.h"
+#include "screens/widgets/cp1252.h"
+#include "screens/widgets/figuretips.h"
+#include "screens/widgets/gridmodel.h"
 #include "talent/roster.h"
 #include "talent/rosterdoc.h"
 #include "talent/split.h"
@@ -49,6 +50,8 @@ RosterScreen::RosterScreen(Session& session, Navigator& navigator, QWidget* pare
   outer->addLayout(choose);
 
   model_ = new GridModel({QStringLiteral("Wrestler"), QStringLiteral("Draw"), QStringLiteral("Ability"), QString()}, this);
+  model_->set_header_tips({worker_figure_tip(WorkerFigure::name), worker_figure_tip(WorkerFigure::pop),
+                           worker_figure_tip(WorkerFigure::ability), QString()});
   grid_ = make_grid(QStringLiteral("rosterGrid"), model_, this, true);
   grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   // Fixed widths: measuring thousands of rows on every change would cost more than the change.

@@ -13,9 +13,10 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "screens/widgets/cp1252.h"
-#include "screens/widgets/gridmodel.h"
 #include "screens/shell/session.h"
+#include "screens/widgets/cp1252.h"
+#include "screens/widgets/figuretips.h"
+#include "screens/widgets/gridmodel.h"
 
 namespace rvgui {
 
@@ -35,6 +36,8 @@ SigningScreen::SigningScreen(Session& session, Navigator& navigator, QWidget* pa
   model_ = new GridModel({QStringLiteral("Wrestler"), QStringLiteral("Draw"), QStringLiteral("Ability"),
                           QStringLiteral("Promotion")},
                          this);
+  model_->set_header_tips({worker_figure_tip(WorkerFigure::name), worker_figure_tip(WorkerFigure::pop),
+                           worker_figure_tip(WorkerFigure::ability), QStringLiteral("The promotion he works for now; a free agent needs no buy-out")});
   grid_ = make_grid(QStringLiteral("signingGrid"), model_, this, true);
   grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   for (int column : {1, 2, 3}) {
@@ -57,6 +60,7 @@ SigningScreen::SigningScreen(Session& session, Navigator& navigator, QWidget* pa
 
   auto* footer = new QHBoxLayout;
   profile_ = make_button(QStringLiteral("viewProfileButton"), QStringLiteral("View Profile"), this);
+  set_default_button(profile_);
   back_ = make_button(QStringLiteral("signingBackButton"), QStringLiteral("Back To Main Screen"), this);
   footer->addWidget(profile_);
   footer->addStretch(1);

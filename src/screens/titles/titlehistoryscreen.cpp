@@ -7,9 +7,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "screens/shell/session.h"
 #include "screens/widgets/cp1252.h"
 #include "screens/widgets/gridmodel.h"
-#include "screens/shell/session.h"
 #include "titles/championships.h"
 
 namespace rvgui {
@@ -43,6 +43,7 @@ TitleHistoryScreen::TitleHistoryScreen(Session& session, Navigator& navigator, Q
 
   auto* footer = new QHBoxLayout;
   auto* back = make_button(QStringLiteral("titleHistoryBackButton"), QStringLiteral("Back"), this);
+  set_default_button(back);
   footer->addStretch(1);
   footer->addWidget(back);
   outer->addLayout(footer);

@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "screens/widgets/cp1252.h"
 #include "screens/shell/navigator.h"
 #include "screens/shell/screen.h"
 #include "screens/shell/session.h"
+#include "screens/widgets/cp1252.h"
 #include "state/text.h"
 
 namespace rvgui {

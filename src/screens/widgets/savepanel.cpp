@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 #include <optional>
 
-#include "screens/widgets/cp1252.h"
 #include "screens/shell/screen.h"
 #include "screens/shell/session.h"
+#include "screens/widgets/cp1252.h"
 #include "state/saves.h"
 
 namespace rvgui {

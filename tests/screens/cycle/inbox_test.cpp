@@ -6,10 +6,10 @@
 
 #include <QUrl>
 
-#include "state/inbox.h"
 #include "fixture.h"
 #include "screens/cycle/inboxscreen.h"
 #include "screens/cycle/mainscreen.h"
+#include "state/inbox.h"
 
 using rvscreens::Fixture;
 

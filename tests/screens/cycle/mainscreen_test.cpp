@@ -8,10 +8,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include "state/inbox.h"
 #include "cycle/nextday.h"
 #include "fixture.h"
 #include "screens/cycle/mainscreen.h"
+#include "state/inbox.h"
 
 using rvscreens::Fixture;
 

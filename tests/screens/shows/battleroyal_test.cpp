@@ -5,11 +5,11 @@
 #include <QtTest>
 
 #include "fixture.h"
+#include "screens/shell/mainwindow.h"
+#include "screens/shell/navigator.h"
 #include "screens/shows/battleroyalscreen.h"
 #include "screens/shows/bookingscreen.h"
 #include "screens/widgets/gridmodel.h"
-#include "screens/shell/mainwindow.h"
-#include "screens/shell/navigator.h"
 #include "shows/battleroyal.h"
 #include "shows/booking.h"
 

@@ -5,11 +5,11 @@
 #include <QtTest>
 
 #include "fixture.h"
-#include "screens/shows/bookingscreen.h"
 #include "screens/shell/mainwindow.h"
 #include "screens/shell/navigator.h"
-#include "screens/shows/playbackscreen.h"
 #include "screens/shell/session.h"
+#include "screens/shows/bookingscreen.h"
+#include "screens/shows/playbackscreen.h"
 #include "shows/booking.h"
 
 using rvscreens::Fixture;

@@ -6,10 +6,10 @@
 
 #include "fixture.h"
 #include "promotion/venues.h"
-#include "shows/booking.h"
-#include "screens/shows/bookingscreen.h"
 #include "screens/shell/mainwindow.h"
 #include "screens/shell/navigator.h"
+#include "screens/shows/bookingscreen.h"
+#include "shows/booking.h"
 
 using rvscreens::Fixture;
 

@@ -5,9 +5,9 @@
 #include <QTest>
 
 #include "fixture.h"
+#include "screens/cycle/mainscreen.h"
 #include "screens/start/frontmenu.h"
 #include "screens/start/introscreen.h"
-#include "screens/cycle/mainscreen.h"
 #include "state/fileio.h"
 #include "state/saves.h"
 

@@ -4,9 +4,9 @@
 #include <QTest>
 
 #include "fixture.h"
-#include "screens/widgets/cp1252.h"
 #include "screens/cycle/mainscreen.h"
 #include "screens/start/promotionchoicescreen.h"
+#include "screens/widgets/cp1252.h"
 #include "state/fileio.h"
 
 using rvscreens::Fixture;
