@@ -329,8 +329,13 @@ void MainScreen::resizeEvent(QResizeEvent* event) {
 
 void MainScreen::fill_coming_up() {
   constexpr std::size_t shown = 7;
-  auto rows = rv::calendar_rows(session_.game->store);
-  if (rows.size() > shown) rows.resize(shown);
+  const auto all = rv::calendar_rows(session_.game->store);
+  // A day with a big show and no regular one reads once, with its big show.
+  std::vector<rv::CalendarRow> rows;
+  for (std::size_t i = 0; i < all.size() && rows.size() < shown; ++i) {
+    if (all[i].event.empty() && i + 1 < all.size() && all[i + 1].date == all[i].date) continue;
+    rows.push_back(all[i]);
+  }
   std::vector<GridModel::Row> grid;
   for (const auto& day : rows) {
     const bool free = day.event.empty();

@@ -89,10 +89,11 @@ QScrollBar:vertical { background: #10131c; width: 12px; margin: 0; }
 QScrollBar::handle:vertical { background: #4a5270; border-radius: 5px; min-height: 30px; }
 QScrollBar::add-line, QScrollBar::sub-line { height: 0; }
 QMessageBox, QInputDialog { background: #161a26; }
-QLineEdit, QPlainTextEdit, QComboBox, QSpinBox {
+QLineEdit, QPlainTextEdit, QComboBox {
   background: #0c0f17; color: #f0ece0; border: 1px solid #5a6380; border-radius: 4px; padding: 6px;
   selection-background-color: #d99b1d;
 }
+QSpinBox { background: #0c0f17; color: #f0ece0; selection-background-color: #d99b1d; min-height: 26px; }
 QComboBox:hover { border-color: #f5c542; }
 QComboBox QAbstractItemView {
   background: #161a26; color: #f0ece0; border: 1px solid #5a6380;
