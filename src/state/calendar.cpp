@@ -116,6 +116,16 @@ std::vector<CalendarRow> calendar_rows(const Store& store) {
   return rows;
 }
 
+std::vector<CalendarRow> week_ahead(const Store& store, std::size_t count) {
+  const auto all = calendar_rows(store);
+  std::vector<CalendarRow> rows;
+  for (std::size_t i = 0; i < all.size() && rows.size() < count; ++i) {
+    if (all[i].event.empty() && i + 1 < all.size() && all[i + 1].date == all[i].date) continue;
+    rows.push_back(all[i]);
+  }
+  return rows;
+}
+
 std::optional<std::size_t> find_calendar_day(const Store& store, std::string_view date) {
   const std::size_t days = record_count(store.calendar, rec::calendar_day);
   for (std::size_t i = 0; i < days; ++i) {

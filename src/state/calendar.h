@@ -47,6 +47,9 @@ struct CalendarRow {
 };
 // The rows of the calendar grid: each day with its first slot, and one more row for a big show.
 std::vector<CalendarRow> calendar_rows(const Store& store);
+// The next `count` rows of the calendar for the main screen's week ahead: a day with a big show and
+// no regular one reads once, with its big show.
+std::vector<CalendarRow> week_ahead(const Store& store, std::size_t count);
 
 // Index of the calendar day with this full date.
 std::optional<std::size_t> find_calendar_day(const Store& store, std::string_view date);

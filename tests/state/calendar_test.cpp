@@ -90,6 +90,22 @@ TEST(Calendar, GridRowsAndHouseShowBooking) {
   EXPECT_FALSE(rv::book_house_show(s, "Friday 1st January 2100"));
 }
 
+TEST(Calendar, TheWeekAheadShowsABigShowsDayOnce) {
+  rv::Store s = rvtest::small_store();          // the calendar starts on Tuesday 2nd January
+  s.calendar[2 * 3 + big] = "Ice Breaker";      // Thursday: the regular show and a big one
+  s.calendar[5 * 3 + big] = "Frostbite";        // Sunday: no regular show, a big one
+  const auto week = rv::week_ahead(s, 7);
+  ASSERT_EQ(week.size(), 7u);
+  EXPECT_EQ(week[2].event, "Ringvale Alpha Weekly");
+  EXPECT_EQ(week[3].event, "Ice Breaker");
+  EXPECT_EQ(week[3].date, week[2].date);
+  EXPECT_EQ(week[5].date, s.calendar[4 * 3]);   // Saturday, free
+  EXPECT_EQ(week[5].event, "");
+  EXPECT_EQ(week[6].date, s.calendar[5 * 3]);   // Sunday once, with its big show
+  EXPECT_EQ(week[6].event, "Frostbite");
+  EXPECT_EQ(rv::week_ahead(s, 2).size(), 2u);
+}
+
 TEST(Calendar, DayDescriptions) {
   rv::Store s = rvtest::small_store();
   EXPECT_EQ(rv::describe_day(s, "Thursday 4th January 2007"),

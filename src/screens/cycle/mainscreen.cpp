@@ -328,16 +328,8 @@ void MainScreen::resizeEvent(QResizeEvent* event) {
 }
 
 void MainScreen::fill_coming_up() {
-  constexpr std::size_t shown = 7;
-  const auto all = rv::calendar_rows(session_.game->store);
-  // A day with a big show and no regular one reads once, with its big show.
-  std::vector<rv::CalendarRow> rows;
-  for (std::size_t i = 0; i < all.size() && rows.size() < shown; ++i) {
-    if (all[i].event.empty() && i + 1 < all.size() && all[i + 1].date == all[i].date) continue;
-    rows.push_back(all[i]);
-  }
   std::vector<GridModel::Row> grid;
-  for (const auto& day : rows) {
+  for (const auto& day : rv::week_ahead(session_.game->store, 7)) {
     const bool free = day.event.empty();
     grid.push_back({{{qs(day.date)}, {free ? QStringLiteral("-") : qs(day.event), {}, false, !free}}, qs(day.date)});
   }

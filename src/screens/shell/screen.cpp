@@ -134,9 +134,10 @@ QLabel* make_label(const QString& object_name, const QString& text, QWidget* par
   return l;
 }
 
-QLabel* value_label(const QString& object_name, QWidget* parent) {
+QLabel* value_label(const QString& object_name, QWidget* parent, const QString& tip) {
   auto* l = make_label(object_name, QString(), parent);
   l->setProperty("role", "value");
+  l->setToolTip(tip);
   return l;
 }
 

@@ -87,7 +87,7 @@ QLabel* make_label(const QString& object_name, const QString& text, QWidget* par
 // A framed, darkened panel that groups controls over the background picture.
 QFrame* make_panel(const QString& object_name, QWidget* parent);
 // An empty label styled as a large value (a wage, a date, a balance).
-QLabel* value_label(const QString& object_name, QWidget* parent);
+QLabel* value_label(const QString& object_name, QWidget* parent, const QString& tip);
 // A small label styled as the caption of a value.
 QLabel* caption(const QString& object_name, const QString& text, QWidget* parent);
 // Lets `control` act when `why_not` is empty, its tooltip then `tip` (or the one it had before);

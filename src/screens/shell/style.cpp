@@ -17,6 +17,25 @@ QTabBar::tab:selected { background: #3a3320; color: #f5c542; border-color: #f5c5
 QTabBar::tab:focus { text-decoration: underline; }
 )";
 
+// Text boxes, lists that drop down, number boxes (native arrows kept) and progress bars.
+constexpr const char* input_rules = R"(
+QLineEdit, QPlainTextEdit, QComboBox {
+  background: #0c0f17; color: #f0ece0; border: 1px solid #5a6380; border-radius: 4px; padding: 6px;
+  selection-background-color: #d99b1d;
+}
+QSpinBox { background: #0c0f17; color: #f0ece0; selection-background-color: #d99b1d; min-height: 26px; }
+QComboBox:hover { border-color: #f5c542; }
+QComboBox QAbstractItemView {
+  background: #161a26; color: #f0ece0; border: 1px solid #5a6380;
+  selection-background-color: #d99b1d; selection-color: #1a1405;
+}
+QProgressBar {
+  background: #10131c; border: 1px solid #3a4158; border-radius: 5px; height: 20px;
+  color: #ffffff; font-weight: bold; text-align: center;
+}
+QProgressBar::chunk { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #a8761a, stop:1 #f5c542); border-radius: 4px; }
+)";
+
 // The main action greys out like any other button when it cannot act now.
 constexpr const char* disabled_main_rule = R"(
 QPushButton[role="main"]:disabled { color: #7a6f55; background: #2a2618; border-color: #4a4232; }
@@ -89,22 +108,7 @@ QScrollBar:vertical { background: #10131c; width: 12px; margin: 0; }
 QScrollBar::handle:vertical { background: #4a5270; border-radius: 5px; min-height: 30px; }
 QScrollBar::add-line, QScrollBar::sub-line { height: 0; }
 QMessageBox, QInputDialog { background: #161a26; }
-QLineEdit, QPlainTextEdit, QComboBox {
-  background: #0c0f17; color: #f0ece0; border: 1px solid #5a6380; border-radius: 4px; padding: 6px;
-  selection-background-color: #d99b1d;
-}
-QSpinBox { background: #0c0f17; color: #f0ece0; selection-background-color: #d99b1d; min-height: 26px; }
-QComboBox:hover { border-color: #f5c542; }
-QComboBox QAbstractItemView {
-  background: #161a26; color: #f0ece0; border: 1px solid #5a6380;
-  selection-background-color: #d99b1d; selection-color: #1a1405;
-}
-QProgressBar {
-  background: #10131c; border: 1px solid #3a4158; border-radius: 5px; height: 20px;
-  color: #ffffff; font-weight: bold; text-align: center;
-}
-QProgressBar::chunk { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #a8761a, stop:1 #f5c542); border-radius: 4px; }
-)") + QString::fromLatin1(why_and_tab_rules) + QString::fromLatin1(disabled_main_rule);
+)") + QString::fromLatin1(input_rules) + QString::fromLatin1(why_and_tab_rules) + QString::fromLatin1(disabled_main_rule);
 }
 
 }  // namespace rvgui

@@ -32,10 +32,13 @@ ContractScreen::ContractScreen(Session& session, Navigator& navigator, QWidget* 
   auto* current = make_panel(QStringLiteral("currentContractPanel"), this);
   auto* cl = new QGridLayout(current);
   cl->setContentsMargins(20, 16, 20, 16);
-  wages_ = value_label(QStringLiteral("currentWagesLabel"), current);
-  role_ = value_label(QStringLiteral("currentRoleLabel"), current);
-  expires_ = value_label(QStringLiteral("contractExpiresLabel"), current);
-  indy_ = value_label(QStringLiteral("allowIndyLabel"), current);
+  wages_ = value_label(QStringLiteral("currentWagesLabel"), current,
+                     QStringLiteral("His weekly wages now, paid every Friday"));
+  role_ = value_label(QStringLiteral("currentRoleLabel"), current, QStringLiteral("His place on the card now"));
+  expires_ = value_label(QStringLiteral("contractExpiresLabel"), current,
+                     QStringLiteral("The month his contract ends: he leaves on the 1st of it unless he is re-signed"));
+  indy_ = value_label(QStringLiteral("allowIndyLabel"), current,
+                     QStringLiteral("Whether he may work other promotions' shows between yours"));
   const std::pair<QString, QLabel*> rows[] = {{QStringLiteral("Current Wages"), wages_},
                                               {QStringLiteral("Current Role"), role_},
                                               {QStringLiteral("Contract Expires"), expires_},
@@ -111,12 +114,16 @@ QWidget* ContractScreen::build_offer_panel() {
   auto* grid = new QGridLayout;
   panel->addLayout(grid);
   grid->setVerticalSpacing(10);
+  grid->setColumnStretch(1, 1);
   offer_wages_ = new QLineEdit(offer_panel_);
   offer_wages_->setObjectName(QStringLiteral("offerWagesEdit"));
   offer_wages_->setMaximumWidth(160);
-  offer_role_ = value_label(QStringLiteral("offerRoleLabel"), offer_panel_);
-  offer_length_ = value_label(QStringLiteral("offerLengthLabel"), offer_panel_);
-  offer_indy_ = value_label(QStringLiteral("offerIndyLabel"), offer_panel_);
+  const auto term = [this](const char* name, const char* tip) {
+    return value_label(QString::fromLatin1(name), offer_panel_, QString::fromLatin1(tip));
+  };
+  offer_role_ = term("offerRoleLabel", "The place on the card you offer him");
+  offer_length_ = term("offerLengthLabel", "How many years the new contract runs");
+  offer_indy_ = term("offerIndyLabel", "Whether the new contract lets him work indy shows");
 
   auto* wage_buttons = new QHBoxLayout;
   for (const auto& [name, text, step] : {std::tuple{"wageDown1000Button", "-1000", -1000}, std::tuple{"wageDown100Button", "-100", -100},
@@ -148,9 +155,7 @@ QWidget* ContractScreen::build_offer_panel() {
       show_offer();
     });
   }
-
   auto* meet = build_asking();
-
   const std::tuple<QString, QWidget*, QLayout*> rows[] = {
       {QStringLiteral("WAGES PER WEEK ($)"), offer_wages_, wage_buttons},
       {QStringLiteral("ROLE"), offer_role_, role_buttons},
@@ -160,15 +165,12 @@ QWidget* ContractScreen::build_offer_panel() {
   for (const auto& [text, value, buttons] : rows) {
     grid->addWidget(caption(QStringLiteral("offerCaption%1").arg(r), text, offer_panel_), r, 0);
     grid->addWidget(value, r, 1);
-    grid->addLayout(buttons, r, 2);
-    ++r;
+    grid->addLayout(buttons, r++, 2);
   }
   grid->addWidget(caption(QStringLiteral("askingCaption"), QStringLiteral("ASKING"), offer_panel_), r, 0);
   grid->addWidget(asking_, r, 1, 1, 2);
-  ++r;
   auto* actions = new QHBoxLayout;
   make_offer_ = make_button(QStringLiteral("makeOfferButton"), QStringLiteral("Make Offer"), offer_panel_);
-  set_default_button(make_offer_);
   make_offer_->setProperty("role", "main");
   cancel_ = make_button(QStringLiteral("cancelNegotiationsButton"), QStringLiteral("Cancel Negotiations"), offer_panel_);
   actions->addWidget(make_offer_);
@@ -176,9 +178,9 @@ QWidget* ContractScreen::build_offer_panel() {
   actions->addStretch(1);
   actions->addWidget(meet);
   panel->addLayout(actions);
-  grid->setColumnStretch(1, 1);
   connect(make_offer_, &QPushButton::clicked, this, &ContractScreen::make_offer);
   connect(cancel_, &QPushButton::clicked, this, &ContractScreen::cancel_negotiations);
+  set_default_button(make_offer_);
   offer_panel_->hide();
   return offer_panel_;
 }

@@ -41,9 +41,10 @@ IndyBookingScreen::IndyBookingScreen(Session& session, Navigator& navigator, QWi
   question_ = make_label(QStringLiteral("indyQuestionLabel"), QString(), panel);
   question_->setWordWrap(true);
   grid->addWidget(question_, 0, 0, 1, 3);
-  fee_ = value_label(QStringLiteral("indyFeeLabel"), panel);
-  flight_ = value_label(QStringLiteral("indyFlightLabel"), panel);
-  balance_ = value_label(QStringLiteral("indyBalanceLabel"), panel);
+  fee_ = value_label(QStringLiteral("indyFeeLabel"), panel, QStringLiteral("His fee for working one of your shows"));
+  flight_ = value_label(QStringLiteral("indyFlightLabel"), panel,
+                     QStringLiteral("The flight to bring him in, paid with his fee"));
+  balance_ = value_label(QStringLiteral("indyBalanceLabel"), panel, QStringLiteral("Your bank balance now"));
   const std::pair<QString, QLabel*> values[] = {{QStringLiteral("BOOKING FEE"), fee_},
                                                 {QStringLiteral("FLIGHT COST"), flight_},
                                                 {QStringLiteral("YOUR BALANCE"), balance_}};

@@ -31,8 +31,9 @@ NegotiationScreen::NegotiationScreen(Session& session, Navigator& navigator, QWi
   fl->setContentsMargins(20, 14, 20, 14);
   description_ = make_label(QStringLiteral("negotiationDescription"), QString(), facts);
   description_->setWordWrap(true);
-  wages_ = value_label(QStringLiteral("negotiationCurrentWages"), facts);
-  balance_ = value_label(QStringLiteral("negotiationBalance"), facts);
+  wages_ = value_label(QStringLiteral("negotiationCurrentWages"), facts,
+                     QStringLiteral("His weekly wages where he works now"));
+  balance_ = value_label(QStringLiteral("negotiationBalance"), facts, QStringLiteral("Your bank balance now"));
   fl->addWidget(description_, 0, 0, 1, 2);
   fl->addWidget(caption(QStringLiteral("negotiationWagesCaption"), QStringLiteral("CURRENT WAGES"), facts), 1, 0);
   fl->addWidget(caption(QStringLiteral("negotiationBalanceCaption"), QStringLiteral("YOUR BALANCE"), facts), 1, 1);
@@ -91,9 +92,12 @@ QWidget* NegotiationScreen::build_offer_panel() {
   terms_->setObjectName(QStringLiteral("negotiationTerms"));
   auto* tl = new QGridLayout(terms_);
   tl->setContentsMargins(0, 0, 0, 0);
-  role_ = value_label(QStringLiteral("negotiationRole"), terms_);
-  length_ = value_label(QStringLiteral("negotiationLength"), terms_);
-  disposition_ = value_label(QStringLiteral("negotiationDisposition"), terms_);
+  role_ = value_label(QStringLiteral("negotiationRole"), terms_,
+                     QStringLiteral("The place on the card you offer him"));
+  length_ = value_label(QStringLiteral("negotiationLength"), terms_,
+                     QStringLiteral("How many years the contract runs"));
+  disposition_ = value_label(QStringLiteral("negotiationDisposition"), terms_,
+                     QStringLiteral("Whether he joins you as a Face or a Heel"));
   const std::tuple<QString, QLabel*, QString, void (*)(rv::Signing&), QString, void (*)(rv::Signing&)> rows[] = {
       {QStringLiteral("ROLE"), role_, QStringLiteral("negotiationRoleDown"), [](rv::Signing& s) { s.role_down(); },
        QStringLiteral("negotiationRoleUp"), [](rv::Signing& s) { s.role_up(); }},

@@ -10,6 +10,7 @@
 
 #include "screens/shell/session.h"
 #include "screens/widgets/cp1252.h"
+#include "screens/widgets/figuretips.h"
 #include "talent/indy.h"
 #include "talent/roster.h"
 #include "talent/search.h"
@@ -43,6 +44,7 @@ OutsideProfileScreen::OutsideProfileScreen(Session& session, Navigator& navigato
     bar->setObjectName(QStringLiteral("outsideFigure%1").arg(i));
     bar->setRange(0, 100);
     bar->setFormat(QStringLiteral("%v"));
+    bar->setToolTip(worker_caption_tip(QString::fromLatin1(figure_captions[i])));
     figures_[static_cast<std::size_t>(i)] = bar;
     fl->addWidget(caption(QStringLiteral("outsideFigureCaption%1").arg(i), QString::fromLatin1(figure_captions[i]), figures), i, 0);
     fl->addWidget(bar, i, 1);

@@ -10,6 +10,7 @@
 
 #include "screens/shell/session.h"
 #include "screens/widgets/cp1252.h"
+#include "screens/widgets/figuretips.h"
 #include "state/history.h"
 #include "talent/contract.h"
 #include "talent/profile.h"
@@ -137,17 +138,20 @@ void ProfileScreen::fill() {
   for (const auto& fact : facts) {
     if (fact.figure && f < figures_.size()) {
       figure_captions_[f]->setText(qs(fact.caption).toUpper());
+      figures_[f]->setToolTip(worker_caption_tip(qs(fact.caption)));
       figures_[f]->setValue(static_cast<int>(*fact.figure));
       figures_[f]->setFormat(QStringLiteral("%v"));
       ++f;
     } else if (!fact.figure && fact.caption == "Condition" && f < figures_.size()) {
       figure_captions_[f]->setText(qs(fact.caption).toUpper());
+      figures_[f]->setToolTip(worker_caption_tip(qs(fact.caption)));
       figures_[f]->setValue(0);
       figures_[f]->setFormat(qs(fact.value));
       ++f;
     } else if (a < facts_.size()) {
       fact_captions_[a]->setText(qs(fact.caption).toUpper());
       facts_[a]->setText(qs(fact.value));
+      facts_[a]->setToolTip(worker_caption_tip(qs(fact.caption)));
       ++a;
     }
   }

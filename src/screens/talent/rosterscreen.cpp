@@ -1,6 +1,7 @@
 #include "screens/talent/rosterscreen.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "screens/shell/session.h"
 #include "screens/widgets/cp1252.h"
@@ -53,14 +55,14 @@ RosterScreen::RosterScreen(Session& session, Navigator& navigator, QWidget* pare
   model_->set_header_tips({worker_figure_tip(WorkerFigure::name), worker_figure_tip(WorkerFigure::pop),
                            worker_figure_tip(WorkerFigure::ability), QString()});
   grid_ = make_grid(QStringLiteral("rosterGrid"), model_, this, true);
-  grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-  // Fixed widths: measuring thousands of rows on every change would cost more than the change.
-  for (int column : {1, 2}) {
+  // Fixed widths: measuring thousands of rows on every change would cost more than the change. The
+  // names' column is as wide as the longest name (see show_choice); what is left goes to the last.
+  grid_->horizontalHeader()->setStretchLastSection(true);
+  for (int column : {0, 1, 2}) {
     grid_->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Fixed);
     grid_->setColumnWidth(column, 96);
   }
   grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  grid_->horizontalHeader()->setSectionResizeMode(extra_column, QHeaderView::Stretch);
   outer->addWidget(grid_, 1);
 
   auto* footer = new QHBoxLayout;
@@ -110,6 +112,10 @@ void RosterScreen::show_choice(const QString& choice) {
     const auto grid = rv::roster_grid(session_.game->store, to_cp1252_lossy(choice));
     extra = qs(grid.extra_caption);
     rows.reserve(grid.rows.size());
+    const QFontMetrics metrics(grid_->font());
+    int widest = metrics.horizontalAdvance(QStringLiteral("Wrestler")) + 40;
+    for (const auto& r : grid.rows) widest = std::max(widest, metrics.horizontalAdvance(qs(r.name)) + 24);
+    grid_->setColumnWidth(0, widest);
     for (const auto& r : grid.rows) {
       rows.push_back({{{qs(r.name)},
                        {QString::number(r.draw), static_cast<qlonglong>(r.draw)},

@@ -74,9 +74,12 @@ QWidget* TrainingCampScreen::build_prospect_panel() {
   name_ = make_label(QStringLiteral("prospectNameLabel"), QString(), prospect_panel_);
   name_->setProperty("role", "subheading");
   grid->addWidget(name_, 0, 0, 1, 4);
-  gender_ = value_label(QStringLiteral("prospectGenderLabel"), prospect_panel_);
-  style_ = value_label(QStringLiteral("prospectStyleLabel"), prospect_panel_);
-  weight_ = value_label(QStringLiteral("prospectWeightLabel"), prospect_panel_);
+  gender_ = value_label(QStringLiteral("prospectGenderLabel"), prospect_panel_,
+                     QStringLiteral("The prospect's gender: women's matches take only women"));
+  style_ = value_label(QStringLiteral("prospectStyleLabel"), prospect_panel_,
+                     QStringLiteral("How the prospect works in the ring"));
+  weight_ = value_label(QStringLiteral("prospectWeightLabel"), prospect_panel_,
+                     QStringLiteral("Heavyweight or lightweight"));
   const std::pair<QString, QLabel*> facts[] = {
       {QStringLiteral("GENDER"), gender_}, {QStringLiteral("RING STYLE"), style_}, {QStringLiteral("WEIGHT"), weight_}};
   int row = 1;

@@ -26,6 +26,9 @@ QString worker_figure_tip(WorkerFigure figure) {
     case WorkerFigure::disposition: return QStringLiteral("Face (the fans cheer him) or Heel (they boo him)");
     case WorkerFigure::role: return QStringLiteral("His place on the card, as his contract sets it");
     case WorkerFigure::gender: return QStringLiteral("Women's matches take only female workers");
+    case WorkerFigure::mic_skills:
+      return QStringLiteral("Mic skills: his interviews; with charisma, 80 or more lets a happy star's popularity "
+                            "climb past 90");
   }
   return {};
 }
@@ -37,6 +40,20 @@ QStringList worker_figure_tips() {
                        WorkerFigure::champion, WorkerFigure::disposition, WorkerFigure::role, WorkerFigure::gender})
     tips << worker_figure_tip(f);
   return tips;
+}
+
+QString worker_caption_tip(const QString& caption) {
+  const QString c = caption.toUpper();
+  if (c == QLatin1String("DRAW VALUE") || c == QLatin1String("DRAW")) return worker_figure_tip(WorkerFigure::pop);
+  if (c == QLatin1String("IN RING ABILITY") || c == QLatin1String("ABILITY")) return worker_figure_tip(WorkerFigure::ability);
+  if (c == QLatin1String("MIC SKILLS")) return worker_figure_tip(WorkerFigure::mic_skills);
+  if (c == QLatin1String("CHARISMA")) return worker_figure_tip(WorkerFigure::charisma);
+  if (c == QLatin1String("HARDCORE")) return worker_figure_tip(WorkerFigure::hardcore);
+  if (c == QLatin1String("CONDITION")) return worker_figure_tip(WorkerFigure::condition);
+  if (c == QLatin1String("MORALE")) return worker_figure_tip(WorkerFigure::morale);
+  if (c == QLatin1String("ROLE")) return worker_figure_tip(WorkerFigure::role);
+  if (c == QLatin1String("FACE/HEEL")) return worker_figure_tip(WorkerFigure::disposition);
+  return {};
 }
 
 }  // namespace rvgui

@@ -1,5 +1,6 @@
 // Moving between screens through the registry and the back stack, and the typed dialogs that
 // tests answer.
+#include <QLabel>
 #include <QTest>
 
 #include "fixture.h"
@@ -19,6 +20,17 @@ class NavigationTest : public QObject {
       QVERIFY(!s->objectName().isEmpty());
     }
     QVERIFY(!f.window().screen(QStringLiteral("nosuchscreen")));
+  }
+
+  // A figure in large type says what it is and what moves it, on every screen.
+  void every_large_figure_has_a_tooltip() {
+    Fixture f;
+    for (const auto& entry : rvgui::screen_registry()) {
+      for (auto* label : f.window().screen(entry.name)->findChildren<QLabel*>()) {
+        if (label->property("role").toString() != QLatin1String("value")) continue;
+        QVERIFY2(!label->toolTip().isEmpty(), qPrintable(entry.name + QStringLiteral(": ") + label->objectName()));
+      }
+    }
   }
 
   void escape_and_the_back_buttons_follow_the_back_stack() {
