@@ -105,6 +105,20 @@ void RosterScreen::fill_choices() {
   show_choice(choice_->currentText());
 }
 
+// Wide enough for the longest names: measuring a few of the longest by letters is as good as
+// measuring thousands.
+int RosterScreen::names_width(const std::vector<rv::RosterRow>& rows) const {
+  constexpr std::size_t measured = 24;
+  std::vector<const std::string*> names;
+  for (const auto& r : rows) names.push_back(&r.name);
+  const auto longest = names.begin() + static_cast<std::ptrdiff_t>(std::min(measured, names.size()));
+  std::partial_sort(names.begin(), longest, names.end(), [](const auto* a, const auto* b) { return a->size() > b->size(); });
+  const QFontMetrics metrics(grid_->font());
+  int widest = metrics.horizontalAdvance(QStringLiteral("Wrestler")) + 40;
+  for (auto it = names.begin(); it != longest; ++it) widest = std::max(widest, metrics.horizontalAdvance(qs(**it)) + 24);
+  return widest;
+}
+
 void RosterScreen::show_choice(const QString& choice) {
   std::vector<GridModel::Row> rows;
   QString extra;
@@ -112,10 +126,7 @@ void RosterScreen::show_choice(const QString& choice) {
     const auto grid = rv::roster_grid(session_.game->store, to_cp1252_lossy(choice));
     extra = qs(grid.extra_caption);
     rows.reserve(grid.rows.size());
-    const QFontMetrics metrics(grid_->font());
-    int widest = metrics.horizontalAdvance(QStringLiteral("Wrestler")) + 40;
-    for (const auto& r : grid.rows) widest = std::max(widest, metrics.horizontalAdvance(qs(r.name)) + 24);
-    grid_->setColumnWidth(0, widest);
+    grid_->setColumnWidth(0, names_width(grid.rows));
     for (const auto& r : grid.rows) {
       rows.push_back({{{qs(r.name)},
                        {QString::number(r.draw), static_cast<qlonglong>(r.draw)},
