@@ -79,7 +79,7 @@ BookingScreen::BookingScreen(Session& session, Navigator& navigator, QWidget* pa
                                 this);
   roster_model_->set_header_tips(worker_figure_tips());
   roster_ = make_grid(QStringLiteral("bookingRoster"), roster_model_, this, true);
-  roster_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  roster_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);  // fitted in refresh()
   // Side by side on a wide window; on a narrow one the lists stack so that the workers' names and
   // the figures a rating reads stand whole beside each other.
   panels_ = new QHBoxLayout;
@@ -245,6 +245,7 @@ void BookingScreen::refresh() {
   card_model_->set_rows(std::move(card));
   card_model_->set_tips(std::move(card_tips));
   roster_model_->set_rows(std::move(roster));
+  fit_columns(roster_, *roster_model_);
   set_usable(clear_match_, b && b->current_slot() != 0 ? QString() : QStringLiteral("Open a match first: Clear Match empties the match open."),
              QStringLiteral("Empties the match open and frees its workers"));
   set_usable(clear_show_, counting ? QStringLiteral("Nothing is booked yet.") : QString(),

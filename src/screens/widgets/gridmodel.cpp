@@ -2,9 +2,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QSortFilterProxyModel>
 #include <QTableView>
+#include <algorithm>
 
 namespace rvgui {
 
@@ -109,6 +111,27 @@ QTableView* make_grid(const QString& object_name, GridModel* model, QWidget* par
   view->setSortingEnabled(sortable);
   if (sortable) view->sortByColumn(-1, Qt::AscendingOrder);  // the model's own order until a header is clicked
   return view;
+}
+
+void fit_columns(QTableView* grid, const GridModel& model, std::size_t sample) {
+  // The cells' padding and the header's, with room for the sort arrow.
+  constexpr int cell_room = 24, header_room = 34;
+  const QFontMetrics cells(grid->font());
+  QFont bold = grid->horizontalHeader()->font();
+  bold.setBold(true);
+  const QFontMetrics headers(bold);
+  std::vector<const QString*> texts;
+  for (int c = 0; c < model.columnCount(); ++c) {
+    texts.clear();
+    for (int r = 0; r < model.rowCount(); ++r)
+      if (const auto* row = model.row_at(r); row && static_cast<std::size_t>(c) < row->cells.size())
+        texts.push_back(&row->cells[static_cast<std::size_t>(c)].text);
+    const auto longest = texts.begin() + static_cast<std::ptrdiff_t>(std::min(sample, texts.size()));
+    std::partial_sort(texts.begin(), longest, texts.end(), [](const auto* a, const auto* b) { return a->size() > b->size(); });
+    int width = headers.horizontalAdvance(model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) + header_room;
+    for (auto it = texts.begin(); it != longest; ++it) width = std::max(width, cells.horizontalAdvance(**it) + cell_room);
+    grid->setColumnWidth(c, width);
+  }
 }
 
 QSortFilterProxyModel* grid_proxy(QTableView* grid) { return qobject_cast<QSortFilterProxyModel*>(grid->model()); }
