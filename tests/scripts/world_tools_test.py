@@ -124,7 +124,8 @@ class Stipulations(unittest.TestCase):
             lines = []
             for (danger, bonus, skill), _ in cases:
                 record = ["0"] * 19
-                record[0], record[1], record[7], record[9], record[11], record[17] = "Singles", "X", str(danger), str(bonus), str(bonus), skill
+                record[0], record[1], record[17] = "Singles", "X", skill
+                record[7], record[9], record[11] = str(danger), str(bonus), str(bonus)
                 lines += record
             path = pathlib.Path(d) / "stipulations.rv1"
             tune.write_lines(path, lines)
