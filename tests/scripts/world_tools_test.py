@@ -10,8 +10,8 @@ SCRIPTS = pathlib.Path(__file__).resolve().parent.parent.parent / "scripts"
 
 def load(name):
     loader = importlib.machinery.SourceFileLoader(name.replace("-", "_"), str(SCRIPTS / name))
-    spec = importlib.util.spec_from_loader(loader.name, loader)
-    module = importlib.util.module_from_spec(spec)
+    found = importlib.util.spec_from_loader(loader.name, loader)
+    module = importlib.util.module_from_spec(found)
     loader.exec_module(module)
     return module
 
