@@ -1,0 +1,143 @@
+"""The helpers of scripts/balance and scripts/tune-world, each case worked out by hand."""
+import importlib.machinery
+import importlib.util
+import pathlib
+import tempfile
+import unittest
+
+SCRIPTS = pathlib.Path(__file__).resolve().parent.parent.parent / "scripts"
+
+
+def load(name):
+    loader = importlib.machinery.SourceFileLoader(name.replace("-", "_"), str(SCRIPTS / name))
+    found = importlib.util.spec_from_loader(loader.name, loader)
+    module = importlib.util.module_from_spec(found)
+    loader.exec_module(module)
+    return module
+
+
+balance = load("balance")
+tune = load("tune-world")
+
+
+class WhyACareerEnded(unittest.TestCase):
+    def test_the_subjects_of_the_last_days_name_the_reason(self):
+        cases = [
+            (["Wages", "Contract Termination"], "debt"),
+            (["Serious Financial Problem", "Contract Termination"], "debt"),
+            (["Kaminari Impact Axed", "Contract Terminated"], "TV show axed"),
+            (["Roster Too Small", "Contract Terminated"], "roster too small"),
+            (["Weekly Review", "Your 6 Week Trial Period"], "board"),
+            (["Wages"], "dismissed"),
+        ]
+        for subjects, reason in cases:
+            with self.subTest(subjects=subjects):
+                self.assertEqual(balance.why_ended(subjects), reason)
+
+    def test_only_the_last_days_count(self):
+        out = ("Monday 1st January 2007\n  Old News\nTuesday 2nd January 2007\n  Wages\n"
+               "Wednesday 3rd January 2007\nThursday 4th January 2007\n  Contract Termination\n  Weekly Review\n")
+        self.assertEqual(balance.last_days_subjects(out, days=3), ["Wages", "Contract Termination", "Weekly Review"])
+        self.assertEqual(balance.last_days_subjects(out, days=1), ["Contract Termination", "Weekly Review"])
+
+
+class TheTables(unittest.TestCase):
+    def test_checkpoints_are_the_years_played_of_one_five_and_ten(self):
+        for years, points in [(1, [1]), (4, [1]), (5, [1, 5]), (9, [1, 5]), (10, [1, 5, 10]), (30, [1, 5, 10])]:
+            with self.subTest(years=years):
+                self.assertEqual(balance.checkpoints(years), points)
+
+    def test_the_balance_ratio_leaves_out_careers_that_started_in_debt_or_ended_early(self):
+        careers = [
+            {"snapshots": [{"balance": 1000}, {"balance": 3000}]},
+            {"snapshots": [{"balance": 2000}, {"balance": 1000}]},
+            {"snapshots": [{"balance": -500}, {"balance": 9000}]},
+            {"snapshots": [{"balance": 4000}]},
+        ]
+        self.assertEqual(balance.ratio_at(careers, 1), 1.75)  # the median of 3.0 and 0.5
+        self.assertIsNone(balance.ratio_at(careers, 2))
+
+    def test_shares_count_the_edges_of_their_bands(self):
+        ratings = [29, 30, 39, 40, 89, 90]
+        self.assertAlmostEqual(balance.share(ratings, lambda r: r >= 90), 100 / 6)
+        self.assertAlmostEqual(balance.share(ratings, lambda r: r < 30), 100 / 6)
+        self.assertAlmostEqual(balance.share(ratings, lambda r: r < 40), 50.0)
+        self.assertIsNone(balance.share([], lambda r: True))
+
+
+class CardsOfOneGender(unittest.TestCase):
+    def test_pairs_are_made_in_order_within_each_gender(self):
+        people = [{"name": n, "gender": g} for n, g in
+                  [("A", "Male"), ("B", "Female"), ("C", "Male"), ("D", "Male"), ("E", "Female"), ("F", "Male")]]
+        names = lambda pairs: [(a["name"], b["name"]) for a, b in pairs]
+        self.assertEqual(names(balance.card_pairs(people, 5)), [("A", "C"), ("B", "E"), ("D", "F")])
+        self.assertEqual(names(balance.card_pairs(people, 2)), [("A", "C"), ("B", "E")])
+        self.assertEqual(balance.card_pairs(people[:2], 1), [])
+
+
+class Regrading(unittest.TestCase):
+    def test_places_run_from_the_lowest_to_the_highest_and_ties_share_one(self):
+        self.assertEqual(tune.places([30, 10, 20, 20]), [1.0, 0.0, 0.5, 0.5])
+        self.assertEqual(tune.places([7]), [0.5])
+
+    def test_the_skill_curve_is_read_between_its_points(self):
+        curve = [(0.0, 10), (0.5, 50), (1.0, 60)]
+        for place, total in [(0.0, 10), (0.25, 30), (0.5, 50), (0.9, 58), (1.0, 60)]:
+            with self.subTest(place=place):
+                self.assertAlmostEqual(tune.interpolate(curve, place), total)
+
+
+class Signing(unittest.TestCase):
+    def fed(self, size, reference):
+        fed = [""] * 238
+        fed[0], fed[3], fed[91] = "XYZ", str(size), str(reference)
+        return fed
+
+    def test_wages_follow_the_asking_price_and_the_size_of_the_promotion(self):
+        cases = [(50, 1, "100"), (51, 1, "200"), (65, 1, "500"), (66, 3, "1050"), (80, 6, "12000"), (81, 4, "12000")]
+        for pop, size, wages in cases:
+            with self.subTest(pop=pop, size=size):
+                w = [""] * 31
+                w[tune.POP] = str(pop)
+                tune.sign(w, self.fed(size, 70))
+                self.assertEqual((w[tune.PROMOTION], w[tune.WAGES]), ("XYZ", wages))
+
+    def test_the_card_position_is_judged_against_the_reference_level(self):
+        for pop, role, indy in [(70, "3", "No"), (69, "2", "No"), (58, "2", "No"), (57, "1", "No")]:
+            with self.subTest(pop=pop):
+                w = [""] * 31
+                w[tune.POP] = str(pop)
+                tune.sign(w, self.fed(4, 70))
+                self.assertEqual((w[tune.ROLES], w[tune.INDY]), (role, indy))
+        w = [""] * 31
+        w[tune.POP] = "40"
+        tune.sign(w, self.fed(3, 70))
+        self.assertEqual(w[tune.INDY], "Yes")
+
+
+class Stipulations(unittest.TestCase):
+    def test_danger_halves_and_one_skill_rules_get_a_larger_bonus(self):
+        # (danger, bonus, skill) before and after
+        cases = [((25, 60, "Both"), (13, 60)), ((50, 30, "Yes"), (25, 45)), ((5, 50, "No"), (3, 65)),
+                 ((4, 75, "Yes"), (3, 90)), ((0, 80, "No"), (0, 90))]
+        with tempfile.TemporaryDirectory() as d:
+            lines = []
+            for (danger, bonus, skill), _ in cases:
+                record = ["0"] * 19
+                record[0], record[1], record[17] = "Singles", "X", skill
+                record[7], record[9], record[11] = str(danger), str(bonus), str(bonus)
+                lines += record
+            path = pathlib.Path(d) / "stipulations.rv1"
+            tune.write_lines(path, lines)
+            tune.soften_stipulations(pathlib.Path(d))
+            out = tune.read_lines(path)
+            self.assertTrue(path.read_bytes().endswith(b"0\r\n"))
+        for k, (_, (danger, bonus)) in enumerate(cases):
+            with self.subTest(case=k):
+                self.assertEqual(out[k * 19 + 7], str(danger))
+                self.assertEqual(out[k * 19 + 9], str(bonus))
+                self.assertEqual(out[k * 19 + 11], str(bonus))
+
+
+if __name__ == "__main__":
+    unittest.main()
