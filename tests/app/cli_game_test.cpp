@@ -11,8 +11,6 @@
 #include "state/calendar.h"
 #include "state/fileio.h"
 #include "state/saves.h"
-#include "state/tables.h"
-#include "support/world.h"
 
 namespace {
 
@@ -41,20 +39,7 @@ bool money_shape(std::string_view text) {
   return (text.size() - first) % 4 == 0;
 }
 
-struct CliGame : ::testing::Test {
-  rvtest::TempDir dir;
-  rv::Home home{dir.path() / "home"};
-  std::string home_arg = "--home " + rvtest::quoted(home.root().string());
-  void SetUp() override { rvtest::write_small_world(home); }
-  rvtest::CliRun new_game(const std::string& extra = "") {
-    return rvtest::run_cli("new-game " + home_arg + " --promotion RVA --save Career" + extra);
-  }
-  std::string folder_bytes(const fs::path& folder) {
-    std::string all;
-    for (const auto& t : rv::saved_tables) all += std::string(t.file) + "\n" + rvtest::file_bytes(folder / std::string(t.file));
-    return all;
-  }
-};
+using CliGame = rvtest::CliHome;
 
 TEST_F(CliGame, ANewGameIsSavedAndItsDaysArePlayed) {
   const auto started = new_game(" --player Tester --seed 3");
@@ -65,7 +50,7 @@ TEST_F(CliGame, ANewGameIsSavedAndItsDaysArePlayed) {
   EXPECT_EQ(store->md(rv::md::player_initials), "RVA");
   EXPECT_EQ(store->md(rv::md::player_name), "Tester");
 
-  const auto run = rvtest::run_cli("next-day " + home_arg + " --save Career --days 5 --seed 9");
+  const auto run = on_career("next-day", "--days 5 --seed 9");
   EXPECT_EQ(run.exit_code, 0) << run.output;
   EXPECT_NE(run.output.find("Tuesday 2nd January 2007\n"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("Saturday 6th January 2007\n  Weekly Review\n"), std::string::npos) << run.output;
@@ -82,18 +67,18 @@ TEST_F(CliGame, TheSameSaveSeedAndArgumentsGiveTheSameBytes) {
   rv::copy_tree(home.root(), other.path());
   const std::string other_arg = "--home " + rvtest::quoted(other.path().string());
   setenv("SOURCE_DATE_EPOCH", "1767225600", 1);
-  const auto a = rvtest::run_cli("next-day " + home_arg + " --save Career --days 120 --seed 77 --book suggest");
+  const auto a = on_career("next-day", "--days 120 --seed 77 --book suggest");
   const auto b = rvtest::run_cli("next-day " + other_arg + " --save Career --days 120 --seed 77 --book suggest");
   unsetenv("SOURCE_DATE_EPOCH");
   ASSERT_EQ(a.exit_code, 0) << a.output;
   EXPECT_NE(a.output.find("  Match 5: "), std::string::npos) << a.output;  // the shows were run
   EXPECT_EQ(a.output, b.output);
-  EXPECT_EQ(folder_bytes(home.save_folder("Career")), folder_bytes(other.path() / "Career"));
+  EXPECT_EQ(table_bytes(), table_bytes(other.path() / "Career"));
   EXPECT_EQ(rvtest::file_bytes(home.sav_file("Career")), rvtest::file_bytes(other.path() / "Career.sav"));
   EXPECT_NE(rvtest::file_bytes(home.sav_file("Career")).find("01/01/2026"), std::string::npos);
 
   // Playing until the next show gives the bytes of the same number of single days.
-  const auto until = rvtest::run_cli("next-day " + home_arg + " --save Career --until-show --seed 5");
+  const auto until = on_career("next-day", "--until-show --seed 5");
   ASSERT_EQ(until.exit_code, 0) << until.output;
   long long dated = 0;  // the date of each day played heads its lines
   std::istringstream lines(until.output);
@@ -102,24 +87,24 @@ TEST_F(CliGame, TheSameSaveSeedAndArgumentsGiveTheSameBytes) {
   ASSERT_GT(dated, 0) << until.output;
   const auto single = rvtest::run_cli("next-day " + other_arg + " --save Career --days " + std::to_string(dated) + " --seed 5 --stop-at-show");
   ASSERT_EQ(single.exit_code, 0) << single.output;
-  EXPECT_EQ(folder_bytes(home.save_folder("Career")), folder_bytes(other.path() / "Career")) << until.output;
+  EXPECT_EQ(table_bytes(), table_bytes(other.path() / "Career")) << until.output;
 }
 
 TEST_F(CliGame, BadCommandsChangeNothing) {
   ASSERT_EQ(new_game().exit_code, 0);
-  const std::string before = folder_bytes(home.save_folder("Career")) + rvtest::file_bytes(home.sav_file("Career"));
+  const std::string before = table_bytes() + rvtest::file_bytes(home.sav_file("Career"));
   for (const std::string args : {"--save Career --days abc", "--save Career --days 0", "--save Career --seed -4",
                                  "--save Missing", "--days 2", "--save Career --book everything", "--save Career --frobnicate 1"}) {
     const auto run = rvtest::run_cli("next-day " + home_arg + " " + args);
     EXPECT_EQ(run.exit_code, 1) << args << ": " << run.output;
     EXPECT_FALSE(run.output.empty()) << args;
   }
-  EXPECT_EQ(folder_bytes(home.save_folder("Career")) + rvtest::file_bytes(home.sav_file("Career")), before);
+  EXPECT_EQ(table_bytes() + rvtest::file_bytes(home.sav_file("Career")), before);
   EXPECT_EQ(rvtest::run_cli("new-game " + home_arg + " --promotion ZZZ --save Other").exit_code, 1);
   EXPECT_FALSE(fs::exists(home.sav_file("Other")));
   EXPECT_EQ(rvtest::run_cli("new-game " + home_arg + " --promotion RVA --save 'Bad Name'").exit_code, 1);
   EXPECT_EQ(rvtest::run_cli("new-game " + home_arg + " --save Other").exit_code, 1);
-  const auto unknown = rvtest::run_cli("next-day " + home_arg + " --save Career --frobnicate 1");
+  const auto unknown = on_career("next-day", "--frobnicate 1");
   EXPECT_NE(unknown.output.find("--frobnicate"), std::string::npos) << unknown.output;
 }
 
@@ -137,14 +122,14 @@ TEST_F(CliGame, ADataSetTheCheckRejectsStartsNoGame) {
 
 TEST_F(CliGame, ANewGameReplacesASaveOnlyWhenAskedTo) {
   ASSERT_EQ(new_game(" --seed 1").exit_code, 0);
-  ASSERT_EQ(rvtest::run_cli("next-day " + home_arg + " --save Career --seed 1").exit_code, 0);
-  const std::string played = folder_bytes(home.save_folder("Career"));
+  ASSERT_EQ(on_career("next-day", "--seed 1").exit_code, 0);
+  const std::string played = table_bytes();
   const auto refused = new_game(" --seed 1");
   EXPECT_EQ(refused.exit_code, 1);
   EXPECT_NE(refused.output.find("--replace"), std::string::npos) << refused.output;
-  EXPECT_EQ(folder_bytes(home.save_folder("Career")), played);
+  EXPECT_EQ(table_bytes(), played);
   EXPECT_EQ(new_game(" --seed 1 --replace").exit_code, 0);
-  EXPECT_NE(folder_bytes(home.save_folder("Career")), played);
+  EXPECT_NE(table_bytes(), played);
 }
 
 TEST_F(CliGame, ABrokenSaveIsLeftAsItWas) {
@@ -154,10 +139,10 @@ TEST_F(CliGame, ABrokenSaveIsLeftAsItWas) {
   ASSERT_TRUE(lines.ok());
   lines->resize(lines->size() - 1);  // one column a row short
   ASSERT_TRUE(rv::write_lines(wrestlers, *lines).ok());
-  const std::string before = folder_bytes(home.save_folder("Career"));
-  const auto run = rvtest::run_cli("next-day " + home_arg + " --save Career");
+  const std::string before = table_bytes();
+  const auto run = on_career("next-day");
   EXPECT_EQ(run.exit_code, 1) << run.output;
-  EXPECT_EQ(folder_bytes(home.save_folder("Career")), before);
+  EXPECT_EQ(table_bytes(), before);
 }
 
 TEST_F(CliGame, ADismissalEndsTheRunWithCodeThree) {
@@ -166,7 +151,7 @@ TEST_F(CliGame, ADismissalEndsTheRunWithCodeThree) {
   ASSERT_TRUE(store.ok());
   store->set_md(rv::md::board_state, "x");
   ASSERT_TRUE(rv::save_game(*store, home, "Career", {2026, 1, 1, 0, 0, 0, 0}).ok());
-  const auto run = rvtest::run_cli("next-day " + home_arg + " --save Career --days 10");
+  const auto run = on_career("next-day", "--days 10");
   EXPECT_EQ(run.exit_code, 3) << run.output;
   EXPECT_NE(run.output.find("You're now out of a job."), std::string::npos);
   EXPECT_EQ(run.output.find("Wednesday 3rd January 2007"), std::string::npos);  // stopped on the first day
@@ -185,7 +170,7 @@ TEST_F(CliGame, AShowDayWithTooFewWorkersIsCancelled) {
     }
   }
   ASSERT_TRUE(rv::save_game(*store, home, "Career", {2026, 1, 1, 0, 0, 0, 0}).ok());
-  const auto run = rvtest::run_cli("next-day " + home_arg + " --save Career --days 3 --seed 2");
+  const auto run = on_career("next-day", "--days 3 --seed 2");
   EXPECT_EQ(run.exit_code, 0) << run.output;
   EXPECT_NE(run.output.find("Therefore today's Ringvale Alpha Weekly has been cancelled."), std::string::npos) << run.output;
   store = rv::load_game(home, "Career.sav");
@@ -195,51 +180,49 @@ TEST_F(CliGame, AShowDayWithTooFewWorkersIsCancelled) {
 
 TEST_F(CliGame, ACardIsBookedStepByStepAndRatedWithoutSaving) {
   ASSERT_EQ(new_game(" --seed 2").exit_code, 0);
-  const std::string before = folder_bytes(home.save_folder("Career"));
+  const std::string before = table_bytes();
   std::string steps = "5\n";
   auto singles = [&](int slot, const std::string& type) {
     steps += "match " + std::to_string(slot) + "\n" + type + "\nNone\nNone\n1\n1\nAuto\nAuto\n";
   };
   for (int k = 1; k <= 3; ++k) singles(k, "Singles");
   singles(4, "Women's Match");
-  const fs::path script = dir.path() / "steps.txt";
-  rvtest::write_bytes(script, steps + "confirm\nmatch 9\nmatch 5\nWomen's Match\nNone\nNone\n1\n1\nAuto\nNormal\nconfirm\n");
-  const auto run = rvtest::run_cli("book-card " + home_arg + " --save Career --seed 5 < " + rvtest::quoted(script.string()));
+  const auto run = typed("book-card", "--seed 5", steps + "confirm\nmatch 9\nmatch 5\nWomen's Match\nNone\nNone\n1\n1\nAuto\nNormal\nconfirm\n");
   EXPECT_EQ(run.exit_code, 0) << run.output;
   EXPECT_NE(run.output.find("Every match up to the number of matches must be booked first."), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("Not taken: \"match 9\""), std::string::npos);
   EXPECT_NE(run.output.find("Match 5: Women's Match, rated "), std::string::npos) << run.output;
   EXPECT_EQ(run.output.find("won by Auto"), std::string::npos) << run.output;
-  EXPECT_EQ(folder_bytes(home.save_folder("Career")), before);
+  EXPECT_EQ(table_bytes(), before);
 }
 
 TEST_F(CliGame, AShowDayIsStoppedAtAndItsShowRun) {
   ASSERT_EQ(new_game(" --seed 2").exit_code, 0);
-  const auto stopped = rvtest::run_cli("next-day " + home_arg + " --save Career --days 9 --stop-at-show --seed 3");
+  const auto stopped = on_career("next-day", "--days 9 --stop-at-show --seed 3");
   ASSERT_EQ(stopped.exit_code, 0) << stopped.output;
   EXPECT_NE(stopped.output.find("Thursday 4th January 2007\nStopped at Ringvale Alpha Weekly (Primary Show)\n"), std::string::npos)
       << stopped.output;
 
   const fs::path card = dir.path() / "card.txt";
   rvtest::write_bytes(card, "1\nSingles\nNone\nNone\nAuto\nAuto\nAlpha Worker 1\nNobody At All\n");
-  const std::string before = folder_bytes(home.save_folder("Career"));
-  const auto refused = rvtest::run_cli("show " + home_arg + " --save Career --card " + rvtest::quoted(card.string()));
+  const std::string before = table_bytes();
+  const auto refused = on_career("show", "--card " + rvtest::quoted(card.string()));
   EXPECT_EQ(refused.exit_code, 1);
   EXPECT_NE(refused.output.find("is not offered"), std::string::npos) << refused.output;
-  EXPECT_EQ(folder_bytes(home.save_folder("Career")), before);
+  EXPECT_EQ(table_bytes(), before);
   // A team called by a word the tables keep for themselves, here the free title's holder.
   std::string tag = "1\nTag Team\nNone\nNone\nAuto\nAuto\nAlpha Worker 1\nAlpha Worker 2\nAlpha Worker 4\nAlpha Worker 5\n";
   tag += std::string(6, '\n') + "Vacant\nThe Others\n\n\n";
   std::string card_text = tag;
   for (int k = 2; k <= 5; ++k) card_text += std::to_string(k) + "\nSingles\nNone\nNone\nAuto\nAuto\n" + std::string(14, '\n');
   rvtest::write_bytes(card, card_text);
-  const auto vacant = rvtest::run_cli("show " + home_arg + " --save Career --card " + rvtest::quoted(card.string()));
+  const auto vacant = on_career("show", "--card " + rvtest::quoted(card.string()));
   EXPECT_EQ(vacant.exit_code, 1);
   EXPECT_NE(vacant.output.find("Match 1, line 17: \"Vacant\" is a word the game keeps for itself"), std::string::npos)
       << vacant.output;
-  EXPECT_EQ(folder_bytes(home.save_folder("Career")), before);
+  EXPECT_EQ(table_bytes(), before);
 
-  const auto run = rvtest::run_cli("show " + home_arg + " --save Career --suggest --seed 5");
+  const auto run = on_career("show", "--suggest --seed 5");
   ASSERT_EQ(run.exit_code, 0) << run.output;
   for (const char* part : {"Match 1: ", ", rated ", ", won by ", "Overall rating: ", "Attendance: ", "Money made: "})
     EXPECT_NE(run.output.find(part), std::string::npos) << part << "\n" << run.output;
@@ -260,31 +243,31 @@ TEST_F(CliGame, AShowDayIsStoppedAtAndItsShowRun) {
   for (; line.starts_with("  "); std::getline(report, line), ++items) statement += money_value(line.substr(2, line.find("  ", 2) - 2));
   EXPECT_GE(items, 2) << run.output;  // at least the tickets and the production
   EXPECT_EQ(statement, money_value(money)) << run.output;
-  const auto again = rvtest::run_cli("show " + home_arg + " --save Career --suggest");
+  const auto again = on_career("show", "--suggest");
   EXPECT_EQ(again.exit_code, 1);
   EXPECT_NE(again.output.find("not one of your show days"), std::string::npos) << again.output;
 
   // The history holds the three days closed and tonight's show, whose own day is still open.
-  const auto csv = rvtest::run_cli("history " + home_arg + " --save Career --csv");
+  const auto csv = on_career("history", "--csv");
   ASSERT_EQ(csv.exit_code, 0) << csv.output;
   EXPECT_EQ(csv.output.rfind("Date,Balance,Popularity,Board,Audience,Show,Overall Rating,Attendance,Money Made\r\n"
                              "Monday 1st January 2007,", 0), 0u) << csv.output;
   EXPECT_NE(csv.output.find("\r\nThursday 4th January 2007,,,,,Ringvale Alpha Weekly,"), std::string::npos) << csv.output;
-  const auto table = rvtest::run_cli("history " + home_arg + " --save Career");
+  const auto table = on_career("history");
   ASSERT_EQ(table.exit_code, 0) << table.output;
   EXPECT_EQ(std::count(table.output.begin(), table.output.end(), '\n'), 5) << table.output;
 }
 
 TEST_F(CliGame, SuggestSeasonMeasuresTheCardsAndSavesNothing) {
   ASSERT_EQ(new_game(" --seed 3").exit_code, 0);
-  const std::string before = folder_bytes(home.save_folder("Career"));
-  const auto run = rvtest::run_cli("suggest-season " + home_arg + " --save Career --days 28 --samples 5 --seed 4");
+  const std::string before = table_bytes();
+  const auto run = on_career("suggest-season", "--days 28 --samples 5 --seed 4");
   EXPECT_EQ(run.exit_code, 0) << run.output;
   for (const char* line : {"Shows: ", "Suggested cards, mean expected overall rating: ", "Random cards, mean of the median",
                            "Matches repeating a pairing of the last four weeks: "})
     EXPECT_NE(run.output.find(line), std::string::npos) << line << "\n" << run.output;
-  EXPECT_EQ(folder_bytes(home.save_folder("Career")), before);
-  EXPECT_EQ(rvtest::run_cli("suggest-season " + home_arg + " --save Career --samples 0").exit_code, 1);
+  EXPECT_EQ(table_bytes(), before);
+  EXPECT_EQ(on_career("suggest-season", "--samples 0").exit_code, 1);
 }
 
 }  // namespace

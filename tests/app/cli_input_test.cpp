@@ -7,8 +7,6 @@
 #include "app/cli_run.h"
 #include "state/fileio.h"
 #include "state/saves.h"
-#include "state/tables.h"
-#include "support/world.h"
 
 namespace {
 
@@ -20,26 +18,14 @@ std::size_t count_of(const std::string& text, const std::string& part) {
   return n;
 }
 
-struct CliInput : ::testing::Test {
-  rvtest::TempDir dir;
-  rv::Home home{dir.path() / "home"};
-  std::string home_arg = "--home " + rvtest::quoted(home.root().string());
+struct CliInput : rvtest::CliHome {
   void SetUp() override {
-    rvtest::write_small_world(home);
-    const auto started = rvtest::run_cli("new-game " + home_arg + " --promotion RVA --save Career --seed 2");
+    CliHome::SetUp();
+    const auto started = new_game(" --seed 2");
     ASSERT_EQ(started.exit_code, 0) << started.output;
   }
   std::string save_bytes() { return rvtest::file_bytes(home.sav_file("Career")) + table_bytes(); }
-  std::string table_bytes() {
-    std::string all;
-    for (const auto& t : rv::saved_tables) all += rvtest::file_bytes(home.save_folder("Career") / std::string(t.file));
-    return all;
-  }
-  rvtest::CliRun book_card(const std::string& steps) {
-    const fs::path script = dir.path() / "steps.txt";
-    rvtest::write_bytes(script, steps);
-    return rvtest::run_cli("book-card " + home_arg + " --save Career < " + rvtest::quoted(script.string()));
-  }
+  rvtest::CliRun book_card(const std::string& steps) { return typed("book-card", "", steps); }
 };
 
 TEST_F(CliInput, OptionsACommandDoesNotTakeAreRefusedByName) {
@@ -62,14 +48,14 @@ TEST_F(CliInput, OptionsACommandDoesNotTakeAreRefusedByName) {
       {"roster", "--view", {"\"--view\" of roster needs a value"}, 2},
   };
   for (const auto& c : cases) {
-    const auto run = rvtest::run_cli(c.command + " " + home_arg + " --save Career " + c.options);
+    const auto run = on_career(c.command, c.options);
     EXPECT_EQ(run.exit_code, c.exit_code) << c.options << ": " << run.output;
     for (const auto& part : c.said) EXPECT_NE(run.output.find(part), std::string::npos) << c.options << ": " << run.output;
   }
   EXPECT_EQ(save_bytes(), before);
   // The same flags where they belong.
-  EXPECT_EQ(rvtest::run_cli("history " + home_arg + " --save Career --csv").exit_code, 0);
-  EXPECT_EQ(rvtest::run_cli("teams " + home_arg + " --save Career --stables").exit_code, 0);
+  EXPECT_EQ(on_career("history", "--csv").exit_code, 0);
+  EXPECT_EQ(on_career("teams", "--stables").exit_code, 0);
   const auto first = rvtest::run_cli(home_arg + " info");
   EXPECT_EQ(first.exit_code, 2);
   EXPECT_NE(first.output.find("the command comes first"), std::string::npos) << first.output;
@@ -149,7 +135,7 @@ TEST_F(CliInput, ATableThatCannotBeReadIsNamedWithItsReason) {
       fs::resize_file(table, rv::max_file_bytes + 1);
     }
     for (const std::string command : {"check-save", "resave"}) {
-      const auto run = rvtest::run_cli(command + " " + home_arg + " --save Career");
+      const auto run = on_career(command);
       EXPECT_EQ(run.exit_code, 1) << run.output;
       EXPECT_NE(run.output.find(c.reason), std::string::npos) << command << ": " << run.output;
       EXPECT_EQ(run.output.find("missing or unreadable"), std::string::npos) << run.output;
@@ -169,7 +155,7 @@ TEST_F(CliInput, ASaveWithCrLineEndsLoadsAndIsWrittenBackWithCrLf) {
     rvtest::write_bytes(file, bytes);
   }
   ASSERT_NE(table_bytes(), before);
-  const auto run = rvtest::run_cli("resave " + home_arg + " --save Career");
+  const auto run = on_career("resave");
   ASSERT_EQ(run.exit_code, 0) << run.output;
   EXPECT_EQ(table_bytes(), before);
 }

@@ -8,12 +8,9 @@
 
 namespace {
 
-struct CliLedger : ::testing::Test {
-  rvtest::TempDir dir;
-  rv::Home home{dir.path()};
-  std::string home_arg = "--home " + rvtest::quoted(dir.path().string());
+struct CliLedger : rvtest::CliHome {
   void SetUp() override {
-    rvtest::write_small_world(home);
+    CliHome::SetUp();
     rv::Store s = rvtest::small_store();
     s.ledger = {
         "entry\tMonday 1st January 2007\tbalance\t\t-1500\tWages for the week",
@@ -22,9 +19,7 @@ struct CliLedger : ::testing::Test {
     };
     ASSERT_TRUE(rv::save_game(s, home, "Career", {2026, 1, 2, 3, 4, 5, 0}).ok());
   }
-  rvtest::CliRun ledger(const std::string& options) {
-    return rvtest::run_cli("ledger " + home_arg + " --save Career " + options);
-  }
+  rvtest::CliRun ledger(const std::string& options) { return on_career("ledger", options); }
 };
 
 std::string gap(std::size_t n) { return std::string(n, ' '); }

@@ -4,40 +4,25 @@
 
 #include "app/cli_run.h"
 #include "state/saves.h"
-#include "state/tables.h"
-#include "support/world.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRoster : ::testing::Test {
-  rvtest::TempDir dir;
-  rv::Home home{dir.path() / "home"};
-  std::string home_arg = "--home " + rvtest::quoted(home.root().string());
+struct CliRoster : rvtest::CliHome {
   void SetUp() override {
-    rvtest::write_small_world(home);
-    ASSERT_EQ(rvtest::run_cli("new-game " + home_arg + " --promotion RVA --save Career --seed 2").exit_code, 0);
+    CliHome::SetUp();
+    ASSERT_EQ(new_game(" --seed 2").exit_code, 0);
   }
-  std::string save_bytes() {
-    std::string all;
-    for (const auto& t : rv::saved_tables) all += rvtest::file_bytes(home.save_folder("Career") / std::string(t.file));
-    return all;
-  }
-  rvtest::CliRun contract(const std::string& steps) {
-    const fs::path script = dir.path() / "steps.txt";
-    rvtest::write_bytes(script, steps);
-    return rvtest::run_cli("contract " + home_arg + " --save Career --worker 'Alpha Worker 1' --seed 4 < " +
-                           rvtest::quoted(script.string()));
-  }
+  rvtest::CliRun contract(const std::string& steps) { return typed("contract", "--worker 'Alpha Worker 1' --seed 4", steps); }
 };
 
 TEST_F(CliRoster, AnOfferIsSavedOnceAndBadStepsChangeNothing) {
-  const std::string before = save_bytes();
+  const std::string before = table_bytes();
   EXPECT_EQ(contract("wages +1000\nrole sideways\noffer\n").exit_code, 1);
   EXPECT_EQ(contract("wages 12.5\noffer\n").exit_code, 1);
-  EXPECT_EQ(rvtest::run_cli("roster " + home_arg + " --save Career --view 'View Nobody'").exit_code, 1);
-  EXPECT_EQ(save_bytes(), before);
+  EXPECT_EQ(on_career("roster", "--view 'View Nobody'").exit_code, 1);
+  EXPECT_EQ(table_bytes(), before);
 
   const auto made = contract("wages 4000\nlength down\noffer\n");
   ASSERT_EQ(made.exit_code, 0) << made.output;
@@ -48,41 +33,36 @@ TEST_F(CliRoster, AnOfferIsSavedOnceAndBadStepsChangeNothing) {
   const bool answered_now = loaded->message_count() > 0 && loaded->negotiations.empty();
   EXPECT_TRUE(answered_now || loaded->negotiations.size() == rv::rec::negotiation);
   if (!answered_now) {
-    const std::string pending = save_bytes();
+    const std::string pending = table_bytes();
     const auto again = contract("offer\n");
     EXPECT_EQ(again.exit_code, 1);
     EXPECT_NE(again.output.find("is already considering a contract offer from you."), std::string::npos);
-    EXPECT_EQ(save_bytes(), pending);
+    EXPECT_EQ(table_bytes(), pending);
   }
-  const auto roster = rvtest::run_cli("roster " + home_arg + " --save Career --view 'Sort by Wages'");
+  const auto roster = on_career("roster", "--view 'Sort by Wages'");
   EXPECT_EQ(roster.exit_code, 0);
   EXPECT_EQ(roster.output.rfind("Wrestler\tDraw\tAbility\tWages\n", 0), 0u) << roster.output;
 }
 
 TEST_F(CliRoster, AFreeAgentIsOfferedAContractOnce) {
-  const fs::path script = dir.path() / "sign.txt";
-  rvtest::write_bytes(script, "amount 4000\nheel\noffer\n");
-  const std::string run = "sign " + home_arg + " --save Career --worker 'Free Worker 1' --seed 4 < " + rvtest::quoted(script.string());
-  const auto made = rvtest::run_cli(run);
+  const auto sign = [&] { return typed("sign", "--worker 'Free Worker 1' --seed 4", "amount 4000\nheel\noffer\n"); };
+  const auto made = sign();
   ASSERT_EQ(made.exit_code, 0) << made.output;
   EXPECT_NE(made.output.find("Contract: $4,000 Per Week, "), std::string::npos) << made.output;
   const auto loaded = rv::load_game(home, "Career.sav");
   ASSERT_TRUE(loaded.ok());
   ASSERT_EQ(loaded->negotiations.size(), rv::rec::negotiation);
   EXPECT_EQ(loaded->negotiations[rv::neg::disposition], "Heel");
-  const std::string pending = save_bytes();
-  const auto again = rvtest::run_cli(run);
+  const std::string pending = table_bytes();
+  const auto again = sign();
   EXPECT_EQ(again.exit_code, 1);
   EXPECT_NE(again.output.find("You are already waiting on a reply from Free Worker 1."), std::string::npos);
-  EXPECT_EQ(save_bytes(), pending);
+  EXPECT_EQ(table_bytes(), pending);
 }
 
 // A buy-out sum beyond the balance is printed as a warning and still put to the owner.
 TEST_F(CliRoster, ABuyOutBeyondTheBalanceIsWarnedAboutAndPutToTheOwner) {
-  const fs::path script = dir.path() / "buy.txt";
-  rvtest::write_bytes(script, "amount 9000000\nconfirm\n");
-  const auto run = rvtest::run_cli("sign " + home_arg + " --save Career --worker 'Beta Worker 1' --seed 4 < " +
-                                   rvtest::quoted(script.string()));
+  const auto run = typed("sign", "--worker 'Beta Worker 1' --seed 4", "amount 9000000\nconfirm\n");
   ASSERT_EQ(run.exit_code, 0) << run.output;
   EXPECT_NE(run.output.find("Warning: Offering $9,000,000 is more than your balance of $1,500,000"), std::string::npos)
       << run.output;

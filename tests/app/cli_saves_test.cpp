@@ -12,19 +12,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliSaves : ::testing::Test {
-  rvtest::TempDir dir;
-  rv::Home home{dir.path()};
-  std::string home_arg = "--home " + rvtest::quoted(dir.path().string());
+struct CliSaves : rvtest::CliHome {
   void SetUp() override {
-    rvtest::write_small_world(home);
+    CliHome::SetUp();
     ASSERT_TRUE(rv::save_game(rvtest::small_store(), home, "Career", {2026, 1, 2, 3, 4, 5, 0}).ok());
   }
 };
 
 TEST_F(CliSaves, ResaveRewritesTheSameTables) {
   const std::string before = rvtest::file_bytes(home.save_folder("Career") / "wrestlers.rv1");
-  const auto run = rvtest::run_cli("resave " + home_arg + " --save Career");
+  const auto run = on_career("resave");
   EXPECT_EQ(run.exit_code, 0) << run.output;
   EXPECT_EQ(rvtest::file_bytes(home.save_folder("Career") / "wrestlers.rv1"), before);
 }
@@ -33,7 +30,7 @@ TEST_F(CliSaves, ResaveOfABrokenSaveFailsAndTouchesNothing) {
   const fs::path cal = home.save_folder("Career") / "calendar.rv1";
   fs::remove(cal);
   const std::string sav = rvtest::file_bytes(home.sav_file("Career"));
-  const auto run = rvtest::run_cli("resave " + home_arg + " --save Career");
+  const auto run = on_career("resave");
   EXPECT_EQ(run.exit_code, 1);
   EXPECT_NE(run.output.find("calendar.rv1"), std::string::npos);
   EXPECT_FALSE(fs::exists(cal));
@@ -52,12 +49,12 @@ TEST_F(CliSaves, CommandsThatSaveSayOnceThatHistoryRowsWereLeftOut) {
   const fs::path history = home.save_folder("Career") / "history.rv1";
   for (const std::string command : {"resave", "next-day --days 1"}) {
     rvtest::write_bytes(history, "day\tMonday 1st January 2007\t100\t40\t50\t2.5\r\nnonsense\r\nday\tbroken\r\n");
-    const auto run = rvtest::run_cli(command + " " + home_arg + " --save Career");
+    const auto run = on_career(command);
     EXPECT_EQ(run.exit_code, 0) << command << ": " << run.output;
     const auto first = run.output.find(notice);
     EXPECT_NE(first, std::string::npos) << command << ": " << run.output;
     EXPECT_EQ(run.output.find(notice, first + 1), std::string::npos) << command << ": " << run.output;
-    const auto again = rvtest::run_cli("resave " + home_arg + " --save Career");
+    const auto again = on_career("resave");
     EXPECT_EQ(again.output.find("could not be read"), std::string::npos) << command << ": " << again.output;
   }
 }
@@ -65,8 +62,8 @@ TEST_F(CliSaves, CommandsThatSaveSayOnceThatHistoryRowsWereLeftOut) {
 TEST_F(CliSaves, ResaveRefusesWhatTheCheckRejects) {
   const fs::path stips = home.save_folder("Career") / "stipulations.rv1";
   rvtest::write_bytes(stips, "Singles\r\nCut Short\r\n");
-  EXPECT_EQ(rvtest::run_cli("check-save " + home_arg + " --save Career").exit_code, 1);
-  EXPECT_EQ(rvtest::run_cli("resave " + home_arg + " --save Career").exit_code, 1);
+  EXPECT_EQ(on_career("check-save").exit_code, 1);
+  EXPECT_EQ(on_career("resave").exit_code, 1);
   EXPECT_EQ(rvtest::file_bytes(stips), "Singles\r\nCut Short\r\n");
 }
 
@@ -83,14 +80,14 @@ TEST_F(CliSaves, EveryCommandTakesOnlyASaveName) {
 
 TEST_F(CliSaves, ResaveRecordsTheFixedTimeWhenOneIsGiven) {
   setenv("SOURCE_DATE_EPOCH", "1767225600", 1);  // 1st January 2026, midnight
-  const auto run = rvtest::run_cli("resave " + home_arg + " --save Career");
+  const auto run = on_career("resave");
   unsetenv("SOURCE_DATE_EPOCH");
   ASSERT_EQ(run.exit_code, 0) << run.output;
   EXPECT_NE(rvtest::file_bytes(home.sav_file("Career")).find("\r\n01/01/2026\r\n00:00:00\r\n"), std::string::npos);
 }
 
 TEST_F(CliSaves, CheckSaveListsEveryViolation) {
-  auto clean = rvtest::run_cli("check-save " + home_arg + " --save Career");
+  auto clean = on_career("check-save");
   EXPECT_EQ(clean.exit_code, 0) << clean.output;
 
   const fs::path inbox = home.save_folder("Career") / "inbox.rv1";
@@ -99,7 +96,7 @@ TEST_F(CliSaves, CheckSaveListsEveryViolation) {
   auto lines = *rv::read_lines(promotions);
   lines[rv::rec::promotion + rv::prom::initials] = "RVA";
   rv::write_lines(promotions, lines);
-  const auto broken = rvtest::run_cli("check-save " + home_arg + " --save Career");
+  const auto broken = on_career("check-save");
   EXPECT_EQ(broken.exit_code, 1);
   EXPECT_NE(broken.output.find("newslist"), std::string::npos);
   EXPECT_NE(broken.output.find("initials RVA"), std::string::npos);

@@ -7,35 +7,6 @@
 
 namespace {
 
-TEST(BoardMeasures, BandsTakeTheUpperBoundIntoTheLowerBand) {
-  EXPECT_EQ(rv::shows_points(90.0), 18);
-  EXPECT_EQ(rv::shows_points(90.5), 20);
-  EXPECT_EQ(rv::shows_points(50.0), 0);
-  EXPECT_EQ(rv::shows_points(50.25), 8);
-  EXPECT_EQ(rv::popularity_points(80), 14);
-  EXPECT_EQ(rv::popularity_points(81), 17);
-  EXPECT_EQ(rv::popularity_points(60), 0);
-  EXPECT_EQ(rv::morale_points(50), 0);
-  EXPECT_EQ(rv::morale_points(51), 5);
-  EXPECT_EQ(rv::morale_points(91), 20);
-}
-
-TEST(BoardMeasures, MoneyAgainstTheBaseline) {
-  const rv::Num m = 1000000;
-  EXPECT_EQ(rv::money_points(m, m), 17);
-  EXPECT_EQ(rv::money_points(1249999, m), 17);
-  EXPECT_EQ(rv::money_points(1250000, m), 18);
-  EXPECT_EQ(rv::money_points(1500000, m), 19);
-  EXPECT_EQ(rv::money_points(2000000, m), 20);
-  EXPECT_EQ(rv::money_points(900001, m), 16);
-  EXPECT_EQ(rv::money_points(900000, m), 15);
-  EXPECT_EQ(rv::money_points(501, m), 12);          // a fall of almost 100 %
-  EXPECT_EQ(rv::money_points(300000, m), 13);       // 70 %
-  EXPECT_EQ(rv::money_points(-400000, m), 0);       // a debt is never above 500
-  EXPECT_EQ(rv::money_points(500, 400000), 0);      // 500 or less below the baseline
-  EXPECT_EQ(rv::money_points(501, 400000), 12);
-}
-
 // The small world's player: 10 workers of morale 70, shows rated 50, one title of value 80,
 // popularity 40, size 4 with a baseline of 1,000,000.
 struct Review : ::testing::Test {
@@ -220,7 +191,7 @@ TEST(BoardMeasures, EachBandOnBothSidesOfItsEdge) {
     int shows, popularity, morale;
   } rows[] = {{100, 20, 20, 20}, {91, 20, 20, 20}, {90, 18, 17, 17}, {81, 18, 17, 17}, {80, 15, 14, 14},
               {71, 15, 14, 14},  {70, 11, 10, 10}, {61, 11, 10, 10}, {60, 8, 0, 5},    {51, 8, 0, 5},
-              {50, 0, 0, 0},     {0, 0, 0, 0}};
+              {50, 0, 0, 0},     {0, 0, 0, 0},     {90.5, 20, 20, 20}, {50.25, 8, 0, 5}};
   for (const auto& r : rows) {
     EXPECT_EQ(rv::shows_points(r.at), r.shows) << r.at;
     EXPECT_EQ(rv::popularity_points(r.at), r.popularity) << r.at;
@@ -238,8 +209,12 @@ TEST(BoardMeasures, MoneyGrowthAndFallBands) {
     int points;
   } rows[] = {{1000000, 17}, {1249999, 17}, {1250000, 18}, {1499999, 18}, {1500000, 19}, {1999999, 19},
               {2000000, 20}, {999999, 16},  {900001, 16},  {900000, 15},  {750001, 15},  {750000, 14},
-              {500001, 14},  {500000, 13},  {250001, 13},  {250000, 12},  {501, 12},     {500, 0}};
+              {500001, 14},  {500000, 13},  {250001, 13},  {250000, 12},  {501, 12},     {500, 0},
+              {-400000, 0}};
   for (const auto& r : rows) EXPECT_EQ(rv::money_points(r.balance, m), r.points) << r.balance;
+  // A smaller baseline: 500 or less is still nothing.
+  EXPECT_EQ(rv::money_points(500, 400000), 0);
+  EXPECT_EQ(rv::money_points(501, 400000), 12);
 }
 
 TEST(BoardVerdict, TheWeeklyReviewReadsTheScoreByBands) {

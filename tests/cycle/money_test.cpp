@@ -17,18 +17,6 @@ struct Audiences : ::testing::Test {
   rv::Num audience(std::size_t k) { return rv::leading_int(p.show(k, rv::prom::show::audience)); }
 };
 
-TEST_F(Audiences, SeventyIsStillAndSeventyFiveRises) {
-  p.set_popularity(70);
-  rv::effectratings(s);
-  EXPECT_EQ(audience(0), 300);
-  EXPECT_EQ(p.num(rv::prom::house_attendance), 400);
-  p.set_popularity(75);
-  rv::effectratings(s);
-  EXPECT_EQ(audience(0), 301);
-  EXPECT_EQ(p.num(rv::prom::house_attendance), 404);
-  EXPECT_EQ(p.num(rv::prom::big_show_attendance), 909);
-}
-
 TEST_F(Audiences, FloorsForAudiencesAndAttendances) {
   p.set_popularity(40);
   p.set_show(0, rv::prom::show::audience, "35");

@@ -52,6 +52,11 @@ class Fixture {
 
   // New Game as "Player 1", the promotion of choice button `button` (1 to 11), Start.
   bool new_game(int button = 1);
+  // start() then new_game(): the usual way into a test of a running game.
+  bool start_new_game(int button = 1) {
+    start();
+    return new_game(button);
+  }
   // From a new game's main screen: plays on to the first show day, books the first venue and
   // opens the card; false when any step fails.
   bool to_first_booking();

@@ -4,18 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "shows/showsteps.h"
-#include "support/world.h"
+#include "support/shownight.h"
 
 namespace {
 
-rv::ShowContext night(rv::ShowType type) {
-  rv::ShowContext c;
-  c.show.name = "Alpha Weekly";
-  c.show.type = type;
-  c.show.regular_slot = 0;
-  c.matches = 5;
-  return c;
-}
+using rvtest::night;
 
 // Five matches rated 75 (60 points) with the given mean popularity.
 rv::CardFigures card(double popularity, rv::Num star_points = 100) {

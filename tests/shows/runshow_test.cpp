@@ -4,49 +4,12 @@
 
 #include <algorithm>
 
-#include "shows/cardfile.h"
 #include "shows/forecast.h"
-#include "shows/runshow.h"
-#include "support/world.h"
+#include "support/shownight.h"
 
 namespace {
 
-struct ShowRunTest : ::testing::Test {
-  rvtest::TempDir dir;
-  rv::Home home{dir.path()};
-  rv::Game game{rvtest::small_store(), rv::Rng(4), "test"};
-  rv::BookedShow booked;
-  void SetUp() override {
-    rvtest::write_small_world(home);
-    booked.show.name = "Ringvale Alpha Weekly";
-    booked.show.type = rv::ShowType::primary;
-    booked.show.broadcast = "TV";
-    booked.show.televised = true;
-    booked.show.regular_slot = 0;
-    booked.venue = {"Harbour Hall", "Harbour Hall, Dockside", "Portsmouth", "400", "UK", "123"};
-    booked.capacity = 400;
-    booked.hire_cost = 3200;
-  }
-  // Five singles and women's matches of the ten workers, booked as the screen would.
-  rv::Booking booking(const std::vector<std::pair<int, int>>& pairs = {{1, 2}, {0, 3}, {4, 5}, {6, 9}, {7, 8}},
-                      std::size_t caged = 0) {
-    rv::Booking b(game.store, {});
-    rv::Lines file;
-    for (const auto& [x, y] : pairs) {
-      rv::Lines r(rv::rec::match, "");
-      r[rv::match::slot] = "1";
-      r[rv::match::type] = x % 3 ? "Singles" : "Women's Match";
-      r[rv::match::stipulation] = r[rv::match::title] = "None";
-      if (file.size() < caged * rv::rec::match) r[rv::match::stipulation] = "Steel Cage";
-      r[rv::match::winners] = r[rv::match::win_type] = "Auto";
-      r[rv::match::first_worker] = "Alpha Worker " + std::to_string(x);
-      r[rv::match::first_worker + 1] = "Alpha Worker " + std::to_string(y);
-      file.insert(file.end(), r.begin(), r.end());
-    }
-    EXPECT_TRUE(rv::book_card_file(b, file).ok());
-    return b;
-  }
-};
+using ShowRunTest = rvtest::BookedNight;
 
 TEST_F(ShowRunTest, TheNightRunsInOrderAndLeavesItsMark) {
   game.store.set_md(rv::md::main_caption, "Go To Show");
@@ -125,19 +88,11 @@ TEST_F(ShowRunTest, AGrandMeleeReadsItsWholeResultLineNowAndInTheArchive) {
   for (int i = 0; i < 3; ++i) game.store.wrestlers.add(rvtest::worker_row("Extra Worker " + std::to_string(i), "RVA"));
   rv::Booking b(game.store, {});
   rv::Lines file;
-  const std::vector<std::vector<std::string>> matches = {
-      {"Singles", "None", "Alpha Worker 1", "Alpha Worker 2"}, {"Women's Match", "None", "Alpha Worker 0", "Alpha Worker 3"},
-      {"Singles", "None", "Alpha Worker 4", "Alpha Worker 5"}, {"Women's Match", "None", "Alpha Worker 6", "Alpha Worker 9"},
-      {"Battle Royal", "Grand Melee", "Enter All Workers", ""}};
-  for (const auto& m : matches) {
-    rv::Lines r(rv::rec::match, "");
-    r[rv::match::slot] = "1";
-    r[rv::match::type] = m[0];
-    r[rv::match::stipulation] = m[1];
-    r[rv::match::title] = "None";
-    r[rv::match::winners] = r[rv::match::win_type] = "Auto";
-    r[rv::match::first_worker] = m[2];
-    r[rv::match::first_worker + 1] = m[3];
+  for (const auto& m : std::vector<std::vector<std::string>>{
+           {"Singles", "None", "Alpha Worker 1", "Alpha Worker 2"}, {"Women's Match", "None", "Alpha Worker 0", "Alpha Worker 3"},
+           {"Singles", "None", "Alpha Worker 4", "Alpha Worker 5"}, {"Women's Match", "None", "Alpha Worker 6", "Alpha Worker 9"},
+           {"Battle Royal", "Grand Melee", "Enter All Workers", ""}}) {
+    const auto r = rvtest::match_record(m[0], m[1], m[2], m[3]);
     file.insert(file.end(), r.begin(), r.end());
   }
   const auto booked_card = rv::book_card_file(b, file);

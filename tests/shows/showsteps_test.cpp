@@ -4,40 +4,29 @@
 
 #include "shows/results.h"
 #include "shows/showsteps.h"
-#include "support/world.h"
+#include "support/shownight.h"
 
 namespace {
 
-rv::ShowContext show_of(rv::ShowType type, std::string broadcast = "House", rv::Num capacity = 5000) {
-  rv::ShowContext c;
-  c.show.name = "Alpha Weekly";
-  c.show.type = type;
-  c.show.broadcast = std::move(broadcast);
-  c.show.televised = c.show.broadcast != "House";
-  c.show.regular_slot = 0;
-  c.capacity = capacity;
-  c.hire_cost = capacity * 8;
-  c.matches = 5;
-  return c;
-}
+using rvtest::night;
 
 TEST(ShowNight, CostsAndTheGateMoveTheBalanceByExactlyTheirSums) {
   rv::Store s = rvtest::small_store();
   auto p = s.promotion(0);
   p.set(rv::prom::production_levels, "20");
   const rv::Num start = p.balance();
-  EXPECT_EQ(rv::pay_show_costs(s, show_of(rv::ShowType::primary, "House", 400)), 1250000 + 3200);
+  EXPECT_EQ(rv::pay_show_costs(s, night(rv::ShowType::primary, "House", 400, 3200)), 1250000 + 3200);
   EXPECT_EQ(p.balance(), start - 1250000 - 3200);
 
   p.set(rv::prom::size_level, "6");
   p.set(rv::prom::production_levels + 2, "1");
   s.set_md(rv::md::next_big_show_level, "3");
-  EXPECT_EQ(rv::pay_show_costs(s, show_of(rv::ShowType::big, "House", 0)), 500 + 1000000);
+  EXPECT_EQ(rv::pay_show_costs(s, night(rv::ShowType::big, "House", 0)), 500 + 1000000);
 
   // 400 house fans x 80 / 100 = 320 would come: a hall of 300 sells out.
   p.set(rv::prom::size_level, "2");
   const rv::Num before = p.balance();
-  const auto t = rv::take_show_money(s, show_of(rv::ShowType::secondary, "House", 300), 80);
+  const auto t = rv::take_show_money(s, night(rv::ShowType::secondary, "House", 300), 80);
   EXPECT_TRUE(t.sold_out);
   EXPECT_EQ(t.attendance, 300);
   EXPECT_EQ(t.attendance_text, "300 (Sell-Out)");
@@ -51,7 +40,7 @@ TEST(ShowNight, CostsAndTheGateMoveTheBalanceByExactlyTheirSums) {
   EXPECT_EQ(info.at(rv::msg::body), "Ticket sales were $4,500.");
 
   // A televised show draws a rating from its audience: 300 x 80 / 100 = 240, so 2.4 and a tenth.
-  const auto tv = rv::take_show_money(s, show_of(rv::ShowType::primary, "TV"), 80);
+  const auto tv = rv::take_show_money(s, night(rv::ShowType::primary, "TV"), 80);
   EXPECT_EQ(tv.rating, "2.6");
   EXPECT_EQ(s.message(s.message_count() - 1).at(rv::msg::body), "Alpha Weekly drew a 2.6 rating.");
   EXPECT_EQ(s.md(rv::md::record_low_attendance), rv::to_text(std::min<rv::Num>(300, tv.attendance)));
@@ -62,11 +51,11 @@ TEST(ShowNight, TheScoreAndTheOverallRating) {
   rv::CardFigures f;
   f.reference_level = 50;
   // No titles and no feuds on a secondary show give 12 + 10, and nothing else counts here.
-  EXPECT_DOUBLE_EQ(rv::show_score(s, show_of(rv::ShowType::secondary), f), 22);
+  EXPECT_DOUBLE_EQ(rv::show_score(s, night(rv::ShowType::secondary), f), 22);
   f.crowd_points = 17;
   f.title_matches = 2;
   f.title_value_sum = 170;  // an average of 85
-  EXPECT_DOUBLE_EQ(rv::show_score(s, show_of(rv::ShowType::secondary), f), 14 + 10 + 17);
+  EXPECT_DOUBLE_EQ(rv::show_score(s, night(rv::ShowType::secondary), f), 14 + 10 + 17);
 
   // Five matches rated 75 give 60, production 8 against a target of 10 adds 13, a card popularity
   // of 50 adds 5; a primary show without a star then costs 25.
@@ -75,11 +64,11 @@ TEST(ShowNight, TheScoreAndTheOverallRating) {
     f.ratings[k] = "75";
     f.popularity[k] = 50;
   }
-  const auto v = rv::overall_rating(s, show_of(rv::ShowType::primary), f);
+  const auto v = rv::overall_rating(s, night(rv::ShowType::primary), f);
   EXPECT_DOUBLE_EQ(v.before_star_power, 60 + 13 + 5);
   EXPECT_DOUBLE_EQ(v.value, 78 - 25);
   EXPECT_EQ(rv::overall_rating_text(v.before_star_power), "Overall Show Rating: 78.00%");
-  rv::apply_overall_rating(s, show_of(rv::ShowType::primary), v.value);
+  rv::apply_overall_rating(s, night(rv::ShowType::primary), v.value);
   EXPECT_EQ(s.promotion(0).popularity(), 40 - 8);
   EXPECT_EQ(s.promotion(0).show(0, rv::prom::show::rating), "42");
 }
@@ -114,7 +103,7 @@ TEST(ShowNight, EveryMatchOfTheShowCountsInTheOverallRating) {
       f.ratings[k] = c.ratings[k];
       f.popularity[k] = c.popularity;
     }
-    rv::ShowContext show = show_of(c.type);
+    rv::ShowContext show = night(c.type);
     show.matches = c.ratings.size();
     const auto v = rv::overall_rating(s, show, f);
     EXPECT_NEAR(v.before_star_power, c.before_star_power, 1e-9) << c.what;
@@ -150,7 +139,7 @@ TEST(ShowNight, ATelevisedRatingIsWrittenWithOneDecimal) {
   for (const auto& c : cases) {
     rv::Store s = rvtest::small_store();
     s.promotion(0).set_show(0, rv::prom::show::audience, c.audience);
-    const auto tv = rv::take_show_money(s, show_of(rv::ShowType::primary, "TV"), c.score);
+    const auto tv = rv::take_show_money(s, night(rv::ShowType::primary, "TV"), c.score);
     EXPECT_EQ(tv.rating, c.rating) << c.audience << " at " << c.score;
     EXPECT_EQ(s.md(rv::md::last_show_figures), c.rating);
     EXPECT_EQ(s.md(rv::md::record_top_rating), c.rating);  // the first rating is the record
@@ -166,7 +155,7 @@ TEST(ShowNight, TurnsTakeEffectAndTheFansRespond) {
   rv::Lines card(rv::rec::match * rv::rec::match_slots, "");
   card[rv::match::slot] = "1";
   card[rv::match::first_worker] = "Alpha Worker 1";
-  const auto turned = rv::take_turns(s, show_of(rv::ShowType::primary), card, {});
+  const auto turned = rv::take_turns(s, night(rv::ShowType::primary), card, {});
   ASSERT_EQ(turned.size(), 1u);
   EXPECT_EQ(turned[0].points, 8);
   EXPECT_EQ(s.wrestlers.text(1, rv::Col::faceheel), "Heel");

@@ -2,24 +2,12 @@
 // books on the same day, and the score they rest on.
 #include <gtest/gtest.h>
 
-#include "shows/cardfile.h"
-#include "shows/runshow.h"
 #include "shows/takings.h"
-#include "support/world.h"
+#include "support/shownight.h"
 
 namespace {
 
-rv::ShowContext night(rv::ShowType type, const std::string& broadcast, rv::Num capacity) {
-  rv::ShowContext c;
-  c.show.name = "Alpha Weekly";
-  c.show.type = type;
-  c.show.broadcast = broadcast;
-  c.show.televised = broadcast != "House";
-  c.show.regular_slot = 0;
-  c.capacity = capacity;
-  c.matches = 5;
-  return c;
-}
+using rvtest::night;
 
 TEST(ShowTakingsPreview, IsWhatTheShowThenBooks) {
   const struct {
@@ -52,39 +40,7 @@ TEST(ShowTakingsPreview, IsWhatTheShowThenBooks) {
   }
 }
 
-struct VenuePreview : ::testing::Test {
-  rvtest::TempDir dir;
-  rv::Home home{dir.path()};
-  rv::Game game{rvtest::small_store(), rv::Rng(4), "test"};
-  rv::BookedShow booked;
-  void SetUp() override {
-    rvtest::write_small_world(home);
-    booked.show.name = "Ringvale Alpha Weekly";
-    booked.show.type = rv::ShowType::primary;
-    booked.show.broadcast = "TV";
-    booked.show.televised = true;
-    booked.show.regular_slot = 0;
-    booked.venue = {"Harbour Hall", "Harbour Hall, Dockside", "Portsmouth", "400", "UK", "123"};
-    booked.capacity = 400;
-    booked.hire_cost = 3200;
-  }
-  // Five plain singles and women's matches of the ten workers.
-  rv::Booking card() {
-    rv::Booking b(game.store, {});
-    rv::Lines file;
-    for (const auto& [x, y] : std::vector<std::pair<int, int>>{{1, 2}, {0, 3}, {4, 5}, {6, 9}, {7, 8}}) {
-      rv::Lines r(rv::rec::match, "");
-      r[rv::match::slot] = "1";
-      r[rv::match::type] = x % 3 ? "Singles" : "Women's Match";
-      r[rv::match::stipulation] = r[rv::match::title] = "None";
-      r[rv::match::winners] = r[rv::match::win_type] = "Auto";
-      r[rv::match::first_worker] = "Alpha Worker " + std::to_string(x);
-      r[rv::match::first_worker + 1] = "Alpha Worker " + std::to_string(y);
-      file.insert(file.end(), r.begin(), r.end());
-    }
-    EXPECT_TRUE(rv::book_card_file(b, file).ok());
-    return b;
-  }
+struct VenuePreview : rvtest::BookedNight {
   static rv::VenueOffer hall(const std::string& name, rv::Num capacity) { return {name, capacity, capacity * 8, ""}; }
 };
 
@@ -93,7 +49,7 @@ TEST_F(VenuePreview, EachHallFromTheCardAsBooked) {
   // feuds) + 15 (the last match's crowd) = 60, so 300 televised fans x 0.6 = 180 at $30 each and
   // merchandise 0.4 x 8 x 180 = 576; a hall of 150 sells out, 150 x $30 and 0.4 x 8 x 150 = 480.
   // Less the hire at $8 a seat: 5,976 - 3,200 and 4,980 - 1,200.
-  const auto b = card();
+  const auto b = booking();
   const auto p = rv::preview_takings(game.store, booked.show, {hall("Harbour Hall", 400), hall("Cellar", 150)}, &b);
   EXPECT_TRUE(p.from_booked_card);
   EXPECT_EQ(p.matches, 5u);

@@ -3,22 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "shows/showsteps.h"
-#include "support/world.h"
+#include "support/shownight.h"
 
 namespace {
 
-rv::ShowContext night(rv::ShowType type, const std::string& broadcast, rv::Num capacity, rv::Num hire_cost = 0) {
-  rv::ShowContext c;
-  c.show.name = "Alpha Weekly";
-  c.show.type = type;
-  c.show.broadcast = broadcast;
-  c.show.televised = broadcast != "House";
-  c.show.regular_slot = 0;
-  c.capacity = capacity;
-  c.hire_cost = hire_cost;
-  c.matches = 5;
-  return c;
-}
+using rvtest::night;
 
 TEST(ShowCosts, ProductionLevelsAndTheHall) {
   const struct {

@@ -1,11 +1,10 @@
-// What a worker asks for: the lowest wage and role, and the lengths, that the judgement of an
-// offer takes without a chance of refusal.
+// What a worker of the player's asks for: the lowest wage and role, and the lengths, that the
+// judgement of an offer takes without a chance of refusal.
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "talent/contract.h"
-#include "talent/signing.h"
 
 namespace {
 
@@ -99,71 +98,6 @@ TEST(AskingTerms, TheJudgementTakesWhatIsAskedAndNoLess) {
       auto lower = asked;
       lower.role = a.role - 1;
       EXPECT_NE(answers(c, lower), always) << c.pop << " at " << c.morale;
-    }
-  }
-}
-
-// An outside worker approached by a size 3 promotion at reference level 60 and popularity 80.
-rv::SigningContext outsider(rv::Num pop, std::optional<rv::Num> owner_size = std::nullopt) {
-  rv::SigningContext c;
-  c.name = "Ace";
-  c.pop = pop;
-  c.owner_size = owner_size;
-  c.player_size = 3;
-  c.level = 60;
-  c.popularity = 80;
-  c.expected = 750;
-  c.promotion_name = "Ringvale Alpha";
-  return c;
-}
-
-TEST(SigningAsk, RoleLengthAndInterest) {
-  const struct {
-    rv::Num pop;
-    std::optional<rv::Num> owner;
-    bool retired;
-    int role, longest;
-    bool interested;
-  } rows[] = {
-      {60, std::nullopt, false, 3, 5, true}, {59, std::nullopt, false, 2, 5, true}, {50, std::nullopt, false, 2, 5, true},
-      {49, std::nullopt, false, 1, 5, true}, {84, std::nullopt, true, 1, 5, true},  {85, std::nullopt, false, 3, 5, false},
-      {40, 4, false, 1, 2, true},            {40, 3, false, 1, 3, true},            {40, 2, false, 1, 5, true},
-      {40, 6, false, 1, 2, false},           {40, 5, false, 1, 2, true},
-  };
-  for (const auto& r : rows) {
-    auto c = outsider(r.pop, r.owner);
-    c.retired = r.retired;
-    const auto a = rv::signing_asks(c);
-    EXPECT_EQ(a.wages, 750) << r.pop;
-    EXPECT_EQ(a.role, r.role) << r.pop;
-    EXPECT_EQ(a.longest_years, r.longest) << r.pop << " owner " << r.owner.value_or(0);
-    EXPECT_EQ(a.interested, r.interested) << r.pop << " owner " << r.owner.value_or(0);
-  }
-  auto c = outsider(40);
-  c.popularity = 59;
-  EXPECT_TRUE(rv::signing_asks(c).may_turn_down);
-  c.popularity = 60;
-  EXPECT_FALSE(rv::signing_asks(c).may_turn_down);
-}
-
-TEST(SigningAsk, TheJudgementSignsForWhatIsAskedAndNoLess) {
-  for (const auto& c : {outsider(40), outsider(55, 3), outsider(70, 4)}) {
-    const auto a = rv::signing_asks(c);
-    const rv::SigningTerms asked{.wages = a.wages, .role = a.role, .years = a.longest_years, .disposition = "Face"};
-    auto less = asked, lower = asked, longer = asked;
-    less.wages -= 1;
-    lower.role -= 1;
-    longer.years += 1;
-    for (std::uint64_t seed = 1; seed <= 20; ++seed) {
-      rv::Rng rng(seed);
-      EXPECT_TRUE(rv::judge_signing(c, asked, rng).accepted) << c.pop;
-      EXPECT_FALSE(rv::judge_signing(c, less, rng).accepted) << c.pop;
-      if (lower.role >= 1) {
-        EXPECT_FALSE(rv::judge_signing(c, lower, rng).accepted) << c.pop;
-      }
-      if (longer.years <= rv::longest_contract_years) {
-        EXPECT_FALSE(rv::judge_signing(c, longer, rng).accepted) << c.pop;
-      }
     }
   }
 }

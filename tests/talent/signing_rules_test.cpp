@@ -1,5 +1,5 @@
 // The rules of a signing worked band by band: the worker's standing, the owner's asking price and
-// willingness, what the worker expects to be paid, and his verdicts on the terms.
+// willingness, what the worker expects to be paid, what he asks for, and his verdicts on the terms.
 #include <gtest/gtest.h>
 
 #include "talent/signing.h"
@@ -35,7 +35,8 @@ TEST(SigningRules, WhenTheOwnerWillTalk) {
       {6, 4, "upper", 50, false}, {6, 5, "mid", 50, false},  {6, 6, "mid", 50, false},   {6, 4, "lower", 10, false},
       {6, 4, "lower", 11, true},  {6, 3, "upper", 11, true}, {6, 3, "upper", 10, false}, {6, 3, "mid", 6, true},
       {5, 6, "upper", 10, false}, {5, 6, "upper", 11, true}, {2, 1, "mid", 5, false},    {2, 1, "mid", 6, true},
-      {2, 1, "lower", 5, false},  {2, 1, "lower", 6, true},
+      {2, 1, "lower", 5, false},  {2, 1, "lower", 6, true},  {6, 4, "mid", 40, false},   {6, 6, "upper", 40, false},
+      {6, 3, "mid", 40, true},    {3, 4, "upper", 10, false}, {3, 4, "mid", 5, false},    {3, 4, "mid", 6, true},
   };
   for (const auto& r : rows)
     EXPECT_EQ(rv::owner_willing(r.owner, r.player, r.standing, r.count), r.willing)
@@ -77,14 +78,16 @@ rv::SigningTerms offer(rv::Num wages, int role, int years) {
   return {.wages = wages, .role = role, .years = years, .disposition = "Face"};
 }
 
-rv::SigningContext free_agent(rv::Num pop, rv::Num player_size) {
+// A worker outside the player's roster: by default every role suits him and nothing puts him off.
+rv::SigningContext free_agent(rv::Num pop, rv::Num player_size, rv::Num level = 0, rv::Num popularity = 100,
+                              rv::Num expected = 100) {
   rv::SigningContext c;
   c.name = "Ace";
   c.pop = pop;
   c.player_size = player_size;
-  c.level = 0;  // every role is fine
-  c.popularity = 100;
-  c.expected = 100;
+  c.level = level;
+  c.popularity = popularity;
+  c.expected = expected;
   c.promotion_name = "Ringvale Alpha";
   return c;
 }
@@ -156,6 +159,64 @@ TEST(SigningRules, AnUnpopularPromotionIsTurnedDownHalfTheTime) {
     c.popularity = 60;
     rv::Rng again(seed);
     EXPECT_TRUE(rv::judge_signing(c, offer(100, 3, 1), again).accepted) << seed;
+  }
+}
+
+// An outside worker approached by a size 3 promotion at reference level 60 and popularity 80.
+rv::SigningContext outsider(rv::Num pop, std::optional<rv::Num> owner_size = std::nullopt) {
+  auto c = free_agent(pop, 3, 60, 80, 750);
+  c.owner_size = owner_size;
+  return c;
+}
+
+TEST(SigningAsk, RoleLengthAndInterest) {
+  const struct {
+    rv::Num pop;
+    std::optional<rv::Num> owner;
+    bool retired;
+    int role, longest;
+    bool interested;
+  } rows[] = {
+      {60, std::nullopt, false, 3, 5, true}, {59, std::nullopt, false, 2, 5, true}, {50, std::nullopt, false, 2, 5, true},
+      {49, std::nullopt, false, 1, 5, true}, {84, std::nullopt, true, 1, 5, true},  {85, std::nullopt, false, 3, 5, false},
+      {40, 4, false, 1, 2, true},            {40, 3, false, 1, 3, true},            {40, 2, false, 1, 5, true},
+      {40, 6, false, 1, 2, false},           {40, 5, false, 1, 2, true},
+  };
+  for (const auto& r : rows) {
+    auto c = outsider(r.pop, r.owner);
+    c.retired = r.retired;
+    const auto a = rv::signing_asks(c);
+    EXPECT_EQ(a.wages, 750) << r.pop;
+    EXPECT_EQ(a.role, r.role) << r.pop;
+    EXPECT_EQ(a.longest_years, r.longest) << r.pop << " owner " << r.owner.value_or(0);
+    EXPECT_EQ(a.interested, r.interested) << r.pop << " owner " << r.owner.value_or(0);
+  }
+  auto c = outsider(40);
+  c.popularity = 59;
+  EXPECT_TRUE(rv::signing_asks(c).may_turn_down);
+  c.popularity = 60;
+  EXPECT_FALSE(rv::signing_asks(c).may_turn_down);
+}
+
+TEST(SigningAsk, TheJudgementSignsForWhatIsAskedAndNoLess) {
+  for (const auto& c : {outsider(40), outsider(55, 3), outsider(70, 4)}) {
+    const auto a = rv::signing_asks(c);
+    const rv::SigningTerms asked{.wages = a.wages, .role = a.role, .years = a.longest_years, .disposition = "Face"};
+    auto less = asked, lower = asked, longer = asked;
+    less.wages -= 1;
+    lower.role -= 1;
+    longer.years += 1;
+    for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+      rv::Rng rng(seed);
+      EXPECT_TRUE(rv::judge_signing(c, asked, rng).accepted) << c.pop;
+      EXPECT_FALSE(rv::judge_signing(c, less, rng).accepted) << c.pop;
+      if (lower.role >= 1) {
+        EXPECT_FALSE(rv::judge_signing(c, lower, rng).accepted) << c.pop;
+      }
+      if (longer.years <= rv::longest_contract_years) {
+        EXPECT_FALSE(rv::judge_signing(c, longer, rng).accepted) << c.pop;
+      }
+    }
   }
 }
 

@@ -38,7 +38,6 @@ TEST_F(Signing, TheAskingPriceIsMetOrNot) {
   w.set_wages(1000);
   w.set_expires("March 2007");  // weeks left from Monday 1st January 2007: 8
   const rv::Num value = rv::contract_value(s, w.row());
-  EXPECT_EQ(rv::asking_price(10000, 62, 50), 16000);
   const rv::Num price = rv::asking_price(value, 62, 50);
   auto below = bought("Beta Worker 1", price - 1);
   EXPECT_EQ(below.mode(), rv::Signing::Mode::refused);
@@ -49,7 +48,6 @@ TEST_F(Signing, TheAskingPriceIsMetOrNot) {
   ASSERT_EQ(at.mode(), rv::Signing::Mode::agreed);
   at.begin_talks();
   EXPECT_EQ(at.mode(), rv::Signing::Mode::contract);
-
 }
 
 // A sum beyond the balance draws a warning but goes to the owner all the same.
@@ -118,17 +116,6 @@ TEST(AskingPrice, TheOwnerAddsHisShareInWholeDollars) {
       {1999, 20, 1899},  // 1999 - 99.95
   };
   for (const auto& c : cases) EXPECT_EQ(rv::asking_price(c.value, c.pop, 50), c.price) << c.value << " at pop " << c.pop;
-}
-
-TEST_F(Signing, OwnersWhoWillNotTalk) {
-  EXPECT_FALSE(rv::owner_willing(6, 4, "mid", 40));
-  EXPECT_FALSE(rv::owner_willing(6, 6, "upper", 40));
-  EXPECT_TRUE(rv::owner_willing(6, 3, "mid", 40));
-  EXPECT_FALSE(rv::owner_willing(6, 4, "lower", 10));
-  EXPECT_TRUE(rv::owner_willing(6, 4, "lower", 11));
-  EXPECT_FALSE(rv::owner_willing(3, 4, "upper", 10));
-  EXPECT_FALSE(rv::owner_willing(3, 4, "mid", 5));
-  EXPECT_TRUE(rv::owner_willing(3, 4, "mid", 6));
 }
 
 TEST_F(Signing, TheWorkerJudgesTheContract) {

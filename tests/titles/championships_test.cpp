@@ -50,14 +50,6 @@ TEST(Championships, CreatingWritesOneWholeBlockOfTheSlotsSize) {
   EXPECT_FALSE(rv::TitleCreation(s, 0, 1).finish(s).ok());  // the slot is taken now
 }
 
-TEST(Championships, TheLevelFollowsTheSizeOrTheFirstTitle) {
-  rv::Store s = rvtest::small_store();
-  s.promotion(0).set(rv::prom::size_level, "3");
-  EXPECT_EQ(rv::new_title_level(s, 0, 2, "Lower Card"), 50);
-  s.promotion(0).title(0).put(rv::TitleField::level, "85");
-  EXPECT_EQ(rv::new_title_level(s, 0, 6, "Mid Card"), 75);
-}
-
 TEST(Championships, RenamingCarriesTheHistoryAndRetiringEmptiesTheBlock) {
   rv::Store s = rvtest::small_store();
   const std::string old = s.promotion(0).title(0).name();

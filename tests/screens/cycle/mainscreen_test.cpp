@@ -21,8 +21,7 @@ class MainScreenTest : public QObject {
  private slots:
   void return_and_space_press_next_day() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     auto* screen = f.main_screen();
     QTest::keyClick(screen, Qt::Key_Return);
     QCOMPARE(f.text_of(QStringLiteral("fullDateLabel")), QStringLiteral("Tuesday 2nd January 2007"));
@@ -52,8 +51,7 @@ class MainScreenTest : public QObject {
 
   void next_day_refreshes_the_inbox_counter() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     rv::post_info(f.game()->store, "Front Office", "Note", "Hello.");
     QVERIFY(f.click(QStringLiteral("mainActionButton")));
     QCOMPARE(f.text_of(QStringLiteral("inboxButton")), QStringLiteral("Inbox (2)"));  // with the welcome
@@ -61,8 +59,7 @@ class MainScreenTest : public QObject {
 
   void clicking_a_free_day_books_a_house_show() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(f.click(QStringLiteral("viewDatesButton")));
     QCOMPARE(f.text_of(QStringLiteral("viewDatesButton")), QStringLiteral("Hide Dates"));
     QVERIFY(!f.find<QPushButton>(QStringLiteral("mainActionButton"))->isVisible());
@@ -96,8 +93,7 @@ class MainScreenTest : public QObject {
   void the_logo_is_chosen_from_the_images_folder() {
     Fixture f;
     rvscreens::write_picture(f.home(), QStringLiteral("hawk.jpg"), 200, 100);
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(f.click(QStringLiteral("logoButton")));
     auto* list = f.find<QListWidget>(QStringLiteral("logoList"));
     QVERIFY(list->isVisible());
@@ -111,8 +107,7 @@ class MainScreenTest : public QObject {
 
   void main_menu_asks_first_and_escape_asks_too() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     f.dialogs().queue_no();
     QVERIFY(f.click(QStringLiteral("menuButton")));
     QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.main_screen()));
@@ -125,8 +120,7 @@ class MainScreenTest : public QObject {
 
   void dismissal_ends_the_program_with_its_message() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     f.game()->store.set_md(rv::md::board_state, "x");
     QSignalSpy end(&f.window(), &rvgui::MainWindow::program_end_requested);
     QVERIFY(f.click(QStringLiteral("mainActionButton")));
@@ -140,8 +134,7 @@ class MainScreenTest : public QObject {
   void go_to_show_opens_the_venue_list() {
     // Ten fit workers: the show goes ahead and its venue is chosen; the day stays a show day.
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     for (int i = 0; i < 3; ++i) QVERIFY(f.click(QStringLiteral("mainActionButton")));
     QCOMPARE(f.text_of(QStringLiteral("mainActionButton")), QStringLiteral("Go To Show"));
     QVERIFY(f.click(QStringLiteral("mainActionButton")));
@@ -150,8 +143,7 @@ class MainScreenTest : public QObject {
   }
   void play_until_next_show_stops_on_the_show_day() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(f.click(QStringLiteral("playUntilButton")));
     // Monday to Thursday, the day of the weekly show, in one press.
     QCOMPARE(f.text_of(QStringLiteral("fullDateLabel")), QStringLiteral("Thursday 4th January 2007"));
@@ -160,8 +152,7 @@ class MainScreenTest : public QObject {
   }
   void a_stopped_run_ends_at_the_close_of_a_day() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     // "Stop After This Day" pressed while the first day is played: the run ends with that day.
     QTimer::singleShot(0, &f.window(), [&f] {
       if (auto* progress = f.window().findChild<QProgressDialog*>(QStringLiteral("playUntilProgress"))) progress->cancel();

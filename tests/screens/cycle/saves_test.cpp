@@ -29,8 +29,7 @@ class SavesTest : public QObject {
  private slots:
   void save_mode_disables_the_rest_of_the_screen() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(f.click(QStringLiteral("saveGameButton")));
     QCOMPARE(f.text_of(QStringLiteral("saveGameButton")), QStringLiteral("Cancel Save"));
     for (const char* name : {"inboxButton", "viewDatesButton", "menuButton", "logoButton"}) {
@@ -46,8 +45,7 @@ class SavesTest : public QObject {
 
   void a_bad_name_gives_one_message_per_character_and_writes_nothing() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(f.click(QStringLiteral("saveGameButton")));
     f.dialogs().clear_shown();
     f.dialogs().queue_text(QStringLiteral("my save!"));
@@ -60,8 +58,7 @@ class SavesTest : public QObject {
 
   void save_quit_and_load_gives_the_same_main_screen() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(f.click(QStringLiteral("mainActionButton")));
     QVERIFY(f.click(QStringLiteral("mainActionButton")));
     const QStringList before = main_screen_texts(f);
@@ -101,8 +98,7 @@ class SavesTest : public QObject {
 
   void replacing_and_deleting_a_save_ask_first() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(rv::save_game(f.game()->store, f.home(), "Slot", rv::WallTime{}).ok());
     const std::string old_maindata = rvtest::file_bytes(f.home().save_folder("Slot") / "maindata.rv1");
     QVERIFY(f.click(QStringLiteral("mainActionButton")));

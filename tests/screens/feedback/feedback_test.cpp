@@ -14,8 +14,7 @@ class FeedbackTest : public QObject {
  private slots:
   void each_area_writes_its_messages() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(f.click(QStringLiteral("feedbackButton")));
     QCOMPARE(f.window().current_name(), rvgui::screen_name::feedback);
     QCOMPARE(f.text_of(QStringLiteral("feedbackHeading")), QStringLiteral("Feedback"));

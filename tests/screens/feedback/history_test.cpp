@@ -16,8 +16,7 @@ class HistoryTest : public QObject {
  private slots:
   void past_shows_open_their_results_again() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(f.click(QStringLiteral("historyButton")));
     QCOMPARE(f.text_of(QStringLiteral("historySummary")), QStringLiteral("The history starts with the next day played."));
     QVERIFY(!f.find<QPushButton>(QStringLiteral("viewResultsButton"))->isEnabled());

@@ -10,19 +10,28 @@
 
 using rvscreens::Fixture;
 
+namespace {
+
+// Writes two changes of the balance and one of popularity into a new game's ledger.
+rv::Store& with_changes(Fixture& f) {
+  rv::Store& s = f.game()->store;
+  const auto p = s.promotion(*s.player_index());
+  rv::add_balance(s, p, -2500, "Wages for the week");
+  rv::add_balance(s, p, 4000, "Show: Opener, tickets");
+  rv::set_popularity(s, p, p.popularity() + 2, "Show: Opener, overall rating 77");
+  return s;
+}
+
+}  // namespace
+
 class LedgerTest : public QObject {
   Q_OBJECT
 
  private slots:
   void why_opens_the_ledger_on_its_figure() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
-    rv::Store& s = f.game()->store;
-    const auto p = s.promotion(*s.player_index());
-    rv::add_balance(s, p, -2500, "Wages for the week");
-    rv::add_balance(s, p, 4000, "Show: Opener, tickets");
-    rv::set_popularity(s, p, p.popularity() + 2, "Show: Opener, overall rating 77");
+    QVERIFY(f.start_new_game());
+    rv::Store& s = with_changes(f);
     rv::set_board_rating(s, s.md_num(rv::md::board_rating) + 5, "Weekly review");
     rv::record_effect(s, rv::Figure::morale, "Alpha Worker 1", -4, "Lost: Singles");
 
@@ -46,13 +55,8 @@ class LedgerTest : public QObject {
 
   void the_filter_changes_the_rows() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
-    rv::Store& s = f.game()->store;
-    const auto p = s.promotion(*s.player_index());
-    rv::add_balance(s, p, -2500, "Wages for the week");
-    rv::add_balance(s, p, 4000, "Show: Opener, tickets");
-    rv::set_popularity(s, p, p.popularity() + 2, "Show: Opener, overall rating 77");
+    QVERIFY(f.start_new_game());
+    with_changes(f);
     QVERIFY(f.click(QStringLiteral("popularityWhyButton")));
     auto* filter = f.find<QComboBox>(QStringLiteral("ledgerFilter"));
     auto* changes = f.find<QTableView>(QStringLiteral("ledgerChangesGrid"));

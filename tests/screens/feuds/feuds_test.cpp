@@ -27,8 +27,7 @@ class FeudsTest : public QObject {
  private slots:
   void a_singles_feud_is_started_and_ended() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(f.click(QStringLiteral("feudsButton")));
     QCOMPARE(f.window().current_name(), rvgui::screen_name::feuds);
     QCOMPARE(f.text_of(QStringLiteral("feudsPageHeading")), QStringLiteral("- Page 1 of 2 -"));
@@ -72,8 +71,7 @@ class FeudsTest : public QObject {
 
   void booking_opens_feuds_and_champions_and_gets_them_back() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(f.to_first_booking());
     const std::pair<const char*, const char*> sides[] = {{"bookingFeudsButton", "feudsBackButton"},
                                                          {"bookingChampionsButton", "championshipsBackButton"}};

@@ -21,8 +21,7 @@ class GeneralInfoTest : public QObject {
  private slots:
   void a_power_figure_is_chosen_and_records_and_rankings_open() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     const rv::Store& s = f.game()->store;
     const std::string worker = rv::staff_candidates(s, *s.player_index()).at(1);
     QVERIFY(f.click(QStringLiteral("generalInfoButton")));

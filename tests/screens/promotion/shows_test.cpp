@@ -15,8 +15,7 @@ class ShowsTest : public QObject {
  private slots:
   void production_levels_step_and_wrap() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(f.click(QStringLiteral("showsButton")));
     QCOMPARE(f.window().current_name(), rvgui::screen_name::shows);
     QVERIFY(f.click(QStringLiteral("primaryDownButton")));
@@ -42,8 +41,7 @@ class ShowsTest : public QObject {
 
   void a_show_picture_is_picked_from_the_picture_files_only() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     // Named to sort after every bundled picture; the .png would come last if it were offered.
     rvscreens::write_picture(f.home(), QStringLiteral("zz_poster.bmp"));
     rvscreens::write_picture(f.home(), QStringLiteral("zzz_poster.png"));
@@ -60,8 +58,7 @@ class ShowsTest : public QObject {
 
   void a_refused_rename_is_told_and_changes_nothing() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(f.click(QStringLiteral("showsButton")));
     auto* grid = f.find<QTableView>(QStringLiteral("regularShowsGrid"));
     QVERIFY(grid && grid->model()->rowCount() > 0);
@@ -78,8 +75,7 @@ class ShowsTest : public QObject {
 
   void a_big_show_is_announced_only_on_the_last_yes() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(f.click(QStringLiteral("bigShowButton")));
     QCOMPARE(f.window().current_name(), rvgui::screen_name::big_show);
     const rv::Lines md = f.game()->store.maindata, calendar = f.game()->store.calendar;

@@ -16,8 +16,7 @@ class TeamsTest : public QObject {
  private slots:
   void a_tag_team_is_made_thinned_and_broken_up() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     rv::Store& s = f.game()->store;
     QVERIFY(f.click(QStringLiteral("teamsButton")));
     auto* screen = f.window().screen_as<rvgui::TeamsScreen>(rvgui::screen_name::teams);

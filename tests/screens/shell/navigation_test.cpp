@@ -35,8 +35,7 @@ class NavigationTest : public QObject {
 
   void escape_and_the_back_buttons_follow_the_back_stack() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(f.window().back_stack().empty());  // a new game starts afresh at the main screen
     QVERIFY(f.click(QStringLiteral("inboxButton")));
     QCOMPARE(f.window().current_name(), rvgui::screen_name::inbox);

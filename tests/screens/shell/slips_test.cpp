@@ -25,8 +25,7 @@ class SlipsTest : public QObject {
  private slots:
   void confirm_says_what_the_card_lacks() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(f.to_first_booking());
     auto* confirm = button(f, "confirmCardButton");
     QVERIFY(!confirm->isEnabled());
@@ -43,8 +42,7 @@ class SlipsTest : public QObject {
   // has it (the list takes Return for its row) and not while the button cannot act.
   void book_venue_waits_for_a_venue() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     for (int i = 0; i < 4; ++i) QVERIFY(f.click(QStringLiteral("mainActionButton")));
     auto* venues = f.find<QTableView>(QStringLiteral("venuesGrid"));
     QVERIFY(venues && venues->model()->rowCount() > 0);
@@ -65,8 +63,7 @@ class SlipsTest : public QObject {
 
   void saving_over_a_save_asks_and_no_keeps_it() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(rv::save_game(f.game()->store, f.home(), "Slot", rv::WallTime{}).ok());
     const std::string old_maindata = rvtest::file_bytes(f.home().save_folder("Slot") / "maindata.rv1");
     QVERIFY(f.click(QStringLiteral("mainActionButton")));
@@ -88,8 +85,7 @@ class SlipsTest : public QObject {
 
   void reset_clears_every_filter() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(f.click(QStringLiteral("newSigningButton")));
     auto* grid = f.find<QTableView>(QStringLiteral("signingGrid"));
     const int everyone = grid->model()->rowCount();
@@ -106,8 +102,7 @@ class SlipsTest : public QObject {
 
   void leaving_a_changed_offer_asks_first() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     f.window().session().outside_worker = "Free Worker 1";
     f.window().open(rvgui::screen_name::outside_profile);
     // An untouched offer is left without a question (an unanswered one would fail the test).
@@ -130,8 +125,7 @@ class SlipsTest : public QObject {
 
   void a_changed_contract_offer_is_not_dropped_by_a_slip() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(f.click(QStringLiteral("rosterButton")));
     auto* grid = f.find<QTableView>(QStringLiteral("rosterGrid"));
     const QString name = grid->model()->index(0, 0).data().toString();

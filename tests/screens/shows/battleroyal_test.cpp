@@ -20,8 +20,7 @@ namespace {
 // A new game's first show booked at a venue, five matches, and a Battle Royal chosen for match 1
 // on the booking list (title and stipulation: the first offered); the battle royal screen.
 rvgui::BattleRoyalScreen* open_battle_royal(Fixture& f) {
-  f.start();
-  if (!f.new_game() || !f.to_first_booking()) return nullptr;
+  if (!f.start_new_game() || !f.to_first_booking()) return nullptr;
   auto* booking = f.find<rvgui::BookingScreen>(QStringLiteral("bookingScreen"));
   f.click(QStringLiteral("matchCount1"));
   f.click(QStringLiteral("matchSlot1"));

@@ -52,8 +52,7 @@ class BookingTest : public QObject {
     const QStringList longest = longest_world_names(6);
     QCOMPARE(longest.size(), 6);
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     rv::Store& store = f.game()->store;
     const auto rows = rv::player_workers(store);
     QVERIFY(rows.size() >= 6);

@@ -18,8 +18,7 @@ namespace {
 
 // A new game's first show with its venue booked and the suggester's card: the booking screen.
 bool open_booked_card(Fixture& f) {
-  f.start();
-  if (!f.new_game() || !f.to_first_booking()) return false;
+  if (!f.start_new_game() || !f.to_first_booking()) return false;
   if (!f.click(QStringLiteral("suggestCardButton"))) return false;
   const auto& session = f.window().session();
   return session.booking && session.booking->can_confirm();

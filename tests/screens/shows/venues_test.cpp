@@ -19,8 +19,7 @@ class VenuesTest : public QObject {
  private slots:
   void choosing_a_venue() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     for (int i = 0; i < 3; ++i) QVERIFY(f.click(QStringLiteral("mainActionButton")));
     QVERIFY(f.click(QStringLiteral("mainActionButton")));
     QCOMPARE(f.window().current_name(), rvgui::screen_name::venues);
@@ -70,8 +69,7 @@ class VenuesTest : public QObject {
   // A title already at stake in another match is asked about first; No leaves the title step.
   void a_title_booked_twice_is_asked_about() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game() && f.to_first_booking());
+    QVERIFY(f.start_new_game() && f.to_first_booking());
     auto& store = f.game()->store;
     const auto title = store.promotion(*store.player_index()).title(0);
     title.put(rv::TitleField::gender_limit, std::string(rv::brand_all));

@@ -45,8 +45,7 @@ class FrontMenuTest : public QObject {
 
   void load_list_enables_load_on_selection_and_escape_returns() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(rv::save_game(f.game()->store, f.home(), "First", rv::WallTime{2026, 12, 5, 9, 5, 0, 1}).ok());
     f.dialogs().queue_yes();
     QVERIFY(f.click(QStringLiteral("menuButton")));
@@ -70,8 +69,7 @@ class FrontMenuTest : public QObject {
 
   void broken_save_names_the_missing_file_and_changes_nothing() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(rv::save_game(f.game()->store, f.home(), "Broken", rv::WallTime{}).ok());
     std::filesystem::remove(f.home().save_folder("Broken") / "calendar.rv1");
     f.dialogs().queue_yes();

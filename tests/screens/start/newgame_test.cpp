@@ -128,8 +128,7 @@ class NewGameTest : public QObject {
     Fixture f;
     auto record = rvtest::promotion_record("RVA", "Caf\xe9 Lucha \x80", 4);
     rv::write_lines(f.home().data() / "RVA.fed", record);
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QCOMPARE(f.text_of(QStringLiteral("promotionNameLabel")), QStringLiteral("Caf\u00e9 Lucha \u20ac"));
   }
 

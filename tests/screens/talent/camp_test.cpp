@@ -17,8 +17,7 @@ class CampTest : public QObject {
  private slots:
   void a_prospect_is_signed_and_the_camp_is_empty_after() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     rv::Store& s = f.game()->store;
     const std::string prospect[] = {"Dale Rigby", "35", "Male", "Big Man", "Heavy", "44", "58", "39", "66"};
     for (std::size_t i = 0; i < std::size(prospect); ++i) s.set_md(rv::md::prospect_first + i, prospect[i]);

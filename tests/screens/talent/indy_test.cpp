@@ -13,8 +13,7 @@ class IndyTest : public QObject {
  private slots:
   void a_date_is_booked_and_paid_for() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     rv::Store& s = f.game()->store;
     const auto player = s.promotion(*s.player_index());
     player.set_popularity(90);  // nobody turns a promotion this popular down
@@ -45,8 +44,7 @@ class IndyTest : public QObject {
 
   void a_booking_beyond_the_balance_is_asked_about_first() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     rv::Store& s = f.game()->store;
     const auto player = s.promotion(*s.player_index());
     player.set_popularity(90);

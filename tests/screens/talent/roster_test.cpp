@@ -36,8 +36,7 @@ class RosterTest : public QObject {
  private slots:
   void the_choice_list_filters_and_sorts_the_grid() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(f.click(QStringLiteral("rosterButton")));
     QCOMPARE(f.window().current_name(), rvgui::screen_name::roster);
     auto* grid = f.find<QTableView>(QStringLiteral("rosterGrid"));
@@ -71,8 +70,7 @@ class RosterTest : public QObject {
 
   void the_profile_changes_reach_the_worker() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(f.click(QStringLiteral("rosterButton")));
     auto* grid = f.find<QTableView>(QStringLiteral("rosterGrid"));
     const QString other = cell(grid, 1, 0);
@@ -110,8 +108,7 @@ class RosterTest : public QObject {
   // second entry of the list is the second brand.
   void a_brand_is_chosen_by_its_place_in_the_list() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     rv::Store& s = f.game()->store;
     const auto p = s.promotion(*s.player_index());
     p.set(rv::prom::roster_split, "Yes");
@@ -130,8 +127,7 @@ class RosterTest : public QObject {
 
   void an_offer_is_made_and_a_worker_released() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(f.click(QStringLiteral("rosterButton")));
     const int before = f.find<QTableView>(QStringLiteral("rosterGrid"))->model()->rowCount();
     const QString name = open_first_profile(f);
@@ -174,8 +170,7 @@ class RosterTest : public QObject {
 
   void a_free_agent_is_found_and_offered_a_contract() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(f.click(QStringLiteral("newSigningButton")));
     QCOMPARE(f.window().current_name(), rvgui::screen_name::signing);
     auto* grid = f.find<QTableView>(QStringLiteral("signingGrid"));
@@ -203,8 +198,7 @@ class RosterTest : public QObject {
   }
   void a_profile_from_the_booking_roster_goes_back_to_booking() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(f.to_first_booking());
     QVERIFY(f.click(QStringLiteral("bookingRosterButton")));
     QCOMPARE(f.text_of(QStringLiteral("rosterBackButton")), QStringLiteral("Back To Booking"));
@@ -215,30 +209,9 @@ class RosterTest : public QObject {
     QCOMPARE(f.window().current_name(), rvgui::screen_name::booking);
   }
 
-  void the_signing_contract_and_edit_screens_carry_their_captions() {
-    Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
-    QVERIFY(f.click(QStringLiteral("newSigningButton")));
-    QCOMPARE(f.text_of(QStringLiteral("advancedSearchLabel")), QStringLiteral("Advanced Search"));
-    QVERIFY(f.click(QStringLiteral("signingBackButton")));
-    QVERIFY(f.click(QStringLiteral("rosterButton")));
-    open_first_profile(f);
-    QVERIFY(f.click(QStringLiteral("editInfoButton")));
-    const std::pair<const char*, const char*> prompts[] = {{"fullNameCaption", "Edit Worker's Full Name."},
-                                                           {"descriptionCaption", "Edit Description."},
-                                                           {"finisherCaption", "Edit Finisher Name."},
-                                                           {"finisherTypeCaption", "Edit Finisher Type."}};
-    for (const auto& [label, text] : prompts) QCOMPARE(f.text_of(QLatin1String(label)), QLatin1String(text));
-    QVERIFY(f.click(QStringLiteral("editInfoBackButton")));
-    QVERIFY(f.click(QStringLiteral("contractButton")));
-    QCOMPARE(f.text_of(QStringLiteral("contractDetailsLabel")), QStringLiteral("Contract Details"));
-  }
-
   void a_buy_out_beyond_the_balance_is_asked_about_first() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     rv::Store& s = f.game()->store;
     s.promotion(*s.player_index()).set_balance(1000);
     f.window().session().outside_worker = "Beta Worker 1";

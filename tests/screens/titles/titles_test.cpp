@@ -24,8 +24,7 @@ class TitlesTest : public QObject {
  private slots:
   void a_title_is_created_vacated_and_its_history_read() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     QVERIFY(f.click(QStringLiteral("championshipsButton")));
     QCOMPARE(f.window().current_name(), rvgui::screen_name::championships);
     auto* grid = f.find<QTableView>(QStringLiteral("championshipsGrid"));
@@ -62,8 +61,7 @@ class TitlesTest : public QObject {
 
   void cancelling_the_creation_stores_nothing() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     const rv::Lines before = f.game()->store.promotions;
     QVERIFY(f.click(QStringLiteral("championshipsButton")));
     QVERIFY(f.click(QStringLiteral("championshipsModeButton")));
@@ -74,8 +72,7 @@ class TitlesTest : public QObject {
   }
   void a_manual_vacate_asks_first_and_posts_only_what_it_should() {
     Fixture f;
-    f.start();
-    QVERIFY(f.new_game());
+    QVERIFY(f.start_new_game());
     rv::Store& s = f.game()->store;
     auto title = s.promotion(*s.player_index()).title(0);
     title.set_holder("Alpha Worker 1");
