@@ -31,6 +31,7 @@
 #include "screens/recordsscreen.h"
 #include "screens/showsscreen.h"
 #include "screens/signingscreen.h"
+#include "screens/staffscreen.h"
 #include "screens/teamsscreen.h"
 #include "screens/titlehistoryscreen.h"
 #include "screens/trainingcampscreen.h"
@@ -75,6 +76,7 @@ const std::vector<ScreenEntry>& screen_registry() {
       {screen_name::feedback, Needs::game, make_screen<FeedbackScreen>},
       {screen_name::history, Needs::game, make_screen<HistoryScreen>},
       {screen_name::ledger, Needs::game, make_screen<LedgerScreen>},
+      {screen_name::staff, Needs::game, make_screen<StaffScreen>},
   };
   return screens;
 }
