@@ -58,6 +58,7 @@ StaffScreen::StaffScreen(Session& session, Navigator& navigator, QWidget* parent
   reports_ = new QListWidget(done);
   reports_->setObjectName(QStringLiteral("staffReportsList"));
   reports_->setWordWrap(true);
+  reports_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   dl->addWidget(reports_);
   outer->addWidget(done, 1);
 
