@@ -5,6 +5,7 @@
 
 #include "app/cli_commands.h"
 #include "state/text.h"
+#include "cycle/assistant.h"
 #include "cycle/autoshow.h"
 #include "cycle/nextday.h"
 #include "cycle/playuntil.h"
@@ -134,9 +135,14 @@ int cmd_new_game(const Args& args, std::ostream& out, std::ostream& err) {
 namespace {
 
 // A show day as "Go To Show" would have it: cancelled when too few workers are available; with
-// --book suggest the suggester books the card and the show runs, otherwise it is passed over.
+// the booking handed to the staff they book and run it; with --book suggest the suggester books
+// the card and the show runs, otherwise it is passed over.
 void handle_show_day(Game& game, const Home& home, const ShowLibraries* libraries, std::ostream& out) {
   Store& s = game.store;
+  if (libraries && staff_books_today(s)) {
+    for (const auto& line : staff_show_day(game, StaffBooking{home, *libraries})) out << "  " << line << "\n";
+    return;
+  }
   const std::string shows = s.md(md::day_event2).empty() ? s.md(md::day_event1)
                                                           : s.md(md::day_event1) + " and " + s.md(md::day_event2);
   if (libraries) {
@@ -165,8 +171,8 @@ void tell_stop(const Store& s, std::ostream& out) {
 }  // namespace
 
 // --until-show: days pass as "Play Until Next Show" plays them; the exit code tells a dismissal.
-int play_until_show(Game& game, std::ostream& out) {
-  PlayUntil play(game);
+int play_until_show(Game& game, const StaffBooking* staff, std::ostream& out) {
+  PlayUntil play(game, staff);
   if (!play.can_start()) {
     out << "Today is already a show day.\n";
     return exit_ok;
@@ -178,19 +184,44 @@ int play_until_show(Game& game, std::ostream& out) {
     for (const auto& subject : report.posted) out << "  " << subject << "\n";
     dismissed = dismissed || report.dismissed;
   }
+  for (const auto& line : play.staff_lines()) out << "  " << line << "\n";
   if (dismissed) out << dismissal_message << "\n";
   else out << play_stop_text(*play.stop()) << "\n";
   if (play.stop() == PlayStop::show_day) tell_stop(game.store, out);
   return dismissed ? exit_dismissed : exit_ok;
 }
 
+namespace {
+
+// --assistant FILE: the staff's choices read from the file, refused with the line named;
+// --assistant default: nothing read (the defaults follow the promotion once it is loaded).
+std::optional<std::optional<AssistantChoices>> assistant_option(const Args& args, std::ostream& err) {
+  const auto file = args.get("assistant");
+  if (!file || *file == "default") return std::optional<AssistantChoices>{};
+  auto lines = read_lines(*file, FileLimits{64 * 1024, 1000});
+  if (!lines) {
+    err << lines.error() << "\n";
+    return std::nullopt;
+  }
+  auto choices = read_assistant(*lines);
+  if (!choices) {
+    err << *file << ": " << choices.error() << " Nothing was played.\n";
+    return std::nullopt;
+  }
+  return std::optional<AssistantChoices>{*choices};
+}
+
+}  // namespace
+
 int cmd_next_day(const Args& args, std::ostream& out, std::ostream& err) {
   const auto home_dir = required(args, "home", err);
   const auto save = save_option(args, err);
   if (!home_dir || !save) {
-    err << "Usage: ringvale-cli next-day --home DIR --save NAME [--days N | --until-show] [--seed N]\n";
+    err << "Usage: ringvale-cli next-day --home DIR --save NAME [--days N | --until-show] [--seed N] [--assistant FILE|default]\n";
     return exit_failure;
   }
+  const auto assistant = assistant_option(args, err);
+  if (!assistant) return exit_failure;
   const auto days = number_option(args, "days", 1);
   if (!days || *days < 1 || *days > 1000000) {
     err << "The number of days must be a whole number from 1 to 1000000 (--days " << quoted_excerpt(args.get("days").value_or("")) << ").\n";
@@ -205,9 +236,6 @@ int cmd_next_day(const Args& args, std::ostream& out, std::ostream& err) {
   }
   const bool stop = args.has("stop-at-show");
   const Home home(*home_dir);
-  std::optional<ShowLibraries> libraries;
-  if (book) libraries = load_libraries(home);
-  const ShowLibraries* libs = libraries ? &*libraries : nullptr;
   const std::string sav = *save + ".sav";
   auto store = load_game(home, sav);
   if (!store) {
@@ -215,11 +243,17 @@ int cmd_next_day(const Args& args, std::ostream& out, std::ostream& err) {
     return exit_failure;
   }
   tell_load_notice(*store, err);
+  if (args.has("assistant")) store->assistant = assistant->value_or(default_choices(*store));
+  std::optional<ShowLibraries> libraries;
+  if (book || store->assistant.booking) libraries = load_libraries(home);
+  const ShowLibraries* libs = libraries ? &*libraries : nullptr;
   const std::string folder = *save;
   Game game{std::move(*store), Rng(*seed), folder};
+  std::optional<StaffBooking> staff;
+  if (libs) staff.emplace(StaffBooking{home, *libs});
 
   if (args.has("until-show")) {
-    const int code = play_until_show(game, out);
+    const int code = play_until_show(game, staff ? &*staff : nullptr, out);
     if (const Status saved = save_game(game.store, home, folder, save_time()); !saved) {
       err << saved.error() << "\n";
       return exit_failure;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "cycle/assistant.h"
 #include "cycle/board.h"
 #include "state/calendar.h"
 #include "cycle/contracts.h"
@@ -105,7 +106,7 @@ constexpr std::array<NamedStep, 2> opening_steps = {{
 }};
 
 // The rest of the new day, for a player still in charge.
-constexpr std::array<NamedStep, 27> new_day_steps = {{
+constexpr std::array<NamedStep, 28> new_day_steps = {{
     {"bad publicity", [](Day& d) { if (d.day == 9) bad_publicity(d.game); }},
     {"draw values", [](Day& d) { if (d.day == 17) changedrawvalues(d.s); }},
     {"offer replies", [](Day& d) { deliver_offer_replies(d.game); }},
@@ -141,6 +142,7 @@ constexpr std::array<NamedStep, 27> new_day_steps = {{
     {"planned turns", [](Day& d) { refresh_turns(d.s); }},
     {"feuds", [](Day& d) { feud_upkeep(d.game); }},
     {"release requests", [](Day& d) { if (d.weekday == "Thursday") release_requests(d.s); }},
+    {"the staff's work", [](Day& d) { if (!dismissed(d.s)) assistant_day(d.game); }},
 }};
 
 template <std::size_t N>

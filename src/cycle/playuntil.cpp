@@ -38,7 +38,11 @@ std::string_view play_stop_text(PlayStop stop) {
   return "Two months have passed without a show or a question for you.";
 }
 
-bool PlayUntil::can_start() const { return !stop_ && main_action(game_.store) == MainAction::next_day; }
+bool PlayUntil::staff_books() const { return staff_ && staff_books_today(game_.store); }
+
+bool PlayUntil::can_start() const {
+  return !stop_ && (main_action(game_.store) == MainAction::next_day || staff_books());
+}
 
 DayReport PlayUntil::step() {
   if (stop_ || days_ >= play_until_day_limit) return {};
@@ -46,9 +50,13 @@ DayReport PlayUntil::step() {
     stop_ = PlayStop::show_day;
     return {};
   }
+  if (staff_books()) {
+    for (auto& line : staff_show_day(game_, *staff_)) staff_lines_.push_back(std::move(line));
+  }
   DayReport report = next_day(game_);
   ++days_;
   stop_ = day_needs_player(game_.store, report);
+  if (stop_ == PlayStop::show_day && staff_books()) stop_.reset();
   if (!stop_ && days_ >= play_until_day_limit) stop_ = PlayStop::day_limit;
   return report;
 }

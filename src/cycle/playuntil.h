@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "cycle/assistant.h"
 #include "cycle/nextday.h"
 
 namespace rv {
@@ -23,11 +24,15 @@ std::optional<PlayStop> day_needs_player(const Store& store, const DayReport& re
 std::string_view play_stop_text(PlayStop stop);
 
 // A run of days, one day per step, so that a caller can show progress and stop between days.
+// With `staff` given and the booking handed over, the staff put on the shows the run reaches and
+// the run goes on past them.
 class PlayUntil {
  public:
-  explicit PlayUntil(Game& game) : game_(game) {}
-  // False when today already needs the player (a show day): there is nothing to skip.
+  explicit PlayUntil(Game& game, const StaffBooking* staff = nullptr) : game_(game), staff_(staff) {}
+  // False when today already needs the player (a show day the staff do not book): nothing to skip.
   bool can_start() const;
+  // What the staff's shows of the run printed, in order (the CLI prints them).
+  const std::vector<std::string>& staff_lines() const { return staff_lines_; }
   // Plays one day; the report of that day. Does nothing once finished.
   DayReport step();
   bool finished() const { return stop_.has_value(); }
@@ -35,7 +40,10 @@ class PlayUntil {
   int days_played() const { return days_; }
 
  private:
+  bool staff_books() const;
   Game& game_;
+  const StaffBooking* staff_;
+  std::vector<std::string> staff_lines_;
   int days_ = 0;
   std::optional<PlayStop> stop_;
 };

@@ -158,6 +158,26 @@ void read_saved_ledger(const fs::path& folder, Store& store) {
   store.load_notice += notice;
 }
 
+// The staff's choices likewise: a save without them leaves every area with the player, and so
+// does a file that cannot be read, with one message.
+void read_saved_assistant(const fs::path& folder, Store& store) {
+  std::error_code ec;
+  const fs::path file = folder / std::string(assistant_file);
+  if (!fs::exists(file, ec)) return;
+  auto rows = read_lines(file);
+  std::string notice;
+  if (rows) {
+    auto choices = read_assistant(*rows);
+    if (choices) store.assistant = *choices;
+    else notice = "The staff's choices could not be read (" + choices.error() + "); every area is back with you.";
+  } else {
+    notice = rows.error() + " The staff's choices could not be read; every area is back with you.";
+  }
+  if (notice.empty()) return;
+  if (!store.load_notice.empty()) store.load_notice += ' ';
+  store.load_notice += notice;
+}
+
 }  // namespace
 
 Result<Store> read_game_folder(const Home& home, std::string_view folder_name) {
@@ -189,6 +209,7 @@ Result<Store> read_game_folder(const Home& home, std::string_view folder_name) {
   }
   read_saved_history(folder, store);
   read_saved_ledger(folder, store);
+  read_saved_assistant(folder, store);
   if (auto data_stips = read_lines(home.data() / "stipulations.rv1")) {
     merge_stipulations(store.stipulations, *data_stips);
   }
@@ -243,6 +264,9 @@ Status write_staging(const Store& store, const fs::path& staging, const fs::path
   const fs::path ledger = staging / std::string(ledger_file);
   if (const Status l = write_lines(ledger, store.ledger); !l) return l;
   if (const Status f = disk.flush(ledger); !f) return f;
+  const fs::path assistant = staging / std::string(assistant_file);
+  if (const Status a = write_lines(assistant, assistant_lines(store.assistant)); !a) return a;
+  if (const Status f = disk.flush(assistant); !f) return f;
   if (const Status f = disk.flush(staging); !f) return f;
   const Lines description = {std::string(name), game_info_line(store), wall_date_text(now), wall_time_text(now)};
   if (const Status s = write_lines(sav_temp, description); !s) return s;
@@ -325,6 +349,7 @@ Status delete_save(const Home& home, std::string_view sav_file) {
   for (const SavedTable& t : saved_tables) fs::remove(folder / std::string(t.file), ec);
   fs::remove(folder / std::string(history_file), ec);
   fs::remove(folder / std::string(ledger_file), ec);
+  fs::remove(folder / std::string(assistant_file), ec);
   fs::remove(folder, ec);  // only removed when nothing else is left in it
   return success();
 }

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "state/assistant.h"
 #include "state/layout.h"
 #include "state/ranges.h"
 #include "state/text.h"
@@ -205,6 +206,7 @@ struct Store {
   Lines matches;  // the show card being booked; never saved
   Lines history;  // the promotion's past, saved beside the tables (state/history.h)
   Lines ledger;   // why the promotion's figures moved, saved beside the tables (state/ledger.h)
+  AssistantChoices assistant;  // the areas handed to the staff, saved beside the tables
   std::string load_notice;  // what loading had to tell the player once; never saved
 
   // maindata by line.

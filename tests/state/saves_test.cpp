@@ -255,8 +255,8 @@ struct RecordingDisk final : rv::DiskSync {
 TEST_F(SaveFixture, EveryFileReachesTheDiskBeforeTheSwap) {
   RecordingDisk disk;
   ASSERT_TRUE(rv::save_game(rvtest::small_store(), home, "Slot", noon, disk).ok());
-  // The tables, the history, the ledger, their folder, the description.
-  EXPECT_EQ(disk.flushed.size(), rv::saved_tables.size() + 5);
+  // The tables, the history, the ledger, the staff's choices, their folder, the description.
+  EXPECT_EQ(disk.flushed.size(), rv::saved_tables.size() + 6);
   const fs::path ledger = home.root() / ".Slot.saving" / std::string(rv::ledger_file);
   EXPECT_NE(std::find(disk.flushed.begin(), disk.flushed.end(), ledger), disk.flushed.end());
   EXPECT_EQ(disk.flushed.front(), home.root() / ".Slot.saving" / std::string(rv::saved_tables[0].file));

@@ -172,6 +172,7 @@ QWidget* MainScreen::build_nav() {
       {QStringLiteral("trainingCampButton"), QStringLiteral("Training Camp"), screen_name::training_camp},
       {QStringLiteral("feedbackButton"), QStringLiteral("Feedback"), screen_name::feedback},
       {QStringLiteral("historyButton"), QStringLiteral("History"), screen_name::history},
+      {QStringLiteral("staffButton"), QStringLiteral("Staff"), screen_name::staff},
   };
   for (const NavEntry& e : entries) {
     auto* b = make_button(e.object, e.caption, nav);
@@ -309,7 +310,7 @@ void MainScreen::refresh() {
   full_date_->setText(qs(rv::current_full_date(s)));
   figures_->refresh(s);
   main_action_->setText(qs(rv::main_caption(s)));
-  set_usable(play_until_, rv::main_action(s) == rv::MainAction::next_day ? QString()
+  set_usable(play_until_, rv::main_action(s) == rv::MainAction::next_day || s.assistant.booking ? QString()
                           : QStringLiteral("Today's show comes first: press %1.").arg(main_action_->text()));
   day_heading_->setText(qs(s.md(rv::md::day_heading)));
   QString events = qs(s.md(rv::md::day_event1));
@@ -402,7 +403,7 @@ void MainScreen::press_main_action() {
 
 void MainScreen::play_until() {
   if (!session_.game || view_ != View::day) return;
-  const PlayedDays played = play_until_next_show(*session_.game, this);
+  const PlayedDays played = play_until_next_show(*session_.game, session_.home, this);
   after_days(played.messages, played.dismissed);
 }
 

@@ -3,16 +3,23 @@
 #include <QCoreApplication>
 #include <QProgressDialog>
 
+#include <optional>
+
 #include "cycle/playuntil.h"
 #include "screens/shell/dialogs.h"
 #include "screens/widgets/cp1252.h"
+#include "shows/reports.h"
 #include "state/date.h"
 
 namespace rvgui {
 
-PlayedDays play_until_next_show(rv::Game& game, QWidget* parent) {
+PlayedDays play_until_next_show(rv::Game& game, const rv::Home& home, QWidget* parent) {
   PlayedDays played;
-  rv::PlayUntil play(game);
+  std::optional<rv::ShowLibraries> libraries;
+  if (game.store.assistant.booking) libraries = rv::load_libraries(home);
+  std::optional<rv::StaffBooking> staff;
+  if (libraries) staff.emplace(rv::StaffBooking{home, *libraries});
+  rv::PlayUntil play(game, staff ? &*staff : nullptr);
   if (!play.can_start()) return played;
   QProgressDialog progress(QStringLiteral("Playing until your next show..."), QStringLiteral("Stop After This Day"), 0,
                            rv::play_until_day_limit, parent);

@@ -8,6 +8,7 @@ class QWidget;
 
 namespace rv {
 struct Game;
+class Home;
 }
 
 namespace rvgui {
@@ -18,6 +19,7 @@ struct PlayedDays {
   bool dismissed = false;
 };
 
-PlayedDays play_until_next_show(rv::Game& game, QWidget* parent);
+// With the booking handed to the staff, they put on the shows the run reaches.
+PlayedDays play_until_next_show(rv::Game& game, const rv::Home& home, QWidget* parent);
 
 }  // namespace rvgui

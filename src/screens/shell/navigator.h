@@ -41,6 +41,7 @@ inline const QString rankings = QStringLiteral("rankings");
 inline const QString feedback = QStringLiteral("feedback");
 inline const QString history = QStringLiteral("history");
 inline const QString ledger = QStringLiteral("ledger");
+inline const QString staff = QStringLiteral("staff");
 }  // namespace screen_name
 
 class Navigator {

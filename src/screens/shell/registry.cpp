@@ -11,6 +11,7 @@
 #include "screens/promotion/bigshowscreen.h"
 #include "screens/promotion/generalinfoscreen.h"
 #include "screens/promotion/showsscreen.h"
+#include "screens/promotion/staffscreen.h"
 #include "screens/promotion/teamsscreen.h"
 #include "screens/shows/battleroyalscreen.h"
 #include "screens/shows/bookingscreen.h"
@@ -75,6 +76,7 @@ const std::vector<ScreenEntry>& screen_registry() {
       {screen_name::feedback, Needs::game, make_screen<FeedbackScreen>},
       {screen_name::history, Needs::game, make_screen<HistoryScreen>},
       {screen_name::ledger, Needs::game, make_screen<LedgerScreen>},
+      {screen_name::staff, Needs::game, make_screen<StaffScreen>},
   };
   return screens;
 }

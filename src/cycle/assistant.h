@@ -1,0 +1,65 @@
+#pragma once
+// The staff who run the areas the player hands them (state/assistant.h holds his choices). They
+// act only as the player could: a re-signing through ContractOffer, a signing through Signing, an
+// answer to a rival's offer through the inbox's answers and a show through the booking machine
+// with the suggested card. Each action is told in the inbox by the one who took it.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "state/assistant.h"
+#include "state/game.h"
+#include "state/home.h"
+
+namespace rv {
+
+struct ShowLibraries;
+
+inline constexpr std::string_view booker_name = "Assistant Booker";
+inline constexpr std::string_view talent_head_name = "Head Of Talent Relations";
+
+// Choices that keep a promotion going as it stands: every area handed over, contracts renewed
+// from the lower card within a budget a quarter above today's wage bill, the roster kept at its
+// size, rival offers declined.
+AssistantChoices default_choices(const Store& store);
+
+// The player's wage bill once the pending offers are answered: the roster's weekly wages, a
+// pending re-signing counted at its new wage and a pending signing's wage added.
+Num committed_wages(const Store& store);
+// Workers on the roster (not retired) and those with a signing offer pending.
+int roster_with_pending(const Store& store);
+// Whether the bank carries four weeks of this weekly wage bill and stays at or above the balance
+// the board dismisses for.
+bool bank_carries(const Store& store, Num weekly_bill);
+// The fit workers a show needs, with two to spare for the injuries of the days before it.
+inline constexpr int staff_show_floor = 12;
+
+// What the staff did today, in the order they did it (the subjects they posted).
+struct StaffDay {
+  std::vector<std::string> renewed, let_go, signed_up, answered;
+};
+// The re-signings (on the 7th, 14th, 21st and 28th): workers from the chosen card position whose
+// contracts end this month are offered what they ask, strongest first, while the wage bill stays
+// within the budget; on the 28th the others are named as left to run out.
+void renew_contracts(Game& game, StaffDay& day);
+// Free agents offered what they ask while the roster is below its size (within the budget), or,
+// with booking handed over, while fewer than staff_show_floor fit workers are left (whatever the
+// budget), at most three a day.
+void sign_free_agents(Game& game, StaffDay& day);
+// Every rival offer waiting in the inbox, answered by the choice.
+void answer_rival_offers(Game& game, StaffDay& day);
+// The day's work of the areas handed over, run at the end of each day the player is in charge.
+StaffDay assistant_day(Game& game);
+
+// What the booking staff need to put a show on without the screens.
+struct StaffBooking {
+  const Home& home;
+  const ShowLibraries& libraries;
+};
+// True when today is a show day and the booking is handed over.
+bool staff_books_today(const Store& store);
+// Books today's show with the suggested card and runs it, as "Go To Show" and "Confirm" would;
+// tells the player in the inbox and gives the lines to print. The day is a show day no more.
+std::vector<std::string> staff_show_day(Game& game, const StaffBooking& booking);
+
+}  // namespace rv

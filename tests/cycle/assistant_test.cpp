@@ -1,0 +1,264 @@
+// The staff at work: re-signings within the budget, free agents who fill the card's gaps, rival
+// offers answered by the player's choice, and the money they never spend.
+#include <gtest/gtest.h>
+
+#include "cycle/assistant.h"
+#include "state/inbox.h"
+#include "support/days.h"
+#include "support/world.h"
+
+namespace {
+
+using rvtest::worker;
+
+// Ringvale Alpha (reference level 50) on Saturday 7th July 2007 at 80% popularity: eight workers
+// on $100 a week, and two whose contracts end this month on $200 with morale 80: Alpha Worker 1
+// (pop 60, upper card) and Alpha Worker 2 (pop 58, mid card). Both ask $300 (the wage a worker
+// of 56 to 60 expects, which morale 80 takes for certain), the upper card (the only role a
+// worker above the reference level takes) and five years (80% popularity takes any length).
+// The wage bill is 8 x 100 + 2 x 200 = 1,200.
+rv::Game renewal_game() {
+  rv::Game g{rvtest::small_store(), rv::Rng(3), "t"};
+  rv::Store& s = g.store;
+  rvtest::set_date(s, "Saturday", 7, "July", 2007);
+  s.promotion(0).set_popularity(80);
+  for (int i = 0; i < 10; ++i) worker(s, "Alpha Worker " + std::to_string(i)).set_wages(100);
+  const struct {
+    const char* name;
+    int pop;
+    const char* role;
+  } due[] = {{"Alpha Worker 1", 60, "3"}, {"Alpha Worker 2", 58, "2"}};
+  for (const auto& d : due) {
+    const auto w = worker(s, d.name);
+    w.set_pop(d.pop);
+    w.set_morale(80);
+    w.set_wages(200);
+    w.set_roles(d.role);
+    w.set_expires("August 2007");
+  }
+  s.assistant.renewals = true;
+  return g;
+}
+
+std::vector<std::string> pending(const rv::Store& s) {
+  std::vector<std::string> names;
+  for (std::size_t b = 0; b + rv::rec::negotiation <= s.negotiations.size(); b += rv::rec::negotiation)
+    names.push_back(s.negotiations[b + rv::neg::name]);
+  return names;
+}
+
+TEST(StaffRenewals, OfferWhatIsAskedWhileTheBillStaysWithinTheBudget) {
+  struct Case {
+    rv::Num budget;
+    int renew_from;
+    std::vector<std::string> offered;
+  };
+  const Case cases[] = {
+      {1299, 1, {}},  // 1,200 - 200 + 300 = 1,300 is over
+      {1300, 1, {"Alpha Worker 1"}},  // the stronger first; then 1,400 is over
+      {1400, 1, {"Alpha Worker 1", "Alpha Worker 2"}},
+      {1400, 2, {"Alpha Worker 1", "Alpha Worker 2"}},
+      {1400, 3, {"Alpha Worker 1"}},  // the mid card worker is below the chosen position
+  };
+  for (const Case& c : cases) {
+    rv::Game g = renewal_game();
+    g.store.assistant.wage_budget = c.budget;
+    g.store.assistant.renew_from = c.renew_from;
+    rv::StaffDay day;
+    rv::renew_contracts(g, day);
+    EXPECT_EQ(day.renewed, c.offered) << c.budget << " " << c.renew_from;
+    EXPECT_EQ(pending(g.store), c.offered) << c.budget << " " << c.renew_from;
+  }
+}
+
+TEST(StaffRenewals, TheOfferIsTheOneTheContractScreenWouldMake) {
+  rv::Game g = renewal_game();
+  g.store.assistant.wage_budget = 1300;
+  rv::StaffDay day;
+  rv::renew_contracts(g, day);
+  // Three weeks are left, so the answer waits in the negotiations list.
+  const rv::Lines expected = {"Alpha Worker 1", "RVA", "300", "3", "July 2012", "No", "4", "0", "0",
+                              "Alpha Worker 1 has accepted your offer of a new contract."};
+  EXPECT_EQ(g.store.negotiations, expected);
+  const auto told = rvtest::message_with(g.store, "Contract Offered To Alpha Worker 1");
+  ASSERT_TRUE(told);
+  EXPECT_EQ(told->at(rv::msg::sender), "Head Of Talent Relations");
+  EXPECT_EQ(told->at(rv::msg::body),
+            "I have offered Alpha Worker 1 a new contract: $300 Per Week as an Upper Card Worker for 5 Years.");
+  // A second pass the same week offers nothing more: the offer is pending.
+  rv::StaffDay again;
+  rv::renew_contracts(g, again);
+  EXPECT_TRUE(again.renewed.empty());
+}
+
+TEST(StaffRenewals, OnTheTwentyEighthTheAnswerComesAtOnceAndTheRestAreLetGo) {
+  rv::Game g = renewal_game();
+  rvtest::set_date(g.store, "Saturday", 28, "July", 2007);
+  g.store.assistant.wage_budget = 1300;
+  rv::StaffDay day;
+  rv::renew_contracts(g, day);
+  EXPECT_TRUE(g.store.negotiations.empty());
+  EXPECT_EQ(worker(g.store, "Alpha Worker 1").expires(), "July 2012");
+  EXPECT_EQ(worker(g.store, "Alpha Worker 1").wages(), 300);
+  EXPECT_EQ(day.let_go, std::vector<std::string>{"Alpha Worker 2"});
+  const auto m = rvtest::message_with(g.store, "Contracts Left To Run Out");
+  ASSERT_TRUE(m);
+  EXPECT_EQ(m->at(rv::msg::body), "Alpha Worker 2's contract will be left to run out at the end of the month.");
+}
+
+TEST(StaffRenewals, OnlyOnTheSeventhFourteenthTwentyFirstAndTwentyEighth) {
+  for (const int d : {6, 7, 8, 13, 14, 21, 27, 28}) {
+    rv::Game g = renewal_game();
+    rvtest::set_date(g.store, "Friday", d, "July", 2007);
+    g.store.assistant.wage_budget = 5000;
+    rv::StaffDay day;
+    rv::renew_contracts(g, day);
+    EXPECT_EQ(!day.renewed.empty(), d % 7 == 0) << d;
+  }
+}
+
+TEST(StaffMoney, NothingIsTakenOnThatAMonthOfWagesWouldPutPastTheDismissalLine) {
+  // A size 4 promotion is dismissed below -5,000,000; after the renewal the bill is 1,300, so
+  // four weeks cost 5,200.
+  const struct {
+    rv::Num balance;
+    bool offered;
+  } cases[] = {{-4'994'800, true}, {-4'994'801, false}, {-6'000'000, false}, {0, true}};
+  for (const auto& c : cases) {
+    rv::Game g = renewal_game();
+    g.store.assistant.wage_budget = 1300;
+    g.store.promotion(0).set_balance(c.balance);
+    rv::StaffDay day;
+    rv::renew_contracts(g, day);
+    EXPECT_EQ(!day.renewed.empty(), c.offered) << c.balance;
+  }
+}
+
+// Ringvale Alpha with ten workers of pop 50, four of them women, and four free agents who differ:
+// a woman of 50 (upper card against the level of 50), men of 30 (lower), 45 (mid) and 60
+// (upper). Every one of them asks $100 a week but the man of 60, who asks $300.
+rv::Game signing_game() {
+  rv::Game g{rvtest::small_store(), rv::Rng(5), "t"};
+  rv::Store& s = g.store;
+  s.promotion(0).set_popularity(60);  // no chance of being turned down below 60%
+  const struct {
+    const char* gender;
+    int pop;
+  } agents[] = {{"Female", 50}, {"Male", 30}, {"Male", 45}, {"Male", 60}};
+  for (int i = 0; i < 4; ++i) {
+    const auto w = worker(s, "Free Worker " + std::to_string(i));
+    w.set_gender(agents[i].gender);
+    w.set_pop(agents[i].pop);
+  }
+  return g;
+}
+
+TEST(StaffSignings, TheFreeAgentWhoFillsTheGapIsOfferedWhatHeAsks) {
+  // For a roster of 11: a sixth are women (four at least), a fifth upper card (two at least),
+  // three tenths mid card (three at least), the rest lower. With four women the card is short of
+  // men (+2) and of mid and lower card workers (+1 each): the men of 45 and 30 tie, the more
+  // popular goes first. With two women, the woman is the only one who fills the gender gap.
+  const struct {
+    int women;
+    const char* signed_up;
+    const char* role;  // the lowest he takes: mid card within 10 below the level, else upper
+  } cases[] = {{4, "Free Worker 2", "2"}, {2, "Free Worker 0", "3"}};
+  for (const auto& c : cases) {
+    rv::Game g = signing_game();
+    for (int i : {0, 3, 6, 9}) worker(g.store, "Alpha Worker " + std::to_string(i)).set_gender(i < 3 * c.women ? "Female" : "Male");
+    g.store.assistant.signings = true;
+    g.store.assistant.roster_size = 11;
+    g.store.assistant.wage_budget = 1'000'000;
+    rv::StaffDay day;
+    rv::sign_free_agents(g, day);
+    ASSERT_EQ(day.signed_up, std::vector<std::string>{c.signed_up});
+    const rv::Lines expected = {c.signed_up, "Free Agent", "100", c.role, "January 2012", "Face", "4", "0", "",
+                                std::string(c.signed_up) + " has signed your contract, and is now a part of Ringvale Alpha."};
+    EXPECT_EQ(g.store.negotiations, expected);
+  }
+}
+
+TEST(StaffSignings, TheRosterSizeTheBudgetAndTheShowsSetHowManyAreSigned) {
+  const rv::Num bill = 10 * 2000;  // the small world's wages
+  const struct {
+    bool signings, booking;
+    int roster_size;
+    rv::Num budget;
+    int injured;
+    std::size_t offers;
+  } cases[] = {
+      {true, false, 10, bill + 1000, 0, 0},   // at its size already
+      {true, false, 12, bill + 1000, 0, 2},   // two short
+      {true, false, 20, bill + 1000, 0, 3},   // three a day at most
+      {true, false, 12, bill + 99, 0, 0},     // no room for $100
+      {true, false, 12, bill + 100, 0, 1},    // room for one
+      {false, true, 10, 0, 0, 2},             // booking: twelve fit workers whatever the budget
+      {false, true, 10, 0, 2, 3},             // two injured: four short, three today
+      {false, false, 20, bill + 1000, 0, 0},  // nothing handed over
+  };
+  for (const auto& c : cases) {
+    rv::Game g = signing_game();
+    for (int i = 0; i < c.injured; ++i) worker(g.store, "Alpha Worker " + std::to_string(i)).set_injury("14");
+    g.store.assistant.signings = c.signings;
+    g.store.assistant.booking = c.booking;
+    g.store.assistant.roster_size = c.roster_size;
+    g.store.assistant.wage_budget = c.budget;
+    rv::StaffDay day;
+    rv::sign_free_agents(g, day);
+    EXPECT_EQ(day.signed_up.size(), c.offers) << c.roster_size << " " << c.budget << " " << c.injured;
+    EXPECT_EQ(rv::roster_with_pending(g.store), 10 + static_cast<int>(c.offers));
+  }
+}
+
+TEST(StaffOffers, RivalOffersAreAnsweredByTheChoice) {
+  const struct {
+    rv::OfferPolicy policy;
+    rv::Num above;
+    int morale;
+    const char* promotion;  // where the worker ends up
+    rv::Num balance;
+    const char* told;       // the staff's report, after the bid
+  } cases[] = {
+      {rv::OfferPolicy::decline_all, 0, 50, "RVA", 1'500'000, "I declined it."},
+      {rv::OfferPolicy::accept_above, 300'000, 50, "RVA", 1'500'000, "I declined it."},
+      {rv::OfferPolicy::accept_above, 299'999, 50, "RVB", 1'800'000,
+       "I accepted it. Alpha Worker 1 has accepted the contract offer and has signed with Ringvale Beta."},
+      // A happy worker does not step down to a smaller promotion.
+      {rv::OfferPolicy::accept_above, 0, 80, "RVA", 1'500'000,
+       "I accepted it. Alpha Worker 1 has rejected the move and remains on your roster."},
+  };
+  for (const auto& c : cases) {
+    rv::Game g{rvtest::small_store(), rv::Rng(2), "t"};
+    worker(g.store, "Alpha Worker 1").set_morale(c.morale);
+    rv::post_message(g.store, rv::current_full_date(g.store), rvtest::rival_offer("Alpha Worker 1"));
+    g.store.assistant.offers = c.policy;
+    g.store.assistant.accept_above = c.above;
+    rv::StaffDay day;
+    rv::answer_rival_offers(g, day);
+    EXPECT_EQ(worker(g.store, "Alpha Worker 1").promotion(), c.promotion) << c.above;
+    EXPECT_EQ(g.store.promotion(0).balance(), c.balance) << c.above;
+    EXPECT_FALSE(rvtest::message_with(g.store, "Offer For Alpha Worker 1"));
+    const auto told = rvtest::message_with(g.store, "Offer For Alpha Worker 1 Answered");
+    ASSERT_TRUE(told);
+    EXPECT_EQ(told->at(rv::msg::body),
+              std::string("Ringvale Beta offered $300,000 to buy out Alpha Worker 1's contract. ") + c.told);
+  }
+  rv::Game kept{rvtest::small_store(), rv::Rng(2), "t"};
+  rv::post_message(kept.store, rv::current_full_date(kept.store), rvtest::rival_offer("Alpha Worker 1"));
+  rv::StaffDay day;
+  rv::answer_rival_offers(kept, day);  // left with the player
+  EXPECT_TRUE(rvtest::message_with(kept.store, "Offer For Alpha Worker 1"));
+}
+
+TEST(StaffDefaults, EveryAreaHandedOverWithABudgetAQuarterAboveTheBill) {
+  rv::Store s = rvtest::small_store();
+  const auto c = rv::default_choices(s);
+  EXPECT_TRUE(c.renewals && c.signings && c.booking);
+  EXPECT_EQ(c.offers, rv::OfferPolicy::decline_all);
+  EXPECT_EQ(c.wage_budget, 25'000);  // ten workers on $2,000
+  EXPECT_EQ(c.roster_size, 10);
+  for (int i = 0; i < 10; ++i) worker(s, "Alpha Worker " + std::to_string(i)).set_wages(100);
+  EXPECT_EQ(rv::default_choices(s).wage_budget, 2'000);  // at least $1,000 above the bill
+}
+
+}  // namespace
