@@ -1,7 +1,6 @@
 #include "screens/talent/rosterscreen.h"
 
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -9,7 +8,6 @@
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "screens/shell/session.h"
 #include "screens/widgets/cp1252.h"
@@ -56,7 +54,7 @@ RosterScreen::RosterScreen(Session& session, Navigator& navigator, QWidget* pare
                            worker_figure_tip(WorkerFigure::ability), QString()});
   grid_ = make_grid(QStringLiteral("rosterGrid"), model_, this, true);
   // Fixed widths: measuring thousands of rows on every change would cost more than the change. The
-  // names' column is as wide as the longest name (see show_choice); what is left goes to the last.
+  // names' column is as wide as the longest names (see show_choice); what is left goes to the last.
   grid_->horizontalHeader()->setStretchLastSection(true);
   for (int column : {0, 1, 2}) {
     grid_->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Fixed);
@@ -105,20 +103,6 @@ void RosterScreen::fill_choices() {
   show_choice(choice_->currentText());
 }
 
-// Wide enough for the longest names: measuring a few of the longest by letters is as good as
-// measuring thousands.
-int RosterScreen::names_width(const std::vector<rv::RosterRow>& rows) const {
-  constexpr std::size_t measured = 24;
-  std::vector<const std::string*> names;
-  for (const auto& r : rows) names.push_back(&r.name);
-  const auto longest = names.begin() + static_cast<std::ptrdiff_t>(std::min(measured, names.size()));
-  std::partial_sort(names.begin(), longest, names.end(), [](const auto* a, const auto* b) { return a->size() > b->size(); });
-  const QFontMetrics metrics(grid_->font());
-  int widest = metrics.horizontalAdvance(QStringLiteral("Wrestler")) + 40;
-  for (auto it = names.begin(); it != longest; ++it) widest = std::max(widest, metrics.horizontalAdvance(qs(**it)) + 24);
-  return widest;
-}
-
 void RosterScreen::show_choice(const QString& choice) {
   std::vector<GridModel::Row> rows;
   QString extra;
@@ -126,7 +110,6 @@ void RosterScreen::show_choice(const QString& choice) {
     const auto grid = rv::roster_grid(session_.game->store, to_cp1252_lossy(choice));
     extra = qs(grid.extra_caption);
     rows.reserve(grid.rows.size());
-    grid_->setColumnWidth(0, names_width(grid.rows));
     for (const auto& r : grid.rows) {
       rows.push_back({{{qs(r.name)},
                        {QString::number(r.draw), static_cast<qlonglong>(r.draw)},
@@ -140,6 +123,7 @@ void RosterScreen::show_choice(const QString& choice) {
   grid_->setColumnHidden(extra_column, extra.isEmpty());
   grid_proxy(grid_)->sort(-1);  // the choice's own order until a header is clicked
   model_->set_rows(std::move(rows));
+  grid_->setColumnWidth(0, fitted_width(grid_, *model_, 0));  // the longest names, measured alone
 }
 
 void RosterScreen::open_worker(int view_row) {

@@ -1,10 +1,7 @@
 #pragma once
 // The roster: the player's workers in a grid, through a view or sort of the choice list. A click
 // opens a worker's profile; the roster can be split into two brands (or reunited) and printed.
-#include <vector>
-
 #include "screens/shell/screen.h"
-#include "talent/roster.h"
 
 class QComboBox;
 class QTableView;
@@ -31,7 +28,6 @@ class RosterScreen : public Screen {
   void fill_choices();
   void create_split();
   void end_split();
-  int names_width(const std::vector<rv::RosterRow>& rows) const;
 
   QLabel* heading_;
   QLabel* count_;

@@ -113,25 +113,25 @@ QTableView* make_grid(const QString& object_name, GridModel* model, QWidget* par
   return view;
 }
 
-void fit_columns(QTableView* grid, const GridModel& model, std::size_t sample) {
+int fitted_width(const QTableView* grid, const GridModel& model, int column, std::size_t sample) {
   // The cells' padding and the header's, with room for the sort arrow.
   constexpr int cell_room = 24, header_room = 34;
-  const QFontMetrics cells(grid->font());
   QFont bold = grid->horizontalHeader()->font();
   bold.setBold(true);
-  const QFontMetrics headers(bold);
   std::vector<const QString*> texts;
-  for (int c = 0; c < model.columnCount(); ++c) {
-    texts.clear();
-    for (int r = 0; r < model.rowCount(); ++r)
-      if (const auto* row = model.row_at(r); row && static_cast<std::size_t>(c) < row->cells.size())
-        texts.push_back(&row->cells[static_cast<std::size_t>(c)].text);
-    const auto longest = texts.begin() + static_cast<std::ptrdiff_t>(std::min(sample, texts.size()));
-    std::partial_sort(texts.begin(), longest, texts.end(), [](const auto* a, const auto* b) { return a->size() > b->size(); });
-    int width = headers.horizontalAdvance(model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) + header_room;
-    for (auto it = texts.begin(); it != longest; ++it) width = std::max(width, cells.horizontalAdvance(**it) + cell_room);
-    grid->setColumnWidth(c, width);
-  }
+  for (int r = 0; r < model.rowCount(); ++r)
+    if (const auto* row = model.row_at(r); row && static_cast<std::size_t>(column) < row->cells.size())
+      texts.push_back(&row->cells[static_cast<std::size_t>(column)].text);
+  const auto longest = texts.begin() + static_cast<std::ptrdiff_t>(std::min(sample, texts.size()));
+  std::partial_sort(texts.begin(), longest, texts.end(), [](const auto* a, const auto* b) { return a->size() > b->size(); });
+  const QFontMetrics cells(grid->font());
+  int width = QFontMetrics(bold).horizontalAdvance(model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) + header_room;
+  for (auto it = texts.begin(); it != longest; ++it) width = std::max(width, cells.horizontalAdvance(**it) + cell_room);
+  return width;
+}
+
+void fit_columns(QTableView* grid, const GridModel& model, std::size_t sample) {
+  for (int c = 0; c < model.columnCount(); ++c) grid->setColumnWidth(c, fitted_width(grid, model, c, sample));
 }
 
 QSortFilterProxyModel* grid_proxy(QTableView* grid) { return qobject_cast<QSortFilterProxyModel*>(grid->model()); }

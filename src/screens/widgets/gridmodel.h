@@ -67,6 +67,8 @@ QSortFilterProxyModel* grid_proxy(QTableView* grid);
 // letters in each column): close to sizing to the contents, at a fraction of the cost on
 // thousands of rows.
 void fit_columns(QTableView* grid, const GridModel& model, std::size_t sample = 24);
+// The width fit_columns gives one column.
+int fitted_width(const QTableView* grid, const GridModel& model, int column, std::size_t sample = 24);
 // The model row shown at `view_row` of the grid, or -1.
 int model_row(QTableView* grid, int view_row);
 // The grid row showing model row `row`, or -1.
