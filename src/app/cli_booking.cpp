@@ -101,7 +101,7 @@ void show_forecast(const Store& store, const ShowFacts& show, const Booking& b, 
 
 // Rates a copy of the game: the card's slots with their ratings and winners.
 void show_rated_card(const Store& store, const Booking& b, bool major, Rng& rng, std::ostream& out) {
-  Store copy = store;
+  Store copy = store.scratch();
   Lines card = b.card();
   const CardFigures figures = matchstats(copy, card, {major, b.battle_royal_entrants()}, rng);
   choosewinner(copy, card, b.battle_royal_entrants(), rng);

@@ -7,6 +7,7 @@
 #include "cycle/board.h"
 #include "cycle/contracts.h"
 #include "state/date.h"
+#include "state/dates.h"
 #include "state/inbox.h"
 #include "talent/answers.h"
 #include "talent/contract.h"
@@ -81,6 +82,42 @@ AssistantChoices default_choices(const Store& s) {
   return c;
 }
 
+namespace {
+
+// Why a contract due this month was not renewed, as the head of talent relations puts it.
+std::string not_renewed_reason(const AssistantChoices& c, int role, Num asked, Num next_bill) {
+  if (role < c.renew_from) return "below the " + std::string(card_position_name(c.renew_from)) + " you asked me to keep";
+  if (next_bill > c.wage_budget)
+    return "asks " + weekly_wage_text(asked) + ", which would take the wages past your budget of $" + grouped(c.wage_budget) + " a week";
+  return "asks " + weekly_wage_text(asked) + ", more than the bank can carry";
+}
+
+// "March 2007" for contracts that end `ahead` months after this one's.
+std::string ending_after(const Store& s, int ahead) {
+  Date d = current_date(s);
+  const int month = d.month + 1 + ahead;
+  d.year += month / 12;
+  d.month = month % 12;
+  return month_year(d);
+}
+
+}  // namespace
+
+Num renewal_reserve(const Store& s) {
+  if (!s.assistant.renewals) return 0;
+  const std::string& me = s.md(md::player_initials);
+  const std::string now = ending_this_month(s), next = ending_after(s, 1);
+  Num reserve = 0;
+  for (std::size_t r = 0; r < s.worker_count(); ++r) {
+    const auto w = s.worker(r);
+    if (!players_worker(w, me) || (w.expires() != now && w.expires() != next) || w.retire() == retire::retired ||
+        w.retire() == retire::retiring || role_code(w) < s.assistant.renew_from || offer_pending(s, w.name()))
+      continue;
+    reserve = add_sat(reserve, std::max<Num>(0, sub_sat(asking_terms(offer_context(s, r)).wages, w.wages())));
+  }
+  return reserve;
+}
+
 void renew_contracts(Game& game, StaffDay& day) {
   Store& s = game.store;
   const AssistantChoices& c = s.assistant;
@@ -99,14 +136,17 @@ void renew_contracts(Game& game, StaffDay& day) {
     return std::as_const(s).worker(a).pop() > std::as_const(s).worker(b).pop();
   });
   Num bill = committed_wages(s);
+  std::vector<std::string> reasons;
   for (const std::size_t r : due) {
     const auto w = std::as_const(s).worker(r);
-    if (role_code(w) < c.renew_from) continue;
     ContractOffer offer(s, r);
     offer.meet(asking_terms(offer_context(s, r)));
     const OfferTerms terms = offer.terms();
     const Num next_bill = add_sat(sub_sat(bill, w.wages()), terms.wages);
-    if (next_bill > c.wage_budget || !bank_carries(s, next_bill)) continue;
+    if (role_code(w) < c.renew_from || next_bill > c.wage_budget || !bank_carries(s, next_bill)) {
+      reasons.push_back(w.name() + " " + not_renewed_reason(c, role_code(w), terms.wages, next_bill) + ".");
+      continue;
+    }
     const std::string name = w.name();
     if (!make_offer(game, r, terms)) continue;
     bill = committed_wages(s);  // an answer given at once has changed the wages already, or not
@@ -115,13 +155,21 @@ void renew_contracts(Game& game, StaffDay& day) {
     day.renewed.push_back(name);
   }
   if (today.day != 28) return;
-  for (const std::size_t r : due) {
-    const auto w = std::as_const(s).worker(r);
-    if (w.expires() == ending && !offer_pending(s, w.name())) day.let_go.push_back(w.name());
+  std::string body;
+  for (std::size_t i = 0; i < due.size(); ++i) {
+    const auto w = std::as_const(s).worker(due[i]);
+    if (w.expires() != ending || offer_pending(s, w.name())) continue;
+    day.let_go.push_back(w.name());
+    const auto why = std::find_if(reasons.begin(), reasons.end(), [&](const std::string& r) { return r.starts_with(w.name() + " "); });
+    body += (body.empty() ? "" : " ") + (why != reasons.end() ? *why : w.name() + " turned down what I offered.");
   }
-  post_about_workers(s, std::string(talent_head_name), "Contracts Left To Run Out", day.let_go,
-                     "'s contract will be left to run out at the end of the month.",
-                     "These contracts will be left to run out at the end of the month:");
+  if (day.let_go.empty()) return;
+  NewMessage m;
+  m.sender = std::string(talent_head_name);
+  m.subject = "Contracts Left To Run Out";
+  m.body = "These contracts will be left to run out at the end of the month:";
+  m.body2 = std::move(body);
+  post_message(s, current_full_date(s), m);
 }
 
 namespace {
@@ -224,7 +272,8 @@ void sign_free_agents(Game& game, StaffDay& day) {
     if (!short_for_shows && !short_of_size) return;
     const Num bill = committed_wages(s);
     std::optional<Num> room;
-    if (!short_for_shows) room = std::max<Num>(sub_sat(c.wage_budget, bill), 0);
+    // Newcomers leave room for the raises the renewals of this month and the next will ask.
+    if (!short_for_shows) room = std::max<Num>(sub_sat(sub_sat(c.wage_budget, bill), renewal_reserve(s)), 0);
     const auto best = best_free_agent(s, std::max(c.roster_size, roster + 1), room, bill);
     if (!best || !offer_to(game, *best, day)) return;
   }

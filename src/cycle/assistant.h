@@ -40,9 +40,13 @@ struct StaffDay {
 };
 // The re-signings (on the 7th, 14th, 21st and 28th): workers from the chosen card position whose
 // contracts end this month are offered what they ask, strongest first, while the wage bill stays
-// within the budget; on the 28th the others are named as left to run out.
+// within the budget; on the 28th the others are named as left to run out, each with the reason.
 void renew_contracts(Game& game, StaffDay& day);
-// Free agents offered what they ask while the roster is below its size (within the budget), or,
+// What the renewals of the chosen card position due this month and next are expected to add to
+// the wage bill: each worker's asking wage over his present one.
+Num renewal_reserve(const Store& s);
+// Free agents offered what they ask while the roster is below its size (within the budget, less
+// the renewal reserve), or,
 // with booking handed over, while fewer than staff_show_floor fit workers are left (whatever the
 // budget), at most three a day.
 void sign_free_agents(Game& game, StaffDay& day);

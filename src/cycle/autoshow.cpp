@@ -5,8 +5,24 @@
 #include "shows/cardfile.h"
 #include "shows/results.h"
 #include "shows/suggest.h"
+#include "shows/takings.h"
 
 namespace rv {
+
+namespace {
+
+// The hall where the card is expected to bring in the most after its hire (the first on a tie),
+// as the venue list shows it.
+std::string best_earning_venue(const Store& store, const ShowFacts& show, const std::vector<VenueOffer>& offers,
+                               const Booking& booking) {
+  const TakingsPreview preview = preview_takings(store, show, offers, &booking);
+  const VenueTakings* best = nullptr;
+  for (const auto& v : preview.venues)
+    if (!best || v.after_hire > best->after_hire) best = &v;
+  return best ? best->venue.name : offers.front().name;
+}
+
+}  // namespace
 
 Result<ShowDayOutcome> play_show_day(Game& game, const Home& home, const ShowLibraries& libraries, const ShowDayPlay& play) {
   const auto shows = todays_shows(game.store);
@@ -21,14 +37,6 @@ Result<ShowDayOutcome> play_show_day(Game& game, const Home& home, const ShowLib
     return out;
   }
   const ShowFacts& show = shows.front();
-  std::string venue = play.venue;
-  if (venue.empty()) {
-    auto offers = offered_venues(game.store, home, show);
-    if (!offers) return Failure{offers.error()};
-    venue = offers->front().name;
-  }
-  auto booked = book_venue(game.store, home, show, venue);
-  if (!booked) return Failure{booked.error()};
   Booking booking(game.store, {show.brand, show.type == ShowType::big});
   if (play.card) {
     if (auto status = book_card_file(booking, *play.card); !status) return Failure{status.error()};
@@ -36,6 +44,14 @@ Result<ShowDayOutcome> play_show_day(Game& game, const Home& home, const ShowLib
     const auto suggested = suggest_card(booking, game.store, game.rng);
     if (!suggested.complete) return Failure{"No card could be suggested for " + show.name + "."};
   }
+  std::string venue = play.venue;
+  if (venue.empty()) {
+    auto offers = offered_venues(game.store, home, show);
+    if (!offers) return Failure{offers.error()};
+    venue = best_earning_venue(game.store, show, *offers, booking);
+  }
+  auto booked = book_venue(game.store, home, show, venue);
+  if (!booked) return Failure{booked.error()};
   auto run = run_show(game, *booked, booking, libraries);
   if (!run) return Failure{run.error()};
   out.run = std::move(*run);

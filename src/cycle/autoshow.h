@@ -1,6 +1,6 @@
 #pragma once
-// A show day played without the screens: "Go To Show", the venue, a card from a file or from the
-// suggester, and the show run as "Confirm" runs it.
+// A show day played without the screens: "Go To Show", a card from a file or from the suggester,
+// the venue, and the show run as "Confirm" runs it.
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,7 +13,7 @@
 namespace rv {
 
 struct ShowDayPlay {
-  std::string venue;              // the venue to book; empty for the first one offered
+  std::string venue;              // the venue to book; empty for the one the card should earn most in
   std::optional<Lines> card;      // the card's match records; none for the suggester's card
 };
 

@@ -134,7 +134,9 @@ NightReport night_report(const Store& store, const HistoryShow& show) {
 }
 
 std::optional<NightReport> last_night_report(const Store& store) {
-  const History h = read_history(store.history);
+  // Shows are mostly a few days apart: the last week first, the whole archive only if it has none.
+  History h = read_recent_history(store.history, 8);
+  if (h.shows.empty()) h = read_history(store.history);
   if (h.shows.empty()) return std::nullopt;
   return night_report(store, h.shows.back());
 }

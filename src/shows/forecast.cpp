@@ -11,7 +11,7 @@ CardSetting night_setting(const ShowFacts& show, const Booking& booking, bool fo
 CardForecast forecast_card(const Store& store, const BookedShow& booked, const Booking& booking) {
   CardForecast out;
   // The rating wears stipulations and workers down as it goes: it runs on a copy.
-  Store scratch = store;
+  Store scratch = store.scratch();
   Rng unused(1);  // a forecast draws nothing
   const ShowContext context = show_context(booked, static_cast<std::size_t>(booking.match_count()));
   const CardFigures f = matchstats(scratch, booking.card(), night_setting(booked.show, booking, true), unused);

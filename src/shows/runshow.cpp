@@ -247,16 +247,31 @@ Result<ShowRun> run_show(Game& game, const BookedShow& booked_show, const Bookin
   if (auto unfit = unfit_worker(game.store, booking.card(), booking.battle_royal_entrants()))
     return Failure{*unfit + " can no longer appear on this show. Please change the card."};
 
+  // The night is played on a copy, so that one that cannot finish leaves nothing behind. The archive
+  // and the ledger, which grow all career and which a night only adds to, are lent to the copy
+  // rather than copied, and cut back to where they stood if the night fails.
+  const std::size_t archive_rows = game.store.history.size(), ledger_rows = game.store.ledger.size();
+  Lines archive = std::move(game.store.history), ledger = std::move(game.store.ledger);
   Store store = game.store;
+  store.history = std::move(archive);
+  store.ledger = std::move(ledger);
   ShowRun run;
-  run.context = show_context(booked_show, static_cast<std::size_t>(booking.match_count()));
-  run.date_text = full_date(current_date(store));
-  run.card = booking.card();
-  run.balance_before = store.promotion(*player).balance();
-  Night night{store, game.rng, booking, libraries, run};
-  for (const auto& step : steps()) step.run(night);
-  run.balance_after = store.promotion(*player).balance();
-  record_history_show(store, archived_show(run));
+  try {
+    run.context = show_context(booked_show, static_cast<std::size_t>(booking.match_count()));
+    run.date_text = full_date(current_date(store));
+    run.card = booking.card();
+    run.balance_before = store.promotion(*player).balance();
+    Night night{store, game.rng, booking, libraries, run};
+    for (const auto& step : steps()) step.run(night);
+    run.balance_after = store.promotion(*player).balance();
+    record_history_show(store, archived_show(run));
+  } catch (...) {
+    store.history.resize(archive_rows);
+    store.ledger.resize(ledger_rows);
+    game.store.history = std::move(store.history);
+    game.store.ledger = std::move(store.ledger);
+    throw;
+  }
   game.store = std::move(store);
   return run;
 }

@@ -21,8 +21,9 @@
 //    a 6 Man Tag, a 4 Way Dance, ...; a type is only taken when the free wrestlers left after it
 //    still fill the remaining slots at two a match. A battle royal is rare, never the main event,
 //    and only takes the wrestlers the remaining slots can spare.
-//  - Stipulations one time in four; winners and win type are "Auto" nine times in ten. Team names
-//    are the proposed ones.
+//  - Stipulations one time in four; winners and win type are "Auto" nine times in ten, except that
+//    a main title stays with its holders when no challenger is a big enough name to be given it
+//    (the fans and the press would punish the change). Team names are the proposed ones.
 //  - A slot that cannot be filled with its type is cleared and tried as Singles, Women's Match,
 //    Intergender Match, then every other offered type; when nothing fits it is left empty.
 #include <algorithm>
@@ -332,7 +333,7 @@ bool Suggester::attempt(const Plan& plan, const std::string& type) {
     abandon();
     return false;
   }
-  choose_result(b_, rng_, !plan.sides.empty());
+  choose_result(b_, rng_, !plan.sides.empty(), suggest_pick::holders_keep_title(store_, plan));
   if (!b_.slot_booked(plan.slot)) {
     abandon();
     return false;

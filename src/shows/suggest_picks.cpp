@@ -69,7 +69,7 @@ bool CardMemory::fresh(const std::string& name) const {
 
 CardMemory card_memory(const Store& store) {
   CardMemory out;
-  const History h = read_history(store.history);
+  const History h = read_recent_history(store.history, memory_days);
   const long long today = day_index(current_date(store));
   const auto player = store.player_index();
   std::vector<long long> last_defence(prom::title_slots, std::numeric_limits<long long>::min());
@@ -281,6 +281,18 @@ std::optional<Plan> title_plan(const Store& store, const Booking& b, const CardM
   }
   for (const auto& s : plan.sides) taken.insert(taken.end(), s.begin(), s.end());
   return plan;
+}
+
+bool holders_keep_title(const Store& store, const Plan& plan) {
+  const auto player = store.player_index();
+  if (!player || plan.title.empty() || plan.title_slot >= main_title_slots || plan.sides.size() < 2) return false;
+  const auto t = store.promotion(*player).title(plan.title_slot);
+  if (!t.exists() || t.holder().empty() || t.holder() == vacant) return false;
+  for (std::size_t i = 1; i < plan.sides.size(); ++i) {
+    const auto row = plan.sides[i].empty() ? std::nullopt : store.find_worker(plan.sides[i].front());
+    if (row && big_enough_to_hold(store.worker(*row).pop(), t.level())) return false;
+  }
+  return true;
 }
 
 std::string open_participant(const std::vector<std::string>& offered, const PickSituation& at, Rng& rng) {

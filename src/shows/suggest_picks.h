@@ -17,6 +17,10 @@ namespace rv::suggest_pick {
 // many days unless a feud or a title asks for it.
 inline constexpr long long repeat_window_days = 28;
 
+// How far back a card looks: someone not seen on a show for this long counts as a fresh face, and
+// a title not defended in it waits as long as one never defended.
+inline constexpr std::size_t memory_days = 182;
+
 struct CardMemory {
   std::vector<std::array<std::string, 2>> recent;  // opponents within the window, each pair sorted
   std::vector<std::string> worked;                 // everyone who has worked a show, sorted
@@ -29,7 +33,7 @@ struct CardMemory {
   // Not yet seen on any show although shows have been run: a new signing, or someone overlooked.
   bool fresh(const std::string& name) const;
 };
-// Built from the show archive (the store's `history` lines) against today's date.
+// Built from the last `memory_days` of the show archive (the store's `history` lines) against today's date.
 CardMemory card_memory(const Store& store);
 
 // A match wanted in a slot: its type, the title at stake ("" for none) and, for a feud or a
@@ -64,6 +68,8 @@ std::optional<Plan> title_plan(const Store& store, const Booking& b, const CardM
 // Whether title slot `k` can go on this plan's match: its kind and gender fit the type and one of
 // the plan's workers holds it.
 bool title_fits_plan(const Store& store, std::size_t k, const Plan& plan);
+// A main title's holders keep it when no challenger is a big enough name to be given it.
+bool holders_keep_title(const Store& store, const Plan& plan);
 
 // The worker to take at a participant step of an open match (one not planned side by side): a
 // champion when the title at stake is his, a wrestler never a non-wrestler, a fresh face before

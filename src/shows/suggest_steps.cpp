@@ -51,12 +51,13 @@ bool name_teams(Booking& b) {
   return b.step() != BookingStep::team_names;
 }
 
-void choose_result(Booking& b, Rng& rng, bool feud) {
+void choose_result(Booking& b, Rng& rng, bool feud, bool first_side_wins) {
   for (auto step : {BookingStep::winners, BookingStep::win_type}) {
     if (b.step() != step) return;
     const auto offered = b.choices();
     std::string item(match::automatic);
-    if (!feud && offered.size() > 1 && rng.one_in(own_result_chance)) item = offered[1 + random_index(rng, offered.size() - 1)];
+    if (step == BookingStep::winners && first_side_wins && offered.size() > 1) item = offered[1];
+    else if (!feud && offered.size() > 1 && rng.one_in(own_result_chance)) item = offered[1 + random_index(rng, offered.size() - 1)];
     take(b, item);
   }
 }

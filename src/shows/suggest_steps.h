@@ -41,7 +41,8 @@ void choose_stipulation(Booking& b, const Store& store, Rng& rng, const std::str
 // Every team named with its proposed name; false when the booking refuses them.
 bool name_teams(Booking& b);
 
-// Winners and win type: "Auto" nine times in ten (always in a feud match), else another offered one.
-void choose_result(Booking& b, Rng& rng, bool feud);
+// Winners and win type: "Auto" nine times in ten (always in a feud match), else another offered one;
+// with `first_side_wins`, the first side is booked to win.
+void choose_result(Booking& b, Rng& rng, bool feud, bool first_side_wins = false);
 
 }  // namespace rv::suggest_step

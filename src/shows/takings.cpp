@@ -86,7 +86,7 @@ Takings show_takings(const Store& store, const ShowContext& show, double score) 
 }
 
 double expected_show_score(const Store& store, const ShowContext& show, const Booking& booking) {
-  Store scratch = store;  // the rating wears workers and stipulations down as it goes
+  Store scratch = store.scratch();  // the rating wears workers and stipulations down as it goes
   Rng unused(1);          // a forecast draws nothing
   const CardFigures f = matchstats(scratch, booking.card(), night_setting(show.show, booking, true), unused);
   return show_score(scratch, show, f);

@@ -115,11 +115,11 @@ namespace {
 // Reads every row (into `h`, when given) and tells `kept` the index of each row that was read;
 // gives the number of rows that could not be read.
 template <class Kept>
-std::size_t read_rows(const Lines& rows, History* h, Kept&& kept) {
+std::size_t read_rows(const Lines& rows, History* h, Kept&& kept, std::size_t first = 0) {
   std::size_t unreadable = 0;
   bool show_kept = false;  // a match row belongs to the show row before it, if that was read
   Fields f;
-  for (std::size_t i = 0; i < rows.size(); ++i) {
+  for (std::size_t i = first; i < rows.size(); ++i) {
     if (rows[i].empty()) continue;
     tab_fields(rows[i], f);
     bool ok = false;
@@ -153,6 +153,16 @@ void add_tab_field(std::string& row, std::string_view text) {
 History read_history(const Lines& rows) {
   History h;
   h.unreadable = read_rows(rows, &h, [](std::size_t) {});
+  return h;
+}
+
+History read_recent_history(const Lines& rows, std::size_t days) {
+  std::size_t first = rows.size();
+  const std::string day_start = std::string(day_row) + separator;
+  for (std::size_t seen = 0; first > 0 && seen < days;)
+    if (rows[--first].starts_with(day_start)) ++seen;
+  History h;
+  h.unreadable = read_rows(rows, &h, [](std::size_t) {}, first);
   return h;
 }
 

@@ -71,6 +71,9 @@ void add_tab_field(std::string& row, std::string_view text);
 
 // Reads the rows of a history file; unreadable rows are counted and skipped.
 History read_history(const Lines& rows);
+// The last `days` day rows and every row after the first of them: the recent past, read without
+// going through the whole archive (everything when the archive holds fewer days).
+History read_recent_history(const Lines& rows, std::size_t days);
 // The rows that read_history can read, in their order, and how many it could not.
 Lines readable_history_rows(Lines rows, std::size_t& unreadable);
 // "N rows of the promotion's history could not be read and were left out." (empty for none)

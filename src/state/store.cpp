@@ -1,5 +1,7 @@
 #include "state/store.h"
 
+#include <algorithm>
+
 namespace rv {
 
 const std::string& line_at(const Lines& lines, std::size_t index) {
@@ -15,7 +17,12 @@ void set_line(Lines& lines, std::size_t index, std::string value) {
 std::size_t record_count(const Lines& lines, std::size_t size) { return size == 0 ? 0 : lines.size() / size; }
 
 void append_record(Lines& lines, const std::vector<std::string>& record) {
-  lines.insert(lines.end(), record.begin(), record.end());
+  // A record keeps one field a line: a line break inside a field would shift every record after it.
+  for (std::string field : record) {
+    std::replace(field.begin(), field.end(), '\n', ' ');
+    std::replace(field.begin(), field.end(), '\r', ' ');
+    lines.push_back(std::move(field));
+  }
 }
 
 void remove_record(Lines& lines, std::size_t first_line, std::size_t size) {
@@ -82,6 +89,24 @@ std::optional<std::size_t> Store::find_worker(std::string_view ring_name) const 
     if (names[r] == ring_name) return r;
   }
   return std::nullopt;
+}
+
+Store Store::scratch() const {
+  Store copy;
+  copy.maindata = maindata;
+  copy.promotions = promotions;
+  copy.wrestlers = wrestlers;
+  copy.stipulations = stipulations;
+  copy.calendar = calendar;
+  copy.turns = turns;
+  copy.indydates = indydates;
+  copy.indydates2 = indydates2;
+  copy.weeklytop10 = weeklytop10;
+  copy.negotiations = negotiations;
+  copy.titlehistory = titlehistory;
+  copy.matches = matches;
+  copy.assistant = assistant;
+  return copy;
 }
 
 void Store::reset_matches() { matches.assign(200, std::string()); }

@@ -209,6 +209,10 @@ struct Store {
   AssistantChoices assistant;  // the areas handed to the staff, saved beside the tables
   std::string load_notice;  // what loading had to tell the player once; never saved
 
+  // A copy to work a forecast out on: every table but the archive, the ledger and the inbox, which
+  // a rating never reads and which grow all career (the copy starts them empty).
+  Store scratch() const;
+
   // maindata by line.
   const std::string& md(std::size_t line) const { return line_at(maindata, line); }
   Num md_num(std::size_t line) const { return read_within(md(line), maindata_range(line)); }

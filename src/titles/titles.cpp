@@ -68,7 +68,7 @@ struct Reaction {
   int text;
 };
 std::optional<Reaction> reaction_to(Num pop, Num level) {
-  if (pop > level - 6) return std::nullopt;
+  if (big_enough_to_hold(pop, level)) return std::nullopt;
   if (pop >= level - 10) return Reaction{6, 8, 0};
   if (pop >= level - 20) return Reaction{12, 18, 1};
   return Reaction{18, 27, 2};
@@ -89,9 +89,9 @@ std::string reaction_text(int text, const std::string& title, const std::string&
          " keep going in this direction, their future is very bleak.'";
 }
 
-constexpr std::size_t main_title_slots = 2;
-
 }  // namespace
+
+bool big_enough_to_hold(Num popularity, Num title_level) { return popularity > title_level - 6; }
 
 bool award_title(Store& store, std::size_t promotion, std::size_t slot, const std::string& winners,
                  const std::vector<std::string>& members) {

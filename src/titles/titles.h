@@ -39,6 +39,10 @@ int vacate_titles_of(Store& store, std::size_t promotion, const std::string& wor
 // and the press says so. Returns false for an empty slot.
 bool award_title(Store& store, std::size_t promotion, std::size_t slot, const std::string& winners,
                  const std::vector<std::string>& members);
+// The two main titles (slots 0 and 1) are the ones whose new holder must be a big enough name:
+// popularity within five of the title's level.
+inline constexpr std::size_t main_title_slots = 2;
+bool big_enough_to_hold(Num popularity, Num title_level);
 inline constexpr std::string_view title_reaction_subject = "Reaction To Title Change";
 
 // Daily: every held title of the player's promotion counts one more day of its reign; a reign

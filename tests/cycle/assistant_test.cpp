@@ -103,7 +103,9 @@ TEST(StaffRenewals, OnTheTwentyEighthTheAnswerComesAtOnceAndTheRestAreLetGo) {
   EXPECT_EQ(day.let_go, std::vector<std::string>{"Alpha Worker 2"});
   const auto m = rvtest::message_with(g.store, "Contracts Left To Run Out");
   ASSERT_TRUE(m);
-  EXPECT_EQ(m->at(rv::msg::body), "Alpha Worker 2's contract will be left to run out at the end of the month.");
+  EXPECT_EQ(m->at(rv::msg::body), "These contracts will be left to run out at the end of the month:");
+  EXPECT_EQ(m->at(rv::msg::body2),
+            "Alpha Worker 2 asks $300 Per Week, which would take the wages past your budget of $1,300 a week.");
 }
 
 TEST(StaffRenewals, OnlyOnTheSeventhFourteenthTwentyFirstAndTwentyEighth) {
@@ -259,6 +261,32 @@ TEST(StaffDefaults, EveryAreaHandedOverWithABudgetAQuarterAboveTheBill) {
   EXPECT_EQ(c.roster_size, 10);
   for (int i = 0; i < 10; ++i) worker(s, "Alpha Worker " + std::to_string(i)).set_wages(100);
   EXPECT_EQ(rv::default_choices(s).wage_budget, 2'000);  // at least $1,000 above the bill
+}
+
+TEST(StaffSignings, NewcomersLeaveRoomForTheRaisesOfNextMonthsRenewals) {
+  // Alpha Worker 1 (pop 60, morale 80) is paid $100 and his contract ends next month: he will ask
+  // $300, so $200 of the budget is kept for him. The bill is 9 x 2,000 + 100 = 18,100 and every
+  // free agent asks $100.
+  const struct {
+    rv::Num budget;
+    std::size_t offers;
+  } cases[] = {{18'100 + 299, 0}, {18'100 + 300, 1}};
+  for (const auto& c : cases) {
+    rv::Game g = signing_game();
+    rvtest::set_date(g.store, "Saturday", 7, "July", 2007);
+    const auto w = worker(g.store, "Alpha Worker 1");
+    w.set_pop(60);
+    w.set_morale(80);
+    w.set_wages(100);
+    w.set_expires("September 2007");
+    g.store.assistant.signings = true;
+    g.store.assistant.renewals = true;
+    g.store.assistant.roster_size = 12;
+    g.store.assistant.wage_budget = c.budget;
+    rv::StaffDay day;
+    rv::sign_free_agents(g, day);
+    EXPECT_EQ(day.signed_up.size(), c.offers) << c.budget;
+  }
 }
 
 }  // namespace

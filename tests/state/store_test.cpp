@@ -67,9 +67,11 @@ TEST(Store, ReadsPastTheEndAreEmptyAndWritesGrow) {
 TEST(Store, WholeRecordsAreAddedAndRemoved) {
   rv::Lines table;
   rv::append_record(table, {"a", "b", "c"});
-  rv::append_record(table, {"d", "e", "f"});
+  rv::append_record(table, {"d", "e\nmore\r\n", "f"});  // a line break would shift every record after it
+  EXPECT_EQ(table.size(), 6u);
+  EXPECT_EQ(table[4], "e more  ");
   rv::remove_record(table, 0, 3);
-  EXPECT_EQ(table, (rv::Lines{"d", "e", "f"}));
+  EXPECT_EQ(table, (rv::Lines{"d", "e more  ", "f"}));
   rv::remove_record(table, 99, 3);  // nothing there
   EXPECT_EQ(table.size(), 3u);
 }
