@@ -63,10 +63,7 @@ bool random_card(Booking& b, Rng& rng) {
 }
 
 double expected_overall(const Store& store, const BookedShow& booked, const Booking& b) {
-  Store scratch = store.scratch();
-  Rng unused(1);  // a forecast draws nothing
-  const CardFigures f = matchstats(scratch, b.card(), night_setting(booked.show, b, true), unused);
-  return overall_rating(scratch, show_context(booked, static_cast<std::size_t>(b.match_count())), f).shown;
+  return rv::expected_overall(store, show_context(booked, static_cast<std::size_t>(b.match_count())), b);
 }
 
 double median(std::vector<double> v) {

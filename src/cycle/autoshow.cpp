@@ -3,6 +3,7 @@
 #include "cycle/showday.h"
 #include "promotion/venues.h"
 #include "shows/cardfile.h"
+#include "shows/forecast.h"
 #include "shows/results.h"
 #include "shows/suggest.h"
 #include "shows/takings.h"
@@ -20,6 +21,29 @@ std::string best_earning_venue(const Store& store, const ShowFacts& show, const 
   for (const auto& v : preview.venues)
     if (!best || v.after_hire > best->after_hire) best = &v;
   return best ? best->venue.name : offers.front().name;
+}
+
+// The staff draw up the suggested card at every length offered and book the length expected to
+// rate best overall: a short card of strong matches can beat a long one that uses everyone. Each
+// trial draws from a copy of the game's draws, so the card booked afterwards is the one tried.
+std::optional<int> strongest_card_length(const Game& game, const ShowFacts& show, const suggest_pick::CardMemory& memory) {
+  const BookingSetting setting{show.brand, show.type == ShowType::big};
+  std::optional<int> best;
+  double best_overall = 0;
+  for (const int count : Booking(game.store, setting).count_choices()) {
+    Booking trial(game.store, setting);
+    Rng draws = game.rng;
+    if (!trial.choose_count(count) || !suggest_card(trial, game.store, draws, memory).complete) continue;
+    ShowContext context;
+    context.show = show;
+    context.matches = static_cast<std::size_t>(count);
+    const double overall = expected_overall(game.store, context, trial);
+    if (!best || overall > best_overall) {
+      best = count;
+      best_overall = overall;
+    }
+  }
+  return best;
 }
 
 }  // namespace
@@ -41,7 +65,11 @@ Result<ShowDayOutcome> play_show_day(Game& game, const Home& home, const ShowLib
   if (play.card) {
     if (auto status = book_card_file(booking, *play.card); !status) return Failure{status.error()};
   } else {
-    const auto suggested = suggest_card(booking, game.store, game.rng);
+    const auto memory = suggest_pick::card_memory(game.store);
+    // A house show moves no popularity: its card keeps the suggester's own length.
+    if (show.type != ShowType::house)
+      if (const auto count = strongest_card_length(game, show, memory)) booking.choose_count(*count);
+    const auto suggested = suggest_card(booking, game.store, game.rng, memory);
     if (!suggested.complete) return Failure{"No card could be suggested for " + show.name + "."};
   }
   std::string venue = play.venue;

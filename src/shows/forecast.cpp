@@ -28,4 +28,11 @@ CardForecast forecast_card(const Store& store, const BookedShow& booked, const B
   return out;
 }
 
+double expected_overall(const Store& store, const ShowContext& context, const Booking& booking) {
+  Store scratch = store.scratch();
+  Rng unused(1);  // a forecast draws nothing
+  const CardFigures f = matchstats(scratch, booking.card(), night_setting(context.show, booking, true), unused);
+  return overall_rating(scratch, context, f).value;
+}
+
 }  // namespace rv

@@ -27,4 +27,8 @@ struct CardForecast {
 
 CardForecast forecast_card(const Store& store, const BookedShow& booked, const Booking& booking);
 
+// The overall rating the card is expected to earn, star power included: what will move the
+// promotion's popularity and the show's rating.
+double expected_overall(const Store& store, const ShowContext& context, const Booking& booking);
+
 }  // namespace rv

@@ -247,14 +247,18 @@ Result<ShowRun> run_show(Game& game, const BookedShow& booked_show, const Bookin
   if (auto unfit = unfit_worker(game.store, booking.card(), booking.battle_royal_entrants()))
     return Failure{*unfit + " can no longer appear on this show. Please change the card."};
 
-  // The night is played on a copy, so that one that cannot finish leaves nothing behind. The archive
-  // and the ledger, which grow all career and which a night only adds to, are lent to the copy
-  // rather than copied, and cut back to where they stood if the night fails.
-  const std::size_t archive_rows = game.store.history.size(), ledger_rows = game.store.ledger.size();
-  Lines archive = std::move(game.store.history), ledger = std::move(game.store.ledger);
+  // The night is played on a copy, so that one that cannot finish leaves nothing behind. The
+  // archive, the ledger and the inbox, which grow all career and which a night only adds to, are
+  // lent to the copy rather than copied, and cut back to where they stood if the night fails.
+  const std::array<Lines Store::*, 3> lent = {&Store::history, &Store::ledger, &Store::newslist};
+  std::array<std::size_t, 3> lent_rows{};
+  std::array<Lines, 3> lent_lines;
+  for (std::size_t i = 0; i < lent.size(); ++i) {
+    lent_rows[i] = (game.store.*lent[i]).size();
+    lent_lines[i] = std::move(game.store.*lent[i]);
+  }
   Store store = game.store;
-  store.history = std::move(archive);
-  store.ledger = std::move(ledger);
+  for (std::size_t i = 0; i < lent.size(); ++i) store.*lent[i] = std::move(lent_lines[i]);
   ShowRun run;
   try {
     run.context = show_context(booked_show, static_cast<std::size_t>(booking.match_count()));
@@ -266,10 +270,10 @@ Result<ShowRun> run_show(Game& game, const BookedShow& booked_show, const Bookin
     run.balance_after = store.promotion(*player).balance();
     record_history_show(store, archived_show(run));
   } catch (...) {
-    store.history.resize(archive_rows);
-    store.ledger.resize(ledger_rows);
-    game.store.history = std::move(store.history);
-    game.store.ledger = std::move(store.ledger);
+    for (std::size_t i = 0; i < lent.size(); ++i) {
+      (store.*lent[i]).resize(lent_rows[i]);
+      game.store.*lent[i] = std::move(store.*lent[i]);
+    }
     throw;
   }
   game.store = std::move(store);

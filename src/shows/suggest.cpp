@@ -80,8 +80,8 @@ struct Pool {
 
 class Suggester {
  public:
-  Suggester(Booking& booking, const Store& store, Rng& rng)
-      : b_(booking), store_(store), rng_(rng), memory_(suggest_pick::card_memory(store)) {}
+  Suggester(Booking& booking, const Store& store, Rng& rng, suggest_pick::CardMemory memory)
+      : b_(booking), store_(store), rng_(rng), memory_(std::move(memory)) {}
   SuggestResult run();
 
  private:
@@ -433,7 +433,11 @@ std::string Suggester::participant(const std::vector<std::string>& offered, cons
 }  // namespace
 
 SuggestResult suggest_card(Booking& booking, const Store& store, Rng& rng) {
-  return Suggester(booking, store, rng).run();
+  return Suggester(booking, store, rng, suggest_pick::card_memory(store)).run();
+}
+
+SuggestResult suggest_card(Booking& booking, const Store& store, Rng& rng, const suggest_pick::CardMemory& memory) {
+  return Suggester(booking, store, rng, memory).run();
 }
 
 }  // namespace rv

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "shows/booking.h"
+#include "shows/suggest_picks.h"
 #include "state/random.h"
 
 namespace rv {
@@ -20,6 +21,9 @@ struct SuggestResult {
 // workers go in the main event (the last slot), and the open matches avoid the pairings of the
 // last four weeks and give new faces a place. Only wrestlers are booked; no title goes on twice.
 SuggestResult suggest_card(Booking& booking, const Store& store, Rng& rng);
+// The same from what the archive says of past shows, read once (suggest_pick::card_memory) for
+// several trial cards of one show.
+SuggestResult suggest_card(Booking& booking, const Store& store, Rng& rng, const suggest_pick::CardMemory& memory);
 
 // The number of matches to choose: the largest offered count the free workers can fill at two a
 // match, else the smallest offered one (0 when nothing is offered).

@@ -19,7 +19,7 @@ inline constexpr long long repeat_window_days = 28;
 
 // How far back a card looks: someone not seen on a show for this long counts as a fresh face, and
 // a title not defended in it waits as long as one never defended.
-inline constexpr std::size_t memory_days = 182;
+inline constexpr std::size_t memory_days = 120;
 
 struct CardMemory {
   std::vector<std::array<std::string, 2>> recent;  // opponents within the window, each pair sorted
