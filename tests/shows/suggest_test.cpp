@@ -311,3 +311,36 @@ TEST(SuggestCard, AWorkerNoShowHasSeenYetGetsAPlace) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SuggestCard, AMainTitleStaysWithItsHolderAgainstANameTooSmallForIt) {
+  // The fans take a new holder of a main title whose popularity is more than five below the
+  // title's level (60) badly; the second title block is a main title too, the third is not.
+  struct Case {
+    std::size_t slot;
+    const char* holder;
+    int challenger_pop;
+    bool holders_keep;
+  };
+  const Case cases[] = {
+      {0, "Alpha Worker 1", 54, true},   // 60 - 54 = 6: too small
+      {0, "Alpha Worker 1", 55, false},  // within five: big enough
+      {1, "Alpha Worker 1", 20, true},
+      {2, "Alpha Worker 1", 20, false},  // not a main title: the press does not care
+      {0, "Vacant", 20, false},          // nobody to keep it
+  };
+  for (const auto& c : cases) {
+    rv::Store s = rvtest::small_store();
+    make_title(s, c.slot, "Some Title", "Male", c.holder);
+    s.promotion(*s.player_index()).title(c.slot).put(rv::TitleField::level, "60");
+    s.worker(*s.find_worker("Alpha Worker 2")).set_pop(c.challenger_pop);
+    rv::suggest_pick::Plan plan;
+    plan.title = "Some Title";
+    plan.title_slot = c.slot;
+    plan.sides = {{"Alpha Worker 1"}, {"Alpha Worker 2"}};
+    EXPECT_EQ(rv::suggest_pick::holders_keep_title(s, plan), c.holders_keep) << c.slot << " " << c.challenger_pop;
+  }
+}
+
+}  // namespace
