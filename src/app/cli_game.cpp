@@ -244,6 +244,9 @@ int cmd_next_day(const Args& args, std::ostream& out, std::ostream& err) {
   }
   tell_load_notice(*store, err);
   if (args.has("assistant")) store->assistant = assistant->value_or(default_choices(*store));
+  // The defaults review their budget on the first of every month.
+  std::optional<Num> default_start;
+  if (args.has("assistant") && !assistant->has_value()) default_start = store->assistant.wage_budget;
   std::optional<ShowLibraries> libraries;
   if (book || store->assistant.booking) libraries = load_libraries(home);
   const ShowLibraries* libs = libraries ? &*libraries : nullptr;
@@ -268,6 +271,8 @@ int cmd_next_day(const Args& args, std::ostream& out, std::ostream& err) {
   }
   for (long long d = 0; d < *days && !stopped; ++d) {
     const DayReport report = next_day(game);
+    if (default_start && current_date(game.store).day == 1)
+      game.store.assistant.wage_budget = default_budget(game.store, *default_start);
     out << current_full_date(game.store) << "\n";
     for (const auto& subject : report.posted) out << "  " << subject << "\n";
     if (report.dismissed) {

@@ -118,6 +118,12 @@ Num renewal_reserve(const Store& s) {
   return reserve;
 }
 
+Num default_budget(const Store& s, Num starting_budget) {
+  const auto player = s.player_index();
+  const Num share = player ? s.promotion(*player).balance() / 104 : 0;
+  return within(std::max(starting_budget, share), wage_budget_range);
+}
+
 void renew_contracts(Game& game, StaffDay& day) {
   Store& s = game.store;
   const AssistantChoices& c = s.assistant;

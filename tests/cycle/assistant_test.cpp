@@ -263,6 +263,22 @@ TEST(StaffDefaults, EveryAreaHandedOverWithABudgetAQuarterAboveTheBill) {
   EXPECT_EQ(rv::default_choices(s).wage_budget, 2'000);  // at least $1,000 above the bill
 }
 
+TEST(StaffDefaults, TheBudgetGrowsWithTheBankBeyondItsStart) {
+  const struct {
+    rv::Num balance, budget;
+  } cases[] = {
+      {-500'000, 25'000},     // in debt: the starting budget stands
+      {2'600'000, 25'000},    // 2,600,000 / 104 = 25,000 exactly
+      {2'600'104, 25'001},    // the first dollar of a week's wages past it
+      {28'000'000, 269'230},  // 28,000,000 / 104, rounded down
+  };
+  for (const auto& c : cases) {
+    rv::Store s = rvtest::small_store();
+    s.promotion(0).set_balance(c.balance);
+    EXPECT_EQ(rv::default_budget(s, 25'000), c.budget) << c.balance;
+  }
+}
+
 TEST(StaffSignings, NewcomersLeaveRoomForTheRaisesOfNextMonthsRenewals) {
   // Alpha Worker 1 (pop 60, morale 80) is paid $100 and his contract ends next month: he will ask
   // $300, so $200 of the budget is kept for him. The bill is 9 x 2,000 + 100 = 18,100 and every
