@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <functional>
 #include <limits>
+#include <utility>
 
 #include "feuds/feuds.h"
 #include "promotion/teams.h"
@@ -328,10 +329,12 @@ std::string open_participant(const std::vector<std::string>& offered, const Pick
   }
   if (at.plan.main_event)
     return std::max_element(candidates.begin(), candidates.end(), [](const auto& a, const auto& c) { return a.pop < c.pop; })->name;
-  std::stable_sort(candidates.begin(), candidates.end(),
-                   [&](const auto& a, const auto& c) { return worth(at.store, a) > worth(at.store, c); });
+  // The most worth first, ties in the order offered; each worth looked up once.
+  std::vector<std::pair<Num, std::size_t>> ranked;
+  for (std::size_t i = 0; i < candidates.size(); ++i) ranked.emplace_back(worth(at.store, candidates[i]), i);
+  std::stable_sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& c) { return a.first > c.first; });
   const std::size_t few = std::min(candidates.size(), best_few);
-  return candidates[static_cast<std::size_t>(rng.draw(static_cast<int>(few)) - 1)].name;
+  return candidates[ranked[static_cast<std::size_t>(rng.draw(static_cast<int>(few)) - 1)].second].name;
 }
 
 }  // namespace rv::suggest_pick

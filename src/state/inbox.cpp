@@ -140,6 +140,8 @@ void count_down_messages(Store& store) {
   for (std::size_t i = 0; i < n; ++i) {
     const auto m = store.message(i);
     if (m.at(msg::sender).empty()) continue;
+    // Most messages have no days left to count, and only an offer changes at none.
+    if (m.at(msg::days_left) == "0" && m.at(msg::kind) != "OFFER") continue;
     const Num days = m.num(msg::days_left);
     if (days > 0) m.set_num(msg::days_left, days - 1);
     if (m.at(msg::kind) == "OFFER" && m.num(msg::days_left) <= 0) m.set(msg::body2, std::string(offer_withdrawn_text));
