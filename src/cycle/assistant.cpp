@@ -6,6 +6,8 @@
 
 #include "cycle/board.h"
 #include "cycle/contracts.h"
+#include "promotion/production.h"
+#include "shows/showsteps.h"
 #include "state/date.h"
 #include "state/dates.h"
 #include "state/inbox.h"
@@ -314,12 +316,36 @@ void answer_rival_offers(Game& game, StaffDay& day) {
   }
 }
 
+void keep_production(Store& s, StaffDay& day) {
+  const auto player = s.player_index();
+  if (!s.assistant.booking || !player || current_date(s).day != 1) return;
+  const Num size = s.promotion(*player).size_level();
+  const struct {
+    ShowKind kind;
+    const char* name;
+  } kinds[] = {{ShowKind::primary, "primary"}, {ShowKind::secondary, "secondary"}, {ShowKind::big, "big"}};
+  for (const auto& k : kinds) {
+    const Num from = production_level(s, k.kind), wanted = expected_production(size, k.kind);
+    if (from >= wanted || from < production_level_min) continue;
+    // A year of weekly shows at the new level must leave the bank above the board's limit.
+    const Num year = mul_sat(production_cost(wanted), 52);
+    if (sub_sat(s.promotion(*player).balance(), year) < debt_limits(size).dismissal) continue;
+    while (production_level(s, k.kind) < wanted) step_production(s, k.kind, true);
+    post_info(s, std::string(booker_name), "Production Raised",
+              "The fans expect more of a promotion of our size, so I raised the production of our " + std::string(k.name) +
+                  " shows from level " + to_text(from) + " to level " + to_text(wanted) + " (" +
+                  production_caption(wanted).substr(production_caption(wanted).find('$')) + ").");
+    day.production.push_back(k.name);
+  }
+}
+
 StaffDay assistant_day(Game& game) {
   StaffDay day;
   if (!game.store.assistant.any() || !game.store.player_index()) return day;
   answer_rival_offers(game, day);
   renew_contracts(game, day);
   sign_free_agents(game, day);
+  keep_production(game.store, day);
   return day;
 }
 

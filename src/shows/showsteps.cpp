@@ -252,6 +252,13 @@ std::vector<TurnReaction> take_turns(Store& store, const ShowContext& show, cons
   return out;
 }
 
+Num expected_production(Num size_level, ShowKind kind, bool house) {
+  static constexpr std::array<std::array<Num, 4>, 6> targets = {{{3, 2, 2, 1}, {5, 3, 3, 2}, {7, 6, 5, 4},
+                                                                 {12, 10, 9, 8}, {16, 12, 11, 10}, {17, 14, 12, 11}}};
+  const std::size_t column = kind == ShowKind::big ? 0 : kind == ShowKind::primary ? 1 : house ? 3 : 2;
+  return targets[static_cast<std::size_t>(std::clamp<Num>(size_level, 1, 6) - 1)][column];
+}
+
 OverallRating overall_rating(const Store& store, const ShowContext& show, const CardFigures& f) {
   OverallRating out;
   const auto player = store.player_index();
@@ -261,11 +268,8 @@ OverallRating overall_rating(const Store& store, const ShowContext& show, const 
   double v = show.matches > 0 ? sum / static_cast<double>(show.matches) * 0.8 : 0;
 
   const Num size = player ? store.promotion(*player).size_level() : 1;
-  static constexpr std::array<std::array<Num, 4>, 6> targets = {{{3, 2, 2, 1}, {5, 3, 3, 2}, {7, 6, 5, 4},
-                                                                 {12, 10, 9, 8}, {16, 12, 11, 10}, {17, 14, 12, 11}}};
-  const std::size_t column = is_big(show) ? 0 : is_primary(show) ? 1 : is_house(show) ? 3 : 2;
-  const Num x = targets[static_cast<std::size_t>(std::clamp<Num>(size, 1, 6) - 1)][column];
   const ShowKind kind = is_big(show) ? ShowKind::big : is_primary(show) ? ShowKind::primary : ShowKind::secondary;
+  const Num x = expected_production(size, kind, is_house(show));
   const Num d = production_level(store, kind) - x;
   v += d >= 3 ? 20 : d >= 0 ? static_cast<double>(17 + d) : d >= -8 ? static_cast<double>(17 + 2 * d) : 0;
 

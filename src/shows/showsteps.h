@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "promotion/production.h"
 #include "promotion/venues.h"
 #include "shows/rating.h"
 #include "state/store.h"
@@ -67,6 +68,10 @@ struct OverallRating {
   double value = 0;  // after star power: what moves the promotion and the fans' verdict
 };
 OverallRating overall_rating(const Store& store, const ShowContext& show, const CardFigures& figures);
+// The production level the fans expect of a show of this kind from a promotion of this size (a
+// booked house show, produced at the secondary level, expects less): below it the overall rating
+// loses two points a level, above it gains one a level, up to three.
+Num expected_production(Num size_level, ShowKind kind, bool house = false);
 // The overall rating moves the promotion's popularity and today's show's rating; every
 // promotion's popularity and show ratings are then held between 5 and 100.
 void apply_overall_rating(Store& store, const ShowContext& show, double rating);

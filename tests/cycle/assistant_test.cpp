@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cycle/assistant.h"
+#include "promotion/production.h"
 #include "state/inbox.h"
 #include "support/days.h"
 #include "support/world.h"
@@ -133,6 +134,44 @@ TEST(StaffMoney, NothingIsTakenOnThatAMonthOfWagesWouldPutPastTheDismissalLine) 
     rv::StaffDay day;
     rv::renew_contracts(g, day);
     EXPECT_EQ(!day.renewed.empty(), c.offered) << c.balance;
+  }
+}
+
+void set_production(rv::Store& s, rv::ShowKind kind, rv::Num level) {
+  for (int guard = 0; guard < 40 && rv::production_level(s, kind) != level; ++guard)
+    rv::step_production(s, kind, rv::production_level(s, kind) < level);
+}
+
+TEST(StaffProduction, RaisedToWhatTheFansExpectWhenTheBankCanPayAYearOfIt) {
+  // Ringvale Alpha is a size 4 promotion: the fans expect level 10 of its primary shows, 9 of its
+  // secondary ones and 12 of its big shows. Level 10 costs $75,000 a show, 3,900,000 for a year of
+  // weekly shows, and the board dismisses below -5,000,000.
+  const struct {
+    int day;
+    bool booking;
+    rv::Num balance;
+    rv::Num primary;
+  } cases[] = {
+      {1, true, -1'100'000, 10},  // the year leaves exactly -5,000,000
+      {1, true, -1'100'001, 7},   // a dollar short
+      {2, true, 50'000'000, 7},   // only on the first of the month
+      {1, false, 50'000'000, 7},  // the booking is the player's
+  };
+  for (const auto& c : cases) {
+    rv::Game g{rvtest::small_store(), rv::Rng(1), "t"};
+    rv::Store& s = g.store;
+    rvtest::set_date(s, c.day == 1 ? "Sunday" : "Monday", c.day, "July", 2007);
+    s.assistant.booking = c.booking;
+    s.promotion(0).set_balance(c.balance);
+    set_production(s, rv::ShowKind::primary, 7);
+    set_production(s, rv::ShowKind::secondary, 9);
+    set_production(s, rv::ShowKind::big, 14);  // above what is expected: never lowered
+    rv::StaffDay day;
+    rv::keep_production(s, day);
+    EXPECT_EQ(rv::production_level(s, rv::ShowKind::primary), c.primary) << c.balance << " " << c.day;
+    EXPECT_EQ(rv::production_level(s, rv::ShowKind::secondary), 9);
+    EXPECT_EQ(rv::production_level(s, rv::ShowKind::big), 14);
+    EXPECT_EQ(rvtest::message_with(s, "Production Raised").has_value(), c.primary == 10);
   }
 }
 
