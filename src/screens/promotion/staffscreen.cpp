@@ -121,9 +121,11 @@ QWidget* StaffScreen::build_booker_panel() {
   booking_->setObjectName(QStringLiteral("staffBookingCheck"));
   pl->addWidget(booking_);
   auto* note = make_label(QStringLiteral("staffBookerNote"),
-                          QStringLiteral("The suggested card is booked at the first venue offered. With the booking "
-                                         "handed over, free agents are signed whenever fewer than 12 fit workers are "
-                                         "left for the shows."),
+                          QStringLiteral("The suggested card is booked at the length expected to rate best, in the "
+                                         "hall expected to earn most. With the booking handed over, free agents are "
+                                         "signed whenever fewer than 12 fit workers are left for the shows, and each "
+                                         "production level is raised to what the fans expect of the promotion's size "
+                                         "when the bank can pay a year of it."),
                           panel);
   note->setWordWrap(true);
   note->setProperty("role", "small");
