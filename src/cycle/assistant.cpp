@@ -9,7 +9,6 @@
 #include "promotion/production.h"
 #include "shows/showsteps.h"
 #include "state/date.h"
-#include "state/dates.h"
 #include "state/inbox.h"
 #include "talent/answers.h"
 #include "talent/contract.h"
@@ -94,21 +93,12 @@ std::string not_renewed_reason(const AssistantChoices& c, int role, Num asked, N
   return "asks " + weekly_wage_text(asked) + ", more than the bank can carry";
 }
 
-// "March 2007" for contracts that end `ahead` months after this one's.
-std::string ending_after(const Store& s, int ahead) {
-  Date d = current_date(s);
-  const int month = d.month + 1 + ahead;
-  d.year += month / 12;
-  d.month = month % 12;
-  return month_year(d);
-}
-
 }  // namespace
 
 Num renewal_reserve(const Store& s) {
   if (!s.assistant.renewals) return 0;
   const std::string& me = s.md(md::player_initials);
-  const std::string now = ending_this_month(s), next = ending_after(s, 1);
+  const std::string now = ending_this_month(s), next = ending_months_ahead(s, 1);
   Num reserve = 0;
   for (std::size_t r = 0; r < s.worker_count(); ++r) {
     const auto w = s.worker(r);
@@ -144,15 +134,16 @@ void renew_contracts(Game& game, StaffDay& day) {
     return std::as_const(s).worker(a).pop() > std::as_const(s).worker(b).pop();
   });
   Num bill = committed_wages(s);
-  std::vector<std::string> reasons;
-  for (const std::size_t r : due) {
+  std::vector<std::string> reasons(due.size());  // why each one was not offered, if he was not
+  for (std::size_t i = 0; i < due.size(); ++i) {
+    const std::size_t r = due[i];
     const auto w = std::as_const(s).worker(r);
     ContractOffer offer(s, r);
     offer.meet(asking_terms(offer_context(s, r)));
     const OfferTerms terms = offer.terms();
     const Num next_bill = add_sat(sub_sat(bill, w.wages()), terms.wages);
     if (role_code(w) < c.renew_from || next_bill > c.wage_budget || !bank_carries(s, next_bill)) {
-      reasons.push_back(w.name() + " " + not_renewed_reason(c, role_code(w), terms.wages, next_bill) + ".");
+      reasons[i] = w.name() + " " + not_renewed_reason(c, role_code(w), terms.wages, next_bill) + ".";
       continue;
     }
     const std::string name = w.name();
@@ -168,8 +159,7 @@ void renew_contracts(Game& game, StaffDay& day) {
     const auto w = std::as_const(s).worker(due[i]);
     if (w.expires() != ending || offer_pending(s, w.name())) continue;
     day.let_go.push_back(w.name());
-    const auto why = std::find_if(reasons.begin(), reasons.end(), [&](const std::string& r) { return r.starts_with(w.name() + " "); });
-    body += (body.empty() ? "" : " ") + (why != reasons.end() ? *why : w.name() + " turned down what I offered.");
+    body += (body.empty() ? "" : " ") + (!reasons[i].empty() ? reasons[i] : w.name() + " turned down what I offered.");
   }
   if (day.let_go.empty()) return;
   NewMessage m;
@@ -316,7 +306,7 @@ void answer_rival_offers(Game& game, StaffDay& day) {
   }
 }
 
-void keep_production(Store& s, StaffDay& day) {
+void keep_production(Store& s) {
   const auto player = s.player_index();
   if (!s.assistant.booking || !player || current_date(s).day != 1) return;
   const Num size = s.promotion(*player).size_level();
@@ -333,9 +323,8 @@ void keep_production(Store& s, StaffDay& day) {
     while (production_level(s, k.kind) < wanted) step_production(s, k.kind, true);
     post_info(s, std::string(booker_name), "Production Raised",
               "The fans expect more of a promotion of our size, so I raised the production of our " + std::string(k.name) +
-                  " shows from level " + to_text(from) + " to level " + to_text(wanted) + " (" +
-                  production_caption(wanted).substr(production_caption(wanted).find('$')) + ").");
-    day.production.push_back(k.name);
+                  " shows from level " + to_text(from) + " to level " + to_text(wanted) + " ($" +
+                  grouped(production_cost(wanted)) + " Per Show).");
   }
 }
 
@@ -345,7 +334,7 @@ StaffDay assistant_day(Game& game) {
   answer_rival_offers(game, day);
   renew_contracts(game, day);
   sign_free_agents(game, day);
-  keep_production(game.store, day);
+  keep_production(game.store);
   return day;
 }
 

@@ -41,7 +41,6 @@ inline constexpr int staff_show_floor = 12;
 // What the staff did today, in the order they did it (the subjects they posted).
 struct StaffDay {
   std::vector<std::string> renewed, let_go, signed_up, answered;
-  std::vector<std::string> production;  // the show kinds whose production was raised
 };
 // The re-signings (on the 7th, 14th, 21st and 28th): workers from the chosen card position whose
 // contracts end this month are offered what they ask, strongest first, while the wage bill stays
@@ -68,7 +67,7 @@ struct StaffBooking {
 // With the booking handed over, on the first of the month: each production level below what the
 // fans expect of the promotion's size is raised to it, as the shows screen would, when a year of
 // weekly shows at the new level leaves the bank above the board's dismissal line.
-void keep_production(Store& store, StaffDay& day);
+void keep_production(Store& store);
 // True when today is a show day and the booking is handed over.
 bool staff_books_today(const Store& store);
 // Books today's show with the suggested card and runs it, as "Go To Show" and "Confirm" would;

@@ -12,12 +12,13 @@
 
 namespace rv {
 
-std::string ending_this_month(const Store& store) {
+std::string ending_this_month(const Store& store) { return ending_months_ahead(store, 0); }
+
+std::string ending_months_ahead(const Store& store, int ahead) {
   Date d = current_date(store);
-  if (++d.month == 12) {
-    d.month = 0;
-    ++d.year;
-  }
+  const int month = d.month + 1 + ahead;
+  d.year += month / 12;
+  d.month = month % 12;
   return month_year(d);
 }
 

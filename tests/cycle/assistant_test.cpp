@@ -166,8 +166,7 @@ TEST(StaffProduction, RaisedToWhatTheFansExpectWhenTheBankCanPayAYearOfIt) {
     set_production(s, rv::ShowKind::primary, 7);
     set_production(s, rv::ShowKind::secondary, 9);
     set_production(s, rv::ShowKind::big, 14);  // above what is expected: never lowered
-    rv::StaffDay day;
-    rv::keep_production(s, day);
+    rv::keep_production(s);
     EXPECT_EQ(rv::production_level(s, rv::ShowKind::primary), c.primary) << c.balance << " " << c.day;
     EXPECT_EQ(rv::production_level(s, rv::ShowKind::secondary), 9);
     EXPECT_EQ(rv::production_level(s, rv::ShowKind::big), 14);
