@@ -141,10 +141,10 @@ void count_down_messages(Store& store) {
     const auto m = store.message(i);
     if (m.at(msg::sender).empty()) continue;
     // Most messages have no days left to count, and only an offer changes at none.
-    if (m.at(msg::days_left) == "0" && m.at(msg::kind) != "OFFER") continue;
+    if (m.at(msg::days_left) == "0" && m.at(msg::kind) != msg::offer) continue;
     const Num days = m.num(msg::days_left);
     if (days > 0) m.set_num(msg::days_left, days - 1);
-    if (m.at(msg::kind) == "OFFER" && m.num(msg::days_left) <= 0) m.set(msg::body2, std::string(offer_withdrawn_text));
+    if (m.at(msg::kind) == msg::offer && m.num(msg::days_left) <= 0) m.set(msg::body2, std::string(offer_withdrawn_text));
   }
 }
 

@@ -1,6 +1,7 @@
 #include "state/store.h"
 
 #include <algorithm>
+#include <array>
 
 namespace rv {
 
@@ -92,19 +93,12 @@ std::optional<std::size_t> Store::find_worker(std::string_view ring_name) const 
 }
 
 Store Store::scratch() const {
+  static constexpr std::array<Lines Store::*, 11> kept = {
+      &Store::maindata,    &Store::promotions, &Store::stipulations, &Store::calendar,     &Store::turns,  &Store::indydates,
+      &Store::indydates2, &Store::weeklytop10, &Store::negotiations, &Store::titlehistory, &Store::matches};
   Store copy;
-  copy.maindata = maindata;
-  copy.promotions = promotions;
+  for (const auto table : kept) copy.*table = this->*table;
   copy.wrestlers = wrestlers;
-  copy.stipulations = stipulations;
-  copy.calendar = calendar;
-  copy.turns = turns;
-  copy.indydates = indydates;
-  copy.indydates2 = indydates2;
-  copy.weeklytop10 = weeklytop10;
-  copy.negotiations = negotiations;
-  copy.titlehistory = titlehistory;
-  copy.matches = matches;
   copy.assistant = assistant;
   return copy;
 }
