@@ -23,15 +23,17 @@ std::string best_earning_venue(const Store& store, const ShowFacts& show, const 
   return best ? best->venue.name : offers.front().name;
 }
 
-// The staff draw up the suggested card at every length offered and book the length expected to
-// rate best overall: a short card of strong matches can beat a long one that uses everyone. Each
-// trial draws from a copy of the game's draws, so the card booked afterwards is the one tried.
-std::optional<int> strongest_card_length(const Game& game, const ShowFacts& show, const suggest_pick::CardMemory& memory) {
-  const BookingSetting setting{show.brand, show.type == ShowType::big};
-  std::optional<int> best;
+// The suggested card. A show that moves popularity (any but a house show) is drawn up at every
+// length offered and the one expected to rate best overall is booked: a short card of strong
+// matches can beat a long one that uses everyone. The draws the booked card took go on.
+bool book_suggested_card(Game& game, const ShowFacts& show, Booking& booking) {
+  const auto memory = suggest_pick::card_memory(game.store);
+  if (show.type == ShowType::house) return suggest_card(booking, game.store, game.rng, memory).complete;
+  std::optional<Booking> best;
+  Rng best_draws = game.rng;
   double best_overall = 0;
-  for (const int count : Booking(game.store, setting).count_choices()) {
-    Booking trial(game.store, setting);
+  for (const int count : booking.count_choices()) {
+    Booking trial = booking;
     Rng draws = game.rng;
     if (!trial.choose_count(count) || !suggest_card(trial, game.store, draws, memory).complete) continue;
     ShowContext context;
@@ -39,11 +41,15 @@ std::optional<int> strongest_card_length(const Game& game, const ShowFacts& show
     context.matches = static_cast<std::size_t>(count);
     const double overall = expected_overall(game.store, context, trial);
     if (!best || overall > best_overall) {
-      best = count;
+      best = std::move(trial);
+      best_draws = draws;
       best_overall = overall;
     }
   }
-  return best;
+  if (!best) return false;
+  booking = std::move(*best);
+  game.rng = best_draws;
+  return true;
 }
 
 }  // namespace
@@ -64,13 +70,8 @@ Result<ShowDayOutcome> play_show_day(Game& game, const Home& home, const ShowLib
   Booking booking(game.store, {show.brand, show.type == ShowType::big});
   if (play.card) {
     if (auto status = book_card_file(booking, *play.card); !status) return Failure{status.error()};
-  } else {
-    const auto memory = suggest_pick::card_memory(game.store);
-    // A house show moves no popularity: its card keeps the suggester's own length.
-    if (show.type != ShowType::house)
-      if (const auto count = strongest_card_length(game, show, memory)) booking.choose_count(*count);
-    const auto suggested = suggest_card(booking, game.store, game.rng, memory);
-    if (!suggested.complete) return Failure{"No card could be suggested for " + show.name + "."};
+  } else if (!book_suggested_card(game, show, booking)) {
+    return Failure{"No card could be suggested for " + show.name + "."};
   }
   std::string venue = play.venue;
   if (venue.empty()) {
