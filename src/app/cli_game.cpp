@@ -170,8 +170,14 @@ void tell_stop(const Store& s, std::ostream& out) {
 
 }  // namespace
 
+// --assistant default: the staff review their budget on the first of every month (`start`, the
+// budget they began with; none when the choices are the player's).
+void review_default_budget(Game& game, const std::optional<Num>& start) {
+  if (start && current_date(game.store).day == 1) game.store.assistant.wage_budget = default_budget(game.store, *start);
+}
+
 // --until-show: days pass as "Play Until Next Show" plays them; the exit code tells a dismissal.
-int play_until_show(Game& game, const StaffBooking* staff, std::ostream& out) {
+int play_until_show(Game& game, const StaffBooking* staff, const std::optional<Num>& default_start, std::ostream& out) {
   PlayUntil play(game, staff);
   if (!play.can_start()) {
     out << "Today is already a show day.\n";
@@ -180,6 +186,7 @@ int play_until_show(Game& game, const StaffBooking* staff, std::ostream& out) {
   bool dismissed = false;
   while (!play.finished()) {
     const DayReport report = play.step();
+    review_default_budget(game, default_start);
     out << current_full_date(game.store) << "\n";
     for (const auto& subject : report.posted) out << "  " << subject << "\n";
     dismissed = dismissed || report.dismissed;
@@ -244,7 +251,6 @@ int cmd_next_day(const Args& args, std::ostream& out, std::ostream& err) {
   }
   tell_load_notice(*store, err);
   if (args.has("assistant")) store->assistant = assistant->value_or(default_choices(*store));
-  // The defaults review their budget on the first of every month.
   std::optional<Num> default_start;
   if (args.has("assistant") && !assistant->has_value()) default_start = store->assistant.wage_budget;
   std::optional<ShowLibraries> libraries;
@@ -256,7 +262,7 @@ int cmd_next_day(const Args& args, std::ostream& out, std::ostream& err) {
   if (libs) staff.emplace(StaffBooking{home, *libs});
 
   if (args.has("until-show")) {
-    const int code = play_until_show(game, staff ? &*staff : nullptr, out);
+    const int code = play_until_show(game, staff ? &*staff : nullptr, default_start, out);
     if (const Status saved = save_game(game.store, home, folder, save_time()); !saved) {
       err << saved.error() << "\n";
       return exit_failure;
@@ -271,8 +277,7 @@ int cmd_next_day(const Args& args, std::ostream& out, std::ostream& err) {
   }
   for (long long d = 0; d < *days && !stopped; ++d) {
     const DayReport report = next_day(game);
-    if (default_start && current_date(game.store).day == 1)
-      game.store.assistant.wage_budget = default_budget(game.store, *default_start);
+    review_default_budget(game, default_start);
     out << current_full_date(game.store) << "\n";
     for (const auto& subject : report.posted) out << "  " << subject << "\n";
     if (report.dismissed) {
