@@ -14,18 +14,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliAssistant : ::testing::Test {
-  rvtest::TempDir dir;
-  rv::Home home{dir.path() / "home"};
-  std::string home_arg = "--home " + rvtest::quoted(home.root().string());
+struct CliAssistant : rvtest::CliHome {
   void SetUp() override {
-    rvtest::write_small_world(home);
-    ASSERT_EQ(rvtest::run_cli("new-game " + home_arg + " --promotion RVA --save Career --seed 1").exit_code, 0);
+    CliHome::SetUp();
+    ASSERT_EQ(new_game(" --seed 1").exit_code, 0);
   }
   // Every file of the save folder, named, one after the other.
-  static std::string folder_bytes(const fs::path& folder) {
-    std::string all;
-    for (const auto& t : rv::saved_tables) all += std::string(t.file) + "\n" + rvtest::file_bytes(folder / std::string(t.file));
+  std::string folder_bytes(const fs::path& folder) {
+    std::string all = table_bytes(folder);
     for (const char* f : {"history.rv1", "ledger.rv1", "assistant.rv1"})
       if (fs::exists(folder / f)) all += std::string(f) + "\n" + rvtest::file_bytes(folder / f);
     return all;
@@ -49,7 +45,7 @@ TEST_F(CliAssistant, ABadFileIsRefusedWithItsLineAndNothingIsPlayed) {
   const std::string before = folder_bytes(home.save_folder("Career"));
   for (const auto& c : cases) {
     const fs::path file = write_choices(c.text);
-    const auto run = rvtest::run_cli("next-day " + home_arg + " --save Career --days 5 --assistant " + rvtest::quoted(file.string()));
+    const auto run = on_career("next-day", "--days 5 --assistant " + rvtest::quoted(file.string()));
     EXPECT_EQ(run.exit_code, 1) << run.output;
     EXPECT_NE(run.output.find(c.said), std::string::npos) << run.output;
     EXPECT_EQ(run.output.find("January 2007"), std::string::npos) << run.output;  // no day was played
@@ -59,7 +55,7 @@ TEST_F(CliAssistant, ABadFileIsRefusedWithItsLineAndNothingIsPlayed) {
 
 TEST_F(CliAssistant, TheFilesChoicesAreKeptInTheSave) {
   const fs::path file = write_choices("rival_offers decline\nbooking on\n");
-  const auto run = rvtest::run_cli("next-day " + home_arg + " --save Career --days 1 --seed 2 --assistant " + rvtest::quoted(file.string()));
+  const auto run = on_career("next-day", "--days 1 --seed 2 --assistant " + rvtest::quoted(file.string()));
   ASSERT_EQ(run.exit_code, 0) << run.output;
   const auto store = rv::load_game(home, "Career.sav");
   ASSERT_TRUE(store.ok()) << store.error();

@@ -73,18 +73,6 @@ struct AssistantSave : ::testing::Test {
   void SetUp() override { rvtest::write_small_world(home); }
 };
 
-TEST_F(AssistantSave, TheChoicesComeBackWithTheSave) {
-  rv::Store s = rvtest::small_store();
-  s.assistant.renewals = true;
-  s.assistant.wage_budget = 9000;
-  s.assistant.offers = rv::OfferPolicy::decline_all;
-  ASSERT_TRUE(rv::save_game(s, home, "Slot1", noon).ok());
-  const auto back = rv::load_game(home, "Slot1.sav");
-  ASSERT_TRUE(back.ok()) << back.error();
-  EXPECT_EQ(back->assistant, s.assistant);
-  EXPECT_TRUE(back->load_notice.empty());
-}
-
 TEST_F(AssistantSave, AnOldSaveOrAnUnreadableFileLeavesEveryAreaWithThePlayer) {
   rv::Store s = rvtest::small_store();
   s.assistant.booking = true;

@@ -32,11 +32,6 @@ struct DataCheck : ::testing::Test {
 TEST_F(DataCheck, ACompleteDataSetIsClean) {
   const auto check = rv::check_data_set(home.data());
   EXPECT_TRUE(check.problems.empty()) << check.problems.front();
-  EXPECT_EQ(check.summary.promotions, 2u);
-  EXPECT_EQ(check.summary.workers, 24u);
-  EXPECT_EQ(check.summary.free_agents, 4u);
-  EXPECT_EQ(check.summary.venues, 2u);
-  EXPECT_EQ(check.summary.library_records, 5u);
   EXPECT_EQ(rv::summary_line(check.summary),
             "2 promotions, 24 workers (4 free agents), 1 stipulations, 2 venues, 5 library records");
 }

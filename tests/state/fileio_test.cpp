@@ -37,6 +37,8 @@ TEST(LineEnds, CrLfLfAndALoneCrEachEndOneLine) {
     EXPECT_EQ(rv::split_lines(c.contents), c.lines) << c.contents;
     EXPECT_EQ(rv::count_line_breaks(c.contents), c.breaks) << c.contents;
   }
+  EXPECT_EQ(rv::join_lines({"a", ""}), "a\r\n\r\n");
+  EXPECT_EQ(rv::data_path("Scenarios\\Old\\venues.txt"), fs::path("Scenarios/Old/venues.txt"));
 }
 
 // `count` lines of `bytes` bytes each, line break included.

@@ -68,18 +68,8 @@ TEST(Ledger, EachChangeIsWrittenAsTheFigureTookIt) {
   }
 }
 
-TEST(Ledger, OnlyThePlayersPromotionIsWrittenDown) {
-  rv::Store s = rvtest::small_store();
-  const auto rival = s.promotion(1);
-  rival.set_popularity(30);
-  rv::set_popularity(s, rival, 40, "Promotion growth");
-  rv::add_balance(s, rival, 5000, "Buy-out: Somebody");
-  EXPECT_EQ(rival.popularity(), 40);
-  EXPECT_TRUE(s.ledger.empty());
-}
-
 // The figures of the player's workers, titles and shows are written under their names as the
-// record took them; a rival's are changed alike and not written. An injury's days are written as
+// record took them; a rival's (and its promotion's figures) are changed alike and not written. An injury's days are written as
 // weeks, a part week counted whole.
 TEST(Ledger, ThePlayersWorkersTitlesAndShowsAreWrittenUnderTheirNames) {
   using rv::Figure;
@@ -99,12 +89,16 @@ TEST(Ledger, ThePlayersWorkersTitlesAndShowsAreWrittenUnderTheirNames) {
   mine.set_show(0, rv::prom::show::rating, "65");
   rv::set_show_rating(s, mine, 0, 60, "Cause");
   rv::set_show_rating(s, rival, 0, 60, "Cause");
+  rival.set_popularity(30);
+  rv::set_popularity(s, rival, 40, "Promotion growth");
+  rv::add_balance(s, rival, 5000, "Buy-out: Somebody");
 
   EXPECT_EQ(s.worker(alpha0).morale(), 100);
   EXPECT_EQ(s.worker(beta0).morale(), 60);
   EXPECT_EQ(s.worker(beta0).injury(), "14");
   EXPECT_EQ(rival.title(0).value(), 37);
   EXPECT_EQ(rival.show(0, rv::prom::show::rating), "60");
+  EXPECT_EQ(rival.popularity(), 40);
   const std::vector<std::tuple<Figure, std::string, rv::Num>> expected = {
       {Figure::morale, "Alpha Worker 0", 3},           {Figure::worker_popularity, "Alpha Worker 0", -2},
       {Figure::injury, "Alpha Worker 1", 1},           {Figure::injury, "Alpha Worker 1", 1},
@@ -124,7 +118,7 @@ rv::Store store_with_entries() {
   return s;
 }
 
-TEST(Ledger, ASaveKeepsItsLedgerAndASaveWithoutOneLoadsEmpty) {
+TEST(Ledger, ASaveKeepsItsLedgerLeavesDamagedEntriesOutAndLoadsWithoutOne) {
   rvtest::TempDir dir;
   const rv::Home home{dir.path()};
   rvtest::write_small_world(home);
@@ -136,19 +130,7 @@ TEST(Ledger, ASaveKeepsItsLedgerAndASaveWithoutOneLoadsEmpty) {
   EXPECT_EQ(loaded->ledger, s.ledger);
   EXPECT_EQ(loaded->load_notice, "");
 
-  fs::remove(home.save_folder("Kept") / std::string(rv::ledger_file));
-  const auto older = rv::load_game(home, "Kept.sav");
-  ASSERT_TRUE(older.ok()) << older.error();
-  EXPECT_TRUE(older->ledger.empty());
-  EXPECT_EQ(older->load_notice, "");
-  EXPECT_EQ(older->wrestlers.to_lines(), s.wrestlers.to_lines());
-}
-
-TEST(Ledger, DamagedEntriesAreLeftOutWithOneMessage) {
-  rvtest::TempDir dir;
-  const rv::Home home{dir.path()};
-  rvtest::write_small_world(home);
-  const rv::Store s = store_with_entries();
+  const fs::path file = home.save_folder("Kept") / std::string(rv::ledger_file);
   rv::Lines rows = s.ledger;
   rows.insert(rows.begin() + 1, "entry\tSomeday 40th Nowhere\tbalance\t\t5\tWages");  // no such date
   rows.push_back("entry\tMonday 1st January 2007\tmood\t\t5\tWages");                 // no such figure
@@ -156,19 +138,22 @@ TEST(Ledger, DamagedEntriesAreLeftOutWithOneMessage) {
   rows.push_back("entry\tMonday 1st January 2007\tbalance\t\t5");                      // cut short
   rows.push_back("entry\tMonday 1st January 2007\tbalance\t\t5\t");                    // no cause
   rows.push_back("total\tMonday 1st January 2007\tbalance\t\t5\tWages");              // no such row
-  ASSERT_TRUE(rv::save_game(s, home, "Hurt", noon).ok());
-  ASSERT_TRUE(rv::write_lines(home.save_folder("Hurt") / std::string(rv::ledger_file), rows).ok());
-  const auto loaded = rv::load_game(home, "Hurt.sav");
-  ASSERT_TRUE(loaded.ok()) << loaded.error();
-  EXPECT_EQ(loaded->ledger, s.ledger);
-  EXPECT_EQ(loaded->load_notice, "6 entries of the promotion's ledger could not be read and were left out.");
-
+  ASSERT_TRUE(rv::write_lines(file, rows).ok());
+  const auto hurt = rv::load_game(home, "Kept.sav");
+  ASSERT_TRUE(hurt.ok()) << hurt.error();
+  EXPECT_EQ(hurt->ledger, s.ledger);
+  EXPECT_EQ(hurt->load_notice, "6 entries of the promotion's ledger could not be read and were left out.");
   rows = s.ledger;
   rows.push_back("rubbish");
-  ASSERT_TRUE(rv::write_lines(home.save_folder("Hurt") / std::string(rv::ledger_file), rows).ok());
-  const auto once = rv::load_game(home, "Hurt.sav");
-  ASSERT_TRUE(once.ok()) << once.error();
-  EXPECT_EQ(once->load_notice, "One entry of the promotion's ledger could not be read and was left out.");
+  ASSERT_TRUE(rv::write_lines(file, rows).ok());
+  EXPECT_EQ(rv::load_game(home, "Kept.sav")->load_notice,
+            "One entry of the promotion's ledger could not be read and was left out.");
+
+  fs::remove(file);
+  const auto older = rv::load_game(home, "Kept.sav");
+  ASSERT_TRUE(older.ok()) << older.error();
+  EXPECT_TRUE(older->ledger.empty());
+  EXPECT_EQ(older->load_notice, "");
 }
 
 // On the 1st of March 2028 every month up to February 2027 has ended more than a year before.

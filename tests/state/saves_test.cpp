@@ -263,22 +263,4 @@ TEST_F(SaveFixture, EveryFileReachesTheDiskBeforeTheSwap) {
   EXPECT_EQ(disk.flushed.back(), home.root());  // the renames themselves
 }
 
-TEST(LineFiles, FilesTooLargeForAGameAreRefusedByNameUnread) {
-  rvtest::TempDir dir;
-  const fs::path big = dir.path() / "inbox.rv1";
-  write_bytes(big, "x");
-  fs::resize_file(big, rv::max_file_bytes + 1);  // sparse: nothing is written
-  EXPECT_NE(rv::read_lines(big).error().find("inbox.rv1 is larger than 33,554,432 bytes"), std::string::npos);
-}
-
-TEST(LineFiles, LineBreaksAndEmptyLines) {
-  EXPECT_EQ(rv::split_lines("a\r\nb\r\n"), (rv::Lines{"a", "b"}));
-  EXPECT_EQ(rv::split_lines("a\nb"), (rv::Lines{"a", "b"}));
-  EXPECT_EQ(rv::split_lines("a\r\n\r\nb\r\n"), (rv::Lines{"a", "", "b"}));
-  EXPECT_EQ(rv::split_lines(""), rv::Lines{});
-  EXPECT_EQ(rv::split_lines("\r\n"), rv::Lines{""});
-  EXPECT_EQ(rv::join_lines({"a", ""}), "a\r\n\r\n");
-  EXPECT_EQ(rv::data_path("Scenarios\\Old\\venues.txt"), fs::path("Scenarios/Old/venues.txt"));
-}
-
 }  // namespace

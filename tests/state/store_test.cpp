@@ -10,12 +10,9 @@ TEST(Store, AddingAWorkerFillsEveryColumn) {
   rv::Store s = rvtest::small_store();
   const std::size_t before = s.worker_count();
   const std::size_t row = s.wrestlers.add(rvtest::worker_row("New Face", "RVA", "Female", 33));
-  EXPECT_EQ(row, before);
   EXPECT_TRUE(s.wrestlers.columns_even());
-  EXPECT_EQ(s.worker(row).name(), "New Face");
+  EXPECT_EQ(s.find_worker("New Face"), before);
   EXPECT_EQ(s.worker(row).pop(), 33);
-  EXPECT_TRUE(s.worker(row).is_female());
-  EXPECT_EQ(s.find_worker("New Face"), row);
   EXPECT_FALSE(s.find_worker("Nobody"));
 }
 
@@ -34,20 +31,15 @@ TEST(Store, TitleBlocksMapTheirFieldsByBlockLength) {
   rv::Store s = rvtest::small_store();
   auto p = s.promotion(0);
   auto first = p.title(0);
-  EXPECT_EQ(first.name(), "Ringvale Alpha Title");
-  EXPECT_EQ(first.holder(), "Vacant");
   EXPECT_EQ(first.level(), 50);
-  EXPECT_EQ(first.base() + 6, static_cast<std::size_t>(rv::prom::reference_level));
   first.set_holder("Alpha Worker 1");
   EXPECT_EQ(s.promotions[rv::prom::short_titles + 8], "Alpha Worker 1");
 
   auto tag = p.title(4);
-  EXPECT_EQ(tag.base(), rv::prom::long_titles);
   tag.put(rv::TitleField::kind, "Tag Team");
   tag.put(rv::TitleField::coholder2, "Alpha Worker 2");
   EXPECT_TRUE(tag.is_tag());
   EXPECT_EQ(s.promotions[rv::prom::long_titles + 11], "Alpha Worker 2");
-  EXPECT_EQ(p.title(7).base(), rv::prom::long_titles + 3 * rv::prom::long_title_size);
   // A short block has no co-holders: writing one changes nothing.
   const auto before = s.promotions;
   first.put(rv::TitleField::coholder1, "Someone");
@@ -76,12 +68,9 @@ TEST(Store, WholeRecordsAreAddedAndRemoved) {
   EXPECT_EQ(table.size(), 3u);
 }
 
-TEST(Invariants, ACleanStoreHasNoViolations) {
-  EXPECT_TRUE(rv::check_store(rvtest::small_store()).empty());
-}
-
 TEST(Invariants, EveryViolationIsReported) {
   rv::Store s = rvtest::small_store();
+  EXPECT_TRUE(rv::check_store(s).empty());
   s.wrestlers.column(rv::Col::morale).pop_back();
   s.newslist.push_back("half a message");
   s.calendar.push_back("stray");

@@ -1,15 +1,13 @@
-// No silent control and nothing lost by a slip: controls that cannot act say why, saving over a
-// save and leaving a negotiation ask first, Reset clears every filter.
+// No silent control and nothing lost by a slip: controls that cannot act say why, leaving a
+// negotiation or an offer asks first, Reset clears every filter.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTest>
 
 #include "fixture.h"
-#include "state/saves.h"
 
 using rvscreens::Fixture;
 
@@ -59,28 +57,6 @@ class SlipsTest : public QObject {
     screen->setFocus();
     QTest::keyClick(screen, Qt::Key_Return);
     QCOMPARE(f.window().current_name(), rvgui::screen_name::booking);
-  }
-
-  void saving_over_a_save_asks_and_no_keeps_it() {
-    Fixture f;
-    QVERIFY(f.start_new_game());
-    QVERIFY(rv::save_game(f.game()->store, f.home(), "Slot", rv::WallTime{}).ok());
-    const std::string old_maindata = rvtest::file_bytes(f.home().save_folder("Slot") / "maindata.rv1");
-    QVERIFY(f.click(QStringLiteral("mainActionButton")));
-    QVERIFY(f.click(QStringLiteral("saveGameButton")));
-    f.find<QListWidget>(QStringLiteral("saveList"))->setCurrentRow(0);
-
-    f.dialogs().queue_no();
-    QVERIFY(f.click(QStringLiteral("saveButton")));
-    QCOMPARE(f.dialogs().shown().back().text,
-             QStringLiteral("Do you want to save over the saved game 'Slot'? What it holds now will be lost."));
-    QCOMPARE(rvtest::file_bytes(f.home().save_folder("Slot") / "maindata.rv1"), old_maindata);
-    QVERIFY(f.main_screen()->save_mode());
-
-    f.dialogs().queue_yes();
-    QVERIFY(f.click(QStringLiteral("saveButton")));
-    QVERIFY(rvtest::file_bytes(f.home().save_folder("Slot") / "maindata.rv1") != old_maindata);
-    QVERIFY(f.text_of(QStringLiteral("saveInfoLabel")).startsWith(QString::fromStdString(rv::game_info_line(f.game()->store))));
   }
 
   void reset_clears_every_filter() {

@@ -1,6 +1,5 @@
 // A new game: the name prompt, the promotion choice and the new indy.
 #include <QLabel>
-#include <QTableView>
 #include <QTest>
 
 #include "fixture.h"
@@ -15,7 +14,7 @@ class NewGameTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void new_game_reaches_the_main_screen_with_todays_shows_and_42_days() {
+  void new_game_reaches_the_main_screen() {
     Fixture f;
     f.start();
     f.dialogs().queue_text(QStringLiteral("Ada Strand"));
@@ -37,31 +36,9 @@ class NewGameTest : public QObject {
     const rv::Store& s = f.game()->store;
     QCOMPARE(s.md(rv::md::player_initials), std::string("RVA"));
     QCOMPARE(s.md(rv::md::player_name), std::string("Ada Strand"));
-    QCOMPARE(f.text_of(QStringLiteral("fullDateLabel")), QStringLiteral("Monday 1st January 2007"));
     QCOMPARE(f.text_of(QStringLiteral("balanceLabel")), QStringLiteral("$1,500,000"));
     QCOMPARE(f.text_of(QStringLiteral("boardLabel")), QStringLiteral("50%"));
     QCOMPARE(f.text_of(QStringLiteral("inboxButton")), QStringLiteral("Inbox (1)"));  // the Front Office's welcome
-
-    // The calendar grid shows the 42 days with the Thursday show.
-    QVERIFY(f.click(QStringLiteral("viewDatesButton")));
-    auto* grid = f.find<QTableView>(QStringLiteral("calendarGrid"));
-    QCOMPARE(grid->model()->rowCount(), 42);
-    QCOMPARE(grid->model()->index(0, 0).data().toString(), QStringLiteral("Tuesday 2nd January 2007"));
-    QCOMPARE(grid->model()->index(2, 1).data().toString(), QStringLiteral("Ringvale Alpha Weekly"));
-  }
-
-  void today_show_on_the_first_day_sets_go_to_show() {
-    Fixture f;
-    // Move the world's start to a Thursday, the day of RVA's weekly show.
-    auto md = rvtest::small_maindata();
-    md[rv::md::weekday] = "Thursday";
-    md[rv::md::day_number] = "4";
-    rv::write_lines(f.home().data() / "maindata.rv1", md);
-    f.start();
-    QVERIFY(f.new_game(1));
-    QCOMPARE(f.text_of(QStringLiteral("mainActionButton")), QStringLiteral("Go To Show"));
-    QCOMPARE(f.text_of(QStringLiteral("dayHeadingLabel")), QStringLiteral("Today's Show"));
-    QCOMPARE(f.text_of(QStringLiteral("dayEventsLabel")), QStringLiteral("Ringvale Alpha Weekly"));
   }
 
   void new_indy_with_taken_initials_is_asked_again() {
