@@ -20,19 +20,6 @@ TEST(AssistantFile, AFileSetsTheKeysItNamesAndLeavesTheRestOff) {
   EXPECT_EQ(c->accept_above, 400000);
   EXPECT_EQ(c->renew_from, 2);
   EXPECT_EQ(c->roster_size, 10);
-}
-
-TEST(AssistantFile, WrittenChoicesReadBackTheSame) {
-  rv::AssistantChoices c;
-  c.signings = c.booking = true;
-  c.offers = rv::OfferPolicy::decline_all;
-  c.wage_budget = 1'000'000'000;
-  c.renew_from = 3;
-  c.roster_size = 200;
-  c.accept_above = 0;
-  const auto back = rv::read_assistant(rv::assistant_lines(c));
-  ASSERT_TRUE(back.ok()) << back.error();
-  EXPECT_EQ(*back, c);
   EXPECT_EQ(*rv::read_assistant({}), rv::AssistantChoices{});
   EXPECT_FALSE(rv::AssistantChoices{}.any());
 }

@@ -11,7 +11,6 @@ TEST(Inbox, PostingListingAndTheUnreadCounter) {
   rv::post_message(s, "Tuesday 2nd January 2007", rvtest::rival_offer("Alpha Worker 1", "RVB", 3));
   s.newslist.insert(s.newslist.end(), rv::rec::message, "");  // a record without a sender is ignored
   ASSERT_EQ(s.newslist.size(), 36u);
-  EXPECT_EQ(s.newslist[1], "Monday 1st January 2007");
   const auto rows = rv::inbox_rows(s);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[1].first_line, 12u);

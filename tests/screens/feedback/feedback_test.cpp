@@ -17,7 +17,6 @@ class FeedbackTest : public QObject {
     QVERIFY(f.start_new_game());
     QVERIFY(f.click(QStringLiteral("feedbackButton")));
     QCOMPARE(f.window().current_name(), rvgui::screen_name::feedback);
-    QCOMPARE(f.text_of(QStringLiteral("feedbackHeading")), QStringLiteral("Feedback"));
     auto* areas = f.find<QListWidget>(QStringLiteral("feedbackAreaList"));
     auto* text = f.find<QPlainTextEdit>(QStringLiteral("feedbackText"));
     QVERIFY(areas && text && text->isReadOnly() && text->toPlainText().isEmpty());
@@ -29,8 +28,8 @@ class FeedbackTest : public QObject {
       QTest::mouseClick(areas->viewport(), Qt::LeftButton, {}, areas->visualItemRect(areas->item(i)).center());
       QVERIFY2(text->toPlainText().startsWith(first[i]), qPrintable(text->toPlainText()));
     }
+    // Opened again, it starts blank.
     QVERIFY(f.click(QStringLiteral("feedbackBackButton")));
-    QCOMPARE(f.window().current_name(), rvgui::screen_name::main);
     QVERIFY(f.click(QStringLiteral("feedbackButton")));
     QVERIFY(text->toPlainText().isEmpty());
   }

@@ -77,8 +77,6 @@ class LedgerTest : public QObject {
     QCOMPARE(filter->currentText(), QStringLiteral("All Figures"));
     QCOMPARE(changes->model()->rowCount(), 3);
     QVERIFY(!f.find<QTabWidget>(QStringLiteral("ledgerPeriodTabs"))->isVisible());
-    QVERIFY(f.click(QStringLiteral("ledgerBackButton")));
-    QCOMPARE(f.window().current_name(), rvgui::screen_name::main);
   }
 };
 

@@ -26,7 +26,6 @@ class StaffTest : public QObject {
     auto* budget = f.find<QSpinBox>(QStringLiteral("staffBudgetBox"));
     auto* offers = f.find<QComboBox>(QStringLiteral("staffOffersCombo"));
     auto* above = f.find<QSpinBox>(QStringLiteral("staffAcceptAboveBox"));
-    QVERIFY(renewals && budget && offers && above);
     // A new game hands nothing over: the budget waits for an area that spends it.
     QVERIFY(!renewals->isChecked());
     QVERIFY(!budget->isEnabled());
@@ -47,8 +46,6 @@ class StaffTest : public QObject {
     QVERIFY(f.click(QStringLiteral("staffSuggestedButton")));
     QVERIFY(f.game()->store.assistant == rv::default_choices(f.game()->store));
     QVERIFY(f.find<QCheckBox>(QStringLiteral("staffBookingCheck"))->isChecked());
-    QVERIFY(f.click(QStringLiteral("staffBackButton")));
-    QCOMPARE(f.window().current_name(), rvgui::screen_name::main);
   }
 
   void play_until_next_show_lets_the_booker_run_the_show() {

@@ -19,8 +19,6 @@ class TeamsTest : public QObject {
     QVERIFY(f.start_new_game());
     rv::Store& s = f.game()->store;
     QVERIFY(f.click(QStringLiteral("teamsButton")));
-    auto* screen = f.window().screen_as<rvgui::TeamsScreen>(rvgui::screen_name::teams);
-    QVERIFY(screen);
     auto* list = f.find<QListWidget>(QStringLiteral("teamsList"));
     auto* members = f.find<QTableView>(QStringLiteral("teamsMembersView"));
     QVERIFY(f.click(QStringLiteral("addMemberButton")));

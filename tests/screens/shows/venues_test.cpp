@@ -20,8 +20,7 @@ class VenuesTest : public QObject {
   void choosing_a_venue() {
     Fixture f;
     QVERIFY(f.start_new_game());
-    for (int i = 0; i < 3; ++i) QVERIFY(f.click(QStringLiteral("mainActionButton")));
-    QVERIFY(f.click(QStringLiteral("mainActionButton")));
+    for (int i = 0; i < 4; ++i) QVERIFY(f.click(QStringLiteral("mainActionButton")));
     QCOMPARE(f.window().current_name(), rvgui::screen_name::venues);
     QVERIFY(f.text_of(QStringLiteral("venuesHeading")).startsWith(QStringLiteral("Choose Venue For ")));
     auto* grid = f.find<QTableView>(QStringLiteral("venuesGrid"));
@@ -49,9 +48,7 @@ class VenuesTest : public QObject {
 
     // The card: five matches, a singles match booked by clicks on the booking list, then cleared.
     QCOMPARE(f.window().current_name(), rvgui::screen_name::booking);
-    QVERIFY(f.text_of(QStringLiteral("bookingHeading")).startsWith(QStringLiteral("Booking For ")));
     auto* booking = f.find<rvgui::BookingScreen>(QStringLiteral("bookingScreen"));
-    QVERIFY(booking);
     QVERIFY(f.click(QStringLiteral("matchCount1")));
     QVERIFY(!f.find<QPushButton>(QStringLiteral("matchSlot6"))->isEnabled());
     QVERIFY(f.click(QStringLiteral("matchSlot1")));
