@@ -80,7 +80,9 @@ TEST_F(DataCheck, EachFaultIsReportedWhereItStands) {
     rvtest::write_small_world(home);
     edit(c.file, c.edit);
     for (const auto& r : c.reports) EXPECT_TRUE(reports(r)) << r;
-    if (c.reports.empty()) EXPECT_FALSE(reports(c.file)) << c.file;
+    if (c.reports.empty()) {
+      EXPECT_FALSE(reports(c.file)) << c.file;
+    }
   }
 }
 
