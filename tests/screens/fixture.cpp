@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
-#include <QTableView>
 
 #include "screens/cycle/mainscreen.h"
 #include "screens/shell/style.h"
@@ -19,6 +18,22 @@ void write_picture(const rv::Home& home, const QString& file, int w, int h) {
   p.fillRect(0, 0, w / 2, h, QColor(200, 150, 40));
   p.end();
   image.save(QString::fromStdString((home.images() / file.toStdString()).string()));
+}
+
+QString cell(QTableView* grid, int row, int column) { return grid->model()->index(row, column).data().toString(); }
+
+QStringList column_texts(QTableView* grid, int column) {
+  QStringList out;
+  for (int r = 0; r < grid->model()->rowCount(); ++r) out << cell(grid, r, column);
+  return out;
+}
+
+int row_of(QTableView* grid, const QString& text, int column) {
+  return static_cast<int>(column_texts(grid, column).indexOf(text));
+}
+
+void click_row(QTableView* grid, int row, int column) {
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(row, column)).center());
 }
 
 Fixture::Fixture(bool world)

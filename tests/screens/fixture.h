@@ -2,6 +2,7 @@
 // A running program over the small hand-made world, with scripted dialogs, a fixed clock and a
 // fixed seed, for the screen tests.
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <memory>
 
@@ -68,6 +69,13 @@ class Fixture {
   rv::FixedClock clock_;
   std::unique_ptr<rvgui::MainWindow> window_;
 };
+
+// A grid's texts as shown: one cell, one column top to bottom, the first row whose cell in
+// `column` reads `text` (-1 for none); and a mouse click on a row.
+QString cell(QTableView* grid, int row, int column);
+QStringList column_texts(QTableView* grid, int column = 0);
+int row_of(QTableView* grid, const QString& text, int column = 0);
+void click_row(QTableView* grid, int row, int column = 0);
 
 // A picture file of the given size in the home's Images folder.
 void write_picture(const rv::Home& home, const QString& file, int w = 64, int h = 48);

@@ -29,16 +29,8 @@ void post(rv::Store& s, const std::string& subject, const std::string& kind, int
   rv::post_message(s, "Monday 1st January 2007", m);
 }
 
-int row_of(QTableView* grid, const QString& subject) {
-  for (int r = 0; r < grid->model()->rowCount(); ++r) {
-    if (grid->model()->index(r, 1).data().toString() == subject) return r;
-  }
-  return -1;
-}
-
-void click_row(QTableView* grid, int row) {
-  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(row, 1)).center());
-}
+int row_of(QTableView* grid, const QString& subject) { return rvscreens::row_of(grid, subject, 1); }
+void click_row(QTableView* grid, int row) { rvscreens::click_row(grid, row, 1); }
 
 }  // namespace
 

@@ -9,11 +9,7 @@
 
 using rvscreens::Fixture;
 
-namespace {
-
-QString cell(QTableView* grid, int row, int column) { return grid->model()->index(row, column).data().toString(); }
-
-}  // namespace
+using rvscreens::cell;
 
 class GeneralInfoTest : public QObject {
   Q_OBJECT
@@ -33,9 +29,7 @@ class GeneralInfoTest : public QObject {
     f.dialogs().queue_yes();
     f.dialogs().queue_choice(1);
     f.dialogs().queue_text(QString());
-    const auto click_row = [grid](int row) {
-      QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(row, 1)).center());
-    };
+    const auto click_row = [grid](int row) { rvscreens::click_row(grid, row, 1); };
     click_row(4);
     QCOMPARE(f.dialogs().shown().back().text, QStringLiteral("The job title cannot be blank."));
     QCOMPARE(cell(grid, 4, 1), QStringLiteral("None"));

@@ -50,7 +50,7 @@ class ShowsTest : public QObject {
     const auto offered = static_cast<int>(rv::show_picture_choices(f.home()).size());
     f.dialogs().queue_choice(1);        // "Choose Image"
     f.dialogs().queue_choice(offered);  // the last entry, after "No Image"
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 0)).center());
+    rvscreens::click_row(grid, 0);
     const rv::Store& s = f.game()->store;
     QCOMPARE(s.promotion(*s.player_index()).show(0, rv::prom::show::image), std::string("zz_poster.bmp"));
     QCOMPARE(grid->model()->index(0, 4).data().toString(), QStringLiteral("zz_poster.bmp"));
@@ -65,7 +65,7 @@ class ShowsTest : public QObject {
     const rv::Lines promotions = f.game()->store.promotions, calendar = f.game()->store.calendar;
     f.dialogs().queue_choice(0);  // "Rename"
     f.dialogs().queue_text(QStringLiteral("House Show"));
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 0)).center());
+    rvscreens::click_row(grid, 0);
     QCOMPARE(f.dialogs().shown().back().text,
              QStringLiteral("A regular show cannot be called \"House Show\": the calendar keeps that name for the house shows you book."));
     QCOMPARE(f.game()->store.promotions, promotions);

@@ -105,7 +105,7 @@ class SlipsTest : public QObject {
     QVERIFY(f.click(QStringLiteral("rosterButton")));
     auto* grid = f.find<QTableView>(QStringLiteral("rosterGrid"));
     const QString name = grid->model()->index(0, 0).data().toString();
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 0)).center());
+    rvscreens::click_row(grid, 0);
     QVERIFY(f.click(QStringLiteral("contractButton")));
     QVERIFY(f.click(QStringLiteral("offerNewContractButton")));
     // The length and indy bookings start where the contract rules put them, whatever his deal.

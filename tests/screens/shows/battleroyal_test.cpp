@@ -32,14 +32,10 @@ rvgui::BattleRoyalScreen* open_battle_royal(Fixture& f) {
   return f.find<rvgui::BattleRoyalScreen>(QStringLiteral("battleRoyalScreen"));
 }
 
-QStringList names(QTableView* grid) {
-  QStringList out;
-  for (int r = 0; r < grid->model()->rowCount(); ++r) out << grid->model()->index(r, 0).data().toString();
-  return out;
-}
+QStringList names(QTableView* grid) { return rvscreens::column_texts(grid); }
 
 // The grid row showing `name`, and the model row behind it.
-int view_row_of(QTableView* grid, const QString& name) { return static_cast<int>(names(grid).indexOf(name)); }
+int view_row_of(QTableView* grid, const QString& name) { return rvscreens::row_of(grid, name); }
 int row_of(QTableView* grid, const QString& name) { return rvgui::model_row(grid, view_row_of(grid, name)); }
 
 }  // namespace

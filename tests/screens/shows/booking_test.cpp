@@ -31,12 +31,6 @@ QStringList longest_world_names(int count) {
   return names.mid(0, count);
 }
 
-QStringList column(QTableView* grid) {
-  QStringList out;
-  for (int r = 0; r < grid->model()->rowCount(); ++r) out << grid->model()->index(r, 0).data().toString();
-  return out;
-}
-
 // True when the grid's first column is as wide as its widest text needs.
 bool holds_its_text(QTableView* grid) {
   return grid->columnWidth(0) >= static_cast<QAbstractItemView*>(grid)->sizeHintForColumn(0);
@@ -75,7 +69,7 @@ class BookingTest : public QObject {
     auto* list = f.find<QTableView>(QStringLiteral("bookingList"));
     int booked = 0;
     for (int step = 0; step < 10 && booked < 2 && list->model()->rowCount() > 0; ++step) {
-      const QStringList offered = column(list);
+      const QStringList offered = rvscreens::column_texts(list);
       const auto it = std::find_if(longest.begin(), longest.end(), [&](const QString& n) { return offered.contains(n); });
       if (it == longest.end()) {
         booking->pick(0);

@@ -14,11 +14,8 @@ using rvscreens::Fixture;
 
 namespace {
 
-QString cell(QTableView* grid, int row, int column) { return grid->model()->index(row, column).data().toString(); }
-
-void click_row(QTableView* grid, int row) {
-  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(row, 0)).center());
-}
+using rvscreens::cell;
+using rvscreens::click_row;
 
 // Opens the profile of the roster's first worker; his name.
 QString open_first_profile(Fixture& f) {
