@@ -47,8 +47,10 @@ TEST_F(DataCheck, EachFaultIsReportedWhereItStands) {
   const Case cases[] = {
       {"wrestlers.rv1", [](rv::Lines& l) { l.pop_back(); }, {"wrestlers.rv1:714: the last worker has 30 lines instead of 31"}},
       // Title holders must exist and work for the promotion.
-      {"RVA.fed", [](rv::Lines& l) { l[rv::prom::short_titles + 8] = "Nobody Atall"; }, {"RVA.fed:94: title holder Nobody Atall does not exist"}},
-      {"RVA.fed", [](rv::Lines& l) { l[rv::prom::short_titles + 8] = "Beta Worker 2"; }, {"RVA.fed:94: title holder Beta Worker 2 does not work for RVA"}},
+      {"RVA.fed", [](rv::Lines& l) { l[rv::prom::short_titles + 8] = "Nobody Atall"; },
+       {"RVA.fed:94: title holder Nobody Atall does not exist"}},
+      {"RVA.fed", [](rv::Lines& l) { l[rv::prom::short_titles + 8] = "Beta Worker 2"; },
+       {"RVA.fed:94: title holder Beta Worker 2 does not work for RVA"}},
       {"venues.txt", [](rv::Lines& l) { l[9] = ""; }, {"venues.txt:10: Old Mill Arena: the capacity must be a whole number above 0"}},
       {"venues.txt", [](rv::Lines& l) { l.pop_back(); }, {"venues.txt:7: the last venue has 5 lines instead of 6"}},
       // Libraries carry only known placeholders and markers; a talk show may have segments.
