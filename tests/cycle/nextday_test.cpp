@@ -109,10 +109,6 @@ TEST(NextDay, UnhappyWorkersAskForTheirReleaseOnThursdays) {
   EXPECT_EQ(rvtest::count_of(rvtest::subjects(g.store), "Release Request"), 1);
 }
 
-}  // namespace
-
-namespace {
-
 TEST(NextDay, OddDataNeverStopsTheDay) {
   // An empty store, a player whose promotion is gone, and texts where numbers belong.
   rv::Game empty{rv::Store{}, rv::Rng(1), "t"};

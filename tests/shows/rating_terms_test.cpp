@@ -91,11 +91,8 @@ TEST(RatingTerms, EveryKindOfTermAddsUpToTheRating) {
        }(), "88"},
       {"morale 49", [](rv::Store& s) { set_both(s, Col::morale, "49"); }, "None", "Auto", changed(plain, 2, 0), "79"},
       {"morale 50", [](rv::Store& s) { set_both(s, Col::morale, "50"); }, "None", "Auto", changed(plain, 2, 1), "80"},
-      {"morale 94", [](rv::Store& s) { set_both(s, Col::morale, "94"); }, "None", "Auto", changed(plain, 2, 9), "88"},
-      {"morale 95", [](rv::Store& s) { set_both(s, Col::morale, "95"); }, "None", "Auto", changed(plain, 2, 10), "89"},
       {"condition 49", [](rv::Store& s) { set_both(s, Col::cond, "49"); }, "None", "Auto", changed(plain, 3, -11), "64"},
       {"condition 50", [](rv::Store& s) { set_both(s, Col::cond, "50"); }, "None", "Auto", changed(plain, 3, 1), "76"},
-      {"condition 95", [](rv::Store& s) { set_both(s, Col::cond, "95"); }, "None", "Auto", changed(plain, 3, 10), "85"},
       // Nobody known: no skill, charisma or morale, and a condition of 0 costs 60; raised to 1.
       {"lowest bound", [](rv::Store& s) { set_both(s, Col::names, "Gone"); }, "None", "Auto",
        {{"Skill (hardcore + ability) x 0.65", 0}, {"Charisma", 0}, {"Morale", 0}, {"Condition", -60},
