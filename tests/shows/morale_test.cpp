@@ -3,18 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "shows/morale.h"
-#include "support/world.h"
+#include "support/shownight.h"
 
 namespace {
 
 rv::Lines singles(const std::string& a, const std::string& b, const std::string& winner, const std::string& win_type = "Normal") {
-  rv::Lines card(rv::rec::match * rv::rec::match_slots, "");
-  card[rv::match::slot] = "1";
-  card[rv::match::type] = "Singles";
+  rv::Lines card = rvtest::match_record("Singles", "None", a, b);
   card[rv::match::winners] = winner;
   card[rv::match::win_type] = win_type;
-  card[rv::match::first_worker] = a;
-  card[rv::match::first_worker + 1] = b;
+  card.resize(rv::rec::match * rv::rec::match_slots, "");
   return card;
 }
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "shows/rating.h"
-#include "support/world.h"
+#include "support/shownight.h"
 
 namespace {
 
@@ -15,15 +15,10 @@ using rv::Col;
 
 const std::string a0 = "Alpha Worker 0", a1 = "Alpha Worker 1";
 
-rv::Lines one_match(const std::string& stipulation, const std::string& win_type, std::vector<std::string> workers = {a0, a1}) {
-  rv::Lines card(rv::rec::match * rv::rec::match_slots, "");
-  card[rv::match::slot] = "1";
-  card[rv::match::type] = "Singles";
-  card[rv::match::stipulation] = stipulation;
-  card[rv::match::title] = "None";
-  card[rv::match::winners] = "Auto";
+rv::Lines one_match(const std::string& stipulation, const std::string& win_type) {
+  rv::Lines card = rvtest::match_record("Singles", stipulation, a0, a1);
   card[rv::match::win_type] = win_type;
-  for (std::size_t i = 0; i < workers.size(); ++i) card[rv::match::first_worker + i] = workers[i];
+  card.resize(rv::rec::match * rv::rec::match_slots, "");
   return card;
 }
 

@@ -12,14 +12,11 @@ using rvtest::night;
 
 // A singles match for `title` in which Alpha Worker 2 beats its holder, Alpha Worker 1.
 rv::Lines title_match(const std::string& title, const char* win_type) {
-  rv::Lines card(rv::rec::match * rv::rec::match_slots, "");
-  card[rv::match::slot] = "1";
-  card[rv::match::type] = "Singles";
+  rv::Lines card = rvtest::match_record("Singles", "None", "Alpha Worker 1", "Alpha Worker 2");
   card[rv::match::title] = title;
   card[rv::match::winners] = "Alpha Worker 2";
   card[rv::match::win_type] = win_type;
-  card[rv::match::first_worker] = "Alpha Worker 1";
-  card[rv::match::first_worker + 1] = "Alpha Worker 2";
+  card.resize(rv::rec::match * rv::rec::match_slots, "");
   return card;
 }
 
@@ -172,12 +169,9 @@ TEST(ShowNight, ATitleChangesHandsAndTheResultsReadIt) {
 }
 
 TEST(ShowNight, ABattleRoyalReadsItsOwnResultLineAndNoRating) {
-  rv::Lines card(rv::rec::match * rv::rec::match_slots, "");
-  card[rv::match::slot] = "1";
-  card[rv::match::type] = "Battle Royal";
-  card[rv::match::stipulation] = "Grand Melee";
-  card[rv::match::title] = "None";
+  rv::Lines card = rvtest::match_record("Battle Royal", "Grand Melee", "", "");
   card[rv::match::winners] = "Alpha Worker 3";
+  card.resize(rv::rec::match * rv::rec::match_slots, "");
   const std::array<std::string, rv::rec::match_slots> ratings{};
   const std::pair<std::string, std::string> cases[] = {
       {"Alpha Worker 3 won the Grand Melee after last eliminating Alpha Worker 5.",
