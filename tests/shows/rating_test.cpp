@@ -45,18 +45,6 @@ std::string rate_one(rv::Store& s, const Card& c, std::uint64_t seed = 1) {
   return rv::matchstats(s, c.lines, {}, rng).ratings[0];
 }
 
-TEST(MatchRating, OverTheTopAQuarterOfMatchesReachAHundred) {
-  rv::Store s = rvtest::small_store();
-  // Far over the top the match is held to 100 one time in four, else to 99.
-  set_all(s, Col::hardcore, "100");
-  set_all(s, Col::ent, "100");
-  std::map<std::string, int> seen;
-  for (std::uint64_t seed = 1; seed <= 400; ++seed) ++seen[rate_one(s, Card().add(0, "Singles", {a0, a1}), seed)];
-  ASSERT_EQ(seen.size(), 2u);
-  EXPECT_GT(seen["100"], 60);
-  EXPECT_LT(seen["100"], 140);  // a quarter of 400
-}
-
 TEST(MatchRating, StipulationsWearDownAndCostConditionAndInjure) {
   rv::Store s = rvtest::small_store();
   rv::Record stip(s.stipulations, 0);  // Singles "Steel Cage"
