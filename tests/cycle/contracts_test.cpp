@@ -54,12 +54,6 @@ TEST(Contracts, SeveralWarningsAreListed) {
   EXPECT_EQ(m->at(rv::msg::body2), "Alpha Worker 1, Alpha Worker 3.");
 }
 
-TEST(Contracts, DecemberWarnsOfJanuaryNextYear) {
-  rv::Store s = rvtest::small_store();
-  rvtest::set_date(s, "Monday", 14, "December", 2009);
-  EXPECT_EQ(rv::ending_this_month(s), "January 2010");
-}
-
 TEST(Contracts, RivalsRenewOrLetGoWithinTheirLengths) {
   rv::Game g{rvtest::small_store(), rv::Rng(9), "t"};
   rv::Store& s = g.store;

@@ -92,9 +92,6 @@ TEST(MonthlyMoney, ByTypeAndPopularity) {
   p.set_show(3, rv::prom::show::kind, "House");
   const rv::Num expected = 500000 + 333333 + 104166 + 67708 - 102916;
   EXPECT_EQ(rv::monthly_money_change(std::as_const(s).promotion(0)), expected);
-  const rv::Num before = p.balance();
-  EXPECT_EQ(rv::monthly_money(s), expected);
-  EXPECT_EQ(p.balance(), before + expected);
   p.set(rv::prom::size_level, "2");
   p.set_popularity(100);
   EXPECT_EQ(rv::monthly_money_change(std::as_const(s).promotion(0)), 5000 + 42000 + 420 - 633);

@@ -3,27 +3,32 @@
 #include <gtest/gtest.h>
 
 #include "shows/morale.h"
-#include "support/world.h"
+#include "support/shownight.h"
 
 namespace {
 
 rv::Lines singles(const std::string& a, const std::string& b, const std::string& winner, const std::string& win_type = "Normal") {
-  rv::Lines card(rv::rec::match * rv::rec::match_slots, "");
-  card[rv::match::slot] = "1";
-  card[rv::match::type] = "Singles";
+  rv::Lines card = rvtest::match_record("Singles", "None", a, b);
   card[rv::match::winners] = winner;
   card[rv::match::win_type] = win_type;
-  card[rv::match::first_worker] = a;
-  card[rv::match::first_worker + 1] = b;
+  card.resize(rv::rec::match * rv::rec::match_slots, "");
   return card;
+}
+
+// Alpha Weekly at the reference level 50: the primary show, or a big show.
+rv::MoraleSetting weekly(bool big = false) {
+  rv::MoraleSetting m;
+  m.show_name = "Alpha Weekly";
+  m.reference_level = 50;
+  m.big_show = big;
+  m.primary_show = !big;
+  return m;
 }
 
 TEST(Morale, ADisqualificationAndTheBiggestUpsetAtTheEndsOfMorale) {
   rv::Store s = rvtest::small_store();
   const std::string a1 = "Alpha Worker 1", a2 = "Alpha Worker 2";
-  rv::MoraleSetting setting;
-  setting.show_name = "Alpha Weekly";
-  setting.reference_level = 50;
+  const rv::MoraleSetting setting = weekly();
   const auto messages = s.message_count();
   rv::moralewinlose(s, singles(a1, a2, a2, "DQ"), setting);  // a disqualification changes nothing
   EXPECT_EQ(s.wrestlers.text(1, rv::Col::morale), "70");
@@ -60,9 +65,7 @@ TEST(Morale, EveryGapBandOnBothSidesOfItsEdge) {
   for (const auto& r : rows) {
     rv::Store s = rvtest::small_store();
     s.wrestlers.set(2, rv::Col::pop, std::to_string(50 + r.d));
-    rv::MoraleSetting setting;
-    setting.show_name = "Alpha Weekly";
-    setting.reference_level = 50;
+    const rv::MoraleSetting setting = weekly();
     const auto messages = s.message_count();
     rv::moralewinlose(s, singles(a1, a2, a1), setting);
     EXPECT_EQ(s.wrestlers.text(1, rv::Col::morale), std::to_string(r.winner)) << r.d;
@@ -96,10 +99,7 @@ TEST(Morale, OnAndOffTheCardByStandingAgainstTheLevel) {
     rv::Store s = rvtest::small_store();
     s.wrestlers.set(1, rv::Col::pop, r.on_pop);
     s.wrestlers.set(4, rv::Col::pop, r.off_pop);
-    rv::MoraleSetting setting;
-    setting.big_show = r.big;
-    setting.primary_show = !r.big;
-    setting.reference_level = 50;
+    const rv::MoraleSetting setting = weekly(r.big);
     rv::Rng rng(2);
     rv::left_off_card_morale(s, singles("Alpha Worker 1", "Alpha Worker 2", "Alpha Worker 1"), setting, rng);
     EXPECT_EQ(s.wrestlers.text(1, rv::Col::morale), std::to_string(r.on_morale)) << r.big << " " << r.on_pop;
@@ -126,9 +126,7 @@ TEST(Morale, AManBeatenByAWomanTakesItByHisStanding) {
     s.wrestlers.set(1, rv::Col::pop, r.pop);
     rv::Lines card = singles("Alpha Worker 0", "Alpha Worker 1", "Alpha Worker 0");
     card[rv::match::type] = "Intergender Match";
-    rv::MoraleSetting setting;
-    setting.show_name = "Alpha Weekly";
-    setting.reference_level = 50;
+    const rv::MoraleSetting setting = weekly();
     const auto messages = s.message_count();
     rv::moralewinlose(s, card, setting);
     EXPECT_EQ(s.wrestlers.text(0, rv::Col::morale), "72") << r.pop;

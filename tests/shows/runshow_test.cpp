@@ -39,17 +39,6 @@ TEST_F(ShowRunTest, TheNightRunsInOrderAndLeavesItsMark) {
   const auto shown = rv::present_show(*run);
   EXPECT_EQ(shown.results_title, "Ringvale Alpha Weekly Results");
   EXPECT_EQ(shown.overall_text, rv::overall_rating_text(run->overall.shown));
-  // The archive keeps the night, and its results read again as they were shown.
-  const rv::History archive = rv::read_history(game.store.history);
-  ASSERT_EQ(archive.shows.size(), 1u);
-  const auto again = rv::archived_presentation(archive.shows[0]);
-  EXPECT_EQ(again.results_title, shown.results_title);
-  ASSERT_EQ(again.results.size(), shown.results.size());
-  for (std::size_t k = 0; k < shown.results.size(); ++k) {
-    EXPECT_EQ(again.results[k].result, shown.results[k].result);
-    EXPECT_EQ(again.results[k].rating, shown.results[k].rating);
-  }
-  EXPECT_EQ(again.overall_text, shown.overall_text);
 }
 
 TEST_F(ShowRunTest, TheExpectedRatingsAreTheNightsOwn) {
@@ -109,9 +98,10 @@ TEST_F(ShowRunTest, AGrandMeleeReadsItsWholeResultLineNowAndInTheArchive) {
   ASSERT_EQ(archive.shows.size(), 1u);
   const auto again = rv::archived_presentation(archive.shows[0]);
   ASSERT_EQ(again.results.size(), 5u);
-  EXPECT_EQ(again.results[4].result, line);
-  EXPECT_EQ(again.results[4].rating, "");  // no "Match Rating: 0%" for a match without a rating
-  EXPECT_EQ(again.results[0].rating, run->results[0].rating);
+  for (std::size_t k = 0; k < 5; ++k) {  // no "Match Rating: 0%" for the battle royal
+    EXPECT_EQ(again.results[k].result, run->results[k].result) << k;
+    EXPECT_EQ(again.results[k].rating, run->results[k].rating) << k;
+  }
   // The archive keeps the overall rating to the hundredth, as the night showed it.
   EXPECT_EQ(again.overall_text, rv::present_show(*run).overall_text);
 }

@@ -310,10 +310,6 @@ TEST(SuggestCard, AWorkerNoShowHasSeenYetGetsAPlace) {
   }
 }
 
-}  // namespace
-
-namespace {
-
 TEST(SuggestCard, AMainTitleStaysWithItsHolderAgainstANameTooSmallForIt) {
   // The fans take a new holder of a main title whose popularity is more than five below the
   // title's level (60) badly; the second title block is a main title too, the third is not.

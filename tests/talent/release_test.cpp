@@ -15,22 +15,19 @@ struct Release : ::testing::Test {
 };
 
 TEST_F(Release, WeeksLeftUntilTheExpiryMonth) {
-  auto w = worker(s, "Alpha Worker 1");
-  w.set_expires("January 2007");
-  EXPECT_EQ(rv::weeks_left(s, w.row()), 1);
-  w.set_expires("February 2007");
-  EXPECT_EQ(rv::weeks_left(s, w.row()), 4);  // 31 days
-  w.set_expires("January 2008");
-  EXPECT_EQ(rv::weeks_left(s, w.row()), 52);  // 365 days
-  w.set_expires("June 2005");
-  EXPECT_EQ(rv::weeks_left(s, w.row()), 1);
-  w.set_expires("Free Agent");
-  EXPECT_EQ(rv::weeks_left(s, w.row()), 1);
-  w.set_expires("March 2007x");
-  EXPECT_EQ(rv::weeks_left(s, w.row()), 1);
-  rvtest::set_date(s, "Tuesday", 30, "January", 2007);
-  w.set_expires("March 2007");
-  EXPECT_EQ(rv::weeks_left(s, w.row()), 4);  // 30 days
+  // From Monday 1st January 2007: 31 days to February, 365 to January 2008; a month gone by or
+  // no month at all leaves one week. From Tuesday 30th January, 30 days to March.
+  const struct {
+    int day;
+    const char* expires;
+    int weeks;
+  } rows[] = {{1, "January 2007", 1}, {1, "February 2007", 4}, {1, "January 2008", 52}, {1, "June 2005", 1},
+              {1, "Free Agent", 1},   {1, "March 2007x", 1},   {30, "March 2007", 4}};
+  for (const auto& r : rows) {
+    rvtest::set_date(s, r.day == 1 ? "Monday" : "Tuesday", r.day, "January", 2007);
+    worker(s, "Alpha Worker 1").set_expires(r.expires);
+    EXPECT_EQ(rv::weeks_left(s, worker(s, "Alpha Worker 1").row()), r.weeks) << r.expires;
+  }
 }
 
 TEST_F(Release, TheQuestionDependsOnMorale) {

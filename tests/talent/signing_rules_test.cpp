@@ -14,17 +14,6 @@ TEST(SigningRules, StandingAgainstTheOwnersLevel) {
   for (const auto& r : rows) EXPECT_EQ(rv::standing_in(r.pop, 60), r.standing) << r.pop;
 }
 
-TEST(SigningRules, TheAskingPriceFactorByPopularity) {
-  // A contract worth 10,000 against an owner's level of 60.
-  const struct {
-    rv::Num pop, price;
-  } rows[] = {{81, 18000}, {80, 17000}, {76, 17000}, {75, 16000}, {71, 16000}, {70, 15000}, {66, 15000},
-              {65, 14000}, {61, 14000}, {60, 13000}, {56, 13000}, {55, 12000}, {51, 12000}, {50, 11000},
-              {46, 11000}, {45, 10500}, {41, 10500}, {40, 10200}, {36, 10200}, {35, 10000}, {31, 10000},
-              {30, 9500},  {0, 9500}};
-  for (const auto& r : rows) EXPECT_EQ(rv::asking_price(10000, r.pop, 60), r.price) << r.pop;
-}
-
 TEST(SigningRules, WhenTheOwnerWillTalk) {
   const struct {
     rv::Num owner, player;

@@ -28,15 +28,21 @@ struct Signing : ::testing::Test {
     EXPECT_TRUE(a->confirm_offer(s).ok());
     return std::move(*a);
   }
+  // Beta Worker 1 of an RVB bigger than the player's promotion and eleven strong, so that an
+  // upper carder (T + 12 against RVB's level) can go; eight weeks left from Monday 1st January 2007.
+  rv::Worker upper_carder() {
+    s.promotion(1).set_num(rv::prom::size_level, 5);
+    s.wrestlers.add(rvtest::worker_row("Beta Worker 10", "RVB"));
+    auto w = worker(s, "Beta Worker 1");
+    w.set_pop(62);
+    w.set_wages(1000);
+    w.set_expires("March 2007");
+    return w;
+  }
 };
 
 TEST_F(Signing, TheAskingPriceIsMetOrNot) {
-  s.promotion(1).set_num(rv::prom::size_level, 5);  // bigger than the player's promotion
-  s.wrestlers.add(rvtest::worker_row("Beta Worker 10", "RVB"));  // eleven workers: an upper carder can go
-  auto w = worker(s, "Beta Worker 1");
-  w.set_pop(62);  // T + 12 against RVB's level
-  w.set_wages(1000);
-  w.set_expires("March 2007");  // weeks left from Monday 1st January 2007: 8
+  const auto w = upper_carder();
   const rv::Num value = rv::contract_value(s, w.row());
   const rv::Num price = rv::asking_price(value, 62, 50);
   auto below = bought("Beta Worker 1", price - 1);
@@ -52,12 +58,7 @@ TEST_F(Signing, TheAskingPriceIsMetOrNot) {
 
 // A sum beyond the balance draws a warning but goes to the owner all the same.
 TEST_F(Signing, ASumBeyondTheBalanceIsWarnedAboutButOffered) {
-  s.promotion(1).set_num(rv::prom::size_level, 5);
-  s.wrestlers.add(rvtest::worker_row("Beta Worker 10", "RVB"));
-  auto w = worker(s, "Beta Worker 1");
-  w.set_pop(62);
-  w.set_wages(1000);
-  w.set_expires("March 2007");
+  const auto w = upper_carder();
   s.promotion(0).set_balance(50000);
   struct Case {
     const char* sum;
@@ -87,64 +88,20 @@ TEST(AskingPrice, TheOwnerAddsHisShareInWholeDollars) {
     rv::Num value, pop, price;
   };
   const Case cases[] = {
-      {1000, 71, 1800},  // above T+20: 0.8
-      {1000, 70, 1700},  // T+20 itself: 0.7
-      {1000, 65, 1600},  // T+15: 0.6
-      {1000, 60, 1500},  // T+10: 0.5
-      {1000, 55, 1400},  // T+5: 0.4
-      {1000, 51, 1400},
-      {1000, 50, 1300},  // T: 0.3
-      {1000, 45, 1200},  // T-5: 0.2
-      {1000, 40, 1100},  // T-10: 0.1
-      {1000, 35, 1050},  // T-15: 0.05
-      {1000, 30, 1020},  // T-20: 0.02
-      {1000, 25, 1000},  // T-25: nothing
-      {1000, 21, 1000},
-      {1000, 20, 950},   // T-30 and below: 0.05 off
-      {10, 20, 9},       // 9.5 is cut
-      {0, 80, 0},
+      // Each band on both sides of its edge: above T+20 0.8, above T+15 0.7, above T+10 0.6,
+      // above T+5 0.5, above T 0.4, above T-5 0.3, above T-10 0.2, above T-15 0.1, above T-20
+      // 0.05, above T-25 0.02, above T-30 nothing, from T-30 down 0.05 off.
+      {1000, 71, 1800}, {1000, 70, 1700}, {1000, 66, 1700}, {1000, 65, 1600}, {1000, 61, 1600},
+      {1000, 60, 1500}, {1000, 56, 1500}, {1000, 55, 1400}, {1000, 51, 1400}, {1000, 50, 1300},
+      {1000, 46, 1300}, {1000, 45, 1200}, {1000, 41, 1200}, {1000, 40, 1100}, {1000, 36, 1100},
+      {1000, 35, 1050}, {1000, 31, 1050}, {1000, 30, 1020}, {1000, 26, 1020}, {1000, 25, 1000},
+      {1000, 21, 1000}, {1000, 20, 950},  {1000, 0, 950},   {10, 20, 9} /* 9.5 is cut */, {0, 80, 0},
       // Values whose price a binary 1.4 would put a dollar low (45 x 1.4 = 62.99999...).
-      {45, 55, 63},
-      {85, 55, 119},
-      {90, 55, 126},
-      {165, 55, 231},
-      {325, 55, 455},
+      {45, 55, 63}, {85, 55, 119}, {90, 55, 126}, {165, 55, 231}, {325, 55, 455},
       // Whole-number arithmetic all the way, also where shares are not whole.
-      {333, 71, 599},    // 333 + 266.4
-      {7, 35, 7},        // 7 + 0.35
-      {19, 30, 19},      // 19 + 0.38
-      {1999, 20, 1899},  // 1999 - 99.95
+      {333, 71, 599} /* 333 + 266.4 */, {7, 35, 7}, {19, 30, 19}, {1999, 20, 1899} /* 1999 - 99.95 */,
   };
   for (const auto& c : cases) EXPECT_EQ(rv::asking_price(c.value, c.pop, 50), c.price) << c.value << " at pop " << c.pop;
-}
-
-TEST_F(Signing, TheWorkerJudgesTheContract) {
-  rv::SigningContext who;
-  who.name = "Free Worker 0";
-  who.pop = 55;
-  who.player_size = 4;
-  who.level = 70;
-  who.popularity = 80;
-  who.promotion_name = "Ringvale Alpha";
-  EXPECT_EQ(rv::signing_wage(55, 50, 4, std::nullopt), 200);
-  for (rv::Num size : {1, 2, 3, 4, 5, 6}) EXPECT_GE(rv::signing_wage(55, 40, 4, size), 180);
-  who.expected = 200;
-  rv::SigningTerms terms{100, 1, 1, "Face"};
-  EXPECT_EQ(rv::judge_signing(who, terms, g.rng).reply,
-            "Free Worker 0 has rejected your contract offer. He was not happy with the wages you offered.");
-  terms.wages = 200;
-  EXPECT_TRUE(rv::judge_signing(who, terms, g.rng).accepted);
-  who.pop = 60;  // T - 10 refuses the lower card
-  EXPECT_FALSE(rv::judge_signing(who, terms, g.rng).accepted);
-  who.pop = 95;  // too big for a size 4 promotion, whatever the terms
-  terms = {50000, 3, 1, "Heel"};
-  EXPECT_EQ(rv::judge_signing(who, terms, g.rng).reply, "Free Worker 0 is not interested in signing for your promotion.");
-  who.pop = 70;
-  who.owner_size = 4;  // the same size: no four or five year deals
-  terms = {50000, 3, 4, "Heel"};
-  EXPECT_FALSE(rv::judge_signing(who, terms, g.rng).accepted);
-  terms.years = 3;
-  EXPECT_TRUE(rv::judge_signing(who, terms, g.rng).accepted);
 }
 
 TEST_F(Signing, ABoughtWorkerMovesOnlyWhenHeSaysYes) {
