@@ -306,25 +306,52 @@ void answer_rival_offers(Game& game, StaffDay& day) {
   }
 }
 
+namespace {
+
+// The fans give a show its whole production bonus three levels above what they expect.
+constexpr Num production_headroom = 3;
+
+void tell_production(Store& s, const char* kind, const char* why, Num from, Num to) {
+  post_info(s, std::string(booker_name), to > from ? "Production Raised" : "Production Lowered",
+            std::string(why) + ", so I " + (to > from ? "raised" : "lowered") + " the production of our " + kind +
+                " shows from level " + to_text(from) + " to level " + to_text(to) + " ($" +
+                grouped(production_cost(to)) + " Per Show).");
+}
+
+}  // namespace
+
 void keep_production(Store& s) {
   const auto player = s.player_index();
   if (!s.assistant.booking || !player || current_date(s).day != 1) return;
   const Num size = s.promotion(*player).size_level();
+  const Num baseline = s.md_num(md::money_baseline_base + static_cast<std::size_t>(std::clamp<Num>(size, 1, 6)));
   const struct {
     ShowKind kind;
     const char* name;
   } kinds[] = {{ShowKind::primary, "primary"}, {ShowKind::secondary, "secondary"}, {ShowKind::big, "big"}};
   for (const auto& k : kinds) {
     const Num from = production_level(s, k.kind), wanted = expected_production(size, k.kind);
-    if (from >= wanted || from < production_level_min) continue;
-    // A year of weekly shows at the new level must leave the bank above the board's limit.
-    const Num year = mul_sat(production_cost(wanted), 52);
-    if (sub_sat(s.promotion(*player).balance(), year) < debt_limits(size).dismissal) continue;
-    while (production_level(s, k.kind) < wanted) step_production(s, k.kind, true);
-    post_info(s, std::string(booker_name), "Production Raised",
-              "The fans expect more of a promotion of our size, so I raised the production of our " + std::string(k.name) +
-                  " shows from level " + to_text(from) + " to level " + to_text(wanted) + " ($" +
-                  grouped(production_cost(wanted)) + " Per Show).");
+    if (from < production_level_min) continue;
+    const Num balance = s.promotion(*player).balance();
+    const auto year_at = [](Num level) { return mul_sat(production_cost(level), 52); };
+    Num to = from;
+    if (from < wanted) {
+      // A year of weekly shows at the expected level must leave the bank above the board's limit.
+      if (sub_sat(balance, year_at(wanted)) < debt_limits(size).dismissal) continue;
+      to = wanted;
+    } else if (from < wanted + production_headroom && from < production_level_max &&
+               sub_sat(balance, year_at(from + 1)) >= mul_sat(baseline, 2)) {
+      to = from + 1;  // money to spare: a year of the next level still leaves twice what the board expects
+    } else if (from > wanted && sub_sat(balance, year_at(from)) < debt_limits(size).dismissal) {
+      to = from - 1;  // the extras go first when a year of them would take the bank past the board's limit
+    }
+    if (to == from) continue;
+    while (production_level(s, k.kind) != to) step_production(s, k.kind, to > from);
+    tell_production(s, k.name,
+                    to < from      ? "A year of shows at this level would take us past the board's limit on debt"
+                    : to == wanted ? "The fans expect more of a promotion of our size"
+                                   : "We have money to spare and the fans reward a better show",
+                    from, to);
   }
 }
 

@@ -64,9 +64,12 @@ struct StaffBooking {
   const Home& home;
   const ShowLibraries& libraries;
 };
-// With the booking handed over, on the first of the month: each production level below what the
-// fans expect of the promotion's size is raised to it, as the shows screen would, when a year of
-// weekly shows at the new level leaves the bank above the board's dismissal line.
+// With the booking handed over, on the first of the month, each production level moves as the shows
+// screen would move it: below what the fans expect of the promotion's size, up to it when a year of
+// weekly shows at that level leaves the bank above the board's dismissal line; from there one level
+// a month towards the fans' whole bonus, three above, while a year at the next level leaves twice the
+// board's money baseline; and one level back, never below what is expected, while a year at the
+// present level would take the bank past the dismissal line.
 void keep_production(Store& store);
 // True when today is a show day and the booking is handed over.
 bool staff_books_today(const Store& store);

@@ -165,13 +165,54 @@ TEST(StaffProduction, RaisedToWhatTheFansExpectWhenTheBankCanPayAYearOfIt) {
     s.promotion(0).set_balance(c.balance);
     set_production(s, rv::ShowKind::primary, 7);
     set_production(s, rv::ShowKind::secondary, 9);
-    set_production(s, rv::ShowKind::big, 14);  // above what is expected: never lowered
+    set_production(s, rv::ShowKind::big, 12);
     rv::keep_production(s);
     EXPECT_EQ(rv::production_level(s, rv::ShowKind::primary), c.primary) << c.balance << " " << c.day;
     EXPECT_EQ(rv::production_level(s, rv::ShowKind::secondary), 9);
-    EXPECT_EQ(rv::production_level(s, rv::ShowKind::big), 14);
+    EXPECT_EQ(rv::production_level(s, rv::ShowKind::big), 12);
     EXPECT_EQ(rvtest::message_with(s, "Production Raised").has_value(), c.primary == 10);
   }
+}
+
+TEST(StaffProduction, ExtrasFollowTheBank) {
+  // Ringvale Alpha (size 4) is expected to produce its primary shows at level 10; the board's money
+  // baseline for size 4 is $1,000,000 in this world, and it dismisses below -5,000,000. Level 11
+  // costs $100,000 a show ($5,200,000 a year), level 12 $150,000 ($7,800,000 a year).
+  const struct {
+    rv::Num from, balance, to;
+  } cases[] = {
+      {10, 7'200'000, 11},    // a year of level 11 leaves exactly twice the baseline
+      {10, 7'199'999, 10},    // a dollar short
+      {13, 500'000'000, 13},  // three above what is expected: the fans give no more
+      {12, 2'800'000, 12},    // a year of level 12 leaves exactly the dismissal line
+      {12, 2'799'999, 11},    // past it: one level back
+      {10, -4'000'000, 10},   // never below what the fans expect
+  };
+  for (const auto& c : cases) {
+    rv::Game g{rvtest::small_store(), rv::Rng(1), "t"};
+    rv::Store& s = g.store;
+    rvtest::set_date(s, "Sunday", 1, "July", 2007);
+    s.assistant.booking = true;
+    s.promotion(0).set_balance(c.balance);
+    set_production(s, rv::ShowKind::primary, c.from);
+    rv::keep_production(s);
+    EXPECT_EQ(rv::production_level(s, rv::ShowKind::primary), c.to) << c.from << " " << c.balance;
+    std::vector<std::string> told;  // what the booker said about the primary shows
+    for (std::size_t i = 0; i < s.message_count(); ++i) {
+      const std::string body = s.message(i).at(rv::msg::body);
+      if (body.find("our primary shows") != std::string::npos) told.push_back(body);
+    }
+    EXPECT_EQ(told.size(), c.to != c.from ? 1u : 0u) << c.from << " " << c.balance;
+  }
+  rv::Game g{rvtest::small_store(), rv::Rng(1), "t"};
+  rvtest::set_date(g.store, "Sunday", 1, "July", 2007);
+  g.store.assistant.booking = true;
+  g.store.promotion(0).set_balance(7'200'000);
+  set_production(g.store, rv::ShowKind::primary, 10);
+  rv::keep_production(g.store);
+  EXPECT_EQ(rvtest::message_with(g.store, "Production Raised")->at(rv::msg::body),
+            "We have money to spare and the fans reward a better show, so I raised the production of our primary "
+            "shows from level 10 to level 11 ($100,000 Per Show).");
 }
 
 // Ringvale Alpha with ten workers of pop 50, four of them women, and four free agents who differ:
