@@ -8,6 +8,7 @@
 #include "state/names.h"
 #include "state/date.h"
 #include "talent/contract.h"
+#include "talent/roster.h"
 #include "state/ledger.h"
 
 namespace rv {
@@ -245,7 +246,7 @@ void bad_publicity(Game& game) {
   const std::size_t n = s.worker_count();
   for (std::size_t r = 0; r < n; ++r) {
     const auto w = std::as_const(s).worker(r);
-    if (w.promotion() == p.initials() && w.morale() < 40 && w.pop() >= p.reference_level() - 5) unhappy.push_back(r);
+    if (w.promotion() == p.initials() && heard_by_press(w.morale(), w.pop(), p.reference_level())) unhappy.push_back(r);
   }
   if (unhappy.empty()) return;
   const std::string name = s.worker(unhappy[static_cast<std::size_t>(game.rng.draw(static_cast<int>(unhappy.size())) - 1)]).name();

@@ -84,7 +84,7 @@ Booking::Booking(const Store& store, BookingSetting setting) : setting_(std::mov
     if (w.promotion() != initials || w.retire() == retired || leading_int(w.injury()) != 0) continue;
     if (setting_.brand != brand_all && w.brand() != setting_.brand && w.brand() != brand_all) continue;
     if (w.name().empty()) continue;
-    workers_.push_back({w.name(), w.gender(), w.ringstyle(), w.tagteam(), w.pop(), w.roles(), false});
+    workers_.push_back({w.name(), w.gender(), w.ringstyle(), w.tagteam(), w.pop(), w.roles(), false, w.morale(), w.ent()});
   }
   add_indy_workers(store);
   const auto prom = store.promotion(*player);
@@ -111,7 +111,7 @@ void Booking::add_indy_workers(const Store& store) {
     const auto w = store.worker(*row);
     if (w.retire() == retired || leading_int(w.injury()) != 0) continue;
     if (std::any_of(workers_.begin(), workers_.end(), [&](const BookableWorker& b) { return b.name == name; })) continue;
-    workers_.push_back({w.name(), w.gender(), w.ringstyle(), w.tagteam(), w.pop(), w.roles(), false});
+    workers_.push_back({w.name(), w.gender(), w.ringstyle(), w.tagteam(), w.pop(), w.roles(), false, w.morale(), w.ent()});
   }
 }
 

@@ -52,6 +52,8 @@ struct BookableWorker {
   Num pop = 0;
   std::string role;
   bool on_card = false;
+  Num morale = 0;
+  Num ability = 0;  // in-ring ability
 };
 
 struct BattleRoyalEntry;  // shows/battleroyal.h

@@ -21,6 +21,7 @@
 #include "state/date.h"
 #include "state/dates.h"
 #include "state/history.h"
+#include "talent/roster.h"
 #include "titles/titles.h"
 
 namespace rv::suggest_pick {
@@ -31,6 +32,8 @@ constexpr std::string_view female = "Female";
 constexpr std::string_view male = "Male";
 constexpr std::string_view title_tag = "Tag Team";
 constexpr std::size_t best_few = 3;  // an open match takes one of the best few offered
+// A worker this close to going to the press (in morale) is booked before the others.
+constexpr Num patience_margin = 10;
 
 std::array<std::string, 2> pair_of(const std::string& a, const std::string& b) {
   return a < b ? std::array<std::string, 2>{a, b} : std::array<std::string, 2>{b, a};
@@ -45,10 +48,7 @@ std::optional<long long> show_day(const std::string& date) {
 }
 
 // Popularity and ability together: what makes a worker worth a place high on the card.
-Num worth(const Store& store, const BookableWorker& w) {
-  const auto row = store.find_worker(w.name);
-  return w.pop + (row ? store.worker(*row).ent() : 0);
-}
+Num worth(const BookableWorker& w) { return w.pop + w.ability; }
 
 const BookableWorker* find(const std::vector<BookableWorker>& roster, const std::string& name) {
   for (const auto& w : roster)
@@ -327,11 +327,16 @@ std::string open_participant(const std::vector<std::string>& offered, const Pick
     const std::string team = first ? first->tagteam : "";
     keep([&](const BookableWorker& w) { return names_a_team(team) && w.tagteam == team; });
   }
+  // A name near the end of his patience comes next: left off again, he would soon be telling the press.
+  if (const auto player = at.store.player_index()) {
+    const Num level = at.store.promotion(*player).reference_level();
+    keep([&](const BookableWorker& w) { return heard_by_press(sub_sat(w.morale, patience_margin), w.pop, level); });
+  }
   if (at.plan.main_event)
     return std::max_element(candidates.begin(), candidates.end(), [](const auto& a, const auto& c) { return a.pop < c.pop; })->name;
   // The most worth first, ties in the order offered; each worth looked up once.
   std::vector<std::pair<Num, std::size_t>> ranked;
-  for (std::size_t i = 0; i < candidates.size(); ++i) ranked.emplace_back(worth(at.store, candidates[i]), i);
+  for (std::size_t i = 0; i < candidates.size(); ++i) ranked.emplace_back(worth(candidates[i]), i);
   std::stable_sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& c) { return a.first > c.first; });
   const std::size_t few = std::min(candidates.size(), best_few);
   return candidates[ranked[static_cast<std::size_t>(rng.draw(static_cast<int>(few)) - 1)].second].name;

@@ -11,6 +11,14 @@
 
 namespace rv {
 
+// A worker whose morale is below `press_morale` and whose popularity is at least the promotion's
+// reference level less `press_standing_margin` is one the press will listen to when he complains.
+inline constexpr Num press_morale = 40;
+inline constexpr Num press_standing_margin = 5;
+inline bool heard_by_press(Num morale, Num pop, Num reference_level) {
+  return morale < press_morale && pop >= reference_level - press_standing_margin;
+}
+
 // "Very Low" below 30, "Low", "Below Average", "OK", "Good", "Very Good", "Excellent" from 90.
 std::string_view ability_word(Num value);
 

@@ -310,6 +310,48 @@ TEST(SuggestCard, AWorkerNoShowHasSeenYetGetsAPlace) {
   }
 }
 
+TEST(SuggestCard, ANameCloseToGoingToThePressGetsAPlace) {
+  // Everyone worked the last show, so nobody is a fresh face. One man, made the weakest in the ring,
+  // has a popularity at or near the promotion's reference level. A worker of morale below 40 within five
+  // of that level goes to the press; the booker books one within ten of that morale on every card.
+  struct Case {
+    rv::Num morale;
+    rv::Num below_level;
+    bool every_card;
+  };
+  const Case cases[] = {
+      {49, 5, true},   // nine above the line, five below the level: booked
+      {50, 5, false},  // ten above the line: just another name
+      {49, 6, false},  // six below the level: the press would not listen
+  };
+  for (const auto& c : cases) {
+    rv::Store s = rvtest::generated_store(11, 460);
+    const rv::Booking roster(s, {});
+    std::vector<std::string> everyone;
+    for (const auto& w : roster.roster()) everyone.push_back(w.name);
+    rv::HistoryMatch all;
+    all.description = "Battle of everyone";
+    all.workers = everyone;
+    rv::record_history_show(s, {week_ago, "Weekly", 50, 300, 0, {all}});
+    std::string weakest;  // the first man who wrestles, made the worst in the ring
+    for (const auto& w : roster.roster())
+      if (weakest.empty() && w.gender == "Male" && w.ringstyle != rv::non_worker) weakest = w.name;
+    const rv::Num level = s.promotion(*s.player_index()).reference_level();
+    auto w = s.worker(*s.find_worker(weakest));
+    w.set_pop(level - c.below_level);
+    w.set_morale(c.morale);
+    w.set_ent(1);
+    int cards_with_him = 0;
+    for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+      rv::Booking b(s, {});
+      rv::Rng rng(seed);
+      expect_sound_card(b, suggest_card(b, s, rng), seed);
+      cards_with_him += b.on_card(weakest) ? 1 : 0;
+    }
+    EXPECT_EQ(cards_with_him == 20, c.every_card) << c.morale << " " << c.below_level << ": " << cards_with_him;
+  }
+}
+
 TEST(SuggestCard, AMainTitleStaysWithItsHolderAgainstANameTooSmallForIt) {
   // The fans take a new holder of a main title whose popularity is more than five below the
   // title's level (60) badly; the second title block is a main title too, the third is not.
