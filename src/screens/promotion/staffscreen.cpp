@@ -125,7 +125,8 @@ QWidget* StaffScreen::build_booker_panel() {
                                          "hall expected to earn most. With the booking handed over, free agents are "
                                          "signed whenever fewer than 12 fit workers are left for the shows, and each "
                                          "production level is raised to what the fans expect of the promotion's size "
-                                         "when the bank can pay a year of it."),
+                                         "when the bank can pay a year of it, and up to three levels above it while "
+                                         "money is to spare."),
                           panel);
   note->setWordWrap(true);
   note->setProperty("role", "small");
