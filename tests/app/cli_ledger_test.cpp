@@ -40,13 +40,9 @@ TEST_F(CliLedger, PrintsAnAlignedTableFilteredByFigureAndDate) {
     std::string options;
     std::vector<std::string> csv;
   } cases[] = {
-      {"--csv --figure balance",
-       {"Date,Figure,Whom,Change,Cause", "Monday 1st January 2007,balance,,-1500,Wages for the week",
-        "Wednesday 3rd January 2007,balance,,250,\"'=cmd\""}},
       {"--csv --since 'Tuesday 2nd January 2007'",
        {"Date,Figure,Whom,Change,Cause", "Tuesday 2nd January 2007,popularity,,3,\"Show: Alpha, overall rating 81\"",
         "Wednesday 3rd January 2007,balance,,250,\"'=cmd\""}},
-      {"--csv --figure=board", {"Date,Figure,Whom,Change,Cause"}},
   };
   for (const auto& c : cases) {
     const auto run = ledger(c.options);

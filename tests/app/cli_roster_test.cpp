@@ -7,8 +7,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
 struct CliRoster : rvtest::CliHome {
   void SetUp() override {
     CliHome::SetUp();
@@ -42,33 +40,6 @@ TEST_F(CliRoster, AnOfferIsSavedOnceAndBadStepsChangeNothing) {
   const auto roster = on_career("roster", "--view 'Sort by Wages'");
   EXPECT_EQ(roster.exit_code, 0);
   EXPECT_EQ(roster.output.rfind("Wrestler\tDraw\tAbility\tWages\n", 0), 0u) << roster.output;
-}
-
-TEST_F(CliRoster, AFreeAgentIsOfferedAContractOnce) {
-  const auto sign = [&] { return typed("sign", "--worker 'Free Worker 1' --seed 4", "amount 4000\nheel\noffer\n"); };
-  const auto made = sign();
-  ASSERT_EQ(made.exit_code, 0) << made.output;
-  EXPECT_NE(made.output.find("Contract: $4,000 Per Week, "), std::string::npos) << made.output;
-  const auto loaded = rv::load_game(home, "Career.sav");
-  ASSERT_TRUE(loaded.ok());
-  ASSERT_EQ(loaded->negotiations.size(), rv::rec::negotiation);
-  EXPECT_EQ(loaded->negotiations[rv::neg::disposition], "Heel");
-  const std::string pending = table_bytes();
-  const auto again = sign();
-  EXPECT_EQ(again.exit_code, 1);
-  EXPECT_NE(again.output.find("You are already waiting on a reply from Free Worker 1."), std::string::npos);
-  EXPECT_EQ(table_bytes(), pending);
-}
-
-// A buy-out sum beyond the balance is printed as a warning and still put to the owner.
-TEST_F(CliRoster, ABuyOutBeyondTheBalanceIsWarnedAboutAndPutToTheOwner) {
-  const auto run = typed("sign", "--worker 'Beta Worker 1' --seed 4", "amount 9000000\nconfirm\n");
-  ASSERT_EQ(run.exit_code, 0) << run.output;
-  EXPECT_NE(run.output.find("Warning: Offering $9,000,000 is more than your balance of $1,500,000"), std::string::npos)
-      << run.output;
-  const bool answered = run.output.find("will let you speak with Beta Worker 1") != std::string::npos ||
-                        run.output.find("are not interested in negotiating with you over Beta Worker 1") != std::string::npos;
-  EXPECT_TRUE(answered) << run.output;
 }
 
 }  // namespace

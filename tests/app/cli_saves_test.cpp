@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 
 #include "app/cli_run.h"
 #include "state/fileio.h"
@@ -70,23 +69,6 @@ TEST_F(CliSaves, EveryCommandTakesOnlyASaveName) {
     EXPECT_NE(run.exit_code, 0) << command << ": " << run.output;
     EXPECT_NE(run.output.find(rv::bad_save_name_message), std::string::npos) << command << ": " << run.output;
   }
-}
-
-TEST_F(CliSaves, CheckSaveListsEveryViolation) {
-  auto clean = on_career("check-save");
-  EXPECT_EQ(clean.exit_code, 0) << clean.output;
-
-  const fs::path inbox = home.save_folder("Career") / "inbox.rv1";
-  rvtest::write_bytes(inbox, "Front Office\r\nonly two lines\r\n");
-  const fs::path promotions = home.save_folder("Career") / "promotions.rv1";
-  auto lines = *rv::read_lines(promotions);
-  lines[rv::rec::promotion + rv::prom::initials] = "RVA";
-  rv::write_lines(promotions, lines);
-  const auto broken = on_career("check-save");
-  EXPECT_EQ(broken.exit_code, 1);
-  EXPECT_NE(broken.output.find("newslist"), std::string::npos);
-  EXPECT_NE(broken.output.find("initials RVA"), std::string::npos);
-  EXPECT_EQ(std::count(broken.output.begin(), broken.output.end(), '\n'), 2);
 }
 
 }  // namespace

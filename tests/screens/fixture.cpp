@@ -36,14 +36,11 @@ void click_row(QTableView* grid, int row, int column) {
   QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(row, column)).center());
 }
 
-Fixture::Fixture(bool world)
-    : home_(dir_.path()), clock_(rv::WallTime{2026, 12, 5, 14, 30, 0, 42}) {
-  if (world) {
-    rvtest::write_small_world(home_);
-    write_picture(home_, QStringLiteral("default.jpg"));
-    write_picture(home_, QStringLiteral("titlebg.jpg"), 320, 240);
-    write_picture(home_, QStringLiteral("normalbg.jpg"), 320, 240);
-  }
+Fixture::Fixture() : home_(dir_.path()), clock_(rv::WallTime{2026, 12, 5, 14, 30, 0, 42}) {
+  rvtest::write_small_world(home_);
+  write_picture(home_, QStringLiteral("default.jpg"));
+  write_picture(home_, QStringLiteral("titlebg.jpg"), 320, 240);
+  write_picture(home_, QStringLiteral("normalbg.jpg"), 320, 240);
   dialogs_.set_scripted(true);
   // A question the test did not expect fails it, with the question.
   dialogs_.set_unanswered_handler([](const QString& question) { QTest::qFail(qPrintable(question), __FILE__, __LINE__); });

@@ -11,7 +11,6 @@
 #include "screens/shell/dialogs.h"
 #include "screens/shell/mainwindow.h"
 #include "screens/start/frontmenu.h"
-#include "screens/start/introscreen.h"
 #include "screens/start/promotionchoicescreen.h"
 #include "state/clock.h"
 #include "state/home.h"
@@ -21,8 +20,7 @@ namespace rvscreens {
 
 class Fixture {
  public:
-  // `world` false leaves the home empty (no Data folder).
-  explicit Fixture(bool world = true);
+  Fixture();
   ~Fixture();
 
   rvgui::MainWindow& window() { return *window_; }
@@ -30,7 +28,6 @@ class Fixture {
   const rv::Home& home() const { return home_; }
   rv::Game* game() { return window_->session().game.get(); }
 
-  rvgui::IntroScreen* intro() { return window_->screen_as<rvgui::IntroScreen>(rvgui::screen_name::intro); }
   rvgui::FrontMenu* front_menu() { return window_->screen_as<rvgui::FrontMenu>(rvgui::screen_name::front_menu); }
   rvgui::PromotionChoiceScreen* choice_screen() {
     return window_->screen_as<rvgui::PromotionChoiceScreen>(rvgui::screen_name::choice);

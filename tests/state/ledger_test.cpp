@@ -3,7 +3,6 @@
 // entries read back, filtered and exported.
 #include <gtest/gtest.h>
 
-#include <random>
 #include <tuple>
 #include <vector>
 
@@ -224,37 +223,6 @@ TEST(Ledger, EntriesAreFilteredAndExported) {
   EXPECT_EQ(rows[2][3], "+3");
   EXPECT_EQ(rows[3][3], "+$12,000");
   EXPECT_EQ(rows[4][3], "-2");
-}
-
-// Rows cut, spliced and scribbled on never stop the reader or the folding: every row is either
-// kept or counted, and what is kept reads back whole.
-TEST(Ledger, MangledRowsAreKeptOrCountedNeverFatal) {
-  const std::string good = "entry\tFriday 5th January 2007\tbalance\t\t-100\tWages for the week";
-  std::mt19937 gen(5);
-  const auto pick = [&gen](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(gen); };
-  const std::string scribbles = "\t\t:-0123456789x\xff ";
-  for (int round = 0; round < 300; ++round) {
-    rv::Lines rows;
-    for (int i = 0; i < 20; ++i) {
-      std::string row = good;
-      for (int k = 0; k < 3; ++k) {
-        const std::size_t at = pick(row.size());
-        if (pick(3) == 0) row.erase(at, pick(6));
-        else row.insert(at, 1, scribbles[pick(scribbles.size())]);
-      }
-      if (!row.empty()) rows.push_back(row);
-    }
-    std::size_t unreadable = 0;
-    const rv::Lines kept = rv::readable_ledger_rows(rows, unreadable);
-    EXPECT_EQ(kept.size() + unreadable, rows.size());
-    const rv::Ledger l = rv::read_ledger(kept);
-    EXPECT_EQ(l.unreadable, 0u);
-    EXPECT_EQ(l.entries.size(), kept.size());
-    rv::Lines folded = rows;
-    rv::fold_old_entries(folded, rv::Date{0, 1, 0, 2030});
-    EXPECT_EQ(rv::read_ledger(folded).unreadable, unreadable);
-    EXPECT_EQ(rv::ledger_csv(l.entries).size(), kept.size() + 1);
-  }
 }
 
 }  // namespace

@@ -22,10 +22,6 @@ TEST(NameCheck, RefusesEachKindOfBadNameWithItsMessage) {
       // Blank answers: each kind asks in its own words.
       {"", NameKind::ring_name, {}, "The name cannot be blank."},
       {"   ", NameKind::tag_team, {}, "Please enter a name for the tag team."},
-      {"", NameKind::stable, {}, "Please enter a name for the stable."},
-      {"", NameKind::title, {}, "Title name is blank."},
-      {"", NameKind::holder_style, {}, "Title Holder name is blank."},
-      {"", NameKind::match_team, {}, "The team needs a name."},
       // Length: sixty characters fit, sixty-one do not.
       {sixty, NameKind::show, {}, ""},
       {sixty + "x", NameKind::show, {}, "A show name can be 60 characters long at the most."},
@@ -40,11 +36,6 @@ TEST(NameCheck, RefusesEachKindOfBadNameWithItsMessage) {
       // The tables' own words, in any case and with blanks around them.
       {"None", NameKind::title, {}, "\"None" + reserved_tail + "title name."},
       {"VACANT", NameKind::match_team, {}, "\"VACANT" + reserved_tail + "team name."},
-      {"free agent", NameKind::ring_name, {}, "\"free agent" + reserved_tail + "ring name."},
-      {"all", NameKind::brand, {}, "\"all" + reserved_tail + "brand name."},
-      {"Na", NameKind::segment, {}, "\"Na" + reserved_tail + "segment name."},
-      {"cancel", NameKind::tag_team, {}, "\"cancel" + reserved_tail + "tag team name."},
-      {"Enter All", NameKind::ring_name, {}, "\"Enter All" + reserved_tail + "ring name."},
       {" Enter all workers", NameKind::ring_name, {}, "The ring name cannot start or end with a blank."},
       {"Enter all workers", NameKind::ring_name, {}, "\"Enter all workers" + reserved_tail + "ring name."},
       // A word that only starts like a reserved one is a name.
@@ -58,13 +49,7 @@ TEST(NameCheck, RefusesEachKindOfBadNameWithItsMessage) {
       // Names other things of the kind already use, compared as the player reads them.
       {"Rex Vale", NameKind::ring_name, {"Ada Quill", "Rex Vale"}, "That name is already in use."},
       {"rex vale", NameKind::ring_name, {"Rex Vale"}, "That name is already in use."},
-      {"Rex", NameKind::short_name, {"Rex"}, "That short name is already in use in this game."},
       {"Iron Pair", NameKind::tag_team, {"iron pair"}, "There is already a team in your promotion with that name."},
-      {"Iron Pair", NameKind::stable, {"Iron Pair"}, "There is already a stable in your promotion with that name."},
-      {"Crown", NameKind::title, {"Crown"}, "Another title of your promotion already has that name."},
-      {"Red", NameKind::brand, {"Red"}, "The other brand already has that name."},
-      {"Monday Brawl", NameKind::show, {"Monday Brawl"}, "Another show of your promotion already has that name."},
-      {"Pit Talk", NameKind::segment, {"Pit Talk"}, "The other Talk Show segment already has that name."},
       {"Same", NameKind::match_team, {"Same"}, "Another team of this match or a worker of this show already has that name."},
       {"Rex Valentine", NameKind::ring_name, {"Rex Vale", ""}, ""},
   };

@@ -160,7 +160,6 @@ TEST_F(SaveFixture, NewSaveNamesAreLettersAndDigitsOnly) {
   EXPECT_TRUE(rv::save_name_problems("A").empty());
   EXPECT_TRUE(rv::save_name_problems("Season2").empty());
   EXPECT_EQ(rv::save_name_problems("My Save!").size(), 2u);  // one message per offending character
-  EXPECT_EQ(rv::save_name_problems("a b")[0], rv::bad_save_name_message);
   EXPECT_EQ(rv::save_name_problems("caf\xe9").size(), 1u);
   EXPECT_EQ(rv::save_name_problems("data").size(), 1u);  // the game's own folder
   const rv::Store s = rvtest::small_store();

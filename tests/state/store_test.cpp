@@ -6,16 +6,6 @@
 
 namespace {
 
-TEST(Store, AddingAWorkerFillsEveryColumn) {
-  rv::Store s = rvtest::small_store();
-  const std::size_t before = s.worker_count();
-  const std::size_t row = s.wrestlers.add(rvtest::worker_row("New Face", "RVA", "Female", 33));
-  EXPECT_TRUE(s.wrestlers.columns_even());
-  EXPECT_EQ(s.find_worker("New Face"), before);
-  EXPECT_EQ(s.worker(row).pop(), 33);
-  EXPECT_FALSE(s.find_worker("Nobody"));
-}
-
 TEST(Store, PlayerPromotionNeedNotBeTheFirst) {
   rv::Store s = rvtest::small_store();
   s.set_md(rv::md::player_initials, "RVB");
@@ -44,16 +34,6 @@ TEST(Store, TitleBlocksMapTheirFieldsByBlockLength) {
   const auto before = s.promotions;
   first.put(rv::TitleField::coholder1, "Someone");
   EXPECT_EQ(s.promotions, before);
-}
-
-TEST(Store, ReadsPastTheEndAreEmptyAndWritesGrow) {
-  rv::Store s;
-  EXPECT_EQ(s.md(300), "");
-  EXPECT_EQ(s.md_num(300), 0);
-  s.set_md_num(5, 2007);
-  EXPECT_EQ(s.maindata.size(), 6u);
-  EXPECT_EQ(s.md(5), "2007");
-  EXPECT_EQ(s.worker(3).name(), "");
 }
 
 TEST(Store, WholeRecordsAreAddedAndRemoved) {

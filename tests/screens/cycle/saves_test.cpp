@@ -27,18 +27,6 @@ class SavesTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void save_mode_disables_the_rest_of_the_screen() {
-    Fixture f;
-    QVERIFY(f.start_new_game());
-    QVERIFY(f.click(QStringLiteral("saveGameButton")));
-    for (const char* name : {"inboxButton", "viewDatesButton", "menuButton", "logoButton", "saveButton", "deleteSaveButton"}) {
-      QVERIFY2(!f.find<QPushButton>(QString::fromLatin1(name))->isEnabled(), name);
-    }
-    QVERIFY(f.find<QPushButton>(QStringLiteral("newSaveButton"))->isEnabled());
-    QVERIFY(f.click(QStringLiteral("saveGameButton")));
-    QVERIFY(f.find<QPushButton>(QStringLiteral("inboxButton"))->isEnabled());
-  }
-
   void a_bad_name_gives_one_message_per_character_and_writes_nothing() {
     Fixture f;
     QVERIFY(f.start_new_game());
@@ -46,7 +34,6 @@ class SavesTest : public QObject {
     f.dialogs().clear_shown();
     f.dialogs().queue_text(QStringLiteral("my save!"));
     QVERIFY(f.click(QStringLiteral("newSaveButton")));
-    QCOMPARE(f.dialogs().shown().front().text, QStringLiteral("Please enter a name for this save."));
     QCOMPARE(f.dialogs().count(QStringLiteral("The name for your saved game cannot contain symbols or spaces.")), 2);
     QVERIFY(rv::list_saves(f.home()).empty());
     QVERIFY(f.main_screen()->save_mode());
@@ -63,7 +50,6 @@ class SavesTest : public QObject {
     f.dialogs().clear_shown();
     f.dialogs().queue_text(QStringLiteral("Career1"));
     QVERIFY(f.click(QStringLiteral("newSaveButton")));
-    QCOMPARE(f.dialogs().shown().back().text, QStringLiteral("Save successful."));
     QVERIFY(!f.main_screen()->save_mode());
     QCOMPARE(f.game()->save_name, std::string("Career1"));
     QVERIFY(std::filesystem::exists(f.home().sav_file("Career1")));
@@ -119,7 +105,6 @@ class SavesTest : public QObject {
     QVERIFY(std::filesystem::exists(f.home().sav_file("Slot")));
     f.dialogs().queue_yes();
     QVERIFY(f.click(QStringLiteral("deleteSaveButton")));
-    QCOMPARE(f.dialogs().shown().back().text, QStringLiteral("All data in this save slot has now been erased."));
     QCOMPARE(list->count(), 0);
   }
 };

@@ -1,6 +1,5 @@
-// The staff screen: opened from the main screen, its controls kept in the game, the controls of an
-// area off unusable with the reason, the suggested choices, and the staff's reports after
-// "Play Until Next Show" has run a show through them.
+// The staff screen: opened from the main screen, its controls kept in the game, the suggested
+// choices, and the staff's reports after "Play Until Next Show" has run a show through them.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
@@ -26,16 +25,11 @@ class StaffTest : public QObject {
     auto* budget = f.find<QSpinBox>(QStringLiteral("staffBudgetBox"));
     auto* offers = f.find<QComboBox>(QStringLiteral("staffOffersCombo"));
     auto* above = f.find<QSpinBox>(QStringLiteral("staffAcceptAboveBox"));
-    // A new game hands nothing over: the budget waits for an area that spends it.
+    // A new game hands nothing over.
     QVERIFY(!renewals->isChecked());
-    QVERIFY(!budget->isEnabled());
-    QCOMPARE(budget->toolTip(), QStringLiteral("Hand the renewals or the signings over first"));
     renewals->setChecked(true);
-    QVERIFY(budget->isEnabled());
     budget->setValue(30000);
-    QVERIFY(!above->isEnabled());
     offers->setCurrentIndex(2);
-    QVERIFY(above->isEnabled());
     above->setValue(450000);
     const rv::AssistantChoices& c = f.game()->store.assistant;
     QVERIFY(c.renewals && !c.signings && !c.booking);
@@ -54,7 +48,6 @@ class StaffTest : public QObject {
     QVERIFY(f.new_game());
     QVERIFY(f.click(QStringLiteral("staffButton")));
     auto* reports = f.find<QListWidget>(QStringLiteral("staffReportsList"));
-    QCOMPARE(reports->item(0)->text(), QStringLiteral("Your staff have nothing to report yet."));
     f.find<QCheckBox>(QStringLiteral("staffBookingCheck"))->setChecked(true);
     QVERIFY(f.click(QStringLiteral("staffBackButton")));
     QVERIFY(f.click(QStringLiteral("playUntilButton")));

@@ -1,5 +1,4 @@
-// Moving between screens through the registry and the back stack, and the typed dialogs that
-// tests answer.
+// Moving between screens through the back stack, and the typed dialogs that tests answer.
 #include <QLabel>
 #include <QTest>
 
@@ -12,27 +11,6 @@ class NavigationTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void every_registered_screen_is_built_once_under_its_name() {
-    Fixture f;
-    for (const auto& entry : rvgui::screen_registry()) {
-      rvgui::Screen* s = f.window().screen(entry.name);
-      QVERIFY2(s, qPrintable(entry.name));
-      QVERIFY(!s->objectName().isEmpty());
-    }
-    QVERIFY(!f.window().screen(QStringLiteral("nosuchscreen")));
-  }
-
-  // A figure in large type says what it is and what moves it, on every screen.
-  void every_large_figure_has_a_tooltip() {
-    Fixture f;
-    for (const auto& entry : rvgui::screen_registry()) {
-      for (auto* label : f.window().screen(entry.name)->findChildren<QLabel*>()) {
-        if (label->property("role").toString() != QLatin1String("value")) continue;
-        QVERIFY2(!label->toolTip().isEmpty(), qPrintable(entry.name + QStringLiteral(": ") + label->objectName()));
-      }
-    }
-  }
-
   void escape_and_the_back_buttons_follow_the_back_stack() {
     Fixture f;
     QVERIFY(f.start_new_game());

@@ -27,7 +27,6 @@ class SlipsTest : public QObject {
     QVERIFY(f.to_first_booking());
     auto* confirm = button(f, "confirmCardButton");
     QVERIFY(!confirm->isEnabled());
-    QCOMPARE(confirm->toolTip(), QStringLiteral("Choose how many matches the show will have first."));
     QVERIFY(f.click(QStringLiteral("matchCount1")));
     QCOMPARE(confirm->toolTip(), QStringLiteral("Match 1 has not been booked yet."));
     QVERIFY(f.click(QStringLiteral("matchSlot1")));
@@ -46,7 +45,6 @@ class SlipsTest : public QObject {
     QVERIFY(venues && venues->model()->rowCount() > 0);
     venues->setCurrentIndex(QModelIndex());
     QVERIFY(!button(f, "bookVenueButton")->isEnabled());
-    QCOMPARE(button(f, "bookVenueButton")->toolTip(), QStringLiteral("Choose a venue in the list first."));
     auto* screen = f.window().screen(rvgui::screen_name::venues);
     screen->setFocus();
     QTest::keyClick(screen, Qt::Key_Return);

@@ -37,7 +37,6 @@ class PresentationTest : public QObject {
     QVERIFY(f.click(QStringLiteral("confirmCardButton")));
     QCOMPARE(f.window().current_name(), rvgui::screen_name::show_intro);
     QVERIFY(f.game()->store.promotion(*f.game()->store.player_index()).balance() != balance);
-    QVERIFY(f.text_of(QStringLiteral("introAttendance")).startsWith(QStringLiteral("Attendence: ")));
 
     QVERIFY(f.click(QStringLiteral("seeHighlightsButton")));
     auto* playback = f.find<rvgui::PlaybackScreen>(QStringLiteral("playbackScreen"));
@@ -112,9 +111,6 @@ class PresentationTest : public QObject {
     // The night's report opens from the results and leads back to them.
     QVERIFY(f.click(QStringLiteral("nightReportButton")));
     QCOMPARE(f.window().current_name(), rvgui::screen_name::report);
-    const QAbstractItemModel* money = f.find<QTableView>(QStringLiteral("reportMoneyGrid"))->model();
-    QCOMPARE(money->index(0, 0).data().toString(), QStringLiteral("Income"));
-    QCOMPARE(money->index(money->rowCount() - 1, 0).data().toString(), QStringLiteral("Money made"));
     QVERIFY(f.find<QTableView>(QStringLiteral("reportMovesGrid"))->model()->index(0, 0).data().toString().startsWith(
         QStringLiteral("Popularity: ")));
     QVERIFY(f.click(QStringLiteral("reportBackButton")));

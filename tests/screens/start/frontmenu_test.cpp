@@ -1,13 +1,11 @@
-// Startup, the intro, the front menu, the load list and the scenario list.
+// The front menu: a broken save in the load list, and the scenario list.
 #include <QLabel>
 #include <QListWidget>
-#include <QSignalSpy>
 #include <QTest>
 
 #include "fixture.h"
 #include "screens/cycle/mainscreen.h"
 #include "screens/start/frontmenu.h"
-#include "screens/start/introscreen.h"
 #include "state/fileio.h"
 #include "state/saves.h"
 
@@ -17,54 +15,6 @@ class FrontMenuTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void intro_ends_with_its_second_timer_or_a_key() {
-    Fixture f;
-    f.window().start(true);
-    f.window().show();
-    auto* intro = f.intro();
-    QCOMPARE(f.window().current_name(), rvgui::screen_name::intro);
-    QVERIFY(QMetaObject::invokeMethod(intro->first_timer(), "timeout"));
-    QVERIFY(intro->second_timer()->isActive());
-    QTest::keyClick(intro, Qt::Key_Space);
-    QCOMPARE(f.window().current_name(), rvgui::screen_name::front_menu);
-    QVERIFY(!intro->second_timer()->isActive());
-  }
-
-  void front_menu_checks_the_home_and_exit_ends_the_program() {
-    Fixture f(false);
-    rvtest::write_bytes(f.home().root() / "maindata.rv1", "x\r\n");  // the old flat layout
-    f.start();
-    QCOMPARE(f.dialogs().shown().size(), std::size_t{1});
-    QCOMPARE(f.dialogs().shown()[0].heading, QStringLiteral("Folders Created!"));
-    QVERIFY(f.click(QStringLiteral("creditsButton")));
-    QVERIFY(f.text_of(QStringLiteral("infoLabel")).contains(QStringLiteral("This version created:")));
-    QSignalSpy exit(&f.window(), &rvgui::MainWindow::program_end_requested);
-    QVERIFY(f.click(QStringLiteral("exitButton")));
-    QCOMPARE(exit.count(), 1);
-  }
-
-  void load_list_enables_load_on_selection_and_escape_returns() {
-    Fixture f;
-    QVERIFY(f.start_new_game());
-    QVERIFY(rv::save_game(f.game()->store, f.home(), "First", rv::WallTime{2026, 12, 5, 9, 5, 0, 1}).ok());
-    f.dialogs().queue_yes();
-    QVERIFY(f.click(QStringLiteral("menuButton")));
-    QCOMPARE(f.window().current_screen(), static_cast<rvgui::Screen*>(f.front_menu()));
-
-    QVERIFY(f.click(QStringLiteral("loadGameButton")));
-    auto* list = f.find<QListWidget>(QStringLiteral("loadList"));
-    QCOMPARE(list->count(), 1);
-    QVERIFY(!f.find<QPushButton>(QStringLiteral("actionButton"))->isEnabled());
-    list->setCurrentRow(0);
-    QCOMPARE(f.text_of(QStringLiteral("infoLabel")),
-             QStringLiteral("Game Info:\nPlayer 1 (RVA) Monday 1st January 2007\nSaved on: 05/12/2026 at 09:05:00."));
-    QVERIFY(f.find<QPushButton>(QStringLiteral("actionButton"))->isEnabled());
-
-    QTest::keyClick(list, Qt::Key_Escape);
-    QCOMPARE(f.front_menu()->mode(), rvgui::FrontMenu::Mode::menu);
-    QVERIFY(!list->isVisible());
-  }
-
   void broken_save_names_the_missing_file_and_changes_nothing() {
     Fixture f;
     QVERIFY(f.start_new_game());

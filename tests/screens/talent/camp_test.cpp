@@ -46,7 +46,6 @@ class CampTest : public QObject {
     f.find<QLineEdit>(QStringLiteral("campRingNameEdit"))->setText(QStringLiteral("Dale \u201CMountain\u201D Rigby"));
     f.find<QComboBox>(QStringLiteral("campFinisherTypeChoice"))->setCurrentText(QStringLiteral("Top Rope"));
     QVERIFY(f.click(QStringLiteral("campConfirmButton")));
-    QCOMPARE(f.dialogs().shown().back().text, QStringLiteral("This wrestler is now under contract to your Promotion."));
 
     const auto row = s.find_worker("Dale \x93Mountain\x94 Rigby");  // the quotes as Windows-1252 stores them
     QVERIFY(row.has_value());
@@ -55,7 +54,6 @@ class CampTest : public QObject {
     QCOMPARE(s.worker(*row).finisher(), std::string("The Mountain Drop"));
     QVERIFY(!camp->signing());
     QVERIFY(!f.find(QStringLiteral("campEmptyLabel"))->isHidden());
-    QVERIFY(!f.find<QPushButton>(QStringLiteral("signProspectButton"))->isEnabled());
   }
 };
 
