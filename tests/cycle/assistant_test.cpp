@@ -140,6 +140,16 @@ void set_production(rv::Store& s, rv::ShowKind kind, rv::Num level) {
     rv::step_production(s, kind, rv::production_level(s, kind) < level);
 }
 
+// The small world in July 2007 with `balance` in the bank and the primary shows at level `primary`.
+rv::Game production_game(int day, bool booking, rv::Num balance, rv::Num primary) {
+  rv::Game g{rvtest::small_store(), rv::Rng(1), "t"};
+  rvtest::set_date(g.store, day == 1 ? "Sunday" : "Monday", day, "July", 2007);
+  g.store.assistant.booking = booking;
+  g.store.promotion(0).set_balance(balance);
+  set_production(g.store, rv::ShowKind::primary, primary);
+  return g;
+}
+
 TEST(StaffProduction, RaisedToWhatTheFansExpectWhenTheBankCanPayAYearOfIt) {
   // Ringvale Alpha is a size 4 promotion: the fans expect level 10 of its primary shows, 9 of its
   // secondary ones and 12 of its big shows. Level 10 costs $75,000 a show, 3,900,000 for a year of
@@ -156,12 +166,8 @@ TEST(StaffProduction, RaisedToWhatTheFansExpectWhenTheBankCanPayAYearOfIt) {
       {1, false, 50'000'000, 7},  // the booking is the player's
   };
   for (const auto& c : cases) {
-    rv::Game g{rvtest::small_store(), rv::Rng(1), "t"};
+    rv::Game g = production_game(c.day, c.booking, c.balance, 7);
     rv::Store& s = g.store;
-    rvtest::set_date(s, c.day == 1 ? "Sunday" : "Monday", c.day, "July", 2007);
-    s.assistant.booking = c.booking;
-    s.promotion(0).set_balance(c.balance);
-    set_production(s, rv::ShowKind::primary, 7);
     set_production(s, rv::ShowKind::secondary, 9);
     set_production(s, rv::ShowKind::big, 12);
     rv::keep_production(s);
@@ -187,12 +193,8 @@ TEST(StaffProduction, ExtrasFollowTheBank) {
       {10, -4'000'000, 10},   // never below what the fans expect
   };
   for (const auto& c : cases) {
-    rv::Game g{rvtest::small_store(), rv::Rng(1), "t"};
+    rv::Game g = production_game(1, true, c.balance, c.from);
     rv::Store& s = g.store;
-    rvtest::set_date(s, "Sunday", 1, "July", 2007);
-    s.assistant.booking = true;
-    s.promotion(0).set_balance(c.balance);
-    set_production(s, rv::ShowKind::primary, c.from);
     rv::keep_production(s);
     EXPECT_EQ(rv::production_level(s, rv::ShowKind::primary), c.to) << c.from << " " << c.balance;
     std::vector<std::string> told;  // what the booker said about the primary shows
@@ -202,11 +204,7 @@ TEST(StaffProduction, ExtrasFollowTheBank) {
     }
     EXPECT_EQ(told.size(), c.to != c.from ? 1u : 0u) << c.from << " " << c.balance;
   }
-  rv::Game g{rvtest::small_store(), rv::Rng(1), "t"};
-  rvtest::set_date(g.store, "Sunday", 1, "July", 2007);
-  g.store.assistant.booking = true;
-  g.store.promotion(0).set_balance(7'200'000);
-  set_production(g.store, rv::ShowKind::primary, 10);
+  rv::Game g = production_game(1, true, 7'200'000, 10);
   rv::keep_production(g.store);
   EXPECT_EQ(rvtest::message_with(g.store, "Production Raised")->at(rv::msg::body),
             "We have money to spare and the fans reward a better show, so I raised the production of our primary "
