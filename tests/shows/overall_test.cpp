@@ -42,10 +42,7 @@ TEST(OverallRating, ProductionAgainstTheTargetLevel) {
       {3, rv::ShowType::secondary, "5", 17},  {3, rv::ShowType::house, "4", 17},
       {4, rv::ShowType::big, "12", 17},       {4, rv::ShowType::primary, "13", 20},
       {4, rv::ShowType::primary, "12", 19},   {4, rv::ShowType::primary, "11", 18},
-      {4, rv::ShowType::primary, "10", 17},   {4, rv::ShowType::primary, "9", 15},
-      {4, rv::ShowType::primary, "8", 13},    {4, rv::ShowType::primary, "7", 11},
-      {4, rv::ShowType::primary, "6", 9},     {4, rv::ShowType::primary, "5", 7},
-      {4, rv::ShowType::primary, "4", 5},     {4, rv::ShowType::primary, "3", 3},
+      {4, rv::ShowType::primary, "10", 17},   {4, rv::ShowType::primary, "9", 15},  // two a level below
       {4, rv::ShowType::primary, "2", 1},     {4, rv::ShowType::primary, "1", 0},
       {4, rv::ShowType::secondary, "9", 17},  {4, rv::ShowType::house, "8", 17},
       {5, rv::ShowType::big, "16", 17},       {5, rv::ShowType::primary, "12", 17},

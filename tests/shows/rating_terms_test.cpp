@@ -85,9 +85,7 @@ TEST(RatingTerms, EveryKindOfTermAddsUpToTheRating) {
          return t;
        }(), "88"},
       {"morale 49", [](rv::Store& s) { set_both(s, Col::morale, "49"); }, "None", "Auto", changed(plain, 2, 0), "79"},
-      {"morale 50", [](rv::Store& s) { set_both(s, Col::morale, "50"); }, "None", "Auto", changed(plain, 2, 1), "80"},
       {"condition 49", [](rv::Store& s) { set_both(s, Col::cond, "49"); }, "None", "Auto", changed(plain, 3, -11), "64"},
-      {"condition 50", [](rv::Store& s) { set_both(s, Col::cond, "50"); }, "None", "Auto", changed(plain, 3, 1), "76"},
       // Nobody known: no skill, charisma or morale, and a condition of 0 costs 60; raised to 1.
       {"lowest bound", [](rv::Store& s) { set_both(s, Col::names, "Gone"); }, "None", "Auto",
        {{"Skill (hardcore + ability) x 0.65", 0}, {"Charisma", 0}, {"Morale", 0}, {"Condition", -60},

@@ -83,6 +83,17 @@ bool meet(const rv::Booking& b, const std::vector<std::string>& one, const std::
   return false;
 }
 
+// Archives a show a week ago on which every worker of the roster but `except` worked.
+void everyone_worked_last_week(rv::Store& s, const std::string& except = "") {
+  std::vector<std::string> workers;
+  for (const auto& w : rv::Booking(s, {}).roster())
+    if (w.name != except) workers.push_back(w.name);
+  rv::HistoryMatch all;
+  all.description = "Battle of everyone";
+  all.workers = workers;
+  rv::record_history_show(s, {week_ago, "Weekly", 50, 300, 0, {all}});
+}
+
 TEST(SuggestCard, CardsAreCompleteWithEveryWorkerOnceFromTheRoster) {
   for (std::uint64_t seed = 1; seed <= 150; ++seed) {
     rv::Store s = rvtest::small_store();
@@ -104,24 +115,13 @@ TEST(SuggestCard, CardsAreCompleteWithEveryWorkerOnceFromTheRoster) {
     break;
   }
   ASSERT_FALSE(injured.empty());
-  ASSERT_TRUE(world.find_worker(holder));
-  world.promotion(player).title(0).put(rv::TitleField::gender_limit, world.worker(*world.find_worker(holder)).gender());
-  world.promotion(player).title(0).put(rv::TitleField::brand, std::string(rv::brand_all));
-  int defended = 0;
   for (std::uint64_t seed = 1; seed <= 120; ++seed) {
     rv::Booking b(world, {std::string(rv::brand_all), seed % 2 == 0});
     rv::Rng rng(seed);
     const auto r = suggest_card(b, world, rng);
     expect_sound_card(b, r, seed);
     EXPECT_FALSE(b.on_card(injured));
-    for (std::size_t k = 1; k <= static_cast<std::size_t>(b.match_count()); ++k) {
-      if (b.line(k, rv::match::title) != world.promotion(player).title(0).name()) continue;
-      const auto names = match_workers(b, k);
-      EXPECT_NE(std::find(names.begin(), names.end(), holder), names.end()) << "seed " << seed;
-      ++defended;
-    }
   }
-  EXPECT_EQ(defended, 120);  // with no show archived yet, the primary title heads the rota
 
   rv::Store big = rvtest::generated_store(30, 3000);
   for (std::uint64_t seed = 1; seed <= 20; ++seed) {
@@ -288,20 +288,14 @@ TEST(SuggestCard, AWorkerNoShowHasSeenYetGetsAPlace) {
   const rv::Booking roster(s, {});
   std::string newcomer;
   rv::Num lowest = 1000;
-  std::vector<std::string> others;
   for (const auto& w : roster.roster()) {
-    others.push_back(w.name);
     if (w.gender == "Male" && w.pop < lowest) {
       lowest = w.pop;
       newcomer = w.name;
     }
   }
-  std::erase(others, newcomer);
-  ASSERT_GT(others.size(), 20u);  // more workers than any card takes
-  rv::HistoryMatch all;
-  all.description = "Battle of everyone";
-  all.workers = others;
-  rv::record_history_show(s, {week_ago, "Weekly", 50, 300, 0, {all}});
+  ASSERT_GT(roster.roster().size(), 21u);  // more workers than any card takes, beside him
+  everyone_worked_last_week(s, newcomer);
   for (std::uint64_t seed = 1; seed <= 20; ++seed) {
     rv::Booking b(s, {});
     rv::Rng rng(seed);
@@ -327,12 +321,7 @@ TEST(SuggestCard, ANameCloseToGoingToThePressGetsAPlace) {
   for (const auto& c : cases) {
     rv::Store s = rvtest::generated_store(11, 460);
     const rv::Booking roster(s, {});
-    std::vector<std::string> everyone;
-    for (const auto& w : roster.roster()) everyone.push_back(w.name);
-    rv::HistoryMatch all;
-    all.description = "Battle of everyone";
-    all.workers = everyone;
-    rv::record_history_show(s, {week_ago, "Weekly", 50, 300, 0, {all}});
+    everyone_worked_last_week(s);
     std::string weakest;  // the first man who wrestles, made the worst in the ring
     for (const auto& w : roster.roster())
       if (weakest.empty() && w.gender == "Male" && w.ringstyle != rv::non_worker) weakest = w.name;

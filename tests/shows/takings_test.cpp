@@ -15,9 +15,7 @@ TEST(ShowCosts, ProductionLevelsAndTheHall) {
   const struct {
     const char* level;
     rv::Num cost;
-  } rows[] = {{"1", 500},      {"2", 1000},     {"5", 7500},      {"8", 25000},     {"9", 50000},
-              {"10", 75000},   {"11", 100000},  {"12", 150000},   {"14", 250000},   {"15", 350000},
-              {"16", 500000},  {"18", 800000},  {"19", 1000000},  {"20", 1250000}};
+  } rows[] = {{"1", 500}, {"2", 1000}, {"10", 75000}, {"19", 1000000}, {"20", 1250000}};
   for (const auto& r : rows) {
     rv::Store s = rvtest::small_store();
     s.promotion(0).set(rv::prom::production_levels + 1, r.level);  // secondary shows
