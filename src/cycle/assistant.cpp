@@ -12,6 +12,7 @@
 #include "state/inbox.h"
 #include "talent/answers.h"
 #include "talent/contract.h"
+#include "talent/release.h"
 #include "talent/signing.h"
 
 namespace rv {
@@ -28,6 +29,13 @@ int role_code(const WorkerView& w) { return static_cast<int>(std::clamp<Num>(lea
 std::string as_role(int role) {
   const std::string_view name = role_names[static_cast<std::size_t>(std::clamp(role, 1, 3) - 1)];
   return (name.front() == 'U' ? "as an " : "as a ") + std::string(name);
+}
+
+// A worker whose leaving would cost the promotion 10 popularity or more: one within five of the
+// reference level, or above it.
+bool leaving_costs_a_star(const Store& s, const WorkerView& w) {
+  const auto player = s.player_index();
+  return player && standing_popularity_change(w.pop(), s.promotion(*player).reference_level()) >= star_departure_cost;
 }
 
 void tell(Store& s, std::string subject, std::string body) {
@@ -77,6 +85,7 @@ AssistantChoices default_choices(const Store& s) {
   c.renewals = c.signings = c.booking = true;
   c.offers = OfferPolicy::decline_all;
   c.renew_from = 1;
+  c.keep_stars = true;
   const Num bill = committed_wages(s);
   c.wage_budget = within(std::max<Num>(bill + bill / 4, bill + 1000), wage_budget_range);
   c.roster_size = static_cast<int>(within(board_roster_size(s), roster_size_range));
@@ -142,7 +151,8 @@ void renew_contracts(Game& game, StaffDay& day) {
     offer.meet(asking_terms(offer_context(s, r)));
     const OfferTerms terms = offer.terms();
     const Num next_bill = add_sat(sub_sat(bill, w.wages()), terms.wages);
-    if (role_code(w) < c.renew_from || next_bill > c.wage_budget || !bank_carries(s, next_bill)) {
+    const bool past_budget = next_bill > c.wage_budget && !(c.keep_stars && leaving_costs_a_star(s, w));
+    if (role_code(w) < c.renew_from || past_budget || !bank_carries(s, next_bill)) {
       reasons[i] = w.name() + " " + not_renewed_reason(c, role_code(w), terms.wages, next_bill) + ".";
       continue;
     }

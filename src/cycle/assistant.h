@@ -42,9 +42,14 @@ inline constexpr int staff_show_floor = 12;
 struct StaffDay {
   std::vector<std::string> renewed, let_go, signed_up, answered;
 };
+// The popularity a worker's leaving costs the promotion at which, with `keep_stars`, he is re-signed
+// even past the budget.
+inline constexpr int star_departure_cost = 10;
 // The re-signings (on the 7th, 14th, 21st and 28th): workers from the chosen card position whose
 // contracts end this month are offered what they ask, strongest first, while the wage bill stays
-// within the budget; on the 28th the others are named as left to run out, each with the reason.
+// within the budget (with `keep_stars`, past it for a worker whose leaving would cost the promotion
+// `star_departure_cost` popularity or more), and the bank carries it; on the 28th the others are
+// named as left to run out, each with the reason.
 void renew_contracts(Game& game, StaffDay& day);
 // What the renewals of the chosen card position due this month and next are expected to add to
 // the wage bill: each worker's asking wage over his present one.

@@ -27,9 +27,10 @@ std::string_view trimmed(std::string_view s) {
 }
 
 // The keys in the order a file lists them.
-enum class Key { renewals, signings, rival_offers, booking, wage_budget, renew_from, roster_size, accept_above };
-constexpr std::array<std::string_view, 8> key_names = {"renewals",    "signings",   "rival_offers", "booking",
-                                                       "wage_budget", "renew_from", "roster_size",  "accept_above"};
+enum class Key { renewals, signings, rival_offers, booking, wage_budget, renew_from, roster_size, accept_above, keep_stars };
+constexpr std::array<std::string_view, 9> key_names = {"renewals",    "signings",   "rival_offers", "booking",
+                                                       "wage_budget", "renew_from", "roster_size",  "accept_above",
+                                                       "keep_stars"};
 
 std::optional<Key> key_named(std::string_view word) {
   for (std::size_t k = 0; k < key_names.size(); ++k)
@@ -57,6 +58,7 @@ Status take(AssistantChoices& c, Key key, std::string_view value) {
     case Key::renewals: return area(c.renewals);
     case Key::signings: return area(c.signings);
     case Key::booking: return area(c.booking);
+    case Key::keep_stars: return area(c.keep_stars);
     case Key::rival_offers:
       if (value == "off") c.offers = OfferPolicy::player;
       else if (value == "decline") c.offers = OfferPolicy::decline_all;
@@ -104,14 +106,16 @@ std::string_view card_position_name(int position) {
 
 Lines assistant_lines(const AssistantChoices& c) {
   const auto word = position_words[static_cast<std::size_t>(c.renew_from >= 1 && c.renew_from <= 3 ? c.renew_from - 1 : 0)];
-  return {"renewals " + std::string(on_off(c.renewals)),
-          "signings " + std::string(on_off(c.signings)),
-          "rival_offers " + std::string(policy_word(c.offers)),
-          "booking " + std::string(on_off(c.booking)),
-          "wage_budget " + to_text(c.wage_budget),
-          "renew_from " + std::string(word),
-          "roster_size " + to_text(c.roster_size),
-          "accept_above " + to_text(c.accept_above)};
+  Lines out = {"renewals " + std::string(on_off(c.renewals)),
+               "signings " + std::string(on_off(c.signings)),
+               "rival_offers " + std::string(policy_word(c.offers)),
+               "booking " + std::string(on_off(c.booking)),
+               "wage_budget " + to_text(c.wage_budget),
+               "renew_from " + std::string(word),
+               "roster_size " + to_text(c.roster_size),
+               "accept_above " + to_text(c.accept_above)};
+  if (c.keep_stars) out.push_back("keep_stars on");
+  return out;
 }
 
 Result<AssistantChoices> read_assistant(const Lines& lines) {

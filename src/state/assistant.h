@@ -20,6 +20,7 @@ struct AssistantChoices {
   bool renewals = false;  // re-sign workers whose contracts end this month
   bool signings = false;  // keep the roster at `roster_size` with free agents
   bool booking = false;   // book and run the shows that "Play Until Next Show" reaches
+  bool keep_stars = false;  // re-sign a worker whose leaving would cost popularity even past the budget
   OfferPolicy offers = OfferPolicy::player;
   Num wage_budget = 0;       // the most the roster's wages may come to each week, in dollars
   int renew_from = 1;        // the lowest card position re-signed: 1 lower, 2 mid, 3 upper
@@ -35,7 +36,8 @@ inline constexpr Range wage_budget_range{0, 1'000'000'000};
 inline constexpr Range roster_size_range{10, 200};
 inline constexpr Range accept_above_range{0, 1'000'000'000'000};
 
-// The choices as lines: "renewals on", "wage_budget 25000", ... every key once.
+// The choices as lines: "renewals on", "wage_budget 25000", ... every key once, but "keep_stars"
+// only when it is on (a file written before the choice existed reads and writes back the same).
 Lines assistant_lines(const AssistantChoices& choices);
 // Reads the lines: blank lines and lines starting with '#' are skipped, a key left out keeps its
 // value of a new game. An unknown key, a key given twice, a value that is not one of its words

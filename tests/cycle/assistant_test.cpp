@@ -72,6 +72,28 @@ TEST(StaffRenewals, OfferWhatIsAskedWhileTheBillStaysWithinTheBudget) {
   }
 }
 
+TEST(StaffRenewals, AStarIsKeptPastTheBudgetWhenThePlayerChoosesSo) {
+  // Alpha Worker 1 is on $50 and asks $100 (popularity 50 or less), which takes the bill of
+  // 8 x 100 + 50 + 200 = 1,050 to 1,100, past a budget of 1,050. His leaving would cost 10
+  // popularity at 45 (five below the reference level of 50) but only 5 at 44.
+  const struct {
+    int pop;
+    bool keep_stars, offered;
+  } cases[] = {{45, true, true}, {44, true, false}, {45, false, false}};
+  for (const auto& c : cases) {
+    rv::Game g = renewal_game();
+    const auto w = worker(g.store, "Alpha Worker 1");
+    w.set_pop(c.pop);
+    w.set_wages(50);
+    g.store.assistant.wage_budget = 1050;
+    g.store.assistant.renew_from = 3;  // the mid card worker is left out
+    g.store.assistant.keep_stars = c.keep_stars;
+    rv::StaffDay day;
+    rv::renew_contracts(g, day);
+    EXPECT_EQ(day.renewed.size(), c.offered ? 1u : 0u) << c.pop << " " << c.keep_stars;
+  }
+}
+
 TEST(StaffRenewals, TheOfferIsTheOneTheContractScreenWouldMake) {
   rv::Game g = renewal_game();
   g.store.assistant.wage_budget = 1300;

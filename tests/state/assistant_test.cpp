@@ -53,6 +53,23 @@ TEST(AssistantFile, BadLinesAreRefusedWithTheLineNamed) {
     EXPECT_TRUE(rv::read_assistant({line}).ok()) << line;
 }
 
+TEST(AssistantFile, KeepingTheStarsIsWrittenOnlyWhenOn) {
+  // A file written before the choice existed has no keep_stars line: it reads as off and is
+  // written back line for line; turned on, the choice is the last line.
+  const rv::Lines before = {"renewals on", "signings off", "rival_offers decline", "booking on",
+                            "wage_budget 4000", "renew_from mid", "roster_size 24", "accept_above 0"};
+  const auto off = rv::read_assistant(before);
+  ASSERT_TRUE(off.ok()) << off.error();
+  EXPECT_FALSE(off->keep_stars);
+  EXPECT_EQ(rv::assistant_lines(*off), before);
+  rv::Lines with = before;
+  with.push_back("keep_stars on");
+  const auto on = rv::read_assistant(with);
+  ASSERT_TRUE(on.ok()) << on.error();
+  EXPECT_TRUE(on->keep_stars);
+  EXPECT_EQ(rv::assistant_lines(*on), with);
+}
+
 struct AssistantSave : ::testing::Test {
   rvtest::TempDir dir;
   rv::Home home{dir.path()};

@@ -71,7 +71,7 @@ StaffScreen::StaffScreen(Session& session, Navigator& navigator, QWidget* parent
   footer->addWidget(back_);
   outer->addLayout(footer);
 
-  for (QCheckBox* box : {renewals_, signings_, booking_}) connect(box, &QCheckBox::toggled, this, &StaffScreen::store_choices);
+  for (QCheckBox* box : {renewals_, keep_stars_, signings_, booking_}) connect(box, &QCheckBox::toggled, this, &StaffScreen::store_choices);
   for (QSpinBox* box : {budget_, roster_size_, accept_above_})
     connect(box, &QSpinBox::valueChanged, this, &StaffScreen::store_choices);
   for (QComboBox* box : {renew_from_, offers_})
@@ -95,6 +95,9 @@ QWidget* StaffScreen::build_talent_panel() {
   form->addRow(QStringLiteral("Re-sign:"), renew_from_);
   budget_ = money_box(QStringLiteral("staffBudgetBox"), rv::wage_budget_range, panel);
   form->addRow(QStringLiteral("Weekly wage budget:"), budget_);
+  keep_stars_ = new QCheckBox(QStringLiteral("Keep the stars even past the budget"), panel);
+  keep_stars_->setObjectName(QStringLiteral("staffKeepStarsCheck"));
+  form->addRow(keep_stars_);
   signings_ = new QCheckBox(QStringLiteral("Sign free agents to keep the roster at its size"), panel);
   signings_->setObjectName(QStringLiteral("staffSigningsCheck"));
   form->addRow(signings_);
@@ -146,6 +149,7 @@ void StaffScreen::refresh() {
   renewals_->setChecked(c.renewals);
   renew_from_->setCurrentIndex(std::clamp(c.renew_from, 1, 3) - 1);
   budget_->setValue(static_cast<int>(std::min<rv::Num>(c.wage_budget, budget_->maximum())));
+  keep_stars_->setChecked(c.keep_stars);
   signings_->setChecked(c.signings);
   roster_size_->setValue(c.roster_size);
   offers_->setCurrentIndex(static_cast<int>(c.offers));
@@ -168,6 +172,7 @@ void StaffScreen::store_choices() {
   c.renewals = renewals_->isChecked();
   c.renew_from = renew_from_->currentIndex() + 1;
   c.wage_budget = budget_->value();
+  c.keep_stars = keep_stars_->isChecked();
   c.signings = signings_->isChecked();
   c.roster_size = roster_size_->value();
   c.offers = static_cast<rv::OfferPolicy>(std::clamp(offers_->currentIndex(), 0, 2));
@@ -186,6 +191,10 @@ void StaffScreen::update_usable() {
   const bool contracts = renewals_->isChecked() || signings_->isChecked();
   const QString renew_off = QStringLiteral("Hand the renewals over first");
   set_usable(renew_from_, renewals_->isChecked() ? QString() : renew_off, QStringLiteral("The lowest card position re-signed"));
+  set_usable(keep_stars_, renewals_->isChecked() ? QString() : renew_off,
+             QStringLiteral("A worker whose leaving would cost the promotion 10 popularity or more (one within five of "
+                            "its reference level, or above it) is re-signed even when his raise takes the wages past "
+                            "the budget, while the bank can carry it"));
   set_usable(budget_, contracts ? QString() : QStringLiteral("Hand the renewals or the signings over first"),
              QStringLiteral("The most the roster's wages may come to each week"));
   set_usable(roster_size_, signings_->isChecked() ? QString() : QStringLiteral("Hand the signings over first"),

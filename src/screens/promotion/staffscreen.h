@@ -33,6 +33,7 @@ class StaffScreen : public Screen {
 
   bool filling_ = false;  // the controls are being set from the game: no change to store
   QCheckBox* renewals_;
+  QCheckBox* keep_stars_;
   QComboBox* renew_from_;
   QSpinBox* budget_;
   QCheckBox* signings_;
