@@ -334,7 +334,7 @@ void keep_production(Store& s) {
   const auto player = s.player_index();
   if (!s.assistant.booking || !player || current_date(s).day != 1) return;
   const Num size = s.promotion(*player).size_level();
-  const Num baseline = s.md_num(md::money_baseline_base + static_cast<std::size_t>(std::clamp<Num>(size, 1, 6)));
+  const Num baseline = s.money_baseline(size);
   const struct {
     ShowKind kind;
     const char* name;

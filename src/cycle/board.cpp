@@ -71,7 +71,7 @@ ReviewScore review_score(const Store& store) {
     ++count;
   }
   score.shows = count ? shows_points(sum / count) : 0;
-  score.money = money_points(p.balance(), store.md_num(md::money_baseline_base + static_cast<std::size_t>(clamp_int(p.size_level(), 1, 6))));
+  score.money = money_points(p.balance(), store.money_baseline(p.size_level()));
   score.popularity = popularity_points(static_cast<double>(p.popularity()));
   sum = 0;
   count = 0;

@@ -113,7 +113,7 @@ void championships_feedback(PromotionView p, std::vector<std::string>& out) {
 
 // The balance against the money a promotion of this size is expected to hold.
 std::string_view balance_feedback(const Store& store, PromotionView p) {
-  const Num baseline = store.md_num(md::money_baseline_base + static_cast<std::size_t>(p.size_level()));
+  const Num baseline = store.money_baseline(p.size_level());
   const Num balance = p.balance();
   // Without a baseline there is nothing to measure against: only a debt is worth a word.
   if (baseline <= 0) return balance < 0 ? balance_trouble : balance_satisfied;

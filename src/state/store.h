@@ -3,6 +3,7 @@
 // typed accessors on top. Reads past the end of a table give an empty text (which reads as 0);
 // writes past the end grow the table, so malformed data never crashes the game. Numbers with a
 // range (state/ranges.h) are read saturated to it, and written kept inside it.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -217,6 +218,10 @@ struct Store {
   const std::string& md(std::size_t line) const { return line_at(maindata, line); }
   Num md_num(std::size_t line) const { return read_within(md(line), maindata_range(line)); }
   void set_md(std::size_t line, std::string value) { set_line(maindata, line, std::move(value)); }
+  // The money the board expects a promotion of this size level (1 to 6) to hold.
+  Num money_baseline(Num size_level) const {
+    return md_num(md::money_baseline_base + static_cast<std::size_t>(std::clamp<Num>(size_level, 1, 6)));
+  }
   void set_md_num(std::size_t line, Num value) {
     const auto r = maindata_range(line);
     set_md(line, to_text(r ? within(value, *r) : value));
