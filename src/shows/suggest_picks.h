@@ -72,10 +72,11 @@ bool title_fits_plan(const Store& store, std::size_t k, const Plan& plan);
 bool holders_keep_title(const Store& store, const Plan& plan);
 
 // The worker to take at a participant step of an open match (one not planned side by side): a
-// champion when the title at stake is his, a wrestler never a non-wrestler, a fresh face before
-// others, then a name whose morale is within ten of sending him to the press, no one who met a worker already on the other side lately when anyone else is left, the
-// tag partner of the side's first member when offered; then the most popular in the main event and
-// one of the three best (popularity and ability together) elsewhere. "" when no wrestler is offered.
+// champion when the title at stake is his, a wrestler never a non-wrestler, no one who met a worker
+// already on the other side lately when anyone else is left, a fresh face before others, the tag
+// partner of the side's first member when offered, then a name whose morale is within ten of
+// sending him to the press; then the most popular in the main event and one of the three best
+// (popularity and ability together) elsewhere. "" when no wrestler is offered.
 struct PickSituation {
   const Booking& booking;
   const Store& store;
