@@ -126,10 +126,11 @@ QWidget* StaffScreen::build_booker_panel() {
   auto* note = make_label(QStringLiteral("staffBookerNote"),
                           QStringLiteral("The suggested card is booked at the length expected to rate best, in the "
                                          "hall expected to earn most. With the booking handed over, free agents are "
-                                         "signed whenever fewer than 12 fit workers are left for the shows, and each "
+                                         "signed whenever fewer than %1 fit workers are left for the shows, and each "
                                          "production level is raised to what the fans expect of the promotion's size "
                                          "when the bank can pay a year of it, and up to three levels above it while "
-                                         "money is to spare."),
+                                         "money is to spare.")
+                              .arg(rv::staff_show_floor),
                           panel);
   note->setWordWrap(true);
   note->setProperty("role", "small");
@@ -192,9 +193,10 @@ void StaffScreen::update_usable() {
   const QString renew_off = QStringLiteral("Hand the renewals over first");
   set_usable(renew_from_, renewals_->isChecked() ? QString() : renew_off, QStringLiteral("The lowest card position re-signed"));
   set_usable(keep_stars_, renewals_->isChecked() ? QString() : renew_off,
-             QStringLiteral("A worker whose leaving would cost the promotion 10 popularity or more (one within five of "
+             QStringLiteral("A worker whose leaving would cost the promotion %1 popularity or more (one within five of "
                             "its reference level, or above it) is re-signed even when his raise takes the wages past "
-                            "the budget, while the bank can carry it"));
+                            "the budget, while the bank can carry it")
+                 .arg(rv::star_departure_cost));
   set_usable(budget_, contracts ? QString() : QStringLiteral("Hand the renewals or the signings over first"),
              QStringLiteral("The most the roster's wages may come to each week"));
   set_usable(roster_size_, signings_->isChecked() ? QString() : QStringLiteral("Hand the signings over first"),
