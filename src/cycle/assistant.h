@@ -76,6 +76,11 @@ struct StaffBooking {
 // board's money baseline; and one level back, never below what is expected, while a year at the
 // present level would take the bank past the dismissal line.
 void keep_production(Store& store);
+// Before a show the staff book: every feud gone cold is ended, and when no hot feud has all its
+// workers fit to wrestle, a singles feud is started through the feud steps, the most popular face
+// against the most popular heel of the men (else the women) who are in no feud, fit, wrestling and
+// not in their contract's last two months. Each is told in the inbox; gives the lines to print.
+std::vector<std::string> staff_keep_feud(Store& store);
 // True when today is a show day and the booking is handed over.
 bool staff_books_today(const Store& store);
 // Books today's show with the suggested card and runs it, as "Go To Show" and "Confirm" would;

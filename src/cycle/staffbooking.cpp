@@ -21,16 +21,17 @@ std::vector<std::string> staff_show_day(Game& game, const StaffBooking& booking)
   if (shows.empty()) return lines;
   const std::string show = shows.front().name;
   const std::string sender(booker_name);
+  lines = staff_keep_feud(s);
   const auto outcome = play_show_day(game, booking.home, booking.libraries, {});
   if (!outcome) {
     const ShowDayResult passed = pass_over_show_day(game);
-    lines = passed.messages;
+    lines.insert(lines.end(), passed.messages.begin(), passed.messages.end());
     lines.push_back(outcome.error());
     post_info(s, sender, show + " Passed Over",
               "I could not put " + show + " on: " + outcome.error() + (passed.cancelled ? "" : " The show was passed over."));
     return lines;
   }
-  lines = outcome->messages;
+  lines.insert(lines.end(), outcome->messages.begin(), outcome->messages.end());
   if (outcome->cancelled) {
     post_info(s, sender, show + " Cancelled", "There were not enough workers fit to put " + show + " on, so it was cancelled.");
   } else if (outcome->run) {

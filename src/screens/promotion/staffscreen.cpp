@@ -125,7 +125,9 @@ QWidget* StaffScreen::build_booker_panel() {
   pl->addWidget(booking_);
   auto* note = make_label(QStringLiteral("staffBookerNote"),
                           QStringLiteral("The suggested card is booked at the length expected to rate best, in the "
-                                         "hall expected to earn most. With the booking handed over, free agents are "
+                                         "hall expected to earn most. A feud gone cold is ended, and when no hot feud "
+                                         "can be on the card, one is started between the top face and the top heel. "
+                                         "With the booking handed over, free agents are "
                                          "signed whenever fewer than %1 fit workers are left for the shows, and each "
                                          "production level is raised to what the fans expect of the promotion's size "
                                          "when the bank can pay a year of it, and up to three levels above it while "
