@@ -47,15 +47,23 @@ struct FeudPair {
   std::string first, second;
 };
 
+bool has(const std::vector<std::string>& names, const std::string& name) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
 // The most popular face against the most popular heel of the division, else its two most popular
-// workers; nothing when the division has fewer than two.
-std::optional<FeudPair> division_pair(const Store& s, std::string_view gender) {
-  std::vector<std::size_t> rows;
+// workers, leaving out those whose feud has just ended while two others are left; nothing when the
+// division has fewer than two.
+std::optional<FeudPair> division_pair(const Store& s, std::string_view gender, const std::vector<std::string>& rested) {
+  std::vector<std::size_t> rows, fresh;
   const auto offered = feud_candidates(s, gender);
   for (std::size_t r = 0; r < s.worker_count(); ++r) {
     const auto w = s.worker(r);
-    if (std::find(offered.begin(), offered.end(), w.name()) != offered.end() && feud_ready(s, w)) rows.push_back(r);
+    if (!has(offered, w.name()) || !feud_ready(s, w)) continue;
+    rows.push_back(r);
+    if (!has(rested, w.name())) fresh.push_back(r);
   }
+  if (fresh.size() >= 2) rows = fresh;
   if (rows.size() < 2) return std::nullopt;
   std::stable_sort(rows.begin(), rows.end(), [&](std::size_t a, std::size_t b) { return s.worker(a).pop() > s.worker(b).pop(); });
   auto top = [&](std::string_view side) -> std::optional<std::size_t> {
@@ -71,18 +79,19 @@ std::optional<FeudPair> division_pair(const Store& s, std::string_view gender) {
 }  // namespace
 
 std::vector<std::string> staff_keep_feud(Store& s) {
-  std::vector<std::string> lines;
+  std::vector<std::string> lines, rested;
   const std::string sender(booker_name);
   for (std::size_t k = 0; k < md::feud_slots; ++k) {
     if (!feud_running(s, k) || feud_slot(s, k).at(feud::state) == feud::hot) continue;
     const std::string heading = feud_heading(s, k);
+    for (std::size_t line = feud::worker1; line <= feud::worker4; ++line) rested.push_back(feud_slot(s, k).at(line));
     end_feud(s, k);
     post_info(s, sender, "Feud Ended", "The feud " + heading + " had gone cold, so I ended it.");
     lines.push_back("Feud ended: " + heading);
   }
   if (hot_feud_on_offer(s)) return lines;
-  auto pair = division_pair(s, genders::male);
-  if (!pair) pair = division_pair(s, genders::female);
+  auto pair = division_pair(s, genders::male, rested);
+  if (!pair) pair = division_pair(s, genders::female, rested);
   if (!pair) return lines;
   auto start = FeudStart::begin(s);
   if (!start) return lines;

@@ -439,6 +439,9 @@ TEST(StaffFeuds, AColdFeudEndsAndTheTopFaceMeetsTheTopHeelWhenNoHotFeudCanBeBook
        "Alpha Worker 7 vs Alpha Worker 8", "Alpha Worker 1 vs Alpha Worker 2"},
       {"a cold feud", [](rv::Store& s) { rvtest::start_feud(s, "Alpha Worker 7", "Alpha Worker 8", "Cold"); },
        "Alpha Worker 1 vs Alpha Worker 2", ""},
+      {"the top pair's feud gone cold: the next pair",
+       [](rv::Store& s) { rvtest::start_feud(s, "Alpha Worker 1", "Alpha Worker 2", "Cold"); },
+       "Alpha Worker 4 vs Alpha Worker 5", ""},
       {"one man fit: the women",
        [](rv::Store& s) {
          for (const char* n : {"Alpha Worker 1", "Alpha Worker 2", "Alpha Worker 4", "Alpha Worker 5", "Alpha Worker 7"})
