@@ -15,6 +15,11 @@ namespace {
 
 constexpr std::string_view male = "Male";
 constexpr std::string_view female = "Female";
+
+BookableWorker bookable(const WorkerView& w) {
+  return {w.name(), w.gender(),  w.ringstyle(), w.tagteam(), w.pop(), w.roles(), false, w.morale(), w.ent(), w.cond(),
+          within(leading_int(w.retire()), range::percent)};
+}
 constexpr std::string_view title_tag = "Tag Team";
 constexpr std::string_view title_singles = "Singles";
 constexpr int counts_shown = 4;
@@ -84,7 +89,7 @@ Booking::Booking(const Store& store, BookingSetting setting) : setting_(std::mov
     if (w.promotion() != initials || w.retire() == retired || leading_int(w.injury()) != 0) continue;
     if (setting_.brand != brand_all && w.brand() != setting_.brand && w.brand() != brand_all) continue;
     if (w.name().empty()) continue;
-    workers_.push_back({w.name(), w.gender(), w.ringstyle(), w.tagteam(), w.pop(), w.roles(), false, w.morale(), w.ent()});
+    workers_.push_back(bookable(w));
   }
   add_indy_workers(store);
   const auto prom = store.promotion(*player);
@@ -111,7 +116,7 @@ void Booking::add_indy_workers(const Store& store) {
     const auto w = store.worker(*row);
     if (w.retire() == retired || leading_int(w.injury()) != 0) continue;
     if (std::any_of(workers_.begin(), workers_.end(), [&](const BookableWorker& b) { return b.name == name; })) continue;
-    workers_.push_back({w.name(), w.gender(), w.ringstyle(), w.tagteam(), w.pop(), w.roles(), false, w.morale(), w.ent()});
+    workers_.push_back(bookable(w));
   }
 }
 

@@ -54,6 +54,8 @@ struct BookableWorker {
   bool on_card = false;
   Num morale = 0;
   Num ability = 0;  // in-ring ability
+  Num condition = 100;
+  Num years_left = 35;  // in the ring, as the retire column counts them
 };
 
 struct BattleRoyalEntry;  // shows/battleroyal.h

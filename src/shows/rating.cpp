@@ -145,12 +145,20 @@ Num crowd_extras(bool major, Num title_value, Num stipulation_value) {
   return extra;
 }
 
+}  // namespace
+
+Num stipulation_condition_cost(Num years_left, Num danger) {
+  return static_cast<Num>(std::floor(static_cast<double>(35 - years_left) * (static_cast<double>(danger) / 2) / 9));
+}
+
+namespace {
+
 // The stipulation's condition cost and injury roll for one worker; the injury when it hits.
 std::optional<Injury> wear_worker(Store& store, std::size_t row, Num danger, const CardSetting& setting, Rng& rng) {
   Worker w = store.worker(row);
   if (w.text(Col::cond) == injured_condition) return std::nullopt;
+  const Num loss = stipulation_condition_cost(within(leading_int(w.retire()), range::percent), danger);
   const Num retire = within(leading_int(w.retire()), range::percent);
-  const Num loss = static_cast<Num>(std::floor(static_cast<double>(35 - retire) * (static_cast<double>(danger) / 2) / 9));
   const Num cond = std::max<Num>(10, w.cond() - loss);
   w.set_cond(cond);
   const Num odds = std::max<Num>(2, 140 - danger - (30 - retire) - (85 - w.cond()));

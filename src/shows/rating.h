@@ -56,6 +56,11 @@ struct CardFigures {
   std::array<bool, rec::match_slots> injury_risk{};
 };
 
+// The condition a stipulation of this danger takes from a worker with `years_left` in the ring.
+Num stipulation_condition_cost(Num years_left, Num danger);
+// Below this condition a worker counts against the rating of his match.
+inline constexpr Num worn_condition = 50;
+
 inline constexpr Num best_rating = 100;
 inline constexpr Num worst_rating = 1;
 inline constexpr Num most_crowd_points = 17;

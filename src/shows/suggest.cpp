@@ -328,7 +328,13 @@ bool Suggester::attempt(const Plan& plan, const std::string& type) {
     return false;
   }
   choose_title(b_, plan.title);
-  if (b_.step() == BookingStep::stipulation) choose_stipulation(b_, store_, rng_, type, late(plan.slot));
+  if (b_.step() == BookingStep::stipulation) {
+    std::vector<BookableWorker> planned;
+    for (const auto& w : b_.roster())
+      for (const auto& side : plan.sides)
+        if (contains(side, w.name)) planned.push_back(w);
+    choose_stipulation(b_, store_, rng_, type, late(plan.slot), planned);
+  }
   if (b_.step() != BookingStep::participants || !choose_participants(plan) || !name_teams(b_)) {
     abandon();
     return false;

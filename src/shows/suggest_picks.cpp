@@ -11,12 +11,16 @@
 //  - Fresh faces: once shows have been archived, a wrestler seen on none of them (a new signing,
 //    or someone left off so far) is picked before the others in the open matches, so a signing
 //    works one of his first shows.
+//  - Condition: a worker whose condition would be under 50 after the match's stipulation (or is
+//    already, without one) rests while someone fitter is offered, and a stipulation is only put
+//    on a planned match whose workers all come out of it above that line.
 #include <algorithm>
 #include <functional>
 #include <limits>
 #include <utility>
 
 #include "feuds/feuds.h"
+#include "shows/suggest_steps.h"
 #include "promotion/teams.h"
 #include "state/date.h"
 #include "state/dates.h"
@@ -327,7 +331,11 @@ std::string open_participant(const std::vector<std::string>& offered, const Pick
     const std::string team = first ? first->tagteam : "";
     keep([&](const BookableWorker& w) { return names_a_team(team) && w.tagteam == team; });
   }
-  // A name near the end of his patience comes next: left off again, he would soon be telling the press.
+  // The worn out rest, and a stipulation goes to those it leaves fit enough to carry the match.
+  const std::string& stipulation = b.line(at.plan.slot, match::stipulation);
+  const Num danger = stipulation.empty() || stipulation == none_text || !t ? 0 : suggest_step::stipulation_danger(at.store, t->name, stipulation);
+  keep([&](const BookableWorker& w) { return suggest_step::affords(w, danger); });
+  // Among them, a name near the end of his patience: left off again, he would soon tell the press.
   if (const auto player = at.store.player_index()) {
     const Num level = at.store.promotion(*player).reference_level();
     keep([&](const BookableWorker& w) { return heard_by_press(sub_sat(w.morale, patience_margin), w.pop, level); });

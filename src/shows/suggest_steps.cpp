@@ -30,13 +30,22 @@ Num stipulation_danger(const Store& store, std::string_view type, std::string_vi
   return stored_number_limit;
 }
 
-void choose_stipulation(Booking& b, const Store& store, Rng& rng, const std::string& type, bool late) {
+bool affords(const BookableWorker& w, Num danger) {
+  return sub_sat(w.condition, stipulation_condition_cost(w.years_left, danger)) >= worn_condition;
+}
+
+void choose_stipulation(Booking& b, const Store& store, Rng& rng, const std::string& type, bool late,
+                        const std::vector<BookableWorker>& planned) {
   std::vector<std::string> stips;
   for (const auto& c : b.choices())
     if (c != none_text) stips.push_back(c);
   if (!stips.empty() && rng.one_in(stipulation_chance)) {
     if (!late || !rng.one_in(risky_stipulation_chance))
       std::erase_if(stips, [&](const std::string& n) { return stipulation_danger(store, type, n) > safe_danger; });
+    std::erase_if(stips, [&](const std::string& n) {
+      const Num danger = stipulation_danger(store, type, n);
+      return std::any_of(planned.begin(), planned.end(), [&](const BookableWorker& w) { return !affords(w, danger); });
+    });
     if (!stips.empty() && b.choose(stips[random_index(rng, stips.size())])) return;
   }
   take(b, none_text);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "shows/booking.h"
+#include "shows/rating.h"
 #include "state/random.h"
 
 namespace rv::suggest_step {
@@ -34,9 +35,14 @@ void choose_title(Booking& b, const std::string& title);
 
 // The danger of a stipulation of this match type; an unknown one counts as dangerous.
 Num stipulation_danger(const Store& store, std::string_view type, std::string_view name);
+// Whether the worker comes out of a stipulation of this danger (0 for none) still fit enough not
+// to count against his match.
+bool affords(const BookableWorker& w, Num danger);
 // A stipulation one time in four; a dangerous one only late in the card (`late`), and even
-// there one time in ten.
-void choose_stipulation(Booking& b, const Store& store, Rng& rng, const std::string& type, bool late);
+// there one time in ten; never one that would wear out one of the workers already planned for
+// the match.
+void choose_stipulation(Booking& b, const Store& store, Rng& rng, const std::string& type, bool late,
+                        const std::vector<BookableWorker>& planned = {});
 
 // Every team named with its proposed name; false when the booking refuses them.
 bool name_teams(Booking& b);

@@ -371,3 +371,80 @@ TEST(SuggestCard, AMainTitleStaysWithItsHolderAgainstANameTooSmallForIt) {
 }
 
 }  // namespace
+
+TEST(SuggestCard, TheWornOutRest) {
+  // Everyone worked the last show. The most popular man, who would head every card, is worn down
+  // to a condition of 49 (the rating counts anything under 50 against his match) or left at 50.
+  const struct {
+    rv::Num condition;
+    int cards_with_him;
+  } cases[] = {{49, 0}, {50, 20}};
+  for (const auto& c : cases) {
+    rv::Store s = rvtest::generated_store(11, 460);
+    everyone_worked_last_week(s);
+    std::string top;
+    rv::Num best = -1;
+    for (const auto& w : rv::Booking(s, {}).roster())
+      if (w.gender == "Male" && w.ringstyle != rv::non_worker && w.pop > best) {
+        best = w.pop;
+        top = w.name;
+      }
+    auto w = s.worker(*s.find_worker(top));
+    w.set_cond(c.condition);
+    w.set_morale(100);
+    int cards = 0;
+    for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+      rv::Booking b(s, {});
+      rv::Rng rng(seed);
+      expect_sound_card(b, suggest_card(b, s, rng), seed);
+      cards += b.on_card(top) ? 1 : 0;
+    }
+    EXPECT_EQ(cards, c.cards_with_him) << "condition " << c.condition;
+  }
+}
+
+TEST(SuggestCard, AStipulationGoesOnlyToThoseItLeavesFitToWork) {
+  // Every other man is a veteran with no years left and a condition of 80. A stipulation of danger d
+  // takes (35 - years left) x d / 18 condition, rounded down: 80 - 35 x 16 / 18 = 49 already wears
+  // a veteran out, so none may work a stipulation of danger 16 or more; the others still get them.
+  rv::Store s = rvtest::generated_store(11, 460);
+  for (const auto& [name, danger] : {std::pair{"Lumberjack", "10"}, {"Street Fight", "20"}, {"Ladder Match", "28"}}) {
+    rv::Lines st(rv::rec::stipulation, "0");
+    st[rv::stip::match_type] = "Singles";
+    st[rv::stip::name] = name;
+    st[rv::stip::danger] = danger;
+    s.stipulations.insert(s.stipulations.end(), st.begin(), st.end());
+  }
+  bool veteran = false;
+  for (const auto& bw : rv::Booking(s, {}).roster()) {
+    if (bw.gender != "Male" || !(veteran = !veteran)) continue;
+    auto w = s.worker(*s.find_worker(bw.name));
+    w.set_retire("0");
+    w.set_cond(80);
+  }
+  auto danger_of = [&](const std::string& type, const std::string& name) -> rv::Num {
+    for (std::size_t i = 0; i * rv::rec::stipulation < s.stipulations.size(); ++i) {
+      const rv::RecordView st(s.stipulations, i * rv::rec::stipulation);
+      if (st.at(rv::stip::match_type) == type && st.at(rv::stip::name) == name) return st.num(rv::stip::danger);
+    }
+    return 0;
+  };
+  int stipulations = 0;
+  for (std::uint64_t seed = 1; seed <= 60; ++seed) {
+    rv::Booking b(s, {});
+    rv::Rng rng(seed);
+    expect_sound_card(b, suggest_card(b, s, rng), seed);
+    for (std::size_t k = 1; k <= static_cast<std::size_t>(b.match_count()); ++k) {
+      const std::string& stip = b.line(k, rv::match::stipulation);
+      if (stip.empty() || stip == rv::none_text) continue;
+      ++stipulations;
+      const rv::Num danger = danger_of(b.line(k, rv::match::type), stip);
+      for (const auto& name : match_workers(b, k)) {
+        const auto w = s.worker(*s.find_worker(name));
+        const rv::Num years = std::stoi(w.retire());
+        EXPECT_GE(w.cond() - (35 - years) * danger / 18, 50) << name << " in " << stip << ", seed " << seed;
+      }
+    }
+  }
+  EXPECT_GT(stipulations, 20);
+}
