@@ -121,7 +121,7 @@ Num renewal_reserve(const Store& s) {
 
 Num default_budget(const Store& s, Num starting_budget) {
   const auto player = s.player_index();
-  const Num share = player ? s.promotion(*player).balance() / 104 : 0;
+  const Num share = player ? s.promotion(*player).balance() / 260 : 0;
   return within(std::max(starting_budget, share), wage_budget_range);
 }
 

@@ -143,6 +143,9 @@ QVBoxLayout* BookingScreen::make_footer() {
     });
   }
   auto* suggest = make_button(QStringLiteral("suggestCardButton"), QStringLiteral("Suggest Card"), this);
+  suggest->setToolTip(QStringLiteral("Fills the empty slots as the Assistant Booker would: the running feuds and the "
+                                     "titles owed a defence first, the most popular worker in the main event, the "
+                                     "worn out rested and no pairing of the last four weeks again."));
   actions->addWidget(suggest);
   actions->addStretch(1);
   connect(suggest, &QPushButton::clicked, this, &BookingScreen::suggest_card);
