@@ -22,9 +22,10 @@ inline constexpr std::string_view talent_head_name = "Head Of Talent Relations";
 // from the lower card within a budget a quarter above today's wage bill, the roster kept at its
 // size, rival offers declined.
 AssistantChoices default_choices(const Store& store);
-// The budget the defaults keep as the months go by: the one they started with, or a 104th of the
-// bank balance (half the bank over a year of wages) when the promotion has grown richer than that,
-// so that the stars it has made can be kept.
+// The budget the defaults keep as the months go by: the one they started with, or a 260th of the
+// bank balance (the bank spread over five years of wages, the longest contract) when the promotion
+// has grown richer than that, so that the stars it has made can be kept without signing away more
+// than the bank holds.
 Num default_budget(const Store& store, Num starting_budget);
 
 // The player's wage bill once the pending offers are answered: the roster's weekly wages, a

@@ -366,9 +366,9 @@ TEST(StaffDefaults, TheBudgetGrowsWithTheBankBeyondItsStart) {
     rv::Num balance, budget;
   } cases[] = {
       {-500'000, 25'000},     // in debt: the starting budget stands
-      {2'600'000, 25'000},    // 2,600,000 / 104 = 25,000 exactly
-      {2'600'104, 25'001},    // the first dollar of a week's wages past it
-      {28'000'000, 269'230},  // 28,000,000 / 104, rounded down
+      {6'500'000, 25'000},    // 6,500,000 / 260 = 25,000 exactly
+      {6'500'260, 25'001},    // the first dollar of a week's wages past it
+      {28'000'000, 107'692},  // 28,000,000 / 260, rounded down
   };
   for (const auto& c : cases) {
     rv::Store s = rvtest::small_store();
