@@ -78,10 +78,9 @@ struct StaffBooking {
 // present level would take the bank past the dismissal line.
 void keep_production(Store& store);
 // Before a show the staff book: every feud gone cold is ended, and when no hot feud has all its
-// workers fit to wrestle, a singles feud is started through the feud steps, the most popular face
-// against the most popular heel of the men (else the women) who are in no feud, fit, wrestling and
-// not in their contract's last two months, leaving out the workers of a feud just ended while two
-// others are left. Each is told in the inbox; gives the lines to print.
+// workers fit to wrestle, the feud the booker proposes (shows/suggest_feud.h) is started, leaving
+// out the workers of a feud just ended while two others are left. Each is told in the inbox;
+// gives the lines to print.
 std::vector<std::string> staff_keep_feud(Store& store);
 // True when today is a show day and the booking is handed over.
 bool staff_books_today(const Store& store);

@@ -12,16 +12,6 @@
 
 namespace rv {
 
-std::string ending_this_month(const Store& store) { return ending_months_ahead(store, 0); }
-
-std::string ending_months_ahead(const Store& store, int ahead) {
-  Date d = current_date(store);
-  const int month = d.month + 1 + ahead;
-  d.year += month / 12;
-  d.month = month % 12;
-  return month_year(d);
-}
-
 int renewal_chance_in_20(Num pop, Num size_level) {
   int chance = 9;
   if (pop >= 90) chance = 17;

@@ -7,11 +7,6 @@
 
 namespace rv {
 
-// "February 2006" on any day of January 2006: the expiry of contracts that end this month.
-std::string ending_this_month(const Store& store);
-// The same for contracts that end `ahead` months after this one's ("March 2006" for 1).
-std::string ending_months_ahead(const Store& store, int ahead);
-
 // Renewal of a rival's worker whose contract runs out: the chance in 20 and the new length.
 int renewal_chance_in_20(Num pop, Num size_level);
 int max_renewal_years(Num size_level);

@@ -152,4 +152,14 @@ void set_current_date(Store& store, const Date& date) {
 
 std::string current_full_date(const Store& store) { return full_date(current_date(store)); }
 
+std::string ending_this_month(const Store& store) { return ending_months_ahead(store, 0); }
+
+std::string ending_months_ahead(const Store& store, int ahead) {
+  Date d = current_date(store);
+  const int month = d.month + 1 + ahead;
+  d.year += month / 12;
+  d.month = month % 12;
+  return month_year(d);
+}
+
 }  // namespace rv

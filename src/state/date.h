@@ -57,5 +57,9 @@ std::optional<std::string> date_texts_problem(std::string_view weekday, std::str
 Date current_date(const Store& store);
 void set_current_date(Store& store, const Date& date);
 std::string current_full_date(const Store& store);
+// "February 2006" on any day of January 2006: the expiry of contracts that end this month.
+std::string ending_this_month(const Store& store);
+// The same for contracts that end `ahead` months after this one's ("March 2006" for 1).
+std::string ending_months_ahead(const Store& store, int ahead);
 
 }  // namespace rv

@@ -37,6 +37,7 @@ class BookingScreen : public Screen {
   void suggest_card();
 
  private:
+  void offer_a_feud();
   QVBoxLayout* make_footer();
   void arrange_panels();
   void resizeEvent(QResizeEvent* event) override;

@@ -31,6 +31,7 @@ class SlipsTest : public QObject {
     QCOMPARE(confirm->toolTip(), QStringLiteral("Match 1 has not been booked yet."));
     QVERIFY(f.click(QStringLiteral("matchSlot1")));
     QCOMPARE(confirm->toolTip(), QStringLiteral("Match 1 has no match type yet."));
+    f.dialogs().queue_no();  // the feud the booker proposes
     QVERIFY(f.click(QStringLiteral("suggestCardButton")));
     QVERIFY(confirm->isEnabled());
   }

@@ -6,7 +6,12 @@
 #include <algorithm>
 
 #include "fixture.h"
+#include "feuds/feuds.h"
+#include "screens/shell/mainwindow.h"
+#include "screens/shell/session.h"
 #include "screens/shows/bookingscreen.h"
+#include "shows/booking.h"
+#include "shows/suggest_feud.h"
 #include "state/newgame.h"
 #include "talent/profile.h"
 #include "talent/split.h"
@@ -81,6 +86,31 @@ class BookingTest : public QObject {
     }
     QCOMPARE(booked, 2);
     QVERIFY(holds_its_text(f.find<QTableView>(QStringLiteral("bookingCard"))));
+  }
+
+  // A new game has no feud: Suggest Card proposes one first. No books the card without it; Yes
+  // starts it and puts its two workers against each other on the card.
+  void suggest_card_proposes_a_feud_when_none_is_worth_watching() {
+    for (const bool yes : {false, true}) {
+      Fixture f;
+      QVERIFY(f.start_new_game());
+      QVERIFY(f.to_first_booking());
+      rv::Store& store = f.game()->store;
+      const auto proposal = rv::propose_feud(store);
+      QVERIFY(proposal.has_value());
+      yes ? f.dialogs().queue_yes() : f.dialogs().queue_no();
+      QVERIFY(f.click(QStringLiteral("suggestCardButton")));
+      QCOMPARE(rv::feud_running(store, 0), yes);
+      const auto& booking = *f.window().session().booking;
+      QVERIFY(booking.can_confirm());
+      bool met = false;
+      for (std::size_t k = 1; k <= static_cast<std::size_t>(booking.match_count()); ++k) {
+        const auto sides = booking.sides(k);
+        met = met || (sides.size() == 2 && sides[0] == std::vector<std::string>{proposal->first} &&
+                      sides[1] == std::vector<std::string>{proposal->second});
+      }
+      QCOMPARE(met, yes);
+    }
   }
 };
 

@@ -19,6 +19,7 @@ namespace {
 // A new game's first show with its venue booked and the suggester's card: the booking screen.
 bool open_booked_card(Fixture& f) {
   if (!f.start_new_game() || !f.to_first_booking()) return false;
+  f.dialogs().queue_no();  // no feud for now
   if (!f.click(QStringLiteral("suggestCardButton"))) return false;
   const auto& session = f.window().session();
   return session.booking && session.booking->can_confirm();
