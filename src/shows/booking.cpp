@@ -447,7 +447,7 @@ bool Booking::can_confirm() const {
   return true;
 }
 
-std::vector<BookableWorker> Booking::roster() const { return workers_; }
+const std::vector<BookableWorker>& Booking::roster() const { return workers_; }
 
 bool Booking::on_card(std::string_view name) const {
   return std::any_of(workers_.begin(), workers_.end(), [&](const BookableWorker& w) { return w.on_card && w.name == name; });

@@ -138,7 +138,7 @@ class Booking {
   // when it is complete.
   std::optional<std::string> confirm_problem() const;
   // The roster panel: every bookable worker, with whether the worker is on the card.
-  std::vector<BookableWorker> roster() const;
+  const std::vector<BookableWorker>& roster() const;
   bool on_card(std::string_view name) const;
 
  private:

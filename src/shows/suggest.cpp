@@ -244,7 +244,7 @@ void Suggester::order_plans(std::vector<Plan>& plans, const std::vector<std::siz
   const auto last = static_cast<std::size_t>(std::max(b_.match_count(), 0));
   const bool main_open = !empty.empty() && empty.back() == last;
   const auto top = top_free();
-  const auto roster = b_.roster();
+  const auto& roster = b_.roster();
   auto strength = [&](const Plan& p) {
     Num best = 0;
     for (const auto& side : p.sides)

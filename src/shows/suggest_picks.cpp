@@ -105,7 +105,7 @@ CardMemory card_memory(const Store& store) {
 }
 
 std::optional<Plan> feud_plan(const Store& store, const Booking& b, std::size_t k, std::vector<std::string>& taken) {
-  const auto roster = b.roster();
+  const auto& roster = b.roster();
   if (!feud_running(store, k)) return std::nullopt;
   const auto f = feud_slot(store, k);
   const bool tag = f.at(feud::type) == feud::tag_team;
@@ -234,7 +234,7 @@ std::optional<Plan> title_plan(const Store& store, const Booking& b, const CardM
   if (!player || !store.promotion(*player).title(k).exists()) return std::nullopt;
   const TitleFacts f = facts_of(store, *player, k);
   if (f.brand != b.setting().brand && f.brand != brand_all) return std::nullopt;
-  const auto roster = b.roster();
+  const auto& roster = b.roster();
   // The holders: the block names them; every one must be free and wrestle.
   std::vector<std::string> holders;
   const auto t = store.promotion(*player).title(k);
@@ -307,7 +307,7 @@ std::string open_participant(const std::vector<std::string>& offered, const Pick
   const std::size_t side = at.pick / side_size;
   for (const auto& item : offered)
     if (item.ends_with(champion_suffix)) return item;
-  const auto roster = b.roster();
+  const auto& roster = b.roster();
   std::vector<BookableWorker> candidates;
   for (const auto& w : roster)
     if (wrestles(w) && has(offered, w.name)) candidates.push_back(w);

@@ -86,7 +86,8 @@ bool meet(const rv::Booking& b, const std::vector<std::string>& one, const std::
 // Archives a show a week ago on which every worker of the roster but `except` worked.
 void everyone_worked_last_week(rv::Store& s, const std::string& except = "") {
   std::vector<std::string> workers;
-  for (const auto& w : rv::Booking(s, {}).roster())
+  const rv::Booking booking(s, {});
+  for (const auto& w : booking.roster())
     if (w.name != except) workers.push_back(w.name);
   rv::HistoryMatch all;
   all.description = "Battle of everyone";
@@ -384,7 +385,8 @@ TEST(SuggestCard, TheWornOutRest) {
     everyone_worked_last_week(s);
     std::string top;
     rv::Num best = -1;
-    for (const auto& w : rv::Booking(s, {}).roster())
+    const rv::Booking roster(s, {});
+    for (const auto& w : roster.roster())
       if (w.gender == "Male" && w.ringstyle != rv::non_worker && w.pop > best) {
         best = w.pop;
         top = w.name;
@@ -416,7 +418,8 @@ TEST(SuggestCard, AStipulationGoesOnlyToThoseItLeavesFitToWork) {
     s.stipulations.insert(s.stipulations.end(), st.begin(), st.end());
   }
   bool veteran = false;
-  for (const auto& bw : rv::Booking(s, {}).roster()) {
+  const rv::Booking roster(s, {});
+  for (const auto& bw : roster.roster()) {
     if (bw.gender != "Male" || !(veteran = !veteran)) continue;
     auto w = s.worker(*s.find_worker(bw.name));
     w.set_retire("0");
