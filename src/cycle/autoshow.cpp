@@ -32,6 +32,7 @@ bool book_suggested_card(Game& game, const ShowFacts& show, Booking& booking) {
   std::optional<Booking> best;
   Rng best_draws = game.rng;
   double best_overall = 0;
+  Store scratch;  // one working copy for every length tried
   for (const int count : booking.count_choices()) {
     Booking trial = booking;
     Rng draws = game.rng;
@@ -39,7 +40,7 @@ bool book_suggested_card(Game& game, const ShowFacts& show, Booking& booking) {
     ShowContext context;
     context.show = show;
     context.matches = static_cast<std::size_t>(count);
-    const double overall = expected_overall(game.store, context, trial);
+    const double overall = expected_overall(scratch, game.store, context, trial);
     if (!best || overall > best_overall) {
       best = std::move(trial);
       best_draws = draws;

@@ -29,7 +29,12 @@ CardForecast forecast_card(const Store& store, const BookedShow& booked, const B
 }
 
 double expected_overall(const Store& store, const ShowContext& context, const Booking& booking) {
-  Store scratch = store.scratch();
+  Store scratch;
+  return expected_overall(scratch, store, context, booking);
+}
+
+double expected_overall(Store& scratch, const Store& store, const ShowContext& context, const Booking& booking) {
+  scratch.rescratch(store);
   Rng unused(1);  // a forecast draws nothing
   const CardFigures f = matchstats(scratch, booking.card(), night_setting(context.show, booking, true), unused);
   return overall_rating(scratch, context, f).value;

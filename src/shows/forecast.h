@@ -30,5 +30,8 @@ CardForecast forecast_card(const Store& store, const BookedShow& booked, const B
 // The overall rating the card is expected to earn, star power included: what will move the
 // promotion's popularity and the show's rating.
 double expected_overall(const Store& store, const ShowContext& context, const Booking& booking);
+// The same, worked out on `scratch`, which is made a copy of `store` again first: one working
+// copy serves forecast after forecast.
+double expected_overall(Store& scratch, const Store& store, const ShowContext& context, const Booking& booking);
 
 }  // namespace rv

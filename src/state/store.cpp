@@ -93,14 +93,22 @@ std::optional<std::size_t> Store::find_worker(std::string_view ring_name) const 
 }
 
 Store Store::scratch() const {
+  Store copy;
+  copy.rescratch(*this);
+  return copy;
+}
+
+void Store::rescratch(const Store& from) {
   static constexpr std::array<Lines Store::*, 11> kept = {
       &Store::maindata,    &Store::promotions, &Store::stipulations, &Store::calendar,     &Store::turns,  &Store::indydates,
       &Store::indydates2, &Store::weeklytop10, &Store::negotiations, &Store::titlehistory, &Store::matches};
-  Store copy;
-  for (const auto table : kept) copy.*table = this->*table;
-  copy.wrestlers = wrestlers;
-  copy.assistant = assistant;
-  return copy;
+  for (const auto table : kept) this->*table = from.*table;
+  wrestlers = from.wrestlers;
+  assistant = from.assistant;
+  newslist.clear();
+  history.clear();
+  ledger.clear();
+  load_notice.clear();
 }
 
 void Store::reset_matches() { matches.assign(200, std::string()); }

@@ -213,6 +213,9 @@ struct Store {
   // A copy to work a forecast out on: every table but the archive, the ledger and the inbox, which
   // a rating never reads and which grow all career (the copy starts them empty).
   Store scratch() const;
+  // Makes this store a scratch copy of `from` again, reusing the buffers it already holds, so that
+  // one copy serves forecast after forecast.
+  void rescratch(const Store& from);
 
   // maindata by line.
   const std::string& md(std::size_t line) const { return line_at(maindata, line); }
