@@ -157,8 +157,8 @@ namespace {
 std::optional<Injury> wear_worker(Store& store, std::size_t row, Num danger, const CardSetting& setting, Rng& rng) {
   Worker w = store.worker(row);
   if (w.text(Col::cond) == injured_condition) return std::nullopt;
-  const Num loss = stipulation_condition_cost(within(leading_int(w.retire()), range::percent), danger);
   const Num retire = within(leading_int(w.retire()), range::percent);
+  const Num loss = stipulation_condition_cost(retire, danger);
   const Num cond = std::max<Num>(10, w.cond() - loss);
   w.set_cond(cond);
   const Num odds = std::max<Num>(2, 140 - danger - (30 - retire) - (85 - w.cond()));

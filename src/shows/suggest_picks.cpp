@@ -13,15 +13,15 @@
 //    works one of his first shows.
 //  - Condition: a worker whose condition would be under 50 after the match's stipulation (or is
 //    already, without one) rests while someone fitter is offered, and a stipulation is only put
-//    on a planned match whose workers all come out of it above that line.
+//    on a planned match whose workers all come out of it at 50 or more.
 #include <algorithm>
 #include <functional>
 #include <limits>
 #include <utility>
 
 #include "feuds/feuds.h"
-#include "shows/suggest_steps.h"
 #include "promotion/teams.h"
+#include "shows/suggest_steps.h"
 #include "state/date.h"
 #include "state/dates.h"
 #include "state/history.h"
