@@ -10,16 +10,21 @@
 namespace rv {
 namespace {
 
-// A worker to build a feud around: fit, wrestling, and not in a contract's last two months.
-bool feud_ready(const Store& s, const WorkerView& w) {
-  return w.retire() != retire::retired && w.retire() != retire::retiring && w.ringstyle() != non_worker &&
-         leading_int(w.injury()) == 0 && w.expires() != ending_this_month(s) && w.expires() != ending_months_ahead(s, 1);
-}
-
-bool ready_by_name(const Store& s, const std::string& name) {
-  const auto row = s.find_worker(name);
-  return row && feud_ready(s, s.worker(*row));
-}
+// A worker to build a feud around: fit, wrestling, and not in a contract's last two months (the
+// two expiry months are worked out once).
+struct FeudReady {
+  explicit FeudReady(const Store& s) : store(s), ending(ending_this_month(s)), next(ending_months_ahead(s, 1)) {}
+  bool operator()(const WorkerView& w) const {
+    return w.retire() != retire::retired && w.retire() != retire::retiring && w.ringstyle() != non_worker &&
+           leading_int(w.injury()) == 0 && w.expires() != ending && w.expires() != next;
+  }
+  bool operator()(const std::string& name) const {
+    const auto row = store.find_worker(name);
+    return row && (*this)(store.worker(*row));
+  }
+  const Store& store;
+  std::string ending, next;
+};
 
 bool has(const std::vector<std::string>& names, const std::string& name) {
   return std::find(names.begin(), names.end(), name) != names.end();
@@ -28,9 +33,10 @@ bool has(const std::vector<std::string>& names, const std::string& name) {
 std::optional<FeudProposal> division_pair(const Store& s, std::string_view gender, const std::vector<std::string>& rested) {
   std::vector<std::size_t> rows, fresh;
   const auto offered = feud_candidates(s, gender);
+  const FeudReady ready(s);
   for (std::size_t r = 0; r < s.worker_count(); ++r) {
     const auto w = s.worker(r);
-    if (!has(offered, w.name()) || !feud_ready(s, w)) continue;
+    if (!has(offered, w.name()) || !ready(w)) continue;
     rows.push_back(r);
     if (!has(rested, w.name())) fresh.push_back(r);
   }
@@ -50,6 +56,7 @@ std::optional<FeudProposal> division_pair(const Store& s, std::string_view gende
 }  // namespace
 
 bool hot_feud_on_offer(const Store& s) {
+  const FeudReady fit(s);
   for (std::size_t k = 0; k < md::feud_slots; ++k) {
     if (!feud_running(s, k)) continue;
     const RecordView f = feud_slot(s, k);
@@ -57,7 +64,7 @@ bool hot_feud_on_offer(const Store& s) {
     const bool tag = f.at(feud::type) == feud::tag_team;
     bool ready = true;
     for (std::size_t line = feud::worker1; line <= (tag ? feud::worker4 : feud::worker2); ++line)
-      ready = ready && ready_by_name(s, f.at(line));
+      ready = ready && fit(f.at(line));
     if (ready) return true;
   }
   return false;
