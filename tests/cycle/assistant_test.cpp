@@ -2,8 +2,7 @@
 // offers answered by the player's choice, and the money they never spend.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <functional>
+#include <tuple>
 
 #include "cycle/assistant.h"
 #include "feuds/feuds.h"
@@ -405,45 +404,31 @@ TEST(StaffSignings, NewcomersLeaveRoomForTheRaisesOfNextMonthsRenewals) {
 
 }  // namespace
 
-// Ringvale Alpha's men, reference level 80: Alpha Worker 1 (80, Face), 2 (70, Heel), 4 (75, Face),
-// 5 (65, Heel), 7 (60) and 8 (55); the women 0, 3, 6 and 9 at 50, all faces. Contracts run to June
-// 2008 and the date is January 2007, so "February 2007" and "March 2007" end within two months.
+// Ringvale Alpha's men at reference level 80: Alpha Worker 1 (80, Face), 2 (70, Heel), 4 (75, Face),
+// 5 (65, Heel), 7 and 8 (below); the women 0, 3, 6, 9 all faces. The date is January 2007, so a
+// contract ending "March 2007" is in its last two months.
 TEST(StaffFeuds, AColdFeudEndsAndTheTopFaceMeetsTheTopHeelWhenNoHotFeudCanBeBooked) {
+  using S = rv::Store&;
   const struct {
     const char* why;
-    std::function<void(rv::Store&)> setup;
-    const char* slot0;  // the heading in slot 0 afterwards
-    const char* slot1;
+    void (*setup)(S);
+    const char *slot0, *slot1;
   } cases[] = {
-      {"no feud", [](rv::Store&) {}, "Alpha Worker 1 vs Alpha Worker 2", ""},
-      {"top face injured", [](rv::Store& s) { worker(s, "Alpha Worker 1").set_injury("12"); },
-       "Alpha Worker 4 vs Alpha Worker 2", ""},
-      {"top heel leaving next month", [](rv::Store& s) { worker(s, "Alpha Worker 2").set_expires("March 2007"); },
-       "Alpha Worker 1 vs Alpha Worker 5", ""},
-      {"top heel staying past it", [](rv::Store& s) { worker(s, "Alpha Worker 2").set_expires("April 2007"); },
-       "Alpha Worker 1 vs Alpha Worker 2", ""},
-      {"top heel does not wrestle", [](rv::Store& s) { worker(s, "Alpha Worker 2").set_ringstyle("Non-Worker"); },
-       "Alpha Worker 1 vs Alpha Worker 5", ""},
-      {"no heels: the two most popular",
-       [](rv::Store& s) {
-         for (const char* n : {"Alpha Worker 2", "Alpha Worker 5", "Alpha Worker 8"}) worker(s, n).set_faceheel("Face");
-       },
-       "Alpha Worker 1 vs Alpha Worker 4", ""},
-      {"a hot feud that can be booked", [](rv::Store& s) { rvtest::start_feud(s, "Alpha Worker 7", "Alpha Worker 8", "Hot"); },
-       "Alpha Worker 7 vs Alpha Worker 8", ""},
-      {"a hot feud one side of which is hurt",
-       [](rv::Store& s) {
+      {"no feud", [](S) {}, "Alpha Worker 1 vs Alpha Worker 2", ""},
+      {"top face hurt", [](S s) { worker(s, "Alpha Worker 1").set_injury("12"); }, "Alpha Worker 4 vs Alpha Worker 2", ""},
+      {"top heel leaving", [](S s) { worker(s, "Alpha Worker 2").set_expires("March 2007"); }, "Alpha Worker 1 vs Alpha Worker 5", ""},
+      {"top heel staying", [](S s) { worker(s, "Alpha Worker 2").set_expires("April 2007"); }, "Alpha Worker 1 vs Alpha Worker 2", ""},
+      {"a hot feud to book", [](S s) { rvtest::start_feud(s, "Alpha Worker 7", "Alpha Worker 8", "Hot"); }, "Alpha Worker 7 vs Alpha Worker 8", ""},
+      {"a hot feud with one side hurt",
+       [](S s) {
          rvtest::start_feud(s, "Alpha Worker 7", "Alpha Worker 8", "Hot");
          worker(s, "Alpha Worker 8").set_injury("3");
        },
        "Alpha Worker 7 vs Alpha Worker 8", "Alpha Worker 1 vs Alpha Worker 2"},
-      {"a cold feud", [](rv::Store& s) { rvtest::start_feud(s, "Alpha Worker 7", "Alpha Worker 8", "Cold"); },
-       "Alpha Worker 1 vs Alpha Worker 2", ""},
-      {"the top pair's feud gone cold: the next pair",
-       [](rv::Store& s) { rvtest::start_feud(s, "Alpha Worker 1", "Alpha Worker 2", "Cold"); },
+      {"the top pair gone cold", [](S s) { rvtest::start_feud(s, "Alpha Worker 1", "Alpha Worker 2", "Cold"); },
        "Alpha Worker 4 vs Alpha Worker 5", ""},
       {"one man fit: the women",
-       [](rv::Store& s) {
+       [](S s) {
          for (const char* n : {"Alpha Worker 1", "Alpha Worker 2", "Alpha Worker 4", "Alpha Worker 5", "Alpha Worker 7"})
            worker(s, n).set_injury("5");
        },
@@ -453,33 +438,16 @@ TEST(StaffFeuds, AColdFeudEndsAndTheTopFaceMeetsTheTopHeelWhenNoHotFeudCanBeBook
     SCOPED_TRACE(c.why);
     rv::Store s = rvtest::small_store();
     s.promotion(0).set_num(rv::prom::reference_level, 80);
-    const struct {
-      const char* name;
-      int pop;
-      const char* side;
-    } men[] = {{"Alpha Worker 1", 80, "Face"}, {"Alpha Worker 2", 70, "Heel"}, {"Alpha Worker 4", 75, "Face"},
-               {"Alpha Worker 5", 65, "Heel"}, {"Alpha Worker 7", 60, "Face"}, {"Alpha Worker 8", 55, "Heel"}};
-    for (const auto& m : men) {
-      worker(s, m.name).set_pop(m.pop);
-      worker(s, m.name).set_faceheel(m.side);
+    const std::tuple<const char*, int, const char*> men[] = {
+        {"Alpha Worker 1", 80, "Face"}, {"Alpha Worker 2", 70, "Heel"}, {"Alpha Worker 4", 75, "Face"},
+        {"Alpha Worker 5", 65, "Heel"}, {"Alpha Worker 7", 60, "Face"}, {"Alpha Worker 8", 55, "Heel"}};
+    for (const auto& [name, pop, side] : men) {
+      worker(s, name).set_pop(pop);
+      worker(s, name).set_faceheel(side);
     }
     c.setup(s);
     rv::staff_keep_feud(s);
     EXPECT_EQ(rv::feud_running(s, 0) ? rv::feud_heading(s, 0) : "", c.slot0);
     EXPECT_EQ(rv::feud_running(s, 1) ? rv::feud_heading(s, 1) : "", c.slot1);
   }
-}
-
-// 10 for a singles feud, 25 for a first worker at the reference level, 20 for a face against a heel
-// and 15 for men: the inbox tells the 70%.
-TEST(StaffFeuds, TheStartIsToldWithItsHeat) {
-  rv::Store s = rvtest::small_store();
-  s.promotion(0).set_num(rv::prom::reference_level, 80);
-  worker(s, "Alpha Worker 1").set_pop(80);
-  worker(s, "Alpha Worker 2").set_pop(70);
-  worker(s, "Alpha Worker 2").set_faceheel("Heel");
-  rv::staff_keep_feud(s);
-  EXPECT_TRUE(std::any_of(s.newslist.begin(), s.newslist.end(), [](const std::string& line) {
-    return line.find("Alpha Worker 1 vs Alpha Worker 2, at 70% heat.") != std::string::npos;
-  }));
 }
