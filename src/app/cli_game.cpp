@@ -136,15 +136,13 @@ namespace {
 
 // A show day as "Go To Show" would have it: cancelled when too few workers are available; with
 // the booking handed to the staff they book and run it; with --book suggest the suggester books
-// the card and the show runs, otherwise it is passed over.
+// the card and the show runs; otherwise nobody books it and it is cancelled, penalties and all.
 void handle_show_day(Game& game, const Home& home, const ShowLibraries* libraries, std::ostream& out) {
   Store& s = game.store;
   if (libraries && staff_books_today(s)) {
     for (const auto& line : staff_show_day(game, StaffBooking{home, *libraries})) out << "  " << line << "\n";
     return;
   }
-  const std::string shows = s.md(md::day_event2).empty() ? s.md(md::day_event1)
-                                                          : s.md(md::day_event1) + " and " + s.md(md::day_event2);
   if (libraries) {
     const auto outcome = play_show_day(game, home, *libraries, {});
     if (outcome) {
@@ -156,9 +154,8 @@ void handle_show_day(Game& game, const Home& home, const ShowLibraries* librarie
     }
     out << "  " << outcome.error() << "\n";
   }
-  const ShowDayResult result = pass_over_show_day(game);
+  const ShowDayResult result = cancel_unbooked_show(game);
   for (const auto& m : result.messages) out << "  " << m << "\n";
-  if (result.can_go_ahead) out << "  " << shows << " passed over.\n";
 }
 
 // The last line of a run stopped on a show day: the show's name and type.

@@ -8,7 +8,7 @@
 namespace rv {
 
 struct ShowDayResult {
-  bool cancelled = false;        // too few workers: the show is off and the penalties applied
+  bool cancelled = false;        // too few workers, or nobody booked it: the show is off and the penalties applied
   bool can_go_ahead = false;     // enough workers: the venue and booking screens come next
   int available_workers = 0;
   std::vector<std::string> messages;
@@ -21,8 +21,8 @@ int available_workers(const Store& store);
 // "Go To Show": counts today's available workers and cancels the show when too few are left.
 ShowDayResult go_to_show(Game& game);
 
-// A show day that is not run: "Go To Show" cancels it (with its penalties) when too few workers
-// are available, and otherwise the day's shows are passed over and the day ends without them.
-ShowDayResult pass_over_show_day(Game& game);
+// A show day that nobody books: the show is called off with the penalties of one that lacks the
+// workers, because the fans who were promised it are let down all the same.
+ShowDayResult cancel_unbooked_show(Game& game);
 
 }  // namespace rv

@@ -24,11 +24,10 @@ std::vector<std::string> staff_show_day(Game& game, const StaffBooking& booking)
   lines = staff_keep_feud(s);
   const auto outcome = play_show_day(game, booking.home, booking.libraries, {});
   if (!outcome) {
-    const ShowDayResult passed = pass_over_show_day(game);
-    lines.insert(lines.end(), passed.messages.begin(), passed.messages.end());
+    const ShowDayResult called_off = cancel_unbooked_show(game);
+    lines.insert(lines.end(), called_off.messages.begin(), called_off.messages.end());
     lines.push_back(outcome.error());
-    post_info(s, sender, show + " Passed Over",
-              "I could not put " + show + " on: " + outcome.error() + (passed.cancelled ? "" : " The show was passed over."));
+    post_info(s, sender, show + " Cancelled", "I could not put " + show + " on: " + outcome.error() + " The show was cancelled.");
     return lines;
   }
   lines.insert(lines.end(), outcome->messages.begin(), outcome->messages.end());

@@ -39,7 +39,7 @@ TEST_F(CliGame, ANewGameIsSavedAndItsDaysArePlayed) {
   EXPECT_EQ(run.exit_code, 0) << run.output;
   EXPECT_NE(run.output.find("Tuesday 2nd January 2007\n"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("Saturday 6th January 2007\n  Weekly Review\n"), std::string::npos) << run.output;
-  EXPECT_NE(run.output.find("Ringvale Alpha Weekly passed over"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("Nobody booked a card for Ringvale Alpha Weekly, so it has been cancelled."), std::string::npos) << run.output;
   store = rv::load_game(home, "Career.sav");
   ASSERT_TRUE(store.ok());
   EXPECT_EQ(store->md(rv::md::day_number), "6");

@@ -24,7 +24,7 @@ TEST(Contracts, AJanuaryContractIsWarnedInDecemberAndEndsOnTheFirst) {
   while (rv::current_full_date(s).find("1st January 2006") == std::string::npos) {
     const rv::DayReport day = rv::next_day(g);
     if (rvtest::count_of(day.posted, "Contract Warnings")) warned_on.push_back(rv::current_full_date(s));
-    if (rv::main_action(s) != rv::MainAction::next_day) rv::pass_over_show_day(g);
+    if (rv::main_action(s) != rv::MainAction::next_day) rv::cancel_unbooked_show(g);
   }
   ASSERT_EQ(warned_on.size(), 2u);
   EXPECT_NE(warned_on[0].find(" 7th December 2005"), std::string::npos);

@@ -121,7 +121,7 @@ TEST(NextDay, OddDataNeverStopsTheDay) {
   s.newslist.assign(13, "");
   for (int i = 0; i < 800; ++i) {
     rv::next_day(odd);
-    if (rv::main_action(s) != rv::MainAction::next_day) rv::pass_over_show_day(odd);
+    if (rv::main_action(s) != rv::MainAction::next_day) rv::cancel_unbooked_show(odd);
   }
   s.set_md(rv::md::player_initials, "GONE");
   for (int i = 0; i < 100; ++i) rv::next_day(odd);
@@ -273,6 +273,45 @@ TEST_F(GoToShow, PopularityAndRatingsNeverFallBelowOne) {
   rv::go_to_show(g);
   EXPECT_EQ(g.store.promotion(0).popularity(), 1);
   EXPECT_EQ(g.store.promotion(0).show(0, rv::prom::show::rating), "1");
+}
+
+// A show nobody books is called off like one without the workers: the same penalties, counted
+// among the cancellations, in words that say what happened.
+TEST_F(GoToShow, AShowNobodyBooksIsCancelledWithTheSamePenalties) {
+  struct Case {
+    int injured;
+    bool big_show_today;
+    std::vector<std::string> messages;
+    rv::Num popularity;  // from 40
+  };
+  const std::vector<Case> cases = {
+      {0, false, {"Nobody booked a card for Ringvale Alpha Weekly, so it has been cancelled."}, 32},
+      {0, true, {"Nobody booked a card for Ringvale Alpha Weekly, so it has been cancelled.", "Winter Brawl has also been cancelled: nobody booked it."}, 20},
+      {1, false, {"You don't have enough wrestlers available to put on a show. Therefore today's Ringvale Alpha Weekly has been cancelled."}, 32},
+  };
+  for (const auto& c : cases) {
+    rv::Game fresh = small_game();
+    std::swap(g, fresh);
+    SetUp();
+    injure(c.injured);
+    if (c.big_show_today) {
+      g.store.set_md(rv::md::next_big_show_name, "Winter Brawl");
+      g.store.set_md(rv::md::next_big_show_date, "Thursday 4th January 2007");
+    }
+    const auto off = rv::cancel_unbooked_show(g);
+    EXPECT_TRUE(off.cancelled);
+    EXPECT_FALSE(off.can_go_ahead);
+    EXPECT_EQ(off.messages, c.messages);
+    EXPECT_EQ(rv::main_action(g.store), rv::MainAction::next_day);
+    EXPECT_EQ(g.store.md(rv::md::cancelled_shows), "1");
+    EXPECT_EQ(g.store.promotion(0).popularity(), c.popularity);
+    EXPECT_EQ(g.store.promotion(0).show(0, rv::prom::show::rating), "45");
+  }
+  // A day without a show has nothing to call off.
+  rv::Game quiet = small_game();
+  set_date(quiet.store, "Thursday", 4, "January", 2007);
+  EXPECT_FALSE(rv::cancel_unbooked_show(quiet).cancelled);
+  EXPECT_EQ(quiet.store.md(rv::md::cancelled_shows), small_game().store.md(rv::md::cancelled_shows));
 }
 
 }  // namespace

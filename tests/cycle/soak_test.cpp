@@ -76,12 +76,12 @@ bool check(const rv::Game& game, std::uint64_t seed, const char* when, SoakResul
 }
 
 // Every show day the suggester books the card and the show runs, as a player pressing "Suggest
-// Card" and "Confirm" would; a show that cannot run is passed over.
+// Card" and "Confirm" would; a show that cannot run is cancelled.
 void show_day(rv::Game& game, const rv::Home& home, const rv::ShowLibraries& libraries, std::uint64_t seed, SoakResult& result) {
   const auto outcome = rv::play_show_day(game, home, libraries, {});
   if (outcome && outcome->run) ++result.shows;
-  if (!outcome) rv::pass_over_show_day(game);
-  if (rv::main_action(game.store) != rv::MainAction::next_day) rv::pass_over_show_day(game);
+  if (!outcome) rv::cancel_unbooked_show(game);
+  if (rv::main_action(game.store) != rv::MainAction::next_day) rv::cancel_unbooked_show(game);
   check(game, seed, "after the show of", result);
 }
 
@@ -204,7 +204,7 @@ TEST(Soak, TheBooksBalanceForEveryDayAndShowOfAPlayedYear) {
     before = books(game.store);
     const auto outcome = rv::play_show_day(game, home, libraries, {});
     if (outcome && outcome->run) ++shows;
-    if (!outcome || rv::main_action(game.store) != rv::MainAction::next_day) rv::pass_over_show_day(game);
+    if (!outcome || rv::main_action(game.store) != rv::MainAction::next_day) rv::cancel_unbooked_show(game);
     faults += unbalanced(game.store, before, books(game.store), "the show of " + rv::current_full_date(game.store), written);
   }
   EXPECT_EQ(faults, 0);

@@ -126,7 +126,7 @@ TEST(Fuzz, MutatedSavesAndDataSetsAreRefusedCleanlyOrPlaySound) {
     ++played;
     ASSERT_EQ(rv::check_store(*store), std::vector<std::string>{}) << where;
     rv::Game game{std::move(*store), rv::Rng(c), "Fuzz"};
-    if (rv::main_action(game.store) != rv::MainAction::next_day) rv::pass_over_show_day(game);
+    if (rv::main_action(game.store) != rv::MainAction::next_day) rv::cancel_unbooked_show(game);
     rv::next_day(game);
     ASSERT_EQ(rv::check_store(game.store), std::vector<std::string>{}) << where << " after a day";
     ASSERT_TRUE(rv::save_game(game.store, home, "Fuzz", noon, no_flush).ok()) << where;
@@ -196,7 +196,7 @@ TEST(Fuzz, SavesAtTheEdgesOfTheirRangesPlayOnAndStillLoad) {
     ASSERT_EQ(rv::check_store(s), std::vector<std::string>{}) << c.what;
     rv::Game game{std::move(s), rv::Rng(7), "Edge"};
     for (int d = 0; d < 12; ++d) {
-      if (rv::main_action(game.store) != rv::MainAction::next_day) rv::pass_over_show_day(game);
+      if (rv::main_action(game.store) != rv::MainAction::next_day) rv::cancel_unbooked_show(game);
       const rv::DayReport report = rv::next_day(game);
       ASSERT_EQ(rv::check_store(game.store), std::vector<std::string>{}) << c.what << ", day " << d + 1;
       if (report.dismissed) break;
