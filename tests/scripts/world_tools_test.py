@@ -139,5 +139,31 @@ class Stipulations(unittest.TestCase):
                 self.assertEqual(out[k * 19 + 11], str(bonus))
 
 
+class Morale(unittest.TestCase):
+    def test_only_the_solvent_regional_and_national_promotions_start_less_content(self):
+        # (promotion, morale, retire) and the morale after
+        cases = [(("REG", "79", "5"), "67"), (("REG", "57", "5"), "45"), (("REG", "56", "5"), "45"),
+                 (("REG", "30", "5"), "30"), (("REG", "79", "R"), "79"), (("NAT", "100", "0"), "88"),
+                 (("LOC", "79", "5"), "79"), (("DEBT", "79", "5"), "79"), (("Free Agent", "79", "5"), "79")]
+        feds = {"REG": ("3", "2000000"), "NAT": ("6", "40000000"), "LOC": ("2", "800000"), "DEBT": ("5", "-6000000")}
+        with tempfile.TemporaryDirectory() as d:
+            folder = pathlib.Path(d)
+            for initials, (size, balance) in feds.items():
+                fed = [""] * 238
+                fed[0], fed[3], fed[tune.BALANCE] = initials, size, balance
+                tune.write_lines(folder / f"{initials}.fed", fed)
+            lines = []
+            for (promotion, morale, retire), _ in cases:
+                w = [""] * 31
+                w[tune.PROMOTION], w[tune.MORALE], w[tune.RETIRE] = promotion, morale, retire
+                lines += w
+            tune.write_lines(folder / "wrestlers.rv1", lines)
+            tune.settle_morale(folder)
+            out = tune.read_lines(folder / "wrestlers.rv1")
+        for k, (case, after) in enumerate(cases):
+            with self.subTest(case=case):
+                self.assertEqual(out[k * 31 + tune.MORALE], after)
+
+
 if __name__ == "__main__":
     unittest.main()
