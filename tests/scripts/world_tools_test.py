@@ -165,5 +165,27 @@ class Morale(unittest.TestCase):
                 self.assertEqual(out[k * 31 + tune.MORALE], after)
 
 
+class StrongRosters(unittest.TestCase):
+    def test_both_skills_of_the_named_promotions_wrestlers_fall_and_never_below_one(self):
+        # (promotion, style, retire, ability, hardcore) and the two skills after a cut of 4 for STR
+        cases = [(("STR", "Technical", "5", "70", "9"), ("66", "5")), (("STR", "Hardcore", "0", "4", "3"), ("1", "1")),
+                 (("STR", "Non-Worker", "5", "70", "9"), ("70", "9")), (("STR", "Technical", "R", "70", "9"), ("70", "9")),
+                 (("OTHER", "Technical", "5", "70", "9"), ("70", "9"))]
+        with tempfile.TemporaryDirectory() as d:
+            folder = pathlib.Path(d)
+            lines = []
+            for (promotion, style, retire, ent, hardcore), _ in cases:
+                w = [""] * 31
+                w[tune.PROMOTION], w[tune.STYLE], w[tune.RETIRE] = promotion, style, retire
+                w[tune.ENT], w[tune.HARDCORE] = ent, hardcore
+                lines += w
+            tune.write_lines(folder / "wrestlers.rv1", lines)
+            tune.weaken_strong_rosters(folder, {"STR": 4})
+            out = tune.read_lines(folder / "wrestlers.rv1")
+        for k, (case, after) in enumerate(cases):
+            with self.subTest(case=case):
+                self.assertEqual((out[k * 31 + tune.ENT], out[k * 31 + tune.HARDCORE]), after)
+
+
 if __name__ == "__main__":
     unittest.main()
