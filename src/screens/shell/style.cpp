@@ -99,6 +99,7 @@ QListWidget, QTableView, QTextBrowser {
   gridline-color: #2f3548;
 }
 QListWidget::item, QTableView::item { padding: 5px; }
+QHeaderView { background: #262c40; }
 QHeaderView::section {
   background: #262c40; color: #f5c542; font-weight: bold;
   padding: 6px; border: none; border-right: 1px solid #3a4158;

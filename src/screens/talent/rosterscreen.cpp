@@ -54,8 +54,8 @@ RosterScreen::RosterScreen(Session& session, Navigator& navigator, QWidget* pare
                            worker_figure_tip(WorkerFigure::ability), QString()});
   grid_ = make_grid(QStringLiteral("rosterGrid"), model_, this, true);
   // Fixed widths: measuring thousands of rows on every change would cost more than the change. The
-  // names' column is as wide as the longest names (see show_choice); what is left goes to the last.
-  grid_->horizontalHeader()->setStretchLastSection(true);
+  // names' column is as wide as the longest names (see show_choice); what is left goes to the
+  // choice's column when it has one.
   for (int column : {0, 1, 2}) {
     grid_->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Fixed);
     grid_->setColumnWidth(column, 96);
@@ -121,6 +121,9 @@ void RosterScreen::show_choice(const QString& choice) {
   }
   model_->set_header(extra_column, extra);
   grid_->setColumnHidden(extra_column, extra.isEmpty());
+  // The choice's own column takes what is left; without one, the figures keep their width.
+  grid_->horizontalHeader()->setStretchLastSection(!extra.isEmpty());
+  for (int column : {1, 2}) grid_->setColumnWidth(column, 96);
   grid_proxy(grid_)->sort(-1);  // the choice's own order until a header is clicked
   model_->set_rows(std::move(rows));
   grid_->setColumnWidth(0, fitted_width(grid_, *model_, 0));  // the longest names, measured alone
