@@ -351,6 +351,7 @@ TEST(SuggestCard, AMainTitleStaysWithItsHolderAgainstANameTooSmallForIt) {
     const char* holder;
     int challenger_pop;
     bool holders_keep;
+    bool holder_second = false;  // a feud match with the title on it names the feud's pair in order
   };
   const Case cases[] = {
       {0, "Alpha Worker 1", 54, true},   // 60 - 54 = 6: too small
@@ -358,6 +359,8 @@ TEST(SuggestCard, AMainTitleStaysWithItsHolderAgainstANameTooSmallForIt) {
       {1, "Alpha Worker 1", 20, true},
       {2, "Alpha Worker 1", 20, false},  // not a main title: the press does not care
       {0, "Vacant", 20, false},          // nobody to keep it
+      {0, "Alpha Worker 1", 54, true, true},
+      {0, "Alpha Worker 1", 55, false, true},
   };
   for (const auto& c : cases) {
     rv::Store s = rvtest::small_store();
@@ -368,7 +371,9 @@ TEST(SuggestCard, AMainTitleStaysWithItsHolderAgainstANameTooSmallForIt) {
     plan.title = "Some Title";
     plan.title_slot = c.slot;
     plan.sides = {{"Alpha Worker 1"}, {"Alpha Worker 2"}};
-    EXPECT_EQ(rv::suggest_pick::holders_keep_title(s, plan), c.holders_keep) << c.slot << " " << c.challenger_pop;
+    if (c.holder_second) std::swap(plan.sides[0], plan.sides[1]);
+    EXPECT_EQ(rv::suggest_pick::holders_keep_title(s, plan), c.holders_keep)
+        << c.slot << " " << c.challenger_pop << (c.holder_second ? " holder second" : "");
   }
 }
 
