@@ -35,6 +35,7 @@
 #include "shows/battleroyal.h"
 #include "shows/suggest_picks.h"
 #include "shows/suggest_steps.h"
+#include "titles/titles.h"
 
 namespace rv {
 
@@ -218,6 +219,10 @@ void Suggester::add_title_plans(std::vector<Plan>& plans, const std::vector<std:
     if (feud != plans.end()) {
       feud->title = name;
       feud->title_slot = k;
+      // The holders' side first, where a title match has them.
+      std::stable_partition(feud->sides.begin(), feud->sides.end(), [&](const std::vector<std::string>& side) {
+        return !side.empty() && holds_title(store_, *store_.player_index(), k, side.front());
+      });
       --owed;
       continue;
     }

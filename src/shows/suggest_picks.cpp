@@ -293,18 +293,13 @@ bool holders_keep_title(const Store& store, const Plan& plan) {
   if (!player || plan.title.empty() || plan.title_slot >= main_title_slots || plan.sides.size() < 2) return false;
   const auto t = store.promotion(*player).title(plan.title_slot);
   if (!t.exists() || t.holder().empty() || t.holder() == vacant) return false;
-  // The holders' side may come first (a title match) or second (a feud's pair, in the feud's order).
-  bool holders_on = false;
-  for (const auto& side : plan.sides) {
-    if (side.empty()) continue;
-    if (holds_title(store, *player, plan.title_slot, side.front())) {
-      holders_on = true;
-      continue;
-    }
-    const auto row = store.find_worker(side.front());
+  // The winners' choice names the first side, so the holders must stand there.
+  if (plan.sides.front().empty() || !holds_title(store, *player, plan.title_slot, plan.sides.front().front())) return false;
+  for (std::size_t i = 1; i < plan.sides.size(); ++i) {
+    const auto row = plan.sides[i].empty() ? std::nullopt : store.find_worker(plan.sides[i].front());
     if (row && big_enough_to_hold(store.worker(*row).pop(), t.level())) return false;
   }
-  return holders_on;
+  return true;
 }
 
 std::string open_participant(const std::vector<std::string>& offered, const PickSituation& at, Rng& rng) {

@@ -351,7 +351,7 @@ TEST(SuggestCard, AMainTitleStaysWithItsHolderAgainstANameTooSmallForIt) {
     const char* holder;
     int challenger_pop;
     bool holders_keep;
-    bool holder_second = false;  // a feud match with the title on it names the feud's pair in order
+    bool holder_second = false;  // the winners' choice names the first side: the holders must be there
   };
   const Case cases[] = {
       {0, "Alpha Worker 1", 54, true},   // 60 - 54 = 6: too small
@@ -359,8 +359,7 @@ TEST(SuggestCard, AMainTitleStaysWithItsHolderAgainstANameTooSmallForIt) {
       {1, "Alpha Worker 1", 20, true},
       {2, "Alpha Worker 1", 20, false},  // not a main title: the press does not care
       {0, "Vacant", 20, false},          // nobody to keep it
-      {0, "Alpha Worker 1", 54, true, true},
-      {0, "Alpha Worker 1", 55, false, true},
+      {0, "Alpha Worker 1", 54, false, true},
   };
   for (const auto& c : cases) {
     rv::Store s = rvtest::small_store();
@@ -374,6 +373,31 @@ TEST(SuggestCard, AMainTitleStaysWithItsHolderAgainstANameTooSmallForIt) {
     if (c.holder_second) std::swap(plan.sides[0], plan.sides[1]);
     EXPECT_EQ(rv::suggest_pick::holders_keep_title(s, plan), c.holders_keep)
         << c.slot << " " << c.challenger_pop << (c.holder_second ? " holder second" : "");
+  }
+}
+
+// On a feud match the title goes to the feud's pair in the feud's order; the holder named second
+// must still be the one booked to win against a name too small for the title.
+TEST(SuggestCard, AFeudMatchForAMainTitleKeepsItWithTheHolderNamedSecond) {
+  for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+    rv::Store s = rvtest::small_store();
+    make_title(s, 0, "Some Title", "Male", "Alpha Worker 1");
+    s.promotion(*s.player_index()).title(0).put(rv::TitleField::level, "60");
+    s.worker(*s.find_worker("Alpha Worker 1")).set_pop(70);
+    s.worker(*s.find_worker("Alpha Worker 2")).set_pop(54);  // 60 - 54 = 6: too small
+    rvtest::start_feud(s, "Alpha Worker 2", "Alpha Worker 1");
+    rv::Booking b(s, {});
+    ASSERT_TRUE(b.choose_count(5));
+    rv::Rng rng(seed);
+    expect_sound_card(b, suggest_card(b, s, rng), seed);
+    bool found = false;
+    for (std::size_t slot = 1; slot <= 5; ++slot) {
+      if (b.line(slot, rv::match::title) != "Some Title") continue;
+      found = true;
+      EXPECT_TRUE(b.on_card("Alpha Worker 2")) << "seed " << seed;
+      EXPECT_EQ(b.line(slot, rv::match::winners), "Alpha Worker 1") << "seed " << seed;
+    }
+    EXPECT_TRUE(found) << "seed " << seed;
   }
 }
 
