@@ -4,6 +4,7 @@
 
 #include "feuds/feuds.h"
 #include "feuds/feudstart.h"
+#include "shows/suggest_steps.h"
 #include "state/date.h"
 #include "state/numbers.h"
 
@@ -26,19 +27,15 @@ struct FeudReady {
   std::string ending, next;
 };
 
-bool has(const std::vector<std::string>& names, const std::string& name) {
-  return std::find(names.begin(), names.end(), name) != names.end();
-}
-
 std::optional<FeudProposal> division_pair(const Store& s, std::string_view gender, const std::vector<std::string>& rested) {
   std::vector<std::size_t> rows, fresh;
   const auto offered = feud_candidates(s, gender);
   const FeudReady ready(s);
   for (std::size_t r = 0; r < s.worker_count(); ++r) {
     const auto w = s.worker(r);
-    if (!has(offered, w.name()) || !ready(w)) continue;
+    if (!suggest_step::contains(offered, w.name()) || !ready(w)) continue;
     rows.push_back(r);
-    if (!has(rested, w.name())) fresh.push_back(r);
+    if (!suggest_step::contains(rested, w.name())) fresh.push_back(r);
   }
   if (fresh.size() >= 2) rows = fresh;
   if (rows.size() < 2) return std::nullopt;
