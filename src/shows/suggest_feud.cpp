@@ -68,6 +68,7 @@ bool hot_feud_on_offer(const Store& s) {
 }
 
 std::optional<FeudProposal> propose_feud(const Store& s, const std::vector<std::string>& rested) {
+  if (!first_free_feud_slot(s)) return std::nullopt;
   if (auto men = division_pair(s, genders::male, rested)) return men;
   return division_pair(s, genders::female, rested);
 }

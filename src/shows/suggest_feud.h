@@ -21,6 +21,7 @@ bool hot_feud_on_offer(const Store& store);
 // The most popular face against the most popular heel of the men (else the women) who are in no
 // feud, fit, wrestling and not in their contract's last two months; the two most popular of them
 // when the division lacks a face or a heel. The `rested` sit out while two others are left.
+// Nothing when every feud slot is taken.
 std::optional<FeudProposal> propose_feud(const Store& store, const std::vector<std::string>& rested = {});
 // Starts the singles feud through the feud steps; the slot it went into.
 Result<std::size_t> start_proposed_feud(Store& store, const FeudProposal& proposal);

@@ -23,7 +23,6 @@
 #include "shows/forecast.h"
 #include "shows/presentation.h"
 #include "shows/runshow.h"
-#include "feuds/feudstart.h"
 #include "shows/suggest.h"
 #include "shows/suggest_feud.h"
 #include "state/calendar.h"
@@ -334,7 +333,7 @@ void BookingScreen::suggest_card() {
 // With empty slots to fill and no hot feud to book, the booker proposes one first.
 void BookingScreen::offer_a_feud() {
   rv::Store& store = session_.game->store;
-  if (session_.booking->can_confirm() || rv::hot_feud_on_offer(store) || !rv::first_free_feud_slot(store)) return;
+  if (session_.booking->can_confirm() || rv::hot_feud_on_offer(store)) return;
   const auto proposal = rv::propose_feud(store);
   if (!proposal || !session_.dialogs.ask(qs(rv::feud_proposal_question(*proposal)))) return;
   if (const auto slot = rv::start_proposed_feud(store, *proposal); !slot) session_.dialogs.info(qs(slot.error()));
