@@ -51,26 +51,36 @@ void cancellation_penalties(Store& s, bool big_show_today, const std::string& sh
   record_effect(s, Figure::popularity, {}, p.popularity() - before, "Cancelled show: " + show);
 }
 
+// How a cancellation is told: a house show's whole line, the words around the show's name, and
+// what follows the name of a big show of the same day.
+struct CancelWords {
+  std::string_view house_show, before_name, after_name, big_show_too;
+};
+constexpr CancelWords too_few_workers{
+    "You don't have enough wrestlers available to put on a show. Therefore the planned house show for today has been cancelled.",
+    "You don't have enough wrestlers available to put on a show. Therefore today's ", " has been cancelled.",
+    " has also had to be cancelled due to not enough wrestlers being available to work the show."};
+constexpr CancelWords nobody_booked{"Nobody booked a card for today's house show, so it has been cancelled.",
+                                    "Nobody booked a card for ", ", so it has been cancelled.",
+                                    " has also been cancelled: nobody booked it."};
+
 // Calls off today's show(s): the day ends, the cancellation is counted and penalised, and the
-// player is told in the words given (one for a house show, one around the show's name, and one
-// for the big show of the same day).
-void cancel_today(Store& s, ShowDayResult& result, const std::string& house_show, const std::string& before_name,
-                  const std::string& after_name, const std::string& big_show_too) {
+// player is told.
+void cancel_today(Store& s, ShowDayResult& result, const CancelWords& words) {
   result.cancelled = true;
   result.can_go_ahead = false;
   const std::string first = s.md(md::today_slot1);
-  const std::string second = s.md(md::today_slot2);
-  const std::string today = current_full_date(s);
-  const bool big_show_today = s.md(md::next_big_show_date) == today && s.md(md::next_big_show_name) != none_text;
-  const std::string shown = first.empty() ? second : first;
+  const std::string shown = first.empty() ? s.md(md::today_slot2) : first;
+  const bool big_show_today = s.md(md::next_big_show_date) == current_full_date(s) && s.md(md::next_big_show_name) != none_text;
   const auto shows = todays_shows(s);
   end_show_day(s);
   if (!first.empty() && !shows.empty() && shows.front().type == ShowType::house) {
-    result.messages.push_back(house_show);
+    result.messages.emplace_back(words.house_show);
   } else {
-    result.messages.push_back(before_name + shown + after_name);
+    result.messages.push_back(std::string(words.before_name) + shown + std::string(words.after_name));
   }
-  if (big_show_today && shown != s.md(md::next_big_show_name)) result.messages.push_back(s.md(md::next_big_show_name) + big_show_too);
+  if (big_show_today && shown != s.md(md::next_big_show_name))
+    result.messages.push_back(s.md(md::next_big_show_name) + std::string(words.big_show_too));
   s.set_md_num(md::cancelled_shows, s.md_num(md::cancelled_shows) + 1);
   cancellation_penalties(s, big_show_today, shown);
 }
@@ -88,17 +98,14 @@ ShowDayResult go_to_show(Game& game) {
     result.can_go_ahead = true;
     return result;
   }
-  cancel_today(s, result, "You don't have enough wrestlers available to put on a show. Therefore the planned house show for today has been cancelled.",
-               "You don't have enough wrestlers available to put on a show. Therefore today's ", " has been cancelled.",
-               " has also had to be cancelled due to not enough wrestlers being available to work the show.");
+  cancel_today(s, result, too_few_workers);
   return result;
 }
 
 ShowDayResult cancel_unbooked_show(Game& game) {
   ShowDayResult result = go_to_show(game);
   if (!result.can_go_ahead) return result;
-  cancel_today(game.store, result, "Nobody booked a card for today's house show, so it has been cancelled.",
-               "Nobody booked a card for ", ", so it has been cancelled.", " has also been cancelled: nobody booked it.");
+  cancel_today(game.store, result, nobody_booked);
   return result;
 }
 
