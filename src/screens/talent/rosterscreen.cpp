@@ -21,6 +21,7 @@ namespace rvgui {
 
 namespace {
 constexpr int extra_column = 3;
+constexpr int figure_width = 96;  // the starting width of a column, and the figures' for good
 }
 
 RosterScreen::RosterScreen(Session& session, Navigator& navigator, QWidget* parent) : Screen(session, navigator, parent) {
@@ -58,7 +59,7 @@ RosterScreen::RosterScreen(Session& session, Navigator& navigator, QWidget* pare
   // choice's column when it has one.
   for (int column : {0, 1, 2}) {
     grid_->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Fixed);
-    grid_->setColumnWidth(column, 96);
+    grid_->setColumnWidth(column, figure_width);
   }
   grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   outer->addWidget(grid_, 1);
@@ -123,7 +124,7 @@ void RosterScreen::show_choice(const QString& choice) {
   grid_->setColumnHidden(extra_column, extra.isEmpty());
   // The choice's own column takes what is left; without one, the figures keep their width.
   grid_->horizontalHeader()->setStretchLastSection(!extra.isEmpty());
-  for (int column : {1, 2}) grid_->setColumnWidth(column, 96);
+  for (int column : {1, 2}) grid_->setColumnWidth(column, figure_width);
   grid_proxy(grid_)->sort(-1);  // the choice's own order until a header is clicked
   model_->set_rows(std::move(rows));
   grid_->setColumnWidth(0, fitted_width(grid_, *model_, 0));  // the longest names, measured alone
