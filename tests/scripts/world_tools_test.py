@@ -139,49 +139,48 @@ class Stipulations(unittest.TestCase):
                 self.assertEqual(out[k * 19 + 11], str(bonus))
 
 
-class Morale(unittest.TestCase):
+def tuned(workers, step, feds=()):
+    """Runs a tuning step on a folder of the given workers ({column: value} each) and promotions;
+    gives the wrestlers' lines after it."""
+    with tempfile.TemporaryDirectory() as d:
+        folder = pathlib.Path(d)
+        for fields in feds:
+            fed = [""] * 238
+            for column, value in fields.items():
+                fed[column] = value
+            tune.write_lines(folder / f"{fed[0]}.fed", fed)
+        lines = []
+        for fields in workers:
+            w = [""] * 31
+            for column, value in fields.items():
+                w[column] = value
+            lines += w
+        tune.write_lines(folder / "wrestlers.rv1", lines)
+        step(folder)
+        return tune.read_lines(folder / "wrestlers.rv1")
+
+
+class WholeRosters(unittest.TestCase):
     def test_only_the_solvent_regional_and_national_promotions_start_less_content(self):
         # (promotion, morale, retire) and the morale after
         cases = [(("REG", "79", "5"), "67"), (("REG", "57", "5"), "45"), (("REG", "56", "5"), "45"),
                  (("REG", "30", "5"), "30"), (("REG", "79", "R"), "79"), (("NAT", "100", "0"), "88"),
                  (("LOC", "79", "5"), "79"), (("DEBT", "79", "5"), "79"), (("Free Agent", "79", "5"), "79")]
-        feds = {"REG": ("3", "2000000"), "NAT": ("6", "40000000"), "LOC": ("2", "800000"), "DEBT": ("5", "-6000000")}
-        with tempfile.TemporaryDirectory() as d:
-            folder = pathlib.Path(d)
-            for initials, (size, balance) in feds.items():
-                fed = [""] * 238
-                fed[0], fed[3], fed[tune.BALANCE] = initials, size, balance
-                tune.write_lines(folder / f"{initials}.fed", fed)
-            lines = []
-            for (promotion, morale, retire), _ in cases:
-                w = [""] * 31
-                w[tune.PROMOTION], w[tune.MORALE], w[tune.RETIRE] = promotion, morale, retire
-                lines += w
-            tune.write_lines(folder / "wrestlers.rv1", lines)
-            tune.settle_morale(folder)
-            out = tune.read_lines(folder / "wrestlers.rv1")
+        feds = [{0: initials, 3: size, tune.BALANCE: balance} for initials, size, balance in
+                [("REG", "3", "2000000"), ("NAT", "6", "40000000"), ("LOC", "2", "800000"), ("DEBT", "5", "-6000000")]]
+        out = tuned([{tune.PROMOTION: p, tune.MORALE: m, tune.RETIRE: r} for (p, m, r), _ in cases], tune.settle_morale, feds)
         for k, (case, after) in enumerate(cases):
             with self.subTest(case=case):
                 self.assertEqual(out[k * 31 + tune.MORALE], after)
 
-
-class StrongRosters(unittest.TestCase):
     def test_both_skills_of_the_named_promotions_wrestlers_fall_and_never_below_one(self):
         # (promotion, style, retire, ability, hardcore) and the two skills after a cut of 4 for STR
         cases = [(("STR", "Technical", "5", "70", "9"), ("66", "5")), (("STR", "Hardcore", "0", "4", "3"), ("1", "1")),
                  (("STR", "Non-Worker", "5", "70", "9"), ("70", "9")), (("STR", "Technical", "R", "70", "9"), ("70", "9")),
                  (("OTHER", "Technical", "5", "70", "9"), ("70", "9"))]
-        with tempfile.TemporaryDirectory() as d:
-            folder = pathlib.Path(d)
-            lines = []
-            for (promotion, style, retire, ent, hardcore), _ in cases:
-                w = [""] * 31
-                w[tune.PROMOTION], w[tune.STYLE], w[tune.RETIRE] = promotion, style, retire
-                w[tune.ENT], w[tune.HARDCORE] = ent, hardcore
-                lines += w
-            tune.write_lines(folder / "wrestlers.rv1", lines)
-            tune.weaken_strong_rosters(folder, {"STR": 4})
-            out = tune.read_lines(folder / "wrestlers.rv1")
+        workers = [{tune.PROMOTION: p, tune.STYLE: st, tune.RETIRE: r, tune.ENT: e, tune.HARDCORE: h}
+                   for (p, st, r, e, h), _ in cases]
+        out = tuned(workers, lambda folder: tune.weaken_strong_rosters(folder, {"STR": 4}))
         for k, (case, after) in enumerate(cases):
             with self.subTest(case=case):
                 self.assertEqual((out[k * 31 + tune.ENT], out[k * 31 + tune.HARDCORE]), after)
