@@ -185,6 +185,24 @@ class WholeRosters(unittest.TestCase):
             with self.subTest(case=case):
                 self.assertEqual((out[k * 31 + tune.ENT], out[k * 31 + tune.HARDCORE]), after)
 
+    def test_the_small_promotions_titles_are_capped_by_their_size(self):
+        # (size, title name line, value line, value) and the value after; a slot without a name is left alone
+        cases = [(("1", 85, 87, "71"), "70"), (("2", 100, 102, "70"), "70"), (("2", 115, 117, "69"), "69"),
+                 (("2", 145, 148, "95"), "70"), (("3", 130, 132, "81"), "80"), (("3", 199, 202, "80"), "80"),
+                 (("4", 85, 87, "95"), "95"), (("1", None, 102, "90"), "90")]
+        with tempfile.TemporaryDirectory() as d:
+            folder = pathlib.Path(d)
+            for k, ((size, name, value, before), _) in enumerate(cases):
+                fed = [""] * 238
+                fed[0], fed[3], fed[value] = f"P{k}", size, before
+                if name is not None:
+                    fed[name] = "A Title"
+                tune.write_lines(folder / f"P{k}.fed", fed)
+            tune.cap_title_values(folder)
+            for k, ((size, name, value, before), after) in enumerate(cases):
+                with self.subTest(size=size, value=value, before=before):
+                    self.assertEqual(tune.read_lines(folder / f"P{k}.fed")[value], after)
+
 
 if __name__ == "__main__":
     unittest.main()
